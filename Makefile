@@ -1,0 +1,55 @@
+# The one entry point: `make run`, `make test`, `make bench`, `make fuzz`.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+BENCH_BUILD?= build-bench
+JOBS       ?= $(shell nproc)
+FUZZ_SECONDS      ?= 30
+FUZZ_LONG_SECONDS ?= 600
+CMAKE_GEN  := -G Ninja
+
+.PHONY: all deps configure build test unit-test asan-test fuzz-smoke fuzz bench run clean
+
+all: build
+
+deps:
+	@bash tools/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+unit-test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The tests that need no Qt, under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan-test: deps
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
+	  -DPROTOSCRIBE_GUI=OFF -DPROTOSCRIBE_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+fuzz-build: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DPROTOSCRIBE_GUI=OFF -DPROTOSCRIBE_TESTS=OFF -DPROTOSCRIBE_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz-smoke: fuzz-build
+	bash tools/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+fuzz: fuzz-build
+	bash tools/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_LONG_SECONDS)
+
+test: unit-test asan-test fuzz-smoke
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
+	  -DPROTOSCRIBE_TESTS=OFF -DPROTOSCRIBE_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	bash tools/run-bench.sh $(BENCH_BUILD)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Runs every benchmark of a benchmark build, one after the other.
+set -euo pipefail
+build=$1
+for b in "$build"/bench/bench_*; do
+  [[ -x "$b" ]] || continue
+  echo "== $(basename "$b")"
+  "$b"
+done
