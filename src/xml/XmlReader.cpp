@@ -1,0 +1,335 @@
+#include "xml/XmlReader.h"
+
+#include "xml/XmlNode.h"
+
+#include <cstring>
+
+namespace {
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string_view trimmed(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isSpace(text[begin]))
+        ++begin;
+    while (end > begin && isSpace(text[end - 1]))
+        --end;
+    return text.substr(begin, end - begin);
+}
+
+bool isBlank(const std::string& text) { return trimmed(text).empty(); }
+
+} // namespace
+
+void XmlParseOptions::recordError(std::size_t position, XmlParseError code, std::string message) {
+    if (errorFlag)
+        return;
+    errorFlag = true;
+    errorPosition = position;
+    errorCode = static_cast<int>(code);
+    errorMessage = std::move(message);
+}
+
+XmlReader::XmlReader(std::string_view text, XmlParseOptions& options)
+    : m_text(text), m_options(options) {}
+
+std::optional<std::size_t> XmlReader::parse(XmlNode& node, std::size_t position) {
+    return parseElement(node, position, 1);
+}
+
+std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t position,
+                                                   int depth) {
+    node.clear();
+    std::size_t p = findFirstOf("<", position);
+    if (p == npos)
+        return std::nullopt;
+    if (startsWith(p, "</"))
+        return p;
+
+    switch (skipMarkup(node, p)) {
+    case Markup::EndsElement:
+        return p;
+    case Markup::Unterminated:
+        return std::nullopt;
+    default:
+        break;
+    }
+    // Anything between skipped markup and the next tag is not part of an element.
+    p = findFirstOf("<", p);
+    if (p == npos)
+        return std::nullopt;
+    if (startsWith(p, "</"))
+        return p;
+
+    const std::size_t nameEnd = findFirstOf(" />\t\r\n", p + 1);
+    if (nameEnd == npos)
+        return std::nullopt;
+    node.m_name.assign(m_text.substr(p + 1, nameEnd - p - 1));
+    if (depth > XmlParseOptions::kMaxDepth) {
+        fail(p, XmlParseError::NestedTooDeeply, "<" + node.m_name + "> is nested too deeply.");
+        return std::nullopt;
+    }
+
+    const std::optional<std::size_t> afterAttributes = parseAttributes(node, nameEnd);
+    if (!afterAttributes)
+        return std::nullopt;
+    p = *afterAttributes;
+    if (m_text[p] == '/') {
+        if (startsWith(p + 1, ">"))
+            return p + 2;
+        fail(p, XmlParseError::ElementNotClosed, "Element must be closed.");
+        return std::nullopt;
+    }
+
+    const std::size_t textEnd = findUnescaped('<', p + 1);
+    if (textEnd == npos) {
+        fail(p, XmlParseError::MissingEndTag,
+             node.m_name + " must be closed with </" + node.m_name + ">");
+        return std::nullopt;
+    }
+    node.m_value = applyTextRule(p + 1, textEnd);
+    return parseChildren(node, textEnd, depth);
+}
+
+std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p, int depth) {
+    while (p < m_text.size()) {
+        auto child = std::make_unique<XmlNode>(std::string(), std::string(), node.m_kind);
+        child->m_parent = &node;
+        const std::optional<std::size_t> next = parseElement(*child, p, depth + 1);
+        if (!child->m_name.empty())
+            node.m_children.push_back(std::move(child));
+        if (!next)
+            return std::nullopt;
+        p = *next;
+
+        if (startsWith(p, "</")) {
+            const std::size_t nameBegin = skipSpace(p + 2);
+            const std::size_t nameEnd = findFirstOf(" >", nameBegin);
+            if (nameEnd == npos) {
+                fail(p, XmlParseError::MissingEndTag,
+                     "it must be closed with </" + node.m_name + ">");
+                return std::nullopt;
+            }
+            p = nameEnd + 1;
+            const std::string_view endName = m_text.substr(nameBegin, nameEnd - nameBegin);
+            if (endName == node.m_name)
+                return p;
+            if (!m_options.tolerateMismatchedEndTags) {
+                fail(nameBegin, XmlParseError::MismatchedEndTag,
+                     "'<" + node.m_name + "> ... </" + std::string(endName) +
+                         ">' is not wel-formed.");
+                return std::nullopt;
+            }
+        } else if (p < m_text.size() && m_text[p] != '<' && isBlank(node.m_value)) {
+            const std::size_t textEnd = findUnescaped('<', p);
+            if (textEnd == npos) {
+                fail(p, XmlParseError::MissingEndTag,
+                     "it must be closed with </" + node.m_name + ">");
+                return std::nullopt;
+            }
+            node.m_value = applyTextRule(p, textEnd);
+            p = textEnd;
+        }
+    }
+    return p;
+}
+
+std::optional<std::size_t> XmlReader::parseAttributes(XmlNode& node, std::size_t p) {
+    for (;;) {
+        if (p >= m_text.size())
+            return std::nullopt;
+        p = skipSpace(p);
+        if (p < m_text.size() && (m_text[p] == '>' || m_text[p] == '/'))
+            return p;
+        const std::size_t nameEnd = findFirstOf(" =", p);
+        if (nameEnd == npos) {
+            fail(p, XmlParseError::AttributeError, "<" + node.m_name + "> attribute has error ");
+            return std::nullopt;
+        }
+        XmlAttribute& attribute =
+            node.addAttribute(std::string(m_text.substr(p, nameEnd - p)), std::string());
+        p = skipSpace(nameEnd);
+        if (!startsWith(p, "="))
+            continue;
+        p = skipSpace(p + 1);
+        if (p >= m_text.size())
+            return std::nullopt;
+        const char quote = m_text[p];
+        if (quote == '"' || quote == '\'') {
+            const std::size_t close = findUnescaped(quote, p + 1);
+            if (close == npos)
+                return std::nullopt;
+            attribute.setValue(applyTextRule(p + 1, close));
+            p = close + 1;
+        } else {
+            const std::size_t close = findFirstUnescapedOf(" >", p);
+            if (close == npos)
+                return std::nullopt;
+            attribute.setValue(applyTextRule(p, close));
+            p = close;
+        }
+    }
+}
+
+XmlReader::Markup XmlReader::skipMarkup(XmlNode& node, std::size_t& position) {
+    Markup round = Markup::Skipped;
+    while (round == Markup::Skipped) {
+        round = Markup::None;
+        std::size_t p = skipSpace(position);
+        if (startsWith(p, "<?")) {
+            const std::size_t end = findUnescaped("?>", p + 2);
+            if (end == npos)
+                return Markup::Unterminated;
+            position = end + 2;
+            round = Markup::Skipped;
+        }
+        for (const auto& [open, close, name, kind] :
+             {std::tuple{std::string_view("<!--"), std::string_view("-->"),
+                         XmlNode::kCommentName, XmlNodeKind::Comment},
+              std::tuple{std::string_view("<![CDATA["), std::string_view("]]>"),
+                         XmlNode::kCDataName, XmlNodeKind::CData}}) {
+            const Markup section = skipSection(node, position, open, close, name, kind);
+            if (section == Markup::EndsElement || section == Markup::Unterminated)
+                return section;
+            if (section == Markup::Skipped)
+                round = Markup::Skipped;
+        }
+    }
+    return Markup::None;
+}
+
+// A comment or CDATA section becomes a child of the parent (ending this
+// node's parse), or is skipped when there is no parent.
+XmlReader::Markup XmlReader::skipSection(XmlNode& node, std::size_t& position,
+                                         std::string_view open, std::string_view close,
+                                         std::string_view nodeName, XmlNodeKind kind) {
+    const std::size_t p = skipSpace(position);
+    if (!startsWith(p, open))
+        return Markup::None;
+    const std::size_t contentBegin = p + open.size();
+    const std::size_t end = findUnescaped(close, contentBegin);
+    if (end == npos)
+        return Markup::Unterminated;
+    position = end + close.size();
+    if (!node.m_parent)
+        return Markup::Skipped;
+    node.m_parent->appendChild(std::make_unique<XmlNode>(
+        std::string(nodeName), std::string(m_text.substr(contentBegin, end - contentBegin)),
+        kind));
+    return Markup::EndsElement;
+}
+
+std::size_t XmlReader::skipSpace(std::size_t p) const {
+    while (p < m_text.size() && isSpace(m_text[p]))
+        ++p;
+    return p;
+}
+
+bool XmlReader::isEscaped(std::size_t position) const {
+    return m_options.escapeChar != 0 && position > 0 &&
+           m_text[position - 1] == m_options.escapeChar;
+}
+
+std::size_t XmlReader::findUnescaped(char c, std::size_t from) const {
+    while (from < m_text.size()) {
+        const void* hit = std::memchr(m_text.data() + from, c, m_text.size() - from);
+        if (!hit)
+            return npos;
+        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) -
+                                                        m_text.data());
+        if (!isEscaped(at))
+            return at;
+        from = at + 1;
+    }
+    return npos;
+}
+
+std::size_t XmlReader::findUnescaped(std::string_view marker, std::size_t from) const {
+    while (from < m_text.size()) {
+        const std::size_t at = m_text.find(marker, from);
+        if (at == npos || !isEscaped(at))
+            return at;
+        from = at + 1;
+    }
+    return npos;
+}
+
+std::size_t XmlReader::findFirstOf(std::string_view set, std::size_t from) const {
+    if (set.size() == 1)
+        return m_text.find(set[0], from);
+    return m_text.find_first_of(set, from);
+}
+
+std::size_t XmlReader::findFirstUnescapedOf(std::string_view set, std::size_t from) const {
+    for (std::size_t at = m_text.find_first_of(set, from); at != npos;
+         at = m_text.find_first_of(set, at + 1)) {
+        if (!isEscaped(at))
+            return at;
+    }
+    return npos;
+}
+
+bool XmlReader::startsWith(std::size_t position, std::string_view marker) const {
+    return position <= m_text.size() && m_text.substr(position).starts_with(marker);
+}
+
+std::string XmlReader::applyTextRule(std::size_t begin, std::size_t end) const {
+    std::string_view raw = m_text.substr(begin, end - begin);
+    if (m_options.trimValues)
+        raw = trimmed(raw);
+    const bool escapes = m_options.escapeChar != 0 &&
+                         raw.find(m_options.escapeChar) != std::string_view::npos;
+    const bool entities = m_options.decodeEntities && m_options.entities &&
+                          raw.find('&') != std::string_view::npos;
+    if (!escapes && !entities)
+        return std::string(raw);
+    if (!escapes)
+        return decodeEntities(raw);
+    std::string unescaped = removeEscapes(raw);
+    return entities ? decodeEntities(unescaped) : unescaped;
+}
+
+std::string XmlReader::removeEscapes(std::string_view raw) const {
+    std::string out;
+    out.reserve(raw.size());
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] != m_options.escapeChar) {
+            out += raw[i];
+        } else if (i + 1 < raw.size()) {
+            out += raw[++i];
+        }
+    }
+    return out;
+}
+
+std::string XmlReader::decodeEntities(std::string_view raw) const {
+    std::string out;
+    out.reserve(raw.size());
+    std::size_t i = 0;
+    while (i < raw.size()) {
+        const std::size_t amp = raw.find('&', i);
+        if (amp == std::string_view::npos) {
+            out.append(raw.substr(i));
+            break;
+        }
+        out.append(raw.substr(i, amp - i));
+        i = amp + 1;
+        char decoded = '&';
+        for (const XmlEntity& entity : *m_options.entities) {
+            if (raw.substr(amp).starts_with(entity.reference)) {
+                decoded = entity.character;
+                i = amp + entity.reference.size();
+                break;
+            }
+        }
+        out += decoded;
+    }
+    return out;
+}
+
+void XmlReader::fail(std::size_t position, XmlParseError code, std::string message) {
+    m_options.recordError(position, code, std::move(message));
+}
