@@ -67,6 +67,8 @@ XmlNode* XmlNode::childAt(int index) const {
 }
 
 void XmlNode::clear() {
+    if (m_children.empty() && m_attributes.empty())
+        return;
     std::vector<std::unique_ptr<XmlNode>> pending = std::move(m_children);
     m_children.clear();
     while (!pending.empty()) {

@@ -2,6 +2,7 @@
 
 #include "xml/XmlNode.h"
 
+#include <array>
 #include <cstring>
 
 namespace {
@@ -96,11 +97,16 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
 
 std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p, int depth) {
     while (p < m_text.size()) {
-        auto child = std::make_unique<XmlNode>(std::string(), std::string(), node.m_kind);
-        child->m_parent = &node;
+        // End tags and comments leave a nameless placeholder; it is reused for
+        // the next child instead of being allocated again.
+        std::unique_ptr<XmlNode> child = takeSpareNode(node);
         const std::optional<std::size_t> next = parseElement(*child, p, depth + 1);
-        if (!child->m_name.empty())
+        if (!child->m_name.empty()) {
+            if (node.m_children.empty())
+                node.m_children.reserve(4);
             node.m_children.push_back(std::move(child));
+        } else
+            m_spare = std::move(child);
         if (!next)
             return std::nullopt;
         p = *next;
@@ -135,6 +141,15 @@ std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p
         }
     }
     return p;
+}
+
+std::unique_ptr<XmlNode> XmlReader::takeSpareNode(XmlNode& parent) {
+    std::unique_ptr<XmlNode> node = m_spare ? std::move(m_spare) : std::make_unique<XmlNode>();
+    node->clear();
+    node->m_value.clear();
+    node->m_kind = parent.m_kind;
+    node->m_parent = &parent;
+    return node;
 }
 
 std::optional<std::size_t> XmlReader::parseAttributes(XmlNode& node, std::size_t p) {
@@ -260,7 +275,15 @@ std::size_t XmlReader::findUnescaped(std::string_view marker, std::size_t from) 
 std::size_t XmlReader::findFirstOf(std::string_view set, std::size_t from) const {
     if (set.size() == 1)
         return m_text.find(set[0], from);
-    return m_text.find_first_of(set, from);
+    // Names are short: a byte table beats a search over the set for every byte.
+    std::array<bool, 256> stop{};
+    for (char c : set)
+        stop[static_cast<unsigned char>(c)] = true;
+    for (std::size_t i = from; i < m_text.size(); ++i) {
+        if (stop[static_cast<unsigned char>(m_text[i])])
+            return i;
+    }
+    return npos;
 }
 
 std::size_t XmlReader::findFirstUnescapedOf(std::string_view set, std::size_t from) const {

@@ -3,6 +3,7 @@
 #include "xml/XmlParseOptions.h"
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,7 @@ private:
     std::optional<std::size_t> parseElement(XmlNode& node, std::size_t position, int depth);
     std::optional<std::size_t> parseChildren(XmlNode& node, std::size_t position, int depth);
     std::optional<std::size_t> parseAttributes(XmlNode& node, std::size_t position);
+    std::unique_ptr<XmlNode> takeSpareNode(XmlNode& parent);
 
     enum class Markup { None, Skipped, EndsElement, Unterminated };
     Markup skipMarkup(XmlNode& node, std::size_t& position);
@@ -46,4 +48,5 @@ private:
 
     std::string_view m_text;
     XmlParseOptions& m_options;
+    std::unique_ptr<XmlNode> m_spare;
 };

@@ -1,0 +1,246 @@
+#include "xml/XmlNode.h"
+#include "xml/XmlParseOptions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Parsed {
+    std::unique_ptr<XmlNode> root = std::make_unique<XmlNode>();
+    std::optional<std::size_t> end;
+    XmlParseOptions options;
+};
+
+Parsed parse(std::string_view text, XmlParseOptions options = XmlParseOptions::backslash()) {
+    Parsed result;
+    result.options = options;
+    result.end = result.root->parseFromText(text, 0, result.options);
+    return result;
+}
+
+Parsed parseProgram(std::string_view text) { return parse(text, XmlParseOptions::program()); }
+
+void expectError(const Parsed& p, int code, const std::string& message) {
+    EXPECT_FALSE(p.end.has_value());
+    EXPECT_TRUE(p.options.errorFlag);
+    EXPECT_EQ(p.options.errorCode, code);
+    EXPECT_EQ(p.options.errorMessage, message);
+}
+
+void expectSilentFailure(const Parsed& p) {
+    EXPECT_FALSE(p.end.has_value());
+    EXPECT_FALSE(p.options.errorFlag);
+    EXPECT_EQ(p.options.errorCode, 0);
+}
+
+} // namespace
+
+TEST(XmlReaderElements, EmptyElementsWithAndWithoutSpace) {
+    for (std::string_view text : {"<a/>", "<a />"}) {
+        Parsed p = parse(text);
+        ASSERT_TRUE(p.end) << text;
+        EXPECT_EQ(*p.end, text.size());
+        EXPECT_EQ(p.root->name(), "a");
+        EXPECT_EQ(p.root->value(), "");
+        EXPECT_EQ(p.root->childCount(), 0);
+        EXPECT_TRUE(p.root->attributes().empty());
+    }
+}
+
+TEST(XmlReaderElements, OnlyTheFirstElementIsParsed) {
+    const std::string text = "<a>1</a><b>2</b>";
+    Parsed p = parse(text);
+    ASSERT_TRUE(p.end);
+    EXPECT_EQ(*p.end, 8u);
+    EXPECT_EQ(p.root->name(), "a");
+    EXPECT_EQ(p.root->childCount(), 0);
+}
+
+TEST(XmlReaderElements, DeclarationAndCommentBeforeTheRootAreNotStored) {
+    Parsed p = parse("<?xml version=\"1.0\"?>\r\n<!-- made by hand -->\r\n<root><x>1</x></root>");
+    ASSERT_TRUE(p.end);
+    EXPECT_EQ(p.root->name(), "root");
+    ASSERT_EQ(p.root->childCount(), 1);
+    EXPECT_EQ(p.root->childAt(0)->name(), "x");
+}
+
+TEST(XmlReaderElements, ValueIsTheFirstNonBlankRunOfText) {
+    Parsed p = parse("<a>\n  <b/>text<c/>more</a>");
+    ASSERT_TRUE(p.end);
+    EXPECT_EQ(p.root->value(), "text");
+    EXPECT_EQ(p.root->childCount(), 2);
+
+    // Without trimming, indentation before the first child is the parent's value.
+    Parsed indented = parse("<a>\r\n\t<b>1</b>\r\n</a>");
+    ASSERT_TRUE(indented.end);
+    EXPECT_EQ(indented.root->value(), "\r\n");
+
+    XmlParseOptions trimming = XmlParseOptions::backslash();
+    trimming.trimValues = true;
+    Parsed trimmed = parse("<a x=\" 1 \">  hello  <b/></a>", trimming);
+    ASSERT_TRUE(trimmed.end);
+    EXPECT_EQ(trimmed.root->value(), "hello");
+    EXPECT_EQ(*trimmed.root->attributeValue("x"), "1");
+}
+
+TEST(XmlReaderElements, CommentsAndCDataBecomeChildrenInDocumentOrder) {
+    Parsed p = parse("<a><b/><!-- note --><![CDATA[<raw>&amp;]]><c/></a>");
+    ASSERT_TRUE(p.end);
+    ASSERT_EQ(p.root->childCount(), 4);
+    EXPECT_EQ(p.root->childAt(0)->name(), "b");
+    EXPECT_EQ(p.root->childAt(1)->name(), "#COMMENT");
+    EXPECT_EQ(p.root->childAt(1)->kind(), XmlNodeKind::Comment);
+    EXPECT_EQ(p.root->childAt(1)->value(), " note ");
+    EXPECT_EQ(p.root->childAt(2)->name(), "#CDATA");
+    EXPECT_EQ(p.root->childAt(2)->kind(), XmlNodeKind::CData);
+    EXPECT_EQ(p.root->childAt(2)->value(), "<raw>&amp;");
+    EXPECT_EQ(p.root->childAt(3)->name(), "c");
+    EXPECT_EQ(p.root->childAt(0)->parent(), p.root.get());
+}
+
+TEST(XmlReaderElements, EndTagMayCarryTrailingSpace) {
+    Parsed p = parse("<a><b>1</b ></a >");
+    ASSERT_TRUE(p.end);
+    ASSERT_EQ(p.root->childCount(), 1);
+    EXPECT_EQ(p.root->childAt(0)->value(), "1");
+}
+
+TEST(XmlReaderAttributes, QuotedAndBareAttributesInOrder) {
+    Parsed p = parse("<a one='1' two=\"2\" three >x</a>");
+    ASSERT_TRUE(p.end);
+    const auto& attributes = p.root->attributes();
+    ASSERT_EQ(attributes.size(), 3u);
+    EXPECT_EQ(attributes[0].name(), "one");
+    EXPECT_EQ(attributes[0].value(), "1");
+    EXPECT_EQ(attributes[1].name(), "two");
+    EXPECT_EQ(attributes[1].value(), "2");
+    EXPECT_EQ(attributes[2].name(), "three");
+    EXPECT_EQ(attributes[2].value(), "");
+    EXPECT_EQ(p.root->value(), "x");
+}
+
+TEST(XmlReaderAttributes, UnquotedValuesAndEntitiesInValues) {
+    Parsed p = parse("<a x=plain y=\"&lt;&amp;&#65;\"/>");
+    ASSERT_TRUE(p.end);
+    EXPECT_EQ(*p.root->attributeValue("x"), "plain");
+    EXPECT_EQ(*p.root->attributeValue("y"), "<&&#65;");
+}
+
+TEST(XmlReaderAttributes, QuoteWithoutItsPartnerFailsSilently) {
+    expectSilentFailure(parse("<a x=\"open>text</a>"));
+}
+
+TEST(XmlReaderEntities, NamedReferencesDecodedNumericLeftAlone) {
+    Parsed p = parse("<a>Fish &amp; chips&#xd;line &quot;2&quot; &apos;&lt;&gt; &bogus;</a>");
+    ASSERT_TRUE(p.end);
+    EXPECT_EQ(p.root->value(), "Fish & chips&#xd;line \"2\" '<> &bogus;");
+}
+
+TEST(XmlReaderEntities, DecodedTextIsNotScannedAgain) {
+    Parsed p = parse("<a>&amp;lt;</a>");
+    ASSERT_TRUE(p.end);
+    EXPECT_EQ(p.root->value(), "&lt;");
+
+    XmlParseOptions raw = XmlParseOptions::program();
+    raw.decodeEntities = false;
+    Parsed undecoded = parse("<a>&amp;</a>", raw);
+    EXPECT_EQ(undecoded.root->value(), "&amp;");
+}
+
+TEST(XmlReaderEscapes, BackslashOptionRemovesEscapes) {
+    Parsed p = parse("<a>C:\\data and \\\\share</a>");
+    ASSERT_TRUE(p.end);
+    EXPECT_EQ(p.root->value(), "C:data and \\share");
+
+    // An escaped "<" does not end the text; an escaped quote does not end a value.
+    Parsed escaped = parse("<a v=\"say \\\"hi\\\"\">1 \\< 2</a>");
+    ASSERT_TRUE(escaped.end);
+    EXPECT_EQ(escaped.root->value(), "1 < 2");
+    EXPECT_EQ(*escaped.root->attributeValue("v"), "say \"hi\"");
+}
+
+TEST(XmlReaderEscapes, WithoutEscapeCharacterBackslashIsAnOrdinaryByte) {
+    Parsed p = parseProgram("<r><url>C:\\data\\</url><b v=\"end\\\">x\\</b></r>");
+    ASSERT_TRUE(p.end);
+    ASSERT_EQ(p.root->childCount(), 2);
+    EXPECT_EQ(p.root->childAt(0)->value(), "C:\\data\\");
+    EXPECT_EQ(*p.root->childAt(1)->attributeValue("v"), "end\\");
+    EXPECT_EQ(p.root->childAt(1)->value(), "x\\");
+}
+
+TEST(XmlReaderEscapes, EscapeRemovalHappensBeforeEntityDecoding) {
+    Parsed p = parse("<a>\\&amp;</a>");
+    ASSERT_TRUE(p.end);
+    EXPECT_EQ(p.root->value(), "&");
+}
+
+TEST(XmlReaderEndTags, StrayEndTagToleratedOrRejected) {
+    const std::string text = "<a><b>1</b></x><c>2</c></a>";
+    Parsed tolerant = parse(text);
+    ASSERT_TRUE(tolerant.end);
+    ASSERT_EQ(tolerant.root->childCount(), 2);
+    EXPECT_EQ(tolerant.root->childAt(1)->name(), "c");
+
+    XmlParseOptions strict = XmlParseOptions::backslash();
+    strict.tolerateMismatchedEndTags = false;
+    expectError(parse(text, strict), 3, "'<a> ... </x>' is not wel-formed.");
+}
+
+TEST(XmlReaderErrors, MissingEndTags) {
+    expectError(parse("<a><b>x</b> "), 2, "it must be closed with </a>");
+    expectError(parse("<study>some text"), 2, "study must be closed with </study>");
+    expectError(parse("<a><b/></a"), 2, "it must be closed with </a>");
+}
+
+TEST(XmlReaderErrors, ChildRunningToTheEndKeepsThePartialTree) {
+    Parsed p = parse("<a><b>1</b><c>2");
+    expectError(p, 2, "c must be closed with </c>");
+    ASSERT_EQ(p.root->childCount(), 2);
+    EXPECT_EQ(p.root->childAt(1)->name(), "c");
+}
+
+TEST(XmlReaderErrors, SlashNotFollowedByGreaterThan) {
+    expectError(parse("<a/ >"), 1, "Element must be closed.");
+}
+
+TEST(XmlReaderErrors, AttributeWithoutSpaceOrEquals) {
+    expectError(parse("<study x"), 4, "<study> attribute has error ");
+}
+
+TEST(XmlReaderErrors, FailuresWithoutMessage) {
+    expectSilentFailure(parse(""));
+    expectSilentFailure(parse("no markup at all"));
+    expectSilentFailure(parse("<unterminated"));
+    expectSilentFailure(parse("<!-- never closed"));
+    expectSilentFailure(parse("<?xml never closed"));
+}
+
+TEST(XmlReaderErrors, OnlyTheFirstErrorIsRecorded) {
+    XmlParseOptions options = XmlParseOptions::backslash();
+    options.recordError(7, XmlParseError::ElementNotClosed, "earlier");
+    Parsed p = parse("<a>text", options);
+    EXPECT_EQ(p.options.errorCode, 1);
+    EXPECT_EQ(p.options.errorMessage, "earlier");
+    EXPECT_EQ(p.options.errorPosition, 7u);
+}
+
+TEST(XmlReaderDepth, NestingBeyondTheLimitIsRefused) {
+    auto nested = [](int levels) {
+        std::string text;
+        for (int i = 0; i < levels; ++i)
+            text += "<n" + std::to_string(i) + ">";
+        for (int i = levels; i-- > 0;)
+            text += "</n" + std::to_string(i) + ">";
+        return text;
+    };
+    Parsed deepest = parse(nested(XmlParseOptions::kMaxDepth));
+    EXPECT_TRUE(deepest.end);
+    EXPECT_FALSE(deepest.options.errorFlag);
+
+    expectError(parse(nested(XmlParseOptions::kMaxDepth + 1)), 5, "<n512> is nested too deeply.");
+
+    std::string hostile;
+    for (int i = 0; i < 1000000; ++i)
+        hostile += "<a>";
+    expectError(parse(hostile), 5, "<a> is nested too deeply.");
+}
