@@ -143,7 +143,9 @@ HttpTransfer::HttpTransfer() : m_impl(std::make_unique<Impl>()) {
 
 HttpTransfer::~HttpTransfer() = default;
 
-bool HttpTransfer::valid() const { return m_impl->curl != nullptr; }
+bool HttpTransfer::valid() const {
+    return m_impl->curl != nullptr;
+}
 
 void HttpTransfer::setHeaders(const std::vector<std::string>& headers) {
     curl_slist* list = nullptr;

@@ -16,7 +16,8 @@ class HttpTransfer {
 public:
     static constexpr std::size_t kMaxBodyBytes = 16u * 1024u * 1024u;
     static constexpr long kConnectTimeoutMs = 5000;
-    // A transfer that delivers no data for this long is aborted.
+    // A transfer that delivers no data for this long, or whose rate stays below one
+    // byte a second for this long, is aborted.
     static constexpr long kStallSeconds = 5;
     static constexpr long kTotalTimeoutSeconds = 60;
 

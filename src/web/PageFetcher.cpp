@@ -27,7 +27,9 @@ Response request(HttpTransfer& transfer, const std::string& address) {
     return response;
 }
 
-bool isFollowedRedirect(long status) { return status == 301 || status == 302 || status == 303; }
+bool isFollowedRedirect(long status) {
+    return status == 301 || status == 302 || status == 303;
+}
 
 // The body's lines without "\n" or "\r\n". After a broken transfer the text after
 // the last line end is an incomplete line and is dropped.
@@ -65,7 +67,9 @@ void PageFetcher::setCredentialsCallback(CredentialsCallback credentials) {
     m_credentials = std::move(credentials);
 }
 
-void PageFetcher::setMessageCallback(MessageCallback message) { m_message = std::move(message); }
+void PageFetcher::setMessageCallback(MessageCallback message) {
+    m_message = std::move(message);
+}
 
 void PageFetcher::setProxy(bool useProxy, std::string name, std::string bypass) {
     m_useProxy = useProxy;
@@ -73,8 +77,8 @@ void PageFetcher::setProxy(bool useProxy, std::string name, std::string bypass) 
     m_proxyBypass = std::move(bypass);
 }
 
-std::optional<std::vector<std::string>>
-PageFetcher::fetch(const std::string& address, Verb verb, const std::string& referer) {
+std::optional<std::vector<std::string>> PageFetcher::fetch(const std::string& address, Verb verb,
+                                                           const std::string& referer) {
     const std::lock_guard<std::mutex> hold(fetchLock());
     m_lines.clear();
     return fetchLocked(address, verb, referer);

@@ -164,8 +164,7 @@ const nlohmann::json* firstArticle(const nlohmann::json& root) {
         return nullptr;
     }
     const auto uids = result->find("uids");
-    if (uids == result->end() || !uids->is_array() || uids->empty() ||
-        !uids->front().is_string()) {
+    if (uids == result->end() || !uids->is_array() || uids->empty() || !uids->front().is_string()) {
         return nullptr;
     }
     const auto article = result->find(uids->front().get<std::string>());
@@ -194,8 +193,9 @@ std::string PubMedLookup::pageAddress(const std::string& pmid) const {
 }
 
 std::string PubMedLookup::summaryAddress(const std::string& pmid) const {
-    return m_eutilsHost + "/entrez/eutils/esummary.fcgi?db=pubmed&id=" +
-           percentEncoded(pmid, kQueryReserved) + "&retmode=json";
+    return m_eutilsHost +
+           "/entrez/eutils/esummary.fcgi?db=pubmed&id=" + percentEncoded(pmid, kQueryReserved) +
+           "&retmode=json";
 }
 
 std::string PubMedLookup::citationFromPage(const std::string& page) {

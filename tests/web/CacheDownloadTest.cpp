@@ -100,12 +100,12 @@ TEST_F(CacheDownloadTest, FailedDownloadsLeaveNoFileBehind) {
     redirect("/loop", "/loop");
     redirect("/to-file", "file:///etc/passwd");
     loopback.server().Get("/endless", [](const httplib::Request&, httplib::Response& response) {
-        response.set_chunked_content_provider(
-            "application/octet-stream", [](std::size_t offset, httplib::DataSink& sink) {
-                const std::string chunk(64 * 1024, 'z');
-                return offset < 4 * HttpTransfer::kMaxBodyBytes &&
-                       sink.write(chunk.data(), chunk.size());
-            });
+        response.set_chunked_content_provider("application/octet-stream",
+                                              [](std::size_t offset, httplib::DataSink& sink) {
+                                                  const std::string chunk(64 * 1024, 'z');
+                                                  return offset < 4 * HttpTransfer::kMaxBodyBytes &&
+                                                         sink.write(chunk.data(), chunk.size());
+                                              });
     });
     loopback.start();
 

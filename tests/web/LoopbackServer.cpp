@@ -3,14 +3,14 @@
 #include <arpa/inet.h>
 #include <cstdlib>
 #include <netinet/in.h>
+#include <stdexcept>
 #include <sys/socket.h>
 #include <unistd.h>
-#include <stdexcept>
 
 LoopbackServer::LoopbackServer() {
     // The tests talk to 127.0.0.1 directly, never through a proxy from the environment.
-    for (const char* name : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY",
-                             "all_proxy", "ALL_PROXY"}) {
+    for (const char* name :
+         {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"}) {
         unsetenv(name);
     }
     m_server.set_keep_alive_timeout(1);
@@ -36,9 +36,13 @@ void LoopbackServer::start() {
     }
 }
 
-std::string LoopbackServer::hostAndPort() const { return "127.0.0.1:" + std::to_string(m_port); }
+std::string LoopbackServer::hostAndPort() const {
+    return "127.0.0.1:" + std::to_string(m_port);
+}
 
-std::string LoopbackServer::base() const { return "http://" + hostAndPort(); }
+std::string LoopbackServer::base() const {
+    return "http://" + hostAndPort();
+}
 
 void LoopbackServer::waitForRelease(std::chrono::seconds longest) {
     std::unique_lock<std::mutex> lock(m_mutex);

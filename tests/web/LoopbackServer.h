@@ -1,9 +1,8 @@
 #pragma once
 
-#include <httplib.h>
-
 #include <chrono>
 #include <condition_variable>
+#include <httplib.h>
 #include <mutex>
 #include <string>
 #include <thread>

@@ -57,9 +57,11 @@ TEST(PageFetcher, FetchesBodyLinesWithAndWithoutScheme) {
     EXPECT_EQ(fetcher.lines(), Lines({"first", "second", "", "last"}));
     EXPECT_EQ(fetcher.fetch("HTTP://" + loopback.hostAndPort() + "/page"),
               Lines({"first", "second", "", "last"}));
+    EXPECT_EQ(fetcher.fetch(loopback.base() + "/page", PageFetcher::Verb::Head), Lines());
+    EXPECT_TRUE(fetcher.lines().empty());
 }
 
-TEST(PageFetcher, SendsItsHeadersAndAskesForAFreshCopy) {
+TEST(PageFetcher, SendsItsHeadersAndAsksForAFreshCopy) {
     LoopbackServer loopback;
     std::vector<httplib::Headers> seen;
     loopback.server().Get("/h", [&seen](const httplib::Request& request, httplib::Response& r) {
@@ -113,12 +115,18 @@ TEST_P(PageFetcherRedirect, OneRedirectIsFollowed) {
     LoopbackServer loopback;
     serveRedirect(loopback.server(), "/old", loopback.base() + "/new", GetParam());
     serveRedirect(loopback.server(), "/relative", "/new", GetParam());
+    loopback.server().Get("/lower", [&loopback](const httplib::Request&, httplib::Response& r) {
+        r.status = GetParam();
+        r.set_header("location", loopback.base() + "/new");
+    });
     serveText(loopback.server(), "/new", "arrived\n");
     loopback.start();
 
     PageFetcher fetcher;
     EXPECT_EQ(fetcher.fetch(loopback.base() + "/old"), Lines({"arrived"}));
     EXPECT_EQ(fetcher.fetch(loopback.base() + "/relative"), Lines({"arrived"}));
+    // Header names are case-insensitive; servers speaking HTTP/2 send them in lower case.
+    EXPECT_EQ(fetcher.fetch(loopback.base() + "/lower"), Lines({"arrived"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(FollowedStatuses, PageFetcherRedirect, ::testing::Values(301, 302, 303));
@@ -159,17 +167,17 @@ TEST(PageFetcher, OtherRedirectStatusesAreReturnedAsBodies) {
 class PageFetcherAuthentication : public ::testing::Test {
 protected:
     void SetUp() override {
-        loopback.server().Get("/private", [](const httplib::Request& request,
-                                             httplib::Response& response) {
-            // "user:secret"
-            if (request.get_header_value("Authorization") == "Basic dXNlcjpzZWNyZXQ=") {
-                response.set_content("welcome\n", "text/plain");
-                return;
-            }
-            response.status = 401;
-            response.set_header("WWW-Authenticate", "Basic realm=\"trials\"");
-            response.set_content("denied\n", "text/plain");
-        });
+        loopback.server().Get(
+            "/private", [](const httplib::Request& request, httplib::Response& response) {
+                // "user:secret"
+                if (request.get_header_value("Authorization") == "Basic dXNlcjpzZWNyZXQ=") {
+                    response.set_content("welcome\n", "text/plain");
+                    return;
+                }
+                response.status = 401;
+                response.set_header("WWW-Authenticate", "Basic realm=\"trials\"");
+                response.set_content("denied\n", "text/plain");
+            });
         loopback.start();
     }
 
@@ -235,8 +243,8 @@ TEST(PageFetcherLimits, EndlessBodyIsCutAtTheLimit) {
             "text/plain", [](std::size_t offset, httplib::DataSink& sink) {
                 const std::string chunk(64 * 1024 - 1, 'x');
                 // Stops on its own well past the limit in case the client never does.
-                return offset < 4 * HttpTransfer::kMaxBodyBytes && sink.write(chunk.data(), chunk.size()) &&
-                       sink.write("\n", 1);
+                return offset < 4 * HttpTransfer::kMaxBodyBytes &&
+                       sink.write(chunk.data(), chunk.size()) && sink.write("\n", 1);
             });
     });
     loopback.start();

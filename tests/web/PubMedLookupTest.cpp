@@ -83,9 +83,10 @@ TEST(PubMedLookupSummary, UnusableSummariesGiveNothing) {
     EXPECT_EQ(PubMedLookup::citationFromSummary("{not json"), "");
     EXPECT_EQ(PubMedLookup::citationFromSummary("[1, 2]"), "");
     EXPECT_EQ(PubMedLookup::citationFromSummary(R"({"result": {"uids": []}})"), "");
-    EXPECT_EQ(PubMedLookup::citationFromSummary(
-                  R"({"result": {"uids": ["5"], "5": {"uid": "5", "error": "cannot get document summary"}}})"),
-              "");
+    EXPECT_EQ(
+        PubMedLookup::citationFromSummary(
+            R"({"result": {"uids": ["5"], "5": {"uid": "5", "error": "cannot get document summary"}}})"),
+        "");
     // Fields of the wrong kind are ignored rather than trusted.
     EXPECT_EQ(PubMedLookup::citationFromSummary(
                   R"({"result": {"uids": ["5"], "5": {"title": 7, "authors": {"name": "X"},
@@ -107,19 +108,19 @@ TEST(PubMedLookupAddress, IdentifierIsEncodedOnlyWhereItWouldChangeTheAddress) {
 class PubMedLookupTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        loopback.server().Get(R"(/pubmed/(.*))", [this](const httplib::Request& request,
-                                                         httplib::Response& response) {
-            pagePmids.push_back(request.matches[1]);
-            if (page.empty()) {
-                response.status = 404;
-            }
-            response.set_content(page, "text/html");
-        });
-        loopback.server().Get("/entrez/eutils/esummary.fcgi", [this](const httplib::Request& request,
-                                                                     httplib::Response& response) {
-            summaryQueries.push_back(request.params);
-            response.set_content(summary, "application/json");
-        });
+        loopback.server().Get(R"(/pubmed/(.*))",
+                              [this](const httplib::Request& request, httplib::Response& response) {
+                                  pagePmids.push_back(request.matches[1]);
+                                  if (page.empty()) {
+                                      response.status = 404;
+                                  }
+                                  response.set_content(page, "text/html");
+                              });
+        loopback.server().Get("/entrez/eutils/esummary.fcgi",
+                              [this](const httplib::Request& request, httplib::Response& response) {
+                                  summaryQueries.push_back(request.params);
+                                  response.set_content(summary, "application/json");
+                              });
         loopback.start();
     }
 
