@@ -1,0 +1,105 @@
+#include "web/CacheDownload.h"
+
+#include "web/AtomicFile.h"
+#include "web/HttpTransfer.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+constexpr std::string_view kCacheFolder = "Protoscribe";
+constexpr std::string_view kUserAgent = "User-Agent: Protoscribe";
+
+// A stable file name per address (64-bit FNV-1a in hexadecimal), so repeated
+// downloads of one address replace its copy instead of filling the folder.
+std::string fileNameFor(std::string_view address) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : address) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    constexpr std::string_view kDigits = "0123456789abcdef";
+    std::string name(16, '0');
+    for (auto it = name.rbegin(); it != name.rend(); ++it) {
+        *it = kDigits[hash & 0xfu];
+        hash >>= 4;
+    }
+    return name + ".cache";
+}
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
+bool ensureDirectory(const std::string& directory) {
+    if (directory.empty()) {
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(directory, error);
+    return !error && std::filesystem::is_directory(directory, error);
+}
+
+bool isSuccess(const HttpTransfer::Outcome& outcome) {
+    return outcome.completed && !outcome.capped && outcome.status >= 200 && outcome.status < 300;
+}
+
+} // namespace
+
+CacheDownload::CacheDownload(std::string directory) : m_directory(std::move(directory)) {}
+
+std::string CacheDownload::defaultDirectory() {
+    std::string base = environment("XDG_CACHE_HOME");
+    if (base.empty() || base.front() != '/') {
+        const std::string home = environment("HOME");
+        if (home.empty()) {
+            return {};
+        }
+        base = home + "/.cache";
+    }
+    return base + "/" + std::string(kCacheFolder);
+}
+
+std::optional<std::string> CacheDownload::download(const std::string& address) const {
+    const auto checked = HttpTransfer::checkedAddress(HttpTransfer::withScheme(address));
+    if (!checked || !ensureDirectory(m_directory)) {
+        return std::nullopt;
+    }
+    const std::string target = m_directory + "/" + fileNameFor(*checked);
+    AtomicFile file(target);
+    HttpTransfer transfer;
+    if (!file.isOpen() || !transfer.valid()) {
+        return std::nullopt;
+    }
+    transfer.setHeaders({std::string(kUserAgent)});
+    transfer.setFollowRedirects(kMaxRedirects);
+    const auto outcome =
+        transfer.perform(*checked, [&file](std::string_view piece) { return file.write(piece); });
+    if (!isSuccess(outcome) || !file.commit()) {
+        return std::nullopt;
+    }
+    return target;
+}
+
+std::optional<std::vector<std::string>> CacheDownload::readLines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return lines;
+}

@@ -1,0 +1,142 @@
+#include "web/PageFetcher.h"
+
+#include "web/HttpTransfer.h"
+
+#include <algorithm>
+#include <mutex>
+
+namespace {
+
+// Serialises every fetch of the process, whatever thread it runs on.
+std::mutex& fetchLock() {
+    static std::mutex lock;
+    return lock;
+}
+
+struct Response {
+    HttpTransfer::Outcome outcome;
+    std::string body;
+};
+
+Response request(HttpTransfer& transfer, const std::string& address) {
+    Response response;
+    response.outcome = transfer.perform(address, [&response](std::string_view piece) {
+        response.body.append(piece);
+        return true;
+    });
+    return response;
+}
+
+bool isFollowedRedirect(long status) {
+    return status == 301 || status == 302 || status == 303;
+}
+
+// The body's lines without "\n" or "\r\n". After a broken transfer the text after
+// the last line end is an incomplete line and is dropped.
+std::vector<std::string> splitLines(const std::string& body, bool complete) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < body.size()) {
+        const std::size_t end = body.find('\n', start);
+        if (end == std::string::npos && !complete) {
+            break;
+        }
+        const std::size_t stop = end == std::string::npos ? body.size() : end;
+        std::string line = body.substr(start, stop - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(std::move(line));
+        start = stop + 1;
+    }
+    return lines;
+}
+
+// A referer must not smuggle further header lines into the request.
+std::string singleLine(std::string text) {
+    std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+    return text;
+}
+
+} // namespace
+
+PageFetcher::PageFetcher(CredentialsCallback credentials, MessageCallback message)
+    : m_credentials(std::move(credentials)), m_message(std::move(message)) {}
+
+void PageFetcher::setCredentialsCallback(CredentialsCallback credentials) {
+    m_credentials = std::move(credentials);
+}
+
+void PageFetcher::setMessageCallback(MessageCallback message) {
+    m_message = std::move(message);
+}
+
+void PageFetcher::setProxy(bool useProxy, std::string name, std::string bypass) {
+    m_useProxy = useProxy;
+    m_proxyName = std::move(name);
+    m_proxyBypass = std::move(bypass);
+}
+
+std::optional<std::vector<std::string>> PageFetcher::fetch(const std::string& address, Verb verb,
+                                                           const std::string& referer) {
+    const std::lock_guard<std::mutex> hold(fetchLock());
+    m_lines.clear();
+    return fetchLocked(address, verb, referer);
+}
+
+std::vector<std::string> PageFetcher::requestHeaders(const std::string& referer) const {
+    // Always a fresh answer from the server, never one from a cache on the way.
+    std::vector<std::string> headers = {"Accept: text/*", "User-Agent: Microsoft Internet Explorer",
+                                        "Cache-Control: no-cache", "Pragma: no-cache"};
+    const std::string cleanReferer = singleLine(referer);
+    if (!cleanReferer.empty()) {
+        headers.push_back("Referer: " + cleanReferer);
+    }
+    return headers;
+}
+
+std::optional<std::vector<std::string>>
+PageFetcher::fetchLocked(const std::string& address, Verb verb, const std::string& referer) {
+    HttpTransfer transfer;
+    if (!transfer.valid()) {
+        if (m_message) {
+            m_message(std::string(kCannotOpenConnection));
+        }
+        return std::nullopt;
+    }
+    if (m_useProxy) {
+        transfer.setProxy(m_proxyName, m_proxyBypass);
+    }
+    transfer.setHeaders(requestHeaders(referer));
+    const auto checked = HttpTransfer::checkedAddress(HttpTransfer::withScheme(address));
+    if (!checked) {
+        return std::nullopt;
+    }
+    transfer.setHeadOnly(verb == Verb::Head);
+    Response response = request(transfer, *checked);
+    if (response.outcome.status == 401) {
+        const auto credentials = m_credentials ? m_credentials(*checked) : std::nullopt;
+        if (credentials) {
+            transfer.setCredentials(credentials->user, credentials->password);
+            response = request(transfer, *checked);
+        }
+    }
+    if (isFollowedRedirect(response.outcome.status)) {
+        const auto location = HttpTransfer::headerValue(response.outcome.headers, "Location");
+        const auto target =
+            location ? HttpTransfer::resolve(*checked, *location) : std::optional<std::string>();
+        if (!target) {
+            return std::nullopt;
+        }
+        // The credentials were given for the first address only.
+        transfer.clearCredentials();
+        transfer.setHeadOnly(false);
+        response = request(transfer, *target);
+        // A transport failure counts like any other: whatever was read.
+        if (response.outcome.status != 200 && response.outcome.status != 0) {
+            return std::nullopt;
+        }
+    }
+    m_lines = splitLines(response.body, response.outcome.completed);
+    return m_lines;
+}

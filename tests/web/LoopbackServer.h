@@ -1,0 +1,42 @@
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <httplib.h>
+#include <mutex>
+#include <string>
+#include <thread>
+
+// An HTTP server on 127.0.0.1 at a free port, run on its own thread. Register the
+// routes on server(), then start(). Handlers that stall wait in waitForRelease(),
+// which the destructor ends so the server can shut down.
+class LoopbackServer {
+public:
+    LoopbackServer();
+    ~LoopbackServer();
+    LoopbackServer(const LoopbackServer&) = delete;
+    LoopbackServer& operator=(const LoopbackServer&) = delete;
+
+    httplib::Server& server() { return m_server; }
+    void start();
+
+    int port() const { return m_port; }
+    // "127.0.0.1:port", an address without a scheme.
+    std::string hostAndPort() const;
+    // "http://127.0.0.1:port"
+    std::string base() const;
+
+    void waitForRelease(std::chrono::seconds longest);
+    void release();
+
+    // A port on 127.0.0.1 where nothing listens.
+    static int unusedPort();
+
+private:
+    httplib::Server m_server;
+    std::thread m_thread;
+    int m_port = -1;
+    std::mutex m_mutex;
+    std::condition_variable m_released;
+    bool m_isReleased = false;
+};

@@ -1,0 +1,174 @@
+#include "web/PubMedLookup.h"
+
+#include "web/LoopbackServer.h"
+#include "web/TemporaryFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kAuthors = "<p class=\"auth_list\"><a href=\"/?term=Smith\">Smith J</a>, "
+                             "<a href=\"/?term=Doe\">Doe &amp; A</a></p>";
+const std::string kTitle = "<h1 class=\"title\">A study of <i>things</i>.</h1>";
+const std::string kJournal =
+    "<p class=\"citation\"><a href=\"/j\" title=\"Journal\">J Test</a>. 2001 Jan;5(2):10-20.</p>";
+
+// An E-utilities summary as the service sends it, trimmed to the fields that matter.
+const std::string kSummary = R"({
+  "header": {"type": "esummary", "version": "0.3"},
+  "result": {
+    "uids": ["123"],
+    "123": {
+      "uid": "123", "pubdate": "2001 Jan", "epubdate": "", "source": "J Biol Chem",
+      "authors": [
+        {"name": "Smith J", "authtype": "Author", "clusterid": ""},
+        {"name": "Doe A", "authtype": "Author", "clusterid": ""}
+      ],
+      "lastauthor": "Doe A", "title": "A study of things.", "volume": "276", "issue": "1",
+      "pages": "1-10", "fulljournalname": "The Journal of biological chemistry"
+    }
+  }
+})";
+
+} // namespace
+
+TEST(PubMedLookupPage, AuthorsTitleAndCitationAreCutOut) {
+    EXPECT_EQ(PubMedLookup::citationFromPage("<html>" + kAuthors + kTitle + kJournal + "</html>"),
+              "Smith J, Doe &amp; A. A study of <i>things</i>. J Test. 2001 Jan;5(2):10-20.");
+}
+
+TEST(PubMedLookupPage, MissingPiecesAreLeftOut) {
+    EXPECT_EQ(PubMedLookup::citationFromPage(kTitle + kJournal),
+              "A study of <i>things</i>. J Test. 2001 Jan;5(2):10-20.");
+    EXPECT_EQ(PubMedLookup::citationFromPage(kJournal), "J Test. 2001 Jan;5(2):10-20.");
+    // Only the end tags of links go; any other markup stays as it is.
+    EXPECT_EQ(PubMedLookup::citationFromPage(
+                  "<p class=\"citation\"><a href=\"/j\">J</a> <a href=\"/v\">5</a> &amp;</p>"),
+              "J <a href=\"/v\">5 &amp;");
+    EXPECT_EQ(PubMedLookup::citationFromPage("<html><h1>Other page</h1><p>text</p></html>"), "");
+    EXPECT_EQ(PubMedLookup::citationFromPage(""), "");
+    // Unterminated pieces give nothing.
+    EXPECT_EQ(PubMedLookup::citationFromPage("<h1 class=\"title\">Open title"), "");
+    EXPECT_EQ(PubMedLookup::citationFromPage("<p class=\"citation\"><a href=\"/j\">J</a>"), "");
+}
+
+TEST(PubMedLookupPage, OnlyLinksInsideTheAuthorListAreAuthors) {
+    const std::string page = "<a href=\"/before\">Before</a><p class=\"auth_list\">"
+                             "<a href=\"/1\">One</a></p><a href=\"/after\">After</a>" +
+                             kTitle;
+    EXPECT_EQ(PubMedLookup::citationFromPage(page), "One. A study of <i>things</i>. ");
+    // A last link that is never closed is skipped.
+    EXPECT_EQ(PubMedLookup::citationFromPage(
+                  "<p class=\"auth_list\"><a href=\"/1\">One</a>, <a href=\"/2\">Two</p>"),
+              "One.  ");
+}
+
+TEST(PubMedLookupSummary, CitationIsComposedInThePageShape) {
+    EXPECT_EQ(PubMedLookup::citationFromSummary(kSummary),
+              "Smith J, Doe A. A study of things. J Biol Chem. 2001 Jan;276(1):1-10.");
+}
+
+TEST(PubMedLookupSummary, EmptyFieldsAreLeftOut) {
+    const std::string sparse = R"({"result": {"uids": ["9"], "9": {
+        "source": "Lancet", "pubdate": "1999", "authors": [], "title": "Short.",
+        "volume": "", "issue": "", "pages": ""}}})";
+    EXPECT_EQ(PubMedLookup::citationFromSummary(sparse), "Short. Lancet. 1999.");
+    const std::string noTitle = R"({"result": {"uids": ["9"], "9": {
+        "source": "Lancet", "volume": "3", "pages": "7-9", "authors": [{"name": "Roe B"}]}}})";
+    EXPECT_EQ(PubMedLookup::citationFromSummary(noTitle), "Roe B. Lancet. 3:7-9.");
+}
+
+TEST(PubMedLookupSummary, UnusableSummariesGiveNothing) {
+    EXPECT_EQ(PubMedLookup::citationFromSummary(""), "");
+    EXPECT_EQ(PubMedLookup::citationFromSummary("{not json"), "");
+    EXPECT_EQ(PubMedLookup::citationFromSummary("[1, 2]"), "");
+    EXPECT_EQ(PubMedLookup::citationFromSummary(R"({"result": {"uids": []}})"), "");
+    EXPECT_EQ(
+        PubMedLookup::citationFromSummary(
+            R"({"result": {"uids": ["5"], "5": {"uid": "5", "error": "cannot get document summary"}}})"),
+        "");
+    // Fields of the wrong kind are ignored rather than trusted.
+    EXPECT_EQ(PubMedLookup::citationFromSummary(
+                  R"({"result": {"uids": ["5"], "5": {"title": 7, "authors": {"name": "X"},
+                      "source": ["J"], "pages": "1-2"}}})"),
+              "1-2.");
+}
+
+TEST(PubMedLookupAddress, IdentifierIsEncodedOnlyWhereItWouldChangeTheAddress) {
+    const PubMedLookup lookup("https://pubmed.example/", "https://eutils.example");
+    EXPECT_EQ(lookup.pageAddress("12345"), "https://pubmed.example/pubmed/12345");
+    EXPECT_EQ(lookup.pageAddress(" 12 "), "https://pubmed.example/pubmed/%2012%20");
+    EXPECT_EQ(lookup.pageAddress("1/2?3#4%5"), "https://pubmed.example/pubmed/1%2F2%3F3%234%255");
+    EXPECT_EQ(lookup.pageAddress("a&b=c"), "https://pubmed.example/pubmed/a&b=c");
+    EXPECT_EQ(lookup.summaryAddress("1&db=x"),
+              "https://eutils.example/entrez/eutils/esummary.fcgi?db=pubmed&id=1%26db%3Dx"
+              "&retmode=json");
+}
+
+class PubMedLookupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        loopback.server().Get(R"(/pubmed/(.*))",
+                              [this](const httplib::Request& request, httplib::Response& response) {
+                                  pagePmids.push_back(request.matches[1]);
+                                  if (page.empty()) {
+                                      response.status = 404;
+                                  }
+                                  response.set_content(page, "text/html");
+                              });
+        loopback.server().Get("/entrez/eutils/esummary.fcgi",
+                              [this](const httplib::Request& request, httplib::Response& response) {
+                                  summaryQueries.push_back(request.params);
+                                  response.set_content(summary, "application/json");
+                              });
+        loopback.start();
+    }
+
+    PubMedLookup lookup() const {
+        return PubMedLookup(loopback.base(), loopback.base(), CacheDownload(folder.path()));
+    }
+
+    TemporaryFolder folder;
+    LoopbackServer loopback;
+    std::string page;
+    std::string summary;
+    std::vector<std::string> pagePmids;
+    std::vector<httplib::Params> summaryQueries;
+};
+
+TEST_F(PubMedLookupTest, PageLinesAreRunTogetherBeforeCutting) {
+    page = "<html>\r\n<h1 class=\"title\">Split\r\n title</h1>\n" + kJournal + "\n</html>\n";
+    summary = kSummary;
+    EXPECT_EQ(lookup().lookUpCitation("123"), "Split title J Test. 2001 Jan;5(2):10-20.");
+    EXPECT_TRUE(summaryQueries.empty());
+}
+
+TEST_F(PubMedLookupTest, SummaryServiceStandsInWhenThePageYieldsNothing) {
+    page = "<html><body>A page of a newer layout</body></html>";
+    summary = kSummary;
+    EXPECT_EQ(lookup().lookUpCitation("123"),
+              "Smith J, Doe A. A study of things. J Biol Chem. 2001 Jan;276(1):1-10.");
+    ASSERT_EQ(summaryQueries.size(), 1u);
+    const httplib::Params expected = {{"db", "pubmed"}, {"id", "123"}, {"retmode", "json"}};
+    EXPECT_EQ(summaryQueries[0], expected);
+}
+
+TEST_F(PubMedLookupTest, NothingFromEitherServiceGivesEmptyText) {
+    summary = R"({"result": {"uids": []}})";
+    EXPECT_EQ(lookup().lookUpCitation("123"), "");
+    EXPECT_EQ(pagePmids.size(), 1u);
+    EXPECT_EQ(summaryQueries.size(), 1u);
+
+    const std::string nowhere = "127.0.0.1:" + std::to_string(LoopbackServer::unusedPort());
+    EXPECT_EQ(PubMedLookup(nowhere, nowhere, CacheDownload(folder.path())).lookUpCitation("1"), "");
+}
+
+TEST_F(PubMedLookupTest, IdentifierArrivesAsTyped) {
+    const std::string typed = " 12/3?#%&db=x ";
+    summary = kSummary;
+    lookup().lookUpCitation(typed);
+    EXPECT_EQ(pagePmids, std::vector<std::string>({typed}));
+    ASSERT_EQ(summaryQueries.size(), 1u);
+    EXPECT_EQ(summaryQueries[0].find("id")->second, typed);
+    EXPECT_EQ(summaryQueries[0].count("db"), 1u);
+}
