@@ -1,5 +1,6 @@
 #include "validation/LocalEntityLoader.h"
 
+#include "validation/FileUri.h"
 #include "validation/XmlErrorCapture.h"
 
 #include <cctype>
@@ -36,7 +37,7 @@ void reportRefusal(const char* url, xmlParserCtxtPtr ctxt) {
     if (ctxt != nullptr && ctxt->input != nullptr) {
         record.line = ctxt->input->line;
         if (ctxt->input->filename != nullptr)
-            record.file = ctxt->input->filename;
+            record.file = pathFromFileUri(ctxt->input->filename);
     }
     record.fromInput = true;
     capture->recordError(std::move(record));

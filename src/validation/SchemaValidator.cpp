@@ -1,17 +1,21 @@
 #include "validation/SchemaValidator.h"
 
 #include "model/NamesAndAddresses.h"
+#include "validation/FileUri.h"
 #include "validation/LocalEntityLoader.h"
 #include "validation/SourceLine.h"
 #include "validation/ValidationError.h"
 #include "validation/XmlErrorCapture.h"
 
+#include <cerrno>
+#include <fstream>
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
 #include <libxml/schemasInternals.h>
 #include <libxml/tree.h>
 #include <libxml/xmlschemas.h>
 #include <memory>
+#include <system_error>
 
 namespace {
 
@@ -65,7 +69,7 @@ SchemaPtr loadSchema(const SchemaLocation& location, XmlErrorCapture& capture) {
         throw ValidationError(ValidationError::Code::SchemaNotFound,
                               std::string(SchemaLocation::kFileName), searchedPlaces(location));
 
-    SchemaParserPtr parser(xmlSchemaNewParserCtxt(path->c_str()));
+    SchemaParserPtr parser(xmlSchemaNewParserCtxt(fileUriFromPath(*path).c_str()));
     if (!parser)
         throw ValidationError(ValidationError::Code::ValidatorUnavailable, *path,
                               describe(capture.firstError(), "The schema parser failed"));
@@ -103,7 +107,14 @@ int parserPosition(void* parser, const char** file, unsigned long* line) {
 // the first one in document order, whether it is one of form or of content.
 ParseOutcome parseValidating(const std::string& path, xmlSchemaValidCtxt& validator,
                              XmlErrorCapture& capture) {
-    ParserPtr parser(xmlCreateURLParserCtxt(path.c_str(), kDocumentOptions));
+    if (!std::ifstream(path, std::ios::binary)) {
+        // Said plainly here; the library would name the file by its URI.
+        const int cause = errno;
+        capture.recordError({"The file cannot be opened: " + std::generic_category().message(cause),
+                             path, 0, true});
+        return {};
+    }
+    ParserPtr parser(xmlCreateURLParserCtxt(fileUriFromPath(path).c_str(), kDocumentOptions));
     if (!parser) {
         if (capture.firstError())
             return {}; // the file could not be opened; the capture says why

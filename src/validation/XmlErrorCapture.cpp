@@ -1,5 +1,7 @@
 #include "validation/XmlErrorCapture.h"
 
+#include "validation/FileUri.h"
+
 #include <libxml/globals.h>
 #include <utility>
 
@@ -64,7 +66,7 @@ void XmlErrorCapture::onLibraryError(void* capture, xmlErrorPtr error) {
         return;
     XmlErrorRecord record;
     record.message = trimmedMessage(error->message);
-    record.file = error->file != nullptr ? error->file : "";
+    record.file = error->file != nullptr ? pathFromFileUri(error->file) : "";
     record.line = error->line;
     record.fromInput = raisedWhileReading(error->domain);
     auto* self = static_cast<XmlErrorCapture*>(capture);

@@ -7,7 +7,7 @@
 // One message from the XML library.
 struct XmlErrorRecord {
     std::string message;    // without its final line break
-    std::string file;       // the document or entity the message is about, when known
+    std::string file;       // local path of the document or entity concerned, if known
     long line = 0;          // 1-based; 0 when the library knows no line
     bool fromInput = false; // raised while reading text (I/O or well-formedness)
 };

@@ -32,8 +32,9 @@ private:
 std::string schemaText(const std::string& body,
                        const std::string& ns = "http://clinicaltrials.gov/prs") {
     return "<?xml version=\"1.0\"?>\n"
-           "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" targetNamespace=\"" +
-           ns + "\" elementFormDefault=\"unqualified\">\n" + body + "\n</xs:schema>\n";
+           "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" xmlns:prs=\"" +
+           ns + "\" targetNamespace=\"" + ns + "\" elementFormDefault=\"unqualified\">\n" + body +
+           "\n</xs:schema>\n";
 }
 
 // Takes any content below the collection element.
@@ -89,8 +90,7 @@ TEST_F(SchemaLookupTest, BrokenSchemaGivesTheErrorReport) {
          ValidationError::Code::SchemaUnreadable, "line 2"},
         {schemaText("<xs:element name=\"study_collection\" type=\"xs:nosuchtype\"/>"),
          ValidationError::Code::SchemaInvalid, "nosuchtype"},
-        {kPermissiveSchema.substr(0, kPermissiveSchema.find("http://clinicaltrials")) +
-             "urn:other" + kPermissiveSchema.substr(kPermissiveSchema.find("/prs") + 4),
+        {schemaText("<xs:element name=\"study_collection\"/>", "urn:other"),
          ValidationError::Code::SchemaInvalid,
          "\"urn:other\", not \"http://clinicaltrials.gov/prs\""},
         // Not deterministic: an unqualified wildcard after a list of unqualified elements.
@@ -132,4 +132,34 @@ TEST_F(SchemaLookupTest, SchemaInTheWorkingDirectoryWinsOverTheInstalledOne) {
     const ValidationReport broken = validateFile(document, installed);
     EXPECT_EQ(broken.status, Status::Error);
     EXPECT_THAT(broken.text, HasSubstr("Source = " + (work / kFileName).string()));
+}
+
+TEST_F(SchemaLookupTest, RelativeReferencesResolveInFoldersWithSpaces) {
+    // A schema split over two files, dropped into a working directory whose name
+    // needs escaping in a URI.
+    const fs::path work = dir.path() / "my trials #1";
+    fs::create_directories(work);
+    dir.write("my trials #1/" + kFileName,
+              schemaText("<xs:include schemaLocation=\"collection%20types.xsd\"/>"
+                         "<xs:element name=\"study_collection\" type=\"prs:Anything\"/>"));
+    dir.write("my trials #1/collection types.xsd",
+              schemaText("<xs:complexType name=\"Anything\"><xs:sequence><xs:any "
+                         "processContents=\"skip\" minOccurs=\"0\" maxOccurs=\"unbounded\"/>"
+                         "</xs:sequence></xs:complexType>"));
+    WorkingDirectory cwd(work);
+    const ValidationReport report = validateFile(document, SchemaLocation{});
+    EXPECT_EQ(report.status, Status::Succeeded) << report.text;
+
+    // The relative path and the entity next to the document, in a folder with a space.
+    fs::create_directories(work / "sub dir");
+    dir.write("my trials #1/sub dir/part.ent", "\n<b>late</b>\n</a>");
+    const std::string relative = "sub dir/with entity.xml";
+    dir.write("my trials #1/" + relative,
+              "<!DOCTYPE x [<!ENTITY part SYSTEM \"part.ent\">]>\n"
+              "<prs:study_collection xmlns:prs=\"http://clinicaltrials.gov/prs\"><a>&part;"
+              "</prs:study_collection>");
+    const ValidationReport failed = validateFile(relative, SchemaLocation{});
+    ASSERT_EQ(failed.status, Status::Failed) << failed.text;
+    EXPECT_THAT(failed.text, StartsWith("Validation failed on " + relative + "\n"));
+    EXPECT_THAT(failed.text, HasSubstr("\nSource: </a>\nLine: 3"));
 }
