@@ -5,6 +5,11 @@
 
 namespace fs = std::filesystem;
 
+std::vector<std::string> SchemaLocation::installedDirsFor(const std::string& executablePath) {
+    const fs::path programDir = fs::path(executablePath).parent_path();
+    return {programDir.string(), (programDir / ".." / "share" / "protoscribe").string()};
+}
+
 std::vector<std::string> SchemaLocation::candidates() const {
     if (!explicitPath.empty())
         return {explicitPath};

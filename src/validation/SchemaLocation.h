@@ -16,6 +16,11 @@ struct SchemaLocation {
     std::string explicitPath;
     std::vector<std::string> installedDirs;
 
+    // The folders where an installed program keeps its schema: beside the executable,
+    // then the product's data folder next to the executable's folder. Give the full path
+    // (for example the target of /proc/self/exe), not a bare program name.
+    static std::vector<std::string> installedDirsFor(const std::string& executablePath);
+
     // Every path that is tried, in order.
     std::vector<std::string> candidates() const;
     // The first candidate that is an existing regular file.

@@ -13,5 +13,7 @@
 //   error:     the error report of ValidationError, when the schema is missing or broken
 //              or the validator cannot be set up.
 // External references are resolved from local files only; nothing goes to the network.
-// Each call keeps its own state, so calls may run on several threads at once.
+// The first call sets up the XML library and installs, for the whole process, an
+// entity loader that refuses network URLs. Each call keeps its own error state (the
+// library's error handlers are per thread), so calls may run on several threads.
 ValidationReport validateFile(const std::string& path, const SchemaLocation& schema);
