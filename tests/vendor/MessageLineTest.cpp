@@ -1,6 +1,5 @@
 #include "vendor/MessageLine.h"
 
-#include "platform/TextCodec.h"
 #include "web/LoopbackServer.h"
 
 #include <QCoreApplication>
@@ -121,13 +120,6 @@ TEST(MessageLinePageTest, TargetsOtherThanWebAddressesAreReplaced) {
         ASSERT_TRUE(message);
         EXPECT_EQ(message->target, QString::fromStdString(kDefault)) << target;
     }
-}
-
-TEST(MessageLinePageTest, TextKeepsItsBytes) {
-    const auto message =
-        MessageLine::messageFrom({"PROTOSCRIBE TAGLINE", "Caf\xc3\xa9 \xe9", ""}, kDefault);
-    ASSERT_TRUE(message);
-    EXPECT_EQ(TextCodec::encode(message->text), "Caf\xc3\xa9 \xe9");
 }
 
 TEST_F(MessageLineTest, DeliversTheLastEntryOnTheReceiversThread) {

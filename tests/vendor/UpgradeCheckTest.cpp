@@ -138,13 +138,6 @@ TEST_F(UpgradeCheckTest, VersionsCompareInSinglePrecision) {
     }
 }
 
-TEST_F(UpgradeCheckTest, UpToDateTextUsesTwoDecimals) {
-    EXPECT_EQ(UpgradeCheck::upToDateText(2.0f),
-              QStringLiteral("You have the most recent version v2.00\nNo upgrade is available."));
-    EXPECT_EQ(UpgradeCheck::upToDateText(1.125f),
-              QStringLiteral("You have the most recent version v1.13\nNo upgrade is available."));
-}
-
 TEST_F(UpgradeCheckTest, OnlyWebAddressesAreOpened) {
     for (const char* link : {"file:///etc/passwd", "javascript:alert(1)", "/usr/bin/xterm", "-e sh",
                              "ftp://example.test/setup", "http://", ""}) {
@@ -234,4 +227,27 @@ TEST_F(UpgradeCheckTest, UnreachableSiteMeansNoUpgrade) {
     ASSERT_EQ(platform.prompts().shown().size(), 1u);
     EXPECT_EQ(platform.prompts().last().text, UpgradeCheck::upToDateText(1.1f));
     EXPECT_DOUBLE_EQ(dialog->page().version(), 0.0);
+}
+
+TEST_F(UpgradeCheckTest, SiteAskingForCredentialsPromptsForThem) {
+    LoopbackServer server;
+    server.server().Get("/Protoscribe/Upgrade",
+                        [](const httplib::Request& req, httplib::Response& res) {
+                            if (!req.has_header("Authorization")) {
+                                res.status = 401;
+                                res.set_header("WWW-Authenticate", "Basic realm=\"maker\"");
+                                return;
+                            }
+                            res.set_content("<!-- UPGRADE Version\n3.0\n", "text/html");
+                        });
+    server.start();
+    auto dialog = makeDialog();
+    dialog->setParameters(QStringLiteral("Protoscribe"), 1.1f,
+                          UpgradeCheck::pageAddressFor(server.base()));
+    platform.prompts().answerCredentials(Credentials{QStringLiteral("user"), QStringLiteral("pw")});
+    platform.prompts().answerMessage(MessageAnswer::No);
+    dialog->check();
+    ASSERT_EQ(platform.prompts().shown().size(), 2u);
+    EXPECT_EQ(platform.prompts().shown()[0].kind, PromptKind::Credentials);
+    EXPECT_EQ(platform.prompts().last().caption, QStringLiteral("A new upgrade is available."));
 }
