@@ -11,6 +11,7 @@
 namespace {
 
 constexpr qint64 kMaximumQueryOutput = 4096;
+constexpr int kKillWaitMs = 500;
 
 int resultForStartError(int error) {
     switch (error) {
@@ -164,7 +165,7 @@ QString XdgShell::defaultWebPageHandler() const {
     const int limit = static_cast<int>(m_waitLimit.count());
     if (!query.waitForFinished(limit)) {
         query.kill();
-        query.waitForFinished(limit);
+        query.waitForFinished(kKillWaitMs);
         return {};
     }
     if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0) {
