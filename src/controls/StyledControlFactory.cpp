@@ -1,0 +1,16 @@
+#include "controls/StyledControlFactory.h"
+
+#include "controls/CXPButton.h"
+#include "controls/CXPGroupBox.h"
+
+QWidget* StyledControlFactory::create(const ControlTemplate& control, QWidget* parent) const {
+    switch (control.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefaultPushButton:
+        return new CXPButton(parent);
+    case ControlKind::GroupBox:
+        return new CXPGroupBox(parent);
+    default:
+        return ControlFactory::create(control, parent);
+    }
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/ControlFactory.h"
+
+// The factory every dialog builds with: push buttons become CXPButton and
+// group boxes CXPGroupBox; every other kind is the platform's plain widget.
+class StyledControlFactory : public ControlFactory {
+public:
+    QWidget* create(const ControlTemplate& control, QWidget* parent) const override;
+};

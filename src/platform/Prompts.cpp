@@ -1,0 +1,14 @@
+#include "platform/Prompts.h"
+
+void Prompts::showError(QWidget* parent, const QString& caption, const QString& text) {
+    message(parent, {caption, text, MessageIcon::Error, MessageButtons::Ok});
+}
+
+void Prompts::showInformation(QWidget* parent, const QString& caption, const QString& text) {
+    message(parent, {caption, text, MessageIcon::Information, MessageButtons::Ok});
+}
+
+bool Prompts::askYesNo(QWidget* parent, const QString& caption, const QString& text) {
+    return message(parent, {caption, text, MessageIcon::Question, MessageButtons::YesNo}) ==
+           MessageAnswer::Yes;
+}
