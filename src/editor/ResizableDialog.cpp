@@ -8,7 +8,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionSizeGrip>
 #include <QWindow>
@@ -53,7 +52,6 @@ void ResizableDialog::buildControls(const DialogTemplate& dialogTemplate,
 void ResizableDialog::finishCreation() {
     recordCreationSize(size());
     m_lastSize = size();
-    restoreStoredSize();
 }
 
 void ResizableDialog::addAnchor(int id, unsigned flags) {
@@ -77,45 +75,19 @@ void ResizableDialog::recordCreationSize(const QSize& creationSize) {
     }
 }
 
-void ResizableDialog::restoreStoredSize() {
-    if (!isWindow()) {
-        return;
-    }
-    const SettingsStore& settings = Platform::settings();
-    const int width = settings.readProfileInt(m_section, kWidthKey, 0);
-    const int height = settings.readProfileInt(m_section, kHeightKey, 0);
-    if (width <= 0 || height <= 0) {
-        return;
-    }
-    // The stored size is the outer size; before the window is shown its
-    // frame is usually still unknown and counts as none.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    QSize wanted = (QSize(width, height) - frame).expandedTo(minimumSize());
-    if (const QScreen* screen = this->screen()) {
-        wanted = wanted.boundedTo(screen->availableSize()).expandedTo(minimumSize());
-    }
-    if (wanted != size()) {
-        m_restoring = true;
-        resize(wanted);
-    }
-}
-
 void ResizableDialog::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     if (isMinimized()) {
         return;
     }
     const QSize now = event->size();
-    const bool restored = std::exchange(m_restoring, false);
     if (m_lastSize.isEmpty()) {
         // The first size of a window whose controls came from code.
         if (m_creationSize.isEmpty()) {
             recordCreationSize(now);
         }
     } else if (now != m_lastSize) {
-        if (!restored) {
-            m_resized = true;
-        }
+        m_resized = true;
         moveAnchoredControls(now.width() - m_lastSize.width(), now.height() - m_lastSize.height());
     }
     m_lastSize = now;

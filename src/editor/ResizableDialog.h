@@ -17,7 +17,7 @@ class DialogUnits;
 // The size is written as "CX" and "CY" (outer width and height) to the
 // settings section named by the template number in lower-case hexadecimal
 // when the window is destroyed, and only when the user actually resized it.
-// A top-level window built from a template starts at the stored size.
+// Nothing reads the stored size back.
 class ResizableDialog : public QDialog {
     Q_OBJECT
 public:
@@ -83,7 +83,6 @@ private:
     };
 
     void recordCreationSize(const QSize& creationSize);
-    void restoreStoredSize();
     void moveAnchoredControls(int dx, int dy);
     void writeSize();
     int gripExtent() const;
@@ -98,7 +97,6 @@ private:
     QSize m_creationSize;
     QSize m_lastSize;
     bool m_resized = false;
-    bool m_restoring = false;
     bool m_dragging = false;
     QPoint m_dragStart;
     QSize m_dragStartSize;

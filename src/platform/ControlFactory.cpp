@@ -1,5 +1,7 @@
 #include "platform/ControlFactory.h"
 
+#include "platform/ClickableLabel.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -33,6 +35,9 @@ QWidget* ControlFactory::create(const ControlTemplate& control, QWidget* parent)
     case ControlKind::Picture:
     case ControlKind::HyperLink:
         break;
+    }
+    if ((control.style & StyleNotify) != 0) {
+        return new ClickableLabel(parent);
     }
     return new QLabel(parent);
 }

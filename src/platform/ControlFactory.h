@@ -13,6 +13,8 @@ class QWidget;
 //   edit: QLineEdit              multi-line: QPlainTextEdit  hyperlink: QLabel
 //   combo box: QComboBox         check box: QCheckBox       radio: QRadioButton
 //   list view: QTreeWidget
+//
+// Static texts and pictures with StyleNotify are a ClickableLabel.
 class ControlFactory {
 public:
     virtual ~ControlFactory() = default;

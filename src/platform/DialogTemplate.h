@@ -43,7 +43,8 @@ enum ControlStyle : unsigned {
     StyleNewGroup = 1u << 6,   // radio buttons: starts a new exclusive group
     StyleCentered = 1u << 7,   // static text
     StyleRightAligned = 1u << 8,
-    StyleNoWrap = 1u << 9, // static text stays on one line
+    StyleNoWrap = 1u << 9,  // static text stays on one line
+    StyleNotify = 1u << 10, // static text and pictures: a ClickableLabel
 };
 
 // Rectangle in dialog units.

@@ -346,3 +346,14 @@ TEST_F(OutlookTabCtrlTest, CollapsedItemsGetTooltipsWithTheirLabels) {
     click(2);
     EXPECT_EQ(bar.selectedItem(), items[2]);
 }
+
+TEST_F(OutlookTabCtrlTest, HidingTheBarForgetsHoverAndPress) {
+    bar.cursor = centreOf(1);
+    moveTo(centreOf(1));
+    QTest::mousePress(&bar, Qt::LeftButton, {}, centreOf(1));
+    ASSERT_FALSE(bar.pressedTarget().isNone());
+    bar.hide();
+    EXPECT_TRUE(bar.pressedTarget().isNone());
+    EXPECT_TRUE(bar.hoveredTarget().isNone());
+    EXPECT_FALSE(bar.isHoverTimerActive());
+}

@@ -1,5 +1,7 @@
 #include "platform/DialogBuilder.h"
 
+#include "platform/ClickableLabel.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -296,4 +300,27 @@ TEST(DialogBuilder, LabelWithoutAFocusableNeighbourLosesItsMnemonic) {
         &dialog, {.controls = {{.id = 7, .text = QStringLiteral("R&&D &Notes")}}});
     EXPECT_EQ(controls.get<QLabel>(7)->text(), QStringLiteral("R&D Notes"));
     EXPECT_EQ(DialogBuilder::withoutMnemonic(QStringLiteral("&Open")), QStringLiteral("Open"));
+}
+
+TEST(DialogBuilder, NotifyingPicturesReportClicks) {
+    QDialog dialog;
+    ControlFactory factory;
+    const DialogControls controls =
+        DialogBuilder(factory).build(&dialog,
+                                     {.controls = {{.id = 1121,
+                                                    .kind = ControlKind::Picture,
+                                                    .rect = {235, 7, 11, 10},
+                                                    .style = StyleNotify},
+                                                   {.id = 1122, .kind = ControlKind::Picture}}},
+                                     DialogUnits(6, 13));
+    auto* marker = controls.get<ClickableLabel>(1121);
+    ASSERT_NE(marker, nullptr);
+    EXPECT_EQ(controls.get<ClickableLabel>(1122), nullptr);
+    QSignalSpy clicks(marker, &ClickableLabel::clicked);
+    QTest::mouseClick(marker, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(clicks.count(), 1);
+    // Released outside the marker: no click.
+    QTest::mousePress(marker, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseRelease(marker, Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_EQ(clicks.count(), 1);
 }

@@ -88,13 +88,6 @@ TEST(ScriptedPrompts, ErrorHelperUsesErrorIconAndOk) {
     EXPECT_EQ(prompts.last().buttons, MessageButtons::Ok);
 }
 
-TEST(ScriptedPrompts, CancelledFileDialogAnswersNone) {
-    ScriptedPrompts prompts;
-    prompts.answerOpenFile(std::nullopt);
-    EXPECT_FALSE(prompts.openFile(nullptr, {}).has_value());
-    EXPECT_EQ(prompts.last().kind, PromptKind::OpenFile);
-}
-
 TEST(ScriptedPrompts, UnexpectedPromptFailsAndIsDismissed) {
     CapturedFailures captured;
     ScriptedPrompts prompts;
@@ -172,12 +165,6 @@ TEST(QtPrompts, MessageBoxShowsPlainTextAndMapsTheButtons) {
         prompts.message(nullptr, {QStringLiteral("Protoscribe"), QStringLiteral("<b>not bold</b>"),
                                   MessageIcon::Question, MessageButtons::YesNoCancel}),
         MessageAnswer::No);
-}
-
-TEST(QtPrompts, DismissingABoxAnswersItsSafeButton) {
-    EXPECT_EQ(QtPrompts::dismissAnswer(MessageButtons::Ok), MessageAnswer::Ok);
-    EXPECT_EQ(QtPrompts::dismissAnswer(MessageButtons::YesNo), MessageAnswer::No);
-    EXPECT_EQ(QtPrompts::dismissAnswer(MessageButtons::YesNoCancel), MessageAnswer::Cancel);
 }
 
 TEST(QtPrompts, SaveDialogAppendsTheDefaultExtension) {
