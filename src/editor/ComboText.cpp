@@ -23,12 +23,12 @@ bool ComboText::select(QComboBox& box, const QString& text) {
     return index >= 0;
 }
 
-bool ComboText::select(QComboBox& box, std::string_view modelText) {
+bool ComboText::selectModelText(QComboBox& box, std::string_view modelText) {
     return select(box, TextCodec::decode(modelText));
 }
 
 bool ComboText::select(QComboBox& box, const FieldValue& field) {
-    return select(box, std::string_view(field.displayText()));
+    return selectModelText(box, field.displayText());
 }
 
 QString ComboText::current(const QComboBox& box) {

@@ -18,7 +18,7 @@ public:
     static int matchIndex(const QComboBox& box, const QString& text);
     // Returns whether an entry was selected.
     static bool select(QComboBox& box, const QString& text);
-    static bool select(QComboBox& box, std::string_view modelText);
+    static bool selectModelText(QComboBox& box, std::string_view modelText);
     static bool select(QComboBox& box, const FieldValue& field);
 
     static QString current(const QComboBox& box);

@@ -158,7 +158,7 @@ void EditorPage::setText(int id, std::string_view text) {
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
         box->setPlainText(TextCodec::decodeLines(text));
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        ComboText::select(*combo, text);
+        ComboText::selectModelText(*combo, text);
     }
 }
 
