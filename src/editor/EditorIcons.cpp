@@ -293,8 +293,8 @@ using Drawing = std::function<void(QPainter&)>;
 
 const std::array<Drawing, EditorIcons::kIconCount>& drawings() {
     static const std::array<Drawing, EditorIcons::kIconCount> all = {
-        drawContacts,   drawRegulation, drawStatus,      drawOversight, drawSummary,
-        drawSponsor,    drawResults,    drawReferences,  drawLocations, drawEligibility,
+        drawContacts,   drawRegulation, drawStatus,        drawOversight, drawSummary,
+        drawSponsor,    drawResults,    drawReferences,    drawLocations, drawEligibility,
         drawConditions, drawTitle,      drawInterventions, drawDesign,
     };
     return all;

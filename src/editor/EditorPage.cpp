@@ -123,7 +123,8 @@ bool EditorPage::isKeyToTurn(QObject* watched, const QKeyEvent& key) const {
 }
 
 bool EditorPage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && isKeyToTurn(watched, *static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::KeyPress &&
+        isKeyToTurn(watched, *static_cast<QKeyEvent*>(event))) {
         // Handled as Tab by the control itself, so it moves on as Tab would.
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
         QApplication::sendEvent(watched, &tab);

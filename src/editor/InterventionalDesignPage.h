@@ -2,8 +2,8 @@
 
 #include "editor/EditorPage.h"
 
-// The "Interventional Study Design" section: the design of an interventional study. For now the page
-// shows its frame only; its fields arrive with its controls.
+// The "Interventional Study Design" section: the design of an interventional study. For now the
+// page shows its frame only; its fields arrive with its controls.
 class InterventionalDesignPage : public EditorPage {
     Q_OBJECT
 public:

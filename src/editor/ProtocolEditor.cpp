@@ -94,10 +94,10 @@ ProtocolEditor::sections() {
 DialogTemplate ProtocolEditor::dialogTemplate() {
     return {
         .number = kTemplateNumber,
-        .caption = QStringLiteral("New %1 Protocol")
-                       .arg(QString::fromUtf8(
-                           names::kRegistryDisplayName.data(),
-                           static_cast<qsizetype>(names::kRegistryDisplayName.size()))),
+        .caption =
+            QStringLiteral("New %1 Protocol")
+                .arg(QString::fromUtf8(names::kRegistryDisplayName.data(),
+                                       static_cast<qsizetype>(names::kRegistryDisplayName.size()))),
         .width = 441,
         .height = 370,
         .controls =
@@ -145,8 +145,7 @@ ProtocolEditor::ProtocolEditor(QWidget* parent) : ResizableDialog(kTemplateNumbe
     }
     titlePage()->setEditor(this);
     connect(control<QPushButton>(IDC_OK), &QPushButton::clicked, this, &ProtocolEditor::accept);
-    connect(control<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this,
-            &ProtocolEditor::reject);
+    connect(control<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this, &ProtocolEditor::reject);
 }
 
 ProtocolEditor::~ProtocolEditor() {

@@ -22,10 +22,8 @@ struct TypeLabel {
 };
 
 constexpr TypeLabel kDomainLabels[] = {
-    {"US NIH Grant Number", "ID Domain"},
-    {"Other Grant/Funding Number", "Grant or Funder"},
-    {"Registry Identifier", "Registry"},
-    {"EudraCT Number", "ID Domain"},
+    {"US NIH Grant Number", "ID Domain"},         {"Other Grant/Funding Number", "Grant or Funder"},
+    {"Registry Identifier", "Registry"},          {"EudraCT Number", "ID Domain"},
     {"Other Identifier", "Issuing Organization"},
 };
 
@@ -104,8 +102,7 @@ SecondaryIdDialog::SecondaryIdDialog(QWidget* parent) : QDialog(parent) {
             &SecondaryIdDialog::reject);
 }
 
-void SecondaryIdDialog::setInputs(const QString& id, const QString& idType,
-                                  const QString& domain) {
+void SecondaryIdDialog::setInputs(const QString& id, const QString& idType, const QString& domain) {
     m_controls.get<QLineEdit>(IDC_ID)->setText(id);
     m_controls.get<QLineEdit>(IDC_DOMAIN)->setText(domain);
     m_controls.get<QLabel>(IDC_DOMAIN_LABEL)->setText(kDefaultDomainLabel);
@@ -121,7 +118,8 @@ QString SecondaryIdDialog::domainLabel() const {
 }
 
 void SecondaryIdDialog::applyDomainLabel() {
-    const QString label = domainLabelFor(ComboText::current(*m_controls.get<QComboBox>(IDC_ID_TYPE)));
+    const QString label =
+        domainLabelFor(ComboText::current(*m_controls.get<QComboBox>(IDC_ID_TYPE)));
     if (!label.isEmpty()) {
         m_controls.get<QLabel>(IDC_DOMAIN_LABEL)->setText(label);
     }
@@ -130,7 +128,8 @@ void SecondaryIdDialog::applyDomainLabel() {
 void SecondaryIdDialog::accept() {
     auto* idBox = m_controls.get<QLineEdit>(IDC_ID);
     if (idBox->text().isEmpty()) {
-        Platform::prompts().showError(this, messageCaption(), QStringLiteral("Please enter an ID."));
+        Platform::prompts().showError(this, messageCaption(),
+                                      QStringLiteral("Please enter an ID."));
         idBox->setFocus();
         return;
     }

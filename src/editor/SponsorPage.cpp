@@ -1,14 +1,14 @@
 #include "editor/SponsorPage.h"
 
 DialogTemplate SponsorPage::pageTemplate() {
-    return EditorPage::pageTemplate(kTemplateNumber,
-                                    {
-                                        {.id = IDC_GROUP,
-                                         .kind = ControlKind::GroupBox,
-                                         .text = QStringLiteral("Sponsor"),
-                                         .rect = {4, 2, 254, 327},
-                                         .anchors = AnchorGrow},
-                                    });
+    std::vector<ControlTemplate> controls = {
+        {.id = IDC_GROUP,
+         .kind = ControlKind::GroupBox,
+         .text = QStringLiteral("Sponsor"),
+         .rect = {4, 2, 254, 327},
+         .anchors = AnchorGrow},
+    };
+    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }
 
 SponsorPage::SponsorPage(QWidget* parent) : EditorPage(parent) {

@@ -21,7 +21,10 @@ ControlTemplate label(const char* text, int y) {
 }
 
 ControlTemplate edit(int id, int y) {
-    return {.id = id, .kind = ControlKind::Edit, .rect = {14, y, 216, 12}, .anchors = AnchorStretchRight};
+    return {.id = id,
+            .kind = ControlKind::Edit,
+            .rect = {14, y, 216, 12},
+            .anchors = AnchorStretchRight};
 }
 
 ControlTemplate combo(int id, int y, QStringList entries) {
@@ -43,50 +46,49 @@ ControlTemplate button(int id, const char* text, int x) {
 } // namespace
 
 DialogTemplate TitlePage::pageTemplate() {
-    return EditorPage::pageTemplate(
-        kTemplateNumber,
-        {
-            {.id = IDC_GROUP,
-             .kind = ControlKind::GroupBox,
-             .text = QStringLiteral("Title"),
-             .rect = {4, 2, 254, 327},
-             .anchors = AnchorGrow},
-            label("Unique Protocol ID", 16),
-            marker(IDC_MARKER_UNIQUE_ID, 16),
-            edit(IDC_UNIQUE_ID, 26),
-            label("Brief Title", 44),
-            marker(IDC_MARKER_BRIEF_TITLE, 44),
-            edit(IDC_BRIEF_TITLE, 54),
-            label("Acronym", 72),
-            marker(IDC_MARKER_ACRONYM, 72),
-            edit(IDC_ACRONYM, 82),
-            label("Official Title", 100),
-            marker(IDC_MARKER_OFFICIAL_TITLE, 100),
-            {.id = IDC_OFFICIAL_TITLE,
-             .kind = ControlKind::MultiLineEdit,
-             .rect = {14, 110, 216, 30},
-             .anchors = AnchorStretchRight},
-            label("Study Type", 148),
-            marker(IDC_MARKER_STUDY_TYPE, 148),
-            combo(IDC_STUDY_TYPE, 158,
-                  {QStringLiteral("Interventional"), QStringLiteral("Observational"),
-                   QStringLiteral("Expanded Access")}),
-            label("FDA Regulated Intervention?", 176),
-            marker(IDC_MARKER_FDA_REGULATED, 176),
-            combo(IDC_FDA_REGULATED, 186, kYesNo),
-            label("IND/IDE Protocol?", 204),
-            marker(IDC_MARKER_IND_PROTOCOL, 204),
-            combo(IDC_IND_PROTOCOL, 214, kYesNo),
-            label("Secondary IDs", 232),
-            marker(IDC_MARKER_SECONDARY_IDS, 232),
-            {.id = IDC_SECONDARY_IDS,
-             .kind = ControlKind::ListView,
-             .rect = {14, 242, 216, 62},
-             .anchors = AnchorGrow},
-            button(IDC_ADD, "&Add", 14),
-            button(IDC_EDIT, "&Edit", 68),
-            button(IDC_REMOVE, "&Remove", 122),
-        });
+    std::vector<ControlTemplate> controls = {
+        {.id = IDC_GROUP,
+         .kind = ControlKind::GroupBox,
+         .text = QStringLiteral("Title"),
+         .rect = {4, 2, 254, 327},
+         .anchors = AnchorGrow},
+        label("Unique Protocol ID", 16),
+        marker(IDC_MARKER_UNIQUE_ID, 16),
+        edit(IDC_UNIQUE_ID, 26),
+        label("Brief Title", 44),
+        marker(IDC_MARKER_BRIEF_TITLE, 44),
+        edit(IDC_BRIEF_TITLE, 54),
+        label("Acronym", 72),
+        marker(IDC_MARKER_ACRONYM, 72),
+        edit(IDC_ACRONYM, 82),
+        label("Official Title", 100),
+        marker(IDC_MARKER_OFFICIAL_TITLE, 100),
+        {.id = IDC_OFFICIAL_TITLE,
+         .kind = ControlKind::MultiLineEdit,
+         .rect = {14, 110, 216, 30},
+         .anchors = AnchorStretchRight},
+        label("Study Type", 148),
+        marker(IDC_MARKER_STUDY_TYPE, 148),
+        combo(IDC_STUDY_TYPE, 158,
+              {QStringLiteral("Interventional"), QStringLiteral("Observational"),
+               QStringLiteral("Expanded Access")}),
+        label("FDA Regulated Intervention?", 176),
+        marker(IDC_MARKER_FDA_REGULATED, 176),
+        combo(IDC_FDA_REGULATED, 186, kYesNo),
+        label("IND/IDE Protocol?", 204),
+        marker(IDC_MARKER_IND_PROTOCOL, 204),
+        combo(IDC_IND_PROTOCOL, 214, kYesNo),
+        label("Secondary IDs", 232),
+        marker(IDC_MARKER_SECONDARY_IDS, 232),
+        {.id = IDC_SECONDARY_IDS,
+         .kind = ControlKind::ListView,
+         .rect = {14, 242, 216, 62},
+         .anchors = AnchorGrow},
+        button(IDC_ADD, "&Add", 14),
+        button(IDC_EDIT, "&Edit", 68),
+        button(IDC_REMOVE, "&Remove", 122),
+    };
+    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }
 
 TitlePage::TitlePage(QWidget* parent) : EditorPage(parent) {
@@ -98,8 +100,7 @@ TitlePage::TitlePage(QWidget* parent) : EditorPage(parent) {
                                {QStringLiteral("ID Domain"), 150}});
     connect(control<QComboBox>(IDC_STUDY_TYPE), &QComboBox::currentIndexChanged, this,
             &TitlePage::studyTypeChanged);
-    connect(control<QPushButton>(IDC_ADD), &QPushButton::clicked, this,
-            &TitlePage::addSecondaryId);
+    connect(control<QPushButton>(IDC_ADD), &QPushButton::clicked, this, &TitlePage::addSecondaryId);
     connect(control<QPushButton>(IDC_EDIT), &QPushButton::clicked, this,
             &TitlePage::editSecondaryId);
     connect(control<QPushButton>(IDC_REMOVE), &QPushButton::clicked, this,

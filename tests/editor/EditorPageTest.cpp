@@ -1,8 +1,8 @@
-#include "EditorTestSupport.h"
+#include "editor/EditorPage.h"
 
+#include "EditorTestSupport.h"
 #include "controls/CXPGroupBox.h"
 #include "editor/ComboText.h"
-#include "editor/EditorPage.h"
 #include "editor/HelpMarkers.h"
 #include "model/FieldValue.h"
 #include "model/NamesAndAddresses.h"
@@ -23,27 +23,42 @@ namespace {
 // A page of every kind of control, with two markers and one exempt box.
 class SamplePage : public EditorPage {
 public:
-    enum { IDC_GROUP = 5100, IDC_LINE = 10, IDC_NOTES = 11, IDC_OTHER_NOTES = 12, IDC_CHOICE = 13,
-           IDC_BUTTON = 14, IDC_LAST = 15 };
+    enum {
+        IDC_GROUP = 5100,
+        IDC_LINE = 10,
+        IDC_NOTES = 11,
+        IDC_OTHER_NOTES = 12,
+        IDC_CHOICE = 13,
+        IDC_BUTTON = 14,
+        IDC_LAST = 15
+    };
 
     explicit SamplePage(QWidget* parent = nullptr) : EditorPage(parent) {
         buildPage(pageTemplate(
-            600, {
-                     {.id = IDC_GROUP, .kind = ControlKind::GroupBox, .text = "Sample",
-                      .rect = {4, 2, 254, 327}, .anchors = AnchorGrow},
-                     {.id = IDC_LINE, .kind = ControlKind::Edit, .rect = {10, 20, 200, 12}},
-                     marker(1121, 10),
-                     {.id = IDC_NOTES, .kind = ControlKind::MultiLineEdit,
-                      .rect = {10, 40, 200, 30}},
-                     {.id = IDC_OTHER_NOTES, .kind = ControlKind::MultiLineEdit,
-                      .rect = {10, 80, 200, 30}},
-                     {.id = IDC_CHOICE, .kind = ControlKind::ComboBox, .rect = {10, 120, 200, 12},
-                      .entries = {"Active Comparator", "Placebo Comparator", "Active"}},
-                     {.id = IDC_BUTTON, .kind = ControlKind::PushButton, .text = "&Add",
-                      .rect = {10, 140, 50, 14}},
-                     {.id = IDC_LAST, .kind = ControlKind::Edit, .rect = {10, 160, 200, 12}},
-                     marker(1184, 300),
-                 }));
+            600,
+            {
+                {.id = IDC_GROUP,
+                 .kind = ControlKind::GroupBox,
+                 .text = "Sample",
+                 .rect = {4, 2, 254, 327},
+                 .anchors = AnchorGrow},
+                {.id = IDC_LINE, .kind = ControlKind::Edit, .rect = {10, 20, 200, 12}},
+                marker(1121, 10),
+                {.id = IDC_NOTES, .kind = ControlKind::MultiLineEdit, .rect = {10, 40, 200, 30}},
+                {.id = IDC_OTHER_NOTES,
+                 .kind = ControlKind::MultiLineEdit,
+                 .rect = {10, 80, 200, 30}},
+                {.id = IDC_CHOICE,
+                 .kind = ControlKind::ComboBox,
+                 .rect = {10, 120, 200, 12},
+                 .entries = {"Active Comparator", "Placebo Comparator", "Active"}},
+                {.id = IDC_BUTTON,
+                 .kind = ControlKind::PushButton,
+                 .text = "&Add",
+                 .rect = {10, 140, 50, 14}},
+                {.id = IDC_LAST, .kind = ControlKind::Edit, .rect = {10, 160, 200, 12}},
+                marker(1184, 300),
+            }));
         addEnterExempt(IDC_NOTES);
     }
 
@@ -116,9 +131,9 @@ TEST(HelpMarkersTable, EveryIdHasAKeyAndTheAddressCarriesIt) {
 TEST(HelpMarkersTable, MarkersBesideBottomListsStayAtTheBottomRight) {
     const std::set<int> bottomRight = {1167, 1168, 1174, 1183, 1184, 1187, 1188};
     for (int id = HelpMarkers::kFirstId; id <= HelpMarkers::kLastId; ++id) {
-        EXPECT_EQ(HelpMarkers::anchorFlags(id),
-                  bottomRight.count(id) != 0 ? unsigned(AnchorBottomRight)
-                                             : unsigned(AnchorMoveRight))
+        EXPECT_EQ(HelpMarkers::anchorFlags(id), bottomRight.count(id) != 0
+                                                    ? unsigned(AnchorBottomRight)
+                                                    : unsigned(AnchorMoveRight))
             << id;
     }
 }
@@ -183,8 +198,8 @@ TEST_F(EditorPageTest, MarkerClickShowsTheDefinitionInTheHelpWindow) {
     page->setHelpWindow(&help);
     QTest::mouseClick(get<QWidget>(1184), Qt::LeftButton);
     QTest::mouseClick(get<QWidget>(1121), Qt::LeftButton);
-    EXPECT_EQ(help.navigations, (QStringList{definitionsPage() + "#Locations",
-                                             definitionsPage() + "#PrimaryId"}));
+    EXPECT_EQ(help.navigations,
+              (QStringList{definitionsPage() + "#Locations", definitionsPage() + "#PrimaryId"}));
     EXPECT_EQ(help.shows, 2);
     EXPECT_EQ(get<QWidget>(1121)->cursor().shape(), Qt::ArrowCursor);
     EXPECT_TRUE(get<QWidget>(1121)->toolTip().isEmpty());

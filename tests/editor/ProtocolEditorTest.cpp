@@ -1,11 +1,11 @@
-#include "EditorTestSupport.h"
-#include "model/RecordFixtures.h"
+#include "editor/ProtocolEditor.h"
 
+#include "EditorTestSupport.h"
 #include "editor/EditorNavigationBar.h"
 #include "editor/EditorPage.h"
-#include "editor/ProtocolEditor.h"
 #include "editor/TitlePage.h"
 #include "model/NamesAndAddresses.h"
+#include "model/RecordFixtures.h"
 #include "model/StudyRecord.h"
 #include "platform/TestPlatform.h"
 #include "xml/XmlNode.h"
@@ -84,12 +84,21 @@ protected:
 
 TEST_F(ProtocolEditorTest, SectionsInOrderWithTheirItemWindowsAndPages) {
     ASSERT_EQ(editor().navigationBar()->itemCount(), ProtocolEditor::kSectionCount);
-    const QStringList labels = {"Title",       "FDA",         "Sponsor",
-                                "Oversight",   "Summary",     "Status",
-                                "Interventional Design",      "Observational Design",
-                                "Outcome Measures",           "Conditions",
-                                "Interventions", "Eligibility", "Contacts",
-                                "Locations",   "References"};
+    const QStringList labels = {"Title",
+                                "FDA",
+                                "Sponsor",
+                                "Oversight",
+                                "Summary",
+                                "Status",
+                                "Interventional Design",
+                                "Observational Design",
+                                "Outcome Measures",
+                                "Conditions",
+                                "Interventions",
+                                "Eligibility",
+                                "Contacts",
+                                "Locations",
+                                "References"};
     const int images[] = {11, 1, 5, 3, 4, 2, 13, 13, 13, 10, 12, 9, 0, 8, 7};
     for (int i = 0; i < ProtocolEditor::kSectionCount; ++i) {
         const OutlookTabItem* item = editor().navigationBar()->itemAt(i);
@@ -101,8 +110,9 @@ TEST_F(ProtocolEditorTest, SectionsInOrderWithTheirItemWindowsAndPages) {
         EXPECT_EQ(editor().page(i)->parentWidget(), editor().panel());
     }
     EXPECT_EQ(editor().itemWindow(9)->toPlainText(), QStringLiteral("Conditions and Keywords"));
-    for (const auto kind : {OutlookTabImageKind::Large, OutlookTabImageKind::Small,
-                            OutlookTabImageKind::LargeDisabled, OutlookTabImageKind::SmallDisabled}) {
+    for (const auto kind :
+         {OutlookTabImageKind::Large, OutlookTabImageKind::Small,
+          OutlookTabImageKind::LargeDisabled, OutlookTabImageKind::SmallDisabled}) {
         EXPECT_EQ(editor().navigationBar()->imageList(kind).count(), 14);
     }
     EXPECT_EQ(editor().navigationBar()->imageList(OutlookTabImageKind::Small).iconSize(),
@@ -121,9 +131,9 @@ TEST_F(ProtocolEditorTest, StudyTypeOffersTheDesignSectionsComparedExactly) {
         bool interventional, observational, outcomes;
     };
     const Case cases[] = {
-        {"Interventional", true, false, true},  {"Observational", false, true, true},
+        {"Interventional", true, false, true},    {"Observational", false, true, true},
         {"Expanded Access", false, false, false}, {"", false, false, false},
-        {"observational", false, false, false}, {"Interventional ", false, false, false},
+        {"observational", false, false, false},   {"Interventional ", false, false, false},
     };
     for (const Case& c : cases) {
         record.study_design.study_type.setText(c.type);
@@ -137,8 +147,8 @@ TEST_F(ProtocolEditorTest, StudyTypeOffersTheDesignSectionsComparedExactly) {
         EXPECT_EQ(sectionVisible(ProtocolEditor::ObservationalDesignSection), c.observational)
             << c.type;
         EXPECT_EQ(sectionVisible(ProtocolEditor::OutcomeMeasuresSection), c.outcomes) << c.type;
-        EXPECT_EQ(visibleSections().size(), 12 + int(c.interventional) + int(c.observational) +
-                                                int(c.outcomes))
+        EXPECT_EQ(visibleSections().size(),
+                  12 + int(c.interventional) + int(c.observational) + int(c.outcomes))
             << c.type;
     }
     // The next store writes the box's entry.
@@ -358,7 +368,8 @@ TEST_F(ProtocolEditorTest, EnlargingMovesAndGrowsExactlyTheAnchoredControls) {
     EXPECT_EQ(geometry(ProtocolEditor::IDC_CANCEL), cancel.translated(100, 100));
     EXPECT_EQ(geometry(ProtocolEditor::IDC_NAVIGATION_BAR), bar.adjusted(0, 0, 0, 100));
     for (int i = 0; i < ProtocolEditor::kSectionCount; ++i) {
-        EXPECT_EQ(editor().page(i)->geometry(), QRect(QPoint(0, 0), panel.size() + QSize(100, 100)));
+        EXPECT_EQ(editor().page(i)->geometry(),
+                  QRect(QPoint(0, 0), panel.size() + QSize(100, 100)));
     }
     EXPECT_EQ(onTitle(TitlePage::IDC_BRIEF_TITLE), brief.adjusted(0, 0, 100, 0));
     EXPECT_EQ(onTitle(TitlePage::IDC_STUDY_TYPE), type.adjusted(0, 0, 100, 0));

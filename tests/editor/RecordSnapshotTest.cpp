@@ -1,6 +1,6 @@
-#include "model/RecordFixtures.h"
-
 #include "editor/RecordSnapshot.h"
+
+#include "model/RecordFixtures.h"
 #include "model/StudyRecord.h"
 #include "xml/XmlNode.h"
 #include "xml/XmlWriteOptions.h"

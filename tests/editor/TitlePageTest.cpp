@@ -1,7 +1,7 @@
-#include "EditorTestSupport.h"
-
-#include "editor/SecondaryIdDialog.h"
 #include "editor/TitlePage.h"
+
+#include "EditorTestSupport.h"
+#include "editor/SecondaryIdDialog.h"
 #include "model/StudyRecord.h"
 #include "platform/TestPlatform.h"
 
@@ -218,7 +218,9 @@ TEST(SecondaryIdDialogTest, DomainLabelFollowsTheType) {
     // An unknown input type selects nothing and keeps the default label.
     SecondaryIdDialog unknown;
     unknown.setInputs("x", "Something else", "d");
-    EXPECT_EQ(qobject_cast<QComboBox*>(unknown.control(SecondaryIdDialog::IDC_ID_TYPE))->currentIndex(), -1);
+    EXPECT_EQ(
+        qobject_cast<QComboBox*>(unknown.control(SecondaryIdDialog::IDC_ID_TYPE))->currentIndex(),
+        -1);
     EXPECT_EQ(unknown.domainLabel(), "ID Domain");
     SecondaryIdDialog prefixed;
     prefixed.setInputs("x", "other g", "d");

@@ -1,14 +1,14 @@
 #include "editor/lists/ArmsInterventionsPage.h"
 
 DialogTemplate ArmsInterventionsPage::pageTemplate() {
-    return EditorPage::pageTemplate(kTemplateNumber,
-                                    {
-                                        {.id = IDC_GROUP,
-                                         .kind = ControlKind::GroupBox,
-                                         .text = QStringLiteral("Interventions"),
-                                         .rect = {4, 2, 254, 327},
-                                         .anchors = AnchorGrow},
-                                    });
+    std::vector<ControlTemplate> controls = {
+        {.id = IDC_GROUP,
+         .kind = ControlKind::GroupBox,
+         .text = QStringLiteral("Interventions"),
+         .rect = {4, 2, 254, 327},
+         .anchors = AnchorGrow},
+    };
+    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }
 
 ArmsInterventionsPage::ArmsInterventionsPage(QWidget* parent) : EditorPage(parent) {

@@ -1,14 +1,14 @@
 #include "editor/lists/OutcomesPage.h"
 
 DialogTemplate OutcomesPage::pageTemplate() {
-    return EditorPage::pageTemplate(kTemplateNumber,
-                                    {
-                                        {.id = IDC_GROUP,
-                                         .kind = ControlKind::GroupBox,
-                                         .text = QStringLiteral("Outcome Measures"),
-                                         .rect = {4, 2, 254, 327},
-                                         .anchors = AnchorGrow},
-                                    });
+    std::vector<ControlTemplate> controls = {
+        {.id = IDC_GROUP,
+         .kind = ControlKind::GroupBox,
+         .text = QStringLiteral("Outcome Measures"),
+         .rect = {4, 2, 254, 327},
+         .anchors = AnchorGrow},
+    };
+    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }
 
 OutcomesPage::OutcomesPage(QWidget* parent) : EditorPage(parent) {
