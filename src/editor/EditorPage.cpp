@@ -116,6 +116,11 @@ void EditorPage::watchKeysRecursively(QWidget* widget) {
 }
 
 bool EditorPage::isKeyToTurn(QObject* watched, const QKeyEvent& key) const {
+    // Dialogs the page opens are its children too; their keys are their own.
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (widget == nullptr || widget->window() != window()) {
+        return false;
+    }
     if (key.key() == Qt::Key_Escape) {
         return true;
     }

@@ -140,6 +140,24 @@ TEST_F(TitlePageTest, AddAppendsAnUnselectedRowAndCancelAddsNothing) {
     EXPECT_EQ(page->secondaryIds().rowCount(), 2);
 }
 
+TEST_F(TitlePageTest, TheItemDialogKeepsItsOwnEnterAndEscape) {
+    page->load(record);
+    whenModal<SecondaryIdDialog>([](SecondaryIdDialog* dialog) {
+        auto* id = dialog->control(SecondaryIdDialog::IDC_ID);
+        QTest::keyClicks(id, "typed");
+        QTest::keyClick(id, Qt::Key_Return);
+    });
+    page->addSecondaryId();
+    ASSERT_EQ(page->secondaryIds().rowCount(), 1);
+    EXPECT_EQ(page->secondaryIds().rowTexts(0).value(0), "typed");
+
+    whenModal<SecondaryIdDialog>([](SecondaryIdDialog* dialog) {
+        QTest::keyClick(dialog->control(SecondaryIdDialog::IDC_DOMAIN), Qt::Key_Escape);
+    });
+    page->addSecondaryId();
+    EXPECT_EQ(page->secondaryIds().rowCount(), 1);
+}
+
 TEST_F(TitlePageTest, EditOpensTheRowAndReplacesItInPlace) {
     addSecondary("R1", "Registry Identifier", "Reg");
     addSecondary("R2", "", "");
