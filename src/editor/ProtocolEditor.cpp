@@ -140,6 +140,9 @@ ProtocolEditor::ProtocolEditor(QWidget* parent) : ResizableDialog(kTemplateNumbe
     if (helpWindowFactory()) {
         m_help = helpWindowFactory()(this);
     }
+    if (m_help != nullptr) {
+        m_help->hideWindow();
+    }
     for (EditorPage* page : m_pages) {
         page->setHelpWindow(m_help.get());
     }

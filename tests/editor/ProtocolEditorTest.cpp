@@ -120,6 +120,8 @@ TEST_F(ProtocolEditorTest, SectionsInOrderWithTheirItemWindowsAndPages) {
     EXPECT_EQ(editor().visiblePage(), editor().page(ProtocolEditor::TitleSection));
     EXPECT_TRUE(editor().control(ProtocolEditor::IDC_CANCEL)->isHidden());
     EXPECT_EQ(editor().helpWindow(), m_help);
+    EXPECT_EQ(m_help->hides, 1) << "created hidden";
+    EXPECT_EQ(m_help->shows, 0);
     for (int i = 0; i < ProtocolEditor::kSectionCount; ++i) {
         EXPECT_EQ(editor().page(i)->helpWindow(), m_help);
     }
@@ -351,6 +353,7 @@ TEST_F(ProtocolEditorTest, EnlargingMovesAndGrowsExactlyTheAnchoredControls) {
     const QRect add = onTitle(TitlePage::IDC_ADD);
     const QRect marker = onTitle(TitlePage::IDC_MARKER_SECONDARY_IDS);
     const QRect group = onTitle(TitlePage::IDC_GROUP);
+    const QRect hiddenGroup = editor().page(1)->control(TitlePage::IDC_GROUP)->geometry();
     QLabel* firstLabel = nullptr;
     for (QLabel* label : title().findChildren<QLabel*>()) {
         if (label->text() == QStringLiteral("Brief Title")) {
@@ -378,4 +381,9 @@ TEST_F(ProtocolEditorTest, EnlargingMovesAndGrowsExactlyTheAnchoredControls) {
     EXPECT_EQ(onTitle(TitlePage::IDC_MARKER_SECONDARY_IDS), marker.translated(100, 0));
     EXPECT_EQ(onTitle(TitlePage::IDC_GROUP), group.adjusted(0, 0, 100, 100));
     EXPECT_EQ(firstLabel->geometry(), labelRect);
+
+    // A page that was hidden while the editor grew has grown when it is shown.
+    editor().showSection(QStringLiteral("FDA"));
+    EXPECT_EQ(editor().page(1)->control(TitlePage::IDC_GROUP)->geometry(),
+              hiddenGroup.adjusted(0, 0, 100, 100));
 }
