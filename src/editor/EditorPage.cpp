@@ -60,6 +60,10 @@ ControlTemplate EditorPage::marker(int id, int labelY) {
             .style = StyleNotify};
 }
 
+ControlTemplate EditorPage::label(const QString& text, DialogRect rect) {
+    return {.kind = ControlKind::StaticText, .text = text, .rect = rect, .style = StyleNoWrap};
+}
+
 void EditorPage::buildPage(const DialogTemplate& pageTemplate) {
     buildControls(pageTemplate);
     makeWhite();

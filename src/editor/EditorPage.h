@@ -28,6 +28,25 @@ class TextBlock;
 // Help markers (ids 1121..1188, see HelpMarkers) are placed with marker();
 // their anchors are registered by this class, so templates give them none.
 // A click shows the field's definition in the help window, when there is one.
+//
+// Writing a page:
+//
+//     class SummaryPage : public EditorPage {
+//     public:
+//         enum ControlId { IDC_GROUP = 5100, IDC_BRIEF_SUMMARY = 1055, IDC_MARKER_SUMMARY = 1146 };
+//         static DialogTemplate pageTemplate(); // EditorPage::pageTemplate(503, {...})
+//         explicit SummaryPage(QWidget* parent = nullptr) : EditorPage(parent) {
+//             buildPage(pageTemplate());
+//             addEnterExempt(IDC_BRIEF_SUMMARY);
+//         }
+//     protected:
+//         void onLoad(StudyRecord& r) override { setText(IDC_BRIEF_SUMMARY, r.brief_summary); }
+//         void onStore(StudyRecord& r) override { storeText(IDC_BRIEF_SUMMARY, r.brief_summary); }
+//     };
+//
+// The template lists the controls in tab order with their anchors (labels
+// get none); group boxes are filled white by buildPage; lists take their
+// columns and commands from a ListSection.
 class EditorPage : public ResizableDialog {
     Q_OBJECT
 public:
@@ -61,6 +80,8 @@ public:
     static DialogTemplate pageTemplate(int number, std::vector<ControlTemplate> controls);
     // A help marker level with a label whose top is at `labelY`.
     static ControlTemplate marker(int id, int labelY);
+    // A one-line label; labels stay where they are when the page grows.
+    static ControlTemplate label(const QString& text, DialogRect rect);
 
     // The marker click: navigate the help window to the field's definition,
     // show and focus it.

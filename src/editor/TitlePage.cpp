@@ -13,11 +13,8 @@ namespace {
 
 const QStringList kYesNo = {QStringLiteral("Yes"), QStringLiteral("No")};
 
-ControlTemplate label(const char* text, int y) {
-    return {.kind = ControlKind::StaticText,
-            .text = QString::fromLatin1(text),
-            .rect = {14, y, 200, 8},
-            .style = StyleNoWrap};
+ControlTemplate fieldLabel(const char* text, int y) {
+    return EditorPage::label(QString::fromLatin1(text), {14, y, 200, 8});
 }
 
 ControlTemplate edit(int id, int y) {
@@ -52,33 +49,33 @@ DialogTemplate TitlePage::pageTemplate() {
          .text = QStringLiteral("Title"),
          .rect = {4, 2, 254, 327},
          .anchors = AnchorGrow},
-        label("Unique Protocol ID", 16),
+        fieldLabel("Unique Protocol ID", 16),
         marker(IDC_MARKER_UNIQUE_ID, 16),
         edit(IDC_UNIQUE_ID, 26),
-        label("Brief Title", 44),
+        fieldLabel("Brief Title", 44),
         marker(IDC_MARKER_BRIEF_TITLE, 44),
         edit(IDC_BRIEF_TITLE, 54),
-        label("Acronym", 72),
+        fieldLabel("Acronym", 72),
         marker(IDC_MARKER_ACRONYM, 72),
         edit(IDC_ACRONYM, 82),
-        label("Official Title", 100),
+        fieldLabel("Official Title", 100),
         marker(IDC_MARKER_OFFICIAL_TITLE, 100),
         {.id = IDC_OFFICIAL_TITLE,
          .kind = ControlKind::MultiLineEdit,
          .rect = {14, 110, 216, 30},
          .anchors = AnchorStretchRight},
-        label("Study Type", 148),
+        fieldLabel("Study Type", 148),
         marker(IDC_MARKER_STUDY_TYPE, 148),
         combo(IDC_STUDY_TYPE, 158,
               {QStringLiteral("Interventional"), QStringLiteral("Observational"),
                QStringLiteral("Expanded Access")}),
-        label("FDA Regulated Intervention?", 176),
+        fieldLabel("FDA Regulated Intervention?", 176),
         marker(IDC_MARKER_FDA_REGULATED, 176),
         combo(IDC_FDA_REGULATED, 186, kYesNo),
-        label("IND/IDE Protocol?", 204),
+        fieldLabel("IND/IDE Protocol?", 204),
         marker(IDC_MARKER_IND_PROTOCOL, 204),
         combo(IDC_IND_PROTOCOL, 214, kYesNo),
-        label("Secondary IDs", 232),
+        fieldLabel("Secondary IDs", 232),
         marker(IDC_MARKER_SECONDARY_IDS, 232),
         {.id = IDC_SECONDARY_IDS,
          .kind = ControlKind::ListView,
