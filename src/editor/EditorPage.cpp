@@ -1,0 +1,210 @@
+#include "editor/EditorPage.h"
+
+#include "controls/CXPGroupBox.h"
+#include "editor/ComboText.h"
+#include "editor/EditorIcons.h"
+#include "editor/HelpBrowser.h"
+#include "editor/HelpMarkers.h"
+#include "model/FieldValue.h"
+#include "model/TextBlock.h"
+#include "platform/ClickableLabel.h"
+#include "platform/TextCodec.h"
+
+#include <QApplication>
+#include <QChildEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+
+bool isEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+EditorPage::EditorPage(QWidget* parent) : ResizableDialog(kBaseTemplateNumber, parent) {
+    setWindowFlags(Qt::Widget);
+    for (int id = HelpMarkers::kFirstId; id <= HelpMarkers::kLastId; ++id) {
+        addAnchor(id, HelpMarkers::anchorFlags(id));
+    }
+    setSizeGrip(false);
+}
+
+EditorPage::~EditorPage() = default;
+
+void EditorPage::load(StudyRecord& record) {
+    m_record = &record;
+    onLoad(record);
+}
+
+void EditorPage::store() {
+    if (m_record != nullptr) {
+        onStore(*m_record);
+    }
+}
+
+DialogTemplate EditorPage::pageTemplate(int number, std::vector<ControlTemplate> controls) {
+    return {.number = number,
+            .width = kPageWidth,
+            .height = kPageHeight,
+            .controls = std::move(controls)};
+}
+
+ControlTemplate EditorPage::marker(int id, int labelY) {
+    return {.id = id,
+            .kind = ControlKind::Picture,
+            .rect = {kMarkerX, labelY - 1, kMarkerWidth, kMarkerHeight},
+            .style = StyleNotify};
+}
+
+ControlTemplate EditorPage::label(const QString& text, DialogRect rect) {
+    return {.kind = ControlKind::StaticText, .text = text, .rect = rect, .style = StyleNoWrap};
+}
+
+void EditorPage::buildPage(const DialogTemplate& pageTemplate) {
+    buildControls(pageTemplate);
+    makeWhite();
+    connectMarkers();
+    watchKeysRecursively(this);
+}
+
+void EditorPage::makeWhite() {
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+    for (CXPGroupBox* box : findChildren<CXPGroupBox*>()) {
+        box->setFillColour(Qt::white);
+    }
+}
+
+void EditorPage::connectMarkers() {
+    for (int id = HelpMarkers::kFirstId; id <= HelpMarkers::kLastId; ++id) {
+        auto* marker = control<ClickableLabel>(id);
+        if (marker == nullptr) {
+            continue;
+        }
+        marker->setAlignment(Qt::AlignCenter);
+        marker->setPixmap(EditorIcons::helpMarker(QSize(marker->height(), marker->height())));
+        connect(marker, &ClickableLabel::clicked, this, [this, id] { showHelp(id); });
+    }
+}
+
+void EditorPage::showHelp(int markerId) {
+    if (m_help == nullptr || !HelpMarkers::isMarker(markerId)) {
+        return;
+    }
+    m_help->navigateTo(HelpMarkers::address(markerId));
+    m_help->showAndFocus();
+}
+
+void EditorPage::addEnterExempt(int id) {
+    if (QWidget* box = control(id)) {
+        m_enterExempt.insert(box);
+    }
+}
+
+void EditorPage::watchKeys(QWidget* widget) {
+    if (widget != nullptr && widget != this) {
+        widget->installEventFilter(this);
+    }
+}
+
+void EditorPage::watchKeysRecursively(QWidget* widget) {
+    for (QWidget* child : widget->findChildren<QWidget*>()) {
+        watchKeys(child);
+    }
+}
+
+bool EditorPage::isKeyToTurn(QObject* watched, const QKeyEvent& key) const {
+    // Dialogs the page opens are its children too; their keys are their own.
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (widget == nullptr || widget->window() != window()) {
+        return false;
+    }
+    if (key.key() == Qt::Key_Escape) {
+        return true;
+    }
+    return isEnter(key.key()) && !m_enterExempt.contains(watched);
+}
+
+bool EditorPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        isKeyToTurn(watched, *static_cast<QKeyEvent*>(event))) {
+        // Handled as Tab by the control itself, so it moves on as Tab would.
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(watched, &tab);
+        return true;
+    }
+    return ResizableDialog::eventFilter(watched, event);
+}
+
+bool EditorPage::event(QEvent* event) {
+    if (event->type() == QEvent::ChildAdded) {
+        if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child())) {
+            watchKeys(child);
+        }
+    }
+    return ResizableDialog::event(event);
+}
+
+void EditorPage::keyPressEvent(QKeyEvent* event) {
+    // A key that reaches the page itself must not close it as a dialog would.
+    if (event->key() == Qt::Key_Escape || isEnter(event->key())) {
+        focusNextChild();
+        event->accept();
+        return;
+    }
+    ResizableDialog::keyPressEvent(event);
+}
+
+void EditorPage::setText(int id, std::string_view text) {
+    QWidget* widget = control(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(TextCodec::decode(text));
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+        box->setPlainText(TextCodec::decodeLines(text));
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        ComboText::selectModelText(*combo, text);
+    }
+}
+
+void EditorPage::setText(int id, const FieldValue& field) {
+    setText(id, std::string_view(field.displayText()));
+}
+
+void EditorPage::setText(int id, const TextBlock& block) {
+    setText(id, std::string_view(block.text()));
+}
+
+QString EditorPage::displayedText(int id) const {
+    QWidget* widget = control(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        return edit->text();
+    }
+    if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+        return box->toPlainText();
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        return ComboText::current(*combo);
+    }
+    return {};
+}
+
+std::string EditorPage::text(int id) const {
+    if (qobject_cast<QPlainTextEdit*>(control(id)) != nullptr) {
+        return TextCodec::encodeLines(displayedText(id));
+    }
+    return TextCodec::encode(displayedText(id));
+}
+
+void EditorPage::storeText(int id, FieldValue& field) const {
+    field.setText(text(id));
+}
+
+void EditorPage::storeText(int id, TextBlock& block) const {
+    block.setText(text(id));
+}

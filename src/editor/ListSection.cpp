@@ -1,0 +1,130 @@
+#include "editor/ListSection.h"
+
+#include "editor/MessageCaption.h"
+#include "platform/Platform.h"
+#include "platform/Prompts.h"
+
+#include <QHeaderView>
+#include <QTreeWidget>
+#include <memory>
+
+const QString ListSection::kSelectToEdit = QStringLiteral("Please select an item to edit.");
+const QString ListSection::kSelectToRemove = QStringLiteral("Please select an item to remove.");
+
+void ListSection::attach(QTreeWidget* list, QWidget* messageParent) {
+    m_list = list;
+    m_messageParent = messageParent;
+}
+
+void ListSection::setColumns(const std::vector<ListColumn>& columns) {
+    QStringList titles;
+    for (const ListColumn& column : columns) {
+        titles << column.title;
+    }
+    m_list->setColumnCount(static_cast<int>(columns.size()));
+    m_list->setHeaderLabels(titles);
+    m_list->header()->setStretchLastSection(false);
+    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
+        m_list->setColumnWidth(i, columns[static_cast<std::size_t>(i)].width);
+    }
+}
+
+int ListSection::columnCount() const {
+    return m_list->columnCount();
+}
+
+void ListSection::clear() {
+    m_list->clear();
+}
+
+void ListSection::appendRow(const QStringList& texts) {
+    auto* item = new QTreeWidgetItem(m_list);
+    for (int column = 0; column < columnCount(); ++column) {
+        item->setText(column, texts.value(column));
+    }
+}
+
+int ListSection::rowCount() const {
+    return m_list->topLevelItemCount();
+}
+
+QStringList ListSection::rowTexts(int row) const {
+    QStringList texts;
+    const QTreeWidgetItem* item = m_list->topLevelItem(row);
+    if (item == nullptr) {
+        return texts;
+    }
+    for (int column = 0; column < columnCount(); ++column) {
+        texts << item->text(column);
+    }
+    return texts;
+}
+
+void ListSection::setRowTexts(int row, const QStringList& texts) {
+    QTreeWidgetItem* item = m_list->topLevelItem(row);
+    if (item == nullptr) {
+        return;
+    }
+    for (int column = 0; column < columnCount(); ++column) {
+        item->setText(column, texts.value(column));
+    }
+}
+
+std::vector<QStringList> ListSection::rows() const {
+    std::vector<QStringList> all;
+    all.reserve(static_cast<std::size_t>(rowCount()));
+    for (int row = 0; row < rowCount(); ++row) {
+        all.push_back(rowTexts(row));
+    }
+    return all;
+}
+
+int ListSection::firstSelectedRow() const {
+    for (int row = 0; row < rowCount(); ++row) {
+        if (m_list->topLevelItem(row)->isSelected()) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+void ListSection::selectRow(int row) {
+    m_list->clearSelection();
+    QTreeWidgetItem* item = m_list->topLevelItem(row);
+    if (item == nullptr) {
+        return;
+    }
+    item->setSelected(true);
+    m_list->setCurrentItem(item);
+}
+
+void ListSection::add(const ItemDialog& dialog) {
+    QStringList empty;
+    for (int column = 0; column < columnCount(); ++column) {
+        empty << QString();
+    }
+    if (const std::optional<QStringList> outputs = dialog(empty)) {
+        appendRow(*outputs);
+    }
+}
+
+void ListSection::edit(const ItemDialog& dialog) {
+    const int row = firstSelectedRow();
+    if (row < 0) {
+        Platform::prompts().showError(m_messageParent, messageCaption(), kSelectToEdit);
+        return;
+    }
+    if (const std::optional<QStringList> outputs = dialog(rowTexts(row))) {
+        setRowTexts(row, *outputs);
+    }
+}
+
+void ListSection::remove() {
+    const int row = firstSelectedRow();
+    if (row < 0) {
+        Platform::prompts().showError(m_messageParent, messageCaption(), kSelectToRemove);
+        return;
+    }
+    std::unique_ptr<QTreeWidgetItem>(m_list->takeTopLevelItem(row)).reset();
+    selectRow(row < rowCount() ? row : row - 1);
+}

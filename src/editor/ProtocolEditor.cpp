@@ -1,0 +1,327 @@
+#include "editor/ProtocolEditor.h"
+
+#include "editor/EditorIcons.h"
+#include "editor/EditorNavigationBar.h"
+#include "editor/EligibilityPage.h"
+#include "editor/FdaPage.h"
+#include "editor/InterventionalDesignPage.h"
+#include "editor/MessageCaption.h"
+#include "editor/ObservationalDesignPage.h"
+#include "editor/OversightPage.h"
+#include "editor/RecordSnapshot.h"
+#include "editor/SponsorPage.h"
+#include "editor/StatusPage.h"
+#include "editor/SummaryPage.h"
+#include "editor/TitlePage.h"
+#include "editor/lists/ArmsInterventionsPage.h"
+#include "editor/lists/ConditionsPage.h"
+#include "editor/lists/ContactsPage.h"
+#include "editor/lists/LocationsPage.h"
+#include "editor/lists/OutcomesPage.h"
+#include "editor/lists/ReferencesPage.h"
+#include "model/NamesAndAddresses.h"
+#include "platform/Platform.h"
+#include "platform/Prompts.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+HelpBrowserFactory& helpWindowFactory() {
+    static HelpBrowserFactory factory;
+    return factory;
+}
+
+// The bar's place in pixels, as left, top, right and bottom edges.
+const QRect kNavigationBarRect(QPoint(5, 5), QPoint(240 - 1, 550 - 1));
+
+template <class Page> EditorPage* makePage(QWidget* panel) {
+    return new Page(panel);
+}
+
+using PageMaker = EditorPage* (*)(QWidget*);
+
+// In section order.
+constexpr std::array<PageMaker, ProtocolEditor::kSectionCount> kPageMakers = {
+    makePage<TitlePage>,
+    makePage<FdaPage>,
+    makePage<SponsorPage>,
+    makePage<OversightPage>,
+    makePage<SummaryPage>,
+    makePage<StatusPage>,
+    makePage<InterventionalDesignPage>,
+    makePage<ObservationalDesignPage>,
+    makePage<OutcomesPage>,
+    makePage<ConditionsPage>,
+    makePage<ArmsInterventionsPage>,
+    makePage<EligibilityPage>,
+    makePage<ContactsPage>,
+    makePage<LocationsPage>,
+    makePage<ReferencesPage>,
+};
+
+bool isEnter(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+const std::array<ProtocolEditor::SectionInfo, ProtocolEditor::kSectionCount>&
+ProtocolEditor::sections() {
+    static const std::array<SectionInfo, kSectionCount> all = {{
+        {"Title", "Title", 11},
+        {"FDA", "FDA", 1},
+        {"Sponsor", "Sponsor", 5},
+        {"Oversight", "Oversight", 3},
+        {"Summary", "Summary", 4},
+        {"Status", "Status", 2},
+        {"Interventional Design", "Interventional Design", 13},
+        {"Observational Design", "Observational Design", 13},
+        {"Outcome Measures", "Outcome Measures", 13},
+        {"Conditions", "Conditions and Keywords", 10},
+        {"Interventions", "Interventions", 12},
+        {"Eligibility", "Eligibility", 9},
+        {"Contacts", "Contacts", 0},
+        {"Locations", "Locations", 8},
+        {"References", "References", 7},
+    }};
+    return all;
+}
+
+DialogTemplate ProtocolEditor::dialogTemplate() {
+    return {
+        .number = kTemplateNumber,
+        .caption =
+            QStringLiteral("New %1 Protocol")
+                .arg(QString::fromUtf8(names::kRegistryDisplayName.data(),
+                                       static_cast<qsizetype>(names::kRegistryDisplayName.size()))),
+        .width = 441,
+        .height = 370,
+        .controls =
+            {
+                {.id = IDC_OK,
+                 .kind = ControlKind::DefaultPushButton,
+                 .text = QStringLiteral("&OK"),
+                 .rect = {381, 347, 50, 16},
+                 .anchors = AnchorBottomRight},
+                {.id = IDC_CANCEL,
+                 .kind = ControlKind::PushButton,
+                 .text = QStringLiteral("&Cancel"),
+                 .rect = {381, 347, 50, 16},
+                 .anchors = AnchorBottomRight,
+                 .style = StyleHidden},
+                {.id = IDC_FRAME,
+                 .kind = ControlKind::GroupBox,
+                 .rect = {166, 0, 268, 339},
+                 .anchors = 13},
+                {.id = IDC_PANEL,
+                 .kind = ControlKind::StaticText,
+                 .text = QStringLiteral("Panel"),
+                 .rect = {167, 5, 264, 333},
+                 .anchors = AnchorGrow},
+            },
+    };
+}
+
+void ProtocolEditor::setHelpWindowFactory(HelpBrowserFactory factory) {
+    helpWindowFactory() = std::move(factory);
+}
+
+ProtocolEditor::ProtocolEditor(QWidget* parent) : ResizableDialog(kTemplateNumber, parent) {
+    setWindowFlag(Qt::WindowMaximizeButtonHint);
+    buildControls(dialogTemplate());
+    setWindowIcon(QApplication::windowIcon());
+    createPages();
+    createNavigationBar();
+    addSections();
+    if (helpWindowFactory()) {
+        m_help = helpWindowFactory()(this);
+    }
+    if (m_help != nullptr) {
+        m_help->hideWindow();
+    }
+    for (EditorPage* page : m_pages) {
+        page->setHelpWindow(m_help.get());
+    }
+    titlePage()->setEditor(this);
+    connect(control<QPushButton>(IDC_OK), &QPushButton::clicked, this, &ProtocolEditor::accept);
+    connect(control<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this, &ProtocolEditor::reject);
+}
+
+ProtocolEditor::~ProtocolEditor() {
+    for (EditorPage* page : m_pages) {
+        page->setHelpWindow(nullptr);
+    }
+    m_help.reset();
+}
+
+void ProtocolEditor::createPages() {
+    QWidget* host = panel();
+    for (std::size_t i = 0; i < m_pages.size(); ++i) {
+        m_pages[i] = kPageMakers[i](host);
+    }
+    fitPagesToPanel();
+    hideAllPages();
+    m_pages[TitleSection]->show();
+}
+
+void ProtocolEditor::createNavigationBar() {
+    m_bar = new EditorNavigationBar(this, this);
+    m_bar->setObjectName(QStringLiteral("control%1").arg(IDC_NAVIGATION_BAR));
+    m_bar->setBorder(true);
+    m_bar->setGeometry(kNavigationBarRect);
+    controls().add(IDC_NAVIGATION_BAR, m_bar);
+    addAnchor(IDC_NAVIGATION_BAR, AnchorStretchDown);
+    const OutlookTabImageList large = EditorIcons::imageList(EditorIcons::kLargeSize, false);
+    const OutlookTabImageList small = EditorIcons::imageList(EditorIcons::kSmallSize, false);
+    const OutlookTabImageList largeDisabled = EditorIcons::imageList(EditorIcons::kLargeSize, true);
+    const OutlookTabImageList smallDisabled = EditorIcons::imageList(EditorIcons::kSmallSize, true);
+    m_bar->setImageLists(&large, &small, &largeDisabled, &smallDisabled);
+}
+
+void ProtocolEditor::addSections() {
+    for (int i = 0; i < kSectionCount; ++i) {
+        const SectionInfo& section = sections()[static_cast<std::size_t>(i)];
+        auto* window = new QPlainTextEdit(m_bar);
+        window->setObjectName(QStringLiteral("control%1").arg(IDC_FIRST_ITEM_WINDOW + i));
+        window->setFrameShape(QFrame::NoFrame);
+        window->setTabChangesFocus(true);
+        window->installEventFilter(this);
+        controls().add(IDC_FIRST_ITEM_WINDOW + i, window);
+        m_bar->addItem(window, QString::fromLatin1(section.label), section.image, section.image);
+        window->setPlainText(QString::fromLatin1(section.itemText));
+    }
+    m_bar->setOptions(OutlookTabOptions{.showCaption = true, .showEmptyStrip = true});
+    m_bar->updateLayout();
+}
+
+int ProtocolEditor::exec() {
+    if (!m_title.isEmpty()) {
+        setWindowTitle(m_title);
+    }
+    // Taken before the first load: loading may already change the record.
+    RecordSnapshot original;
+    if (m_record != nullptr) {
+        original.take(*m_record);
+    }
+    loadAll();
+    const int result = ResizableDialog::exec();
+    if (result != Accepted && m_record != nullptr) {
+        original.restoreInto(*m_record);
+    }
+    return result;
+}
+
+void ProtocolEditor::loadAll() {
+    if (m_record == nullptr) {
+        return;
+    }
+    for (EditorPage* page : m_pages) {
+        page->load(*m_record);
+    }
+}
+
+void ProtocolEditor::storeAll() {
+    for (EditorPage* page : m_pages) {
+        page->store();
+    }
+}
+
+void ProtocolEditor::showSection(const QString& label) {
+    storeAll();
+    hideAllPages();
+    loadAll();
+    for (int i = 0; i < kSectionCount; ++i) {
+        if (label == QLatin1String(sections()[static_cast<std::size_t>(i)].label)) {
+            m_pages[static_cast<std::size_t>(i)]->show();
+            return;
+        }
+    }
+}
+
+void ProtocolEditor::applyStudyTypeRule(const QString& studyType) {
+    const bool interventional = studyType == QLatin1String("Interventional");
+    const bool observational = studyType == QLatin1String("Observational");
+    m_bar->setItemVisible(m_bar->itemAt(InterventionalDesignSection), interventional);
+    m_bar->setItemVisible(m_bar->itemAt(ObservationalDesignSection), observational);
+    m_bar->setItemVisible(m_bar->itemAt(OutcomeMeasuresSection), interventional || observational);
+    m_bar->updateLayout();
+}
+
+EditorPage* ProtocolEditor::page(int section) const {
+    if (section < 0 || section >= kSectionCount) {
+        return nullptr;
+    }
+    return m_pages[static_cast<std::size_t>(section)];
+}
+
+TitlePage* ProtocolEditor::titlePage() const {
+    return static_cast<TitlePage*>(m_pages[TitleSection]);
+}
+
+EditorPage* ProtocolEditor::visiblePage() const {
+    for (EditorPage* page : m_pages) {
+        if (!page->isHidden()) {
+            return page;
+        }
+    }
+    return nullptr;
+}
+
+QWidget* ProtocolEditor::panel() const {
+    return control(IDC_PANEL);
+}
+
+QPlainTextEdit* ProtocolEditor::itemWindow(int section) const {
+    return control<QPlainTextEdit>(IDC_FIRST_ITEM_WINDOW + section);
+}
+
+void ProtocolEditor::accept() {
+    storeAll();
+    ResizableDialog::accept();
+}
+
+void ProtocolEditor::reject() {
+    const QString id = titlePage()->uniqueProtocolId();
+    if (!id.isEmpty() &&
+        Platform::prompts().askYesNo(this, messageCaption(),
+                                     QStringLiteral("Do you want to save changes to ") + id +
+                                         QLatin1Char('?'))) {
+        accept();
+        return;
+    }
+    ResizableDialog::reject();
+}
+
+void ProtocolEditor::resizeEvent(QResizeEvent* event) {
+    ResizableDialog::resizeEvent(event);
+    fitPagesToPanel();
+}
+
+void ProtocolEditor::fitPagesToPanel() {
+    const QRect area(QPoint(0, 0), panel()->size());
+    for (EditorPage* page : m_pages) {
+        if (page != nullptr) {
+            page->setGeometry(area);
+        }
+    }
+}
+
+void ProtocolEditor::hideAllPages() {
+    for (EditorPage* page : m_pages) {
+        page->hide();
+    }
+}
+
+bool ProtocolEditor::eventFilter(QObject* watched, QEvent* event) {
+    // The item windows are the editor's own controls: Enter there means OK.
+    if (event->type() == QEvent::KeyPress && isEnter(*static_cast<QKeyEvent*>(event)) &&
+        qobject_cast<QPlainTextEdit*>(watched) != nullptr) {
+        accept();
+        return true;
+    }
+    return ResizableDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "editor/HelpBrowser.h"
+#include "editor/ResizableDialog.h"
+
+#include <QString>
+#include <array>
+#include <memory>
+
+class EditorNavigationBar;
+class EditorPage;
+class QPlainTextEdit;
+class StudyRecord;
+class TitlePage;
+
+// The modal dialog in which the user edits one protocol record. The record is
+// borrowed: the caller owns it and keeps it alive while the dialog runs.
+//
+// On the left a navigation bar offers the sections; on the right the panel
+// shows the page of the selected one. Every section switch stores all pages
+// into the record and loads them all again, so each page sees what the others
+// changed. OK stores all pages. Cancel (Escape, the close box) puts the record
+// back as it was when the dialog started, unless the user chooses to save.
+class ProtocolEditor : public ResizableDialog {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateNumber = 102;
+    static constexpr int kSectionCount = 15;
+
+    enum ControlId {
+        IDC_OK = 1,
+        IDC_CANCEL = 2,
+        IDC_FRAME = 1006,
+        IDC_PANEL = 1007,
+        IDC_NAVIGATION_BAR = 3001,
+        IDC_FIRST_ITEM_WINDOW = 3002, // one per section, in section order
+    };
+
+    enum Section {
+        TitleSection = 0,
+        InterventionalDesignSection = 6,
+        ObservationalDesignSection = 7,
+        OutcomeMeasuresSection = 8,
+    };
+
+    struct SectionInfo {
+        const char* label;    // button text, and the name showSection() takes
+        const char* itemText; // shown in the bar's content area
+        int image;            // in the large and the small image list
+    };
+    static const std::array<SectionInfo, kSectionCount>& sections();
+
+    static DialogTemplate dialogTemplate();
+
+    // The program installs the maker of its help window at start-up; without
+    // one the editor has no help window and the markers do nothing.
+    static void setHelpWindowFactory(HelpBrowserFactory factory);
+
+    explicit ProtocolEditor(QWidget* parent = nullptr);
+    ~ProtocolEditor() override;
+
+    void setRecord(StudyRecord* record) { m_record = record; }
+    StudyRecord* record() const { return m_record; }
+    // Empty keeps the dialog's own title.
+    void setTitle(const QString& title) { m_title = title; }
+
+    // Runs modally; QDialog::Accepted after OK, QDialog::Rejected otherwise.
+    int exec() override;
+
+    // Stores all pages, loads them again, then shows the page of `label`
+    // (none when no section has that label).
+    void showSection(const QString& label);
+    void loadAll();
+    void storeAll();
+    // Offers the design sections and the outcome measures by study type,
+    // compared exactly: "Interventional" and "Observational" have their own.
+    void applyStudyTypeRule(const QString& studyType);
+
+    EditorPage* page(int section) const;
+    TitlePage* titlePage() const;
+    // The page shown, or null.
+    EditorPage* visiblePage() const;
+    QWidget* panel() const;
+    EditorNavigationBar* navigationBar() const { return m_bar; }
+    QPlainTextEdit* itemWindow(int section) const;
+    HelpBrowser* helpWindow() const { return m_help.get(); }
+
+    // OK: stores all pages and closes.
+    void accept() override;
+    // Cancel: asks whether to save when the protocol has an ID.
+    void reject() override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createPages();
+    void createNavigationBar();
+    void addSections();
+    void fitPagesToPanel();
+    void hideAllPages();
+
+    StudyRecord* m_record = nullptr;
+    QString m_title;
+    std::array<EditorPage*, kSectionCount> m_pages{}; // children of the panel
+    EditorNavigationBar* m_bar = nullptr;
+    std::unique_ptr<HelpBrowser> m_help;
+};

@@ -1,0 +1,140 @@
+#include "editor/SecondaryIdDialog.h"
+
+#include "controls/StyledControlFactory.h"
+#include "editor/ComboText.h"
+#include "editor/MessageCaption.h"
+#include "platform/DialogBuilder.h"
+#include "platform/Platform.h"
+#include "platform/Prompts.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString kDefaultDomainLabel = QStringLiteral("ID Domain");
+
+struct TypeLabel {
+    const char* type;
+    const char* label;
+};
+
+constexpr TypeLabel kDomainLabels[] = {
+    {"US NIH Grant Number", "ID Domain"},         {"Other Grant/Funding Number", "Grant or Funder"},
+    {"Registry Identifier", "Registry"},          {"EudraCT Number", "ID Domain"},
+    {"Other Identifier", "Issuing Organization"},
+};
+
+} // namespace
+
+const QStringList& SecondaryIdDialog::idTypes() {
+    static const QStringList types = [] {
+        QStringList all;
+        for (const TypeLabel& entry : kDomainLabels) {
+            all << QString::fromLatin1(entry.type);
+        }
+        return all;
+    }();
+    return types;
+}
+
+QString SecondaryIdDialog::domainLabelFor(const QString& idType) {
+    for (const TypeLabel& entry : kDomainLabels) {
+        if (idType == QLatin1String(entry.type)) {
+            return QString::fromLatin1(entry.label);
+        }
+    }
+    return {};
+}
+
+DialogTemplate SecondaryIdDialog::dialogTemplate() {
+    return {
+        .number = kTemplateNumber,
+        .caption = QStringLiteral("Add Secondary ID"),
+        .width = 236,
+        .height = 104,
+        .controls =
+            {
+                {.kind = ControlKind::GroupBox,
+                 .text = QStringLiteral("Secondary ID"),
+                 .rect = {7, 4, 222, 72}},
+                {.kind = ControlKind::StaticText,
+                 .text = QStringLiteral("ID"),
+                 .rect = {15, 20, 70, 8}},
+                {.id = IDC_ID, .kind = ControlKind::Edit, .rect = {88, 18, 132, 12}},
+                {.kind = ControlKind::StaticText,
+                 .text = QStringLiteral("ID Type"),
+                 .rect = {15, 38, 70, 8}},
+                {.id = IDC_ID_TYPE,
+                 .kind = ControlKind::ComboBox,
+                 .rect = {88, 36, 132, 12},
+                 .entries = idTypes()},
+                {.id = IDC_DOMAIN_LABEL,
+                 .kind = ControlKind::StaticText,
+                 .text = kDefaultDomainLabel,
+                 .rect = {15, 56, 72, 8},
+                 .style = StyleNoWrap},
+                {.id = IDC_DOMAIN, .kind = ControlKind::Edit, .rect = {88, 54, 132, 12}},
+                {.id = IDC_OK,
+                 .kind = ControlKind::DefaultPushButton,
+                 .text = QStringLiteral("OK"),
+                 .rect = {123, 83, 50, 14}},
+                {.id = IDC_CANCEL,
+                 .kind = ControlKind::PushButton,
+                 .text = QStringLiteral("Cancel"),
+                 .rect = {179, 83, 50, 14}},
+            },
+    };
+}
+
+SecondaryIdDialog::SecondaryIdDialog(QWidget* parent) : QDialog(parent) {
+    static const StyledControlFactory factory;
+    m_controls = DialogBuilder(factory).build(this, dialogTemplate());
+    setFixedSize(size());
+    m_controls.get<QLineEdit>(IDC_DOMAIN)->setMaxLength(kDomainMaxLength);
+    connect(m_controls.get<QComboBox>(IDC_ID_TYPE), &QComboBox::currentIndexChanged, this,
+            &SecondaryIdDialog::applyDomainLabel);
+    connect(m_controls.get<QPushButton>(IDC_OK), &QPushButton::clicked, this,
+            &SecondaryIdDialog::accept);
+    connect(m_controls.get<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this,
+            &SecondaryIdDialog::reject);
+}
+
+void SecondaryIdDialog::setInputs(const QString& id, const QString& idType, const QString& domain) {
+    m_controls.get<QLineEdit>(IDC_ID)->setText(id);
+    m_controls.get<QLineEdit>(IDC_DOMAIN)->setText(domain);
+    m_controls.get<QLabel>(IDC_DOMAIN_LABEL)->setText(kDefaultDomainLabel);
+    auto* types = m_controls.get<QComboBox>(IDC_ID_TYPE);
+    const QSignalBlocker quiet(types);
+    if (ComboText::select(*types, idType)) {
+        applyDomainLabel();
+    }
+}
+
+QString SecondaryIdDialog::domainLabel() const {
+    return m_controls.get<QLabel>(IDC_DOMAIN_LABEL)->text();
+}
+
+void SecondaryIdDialog::applyDomainLabel() {
+    const QString label =
+        domainLabelFor(ComboText::current(*m_controls.get<QComboBox>(IDC_ID_TYPE)));
+    if (!label.isEmpty()) {
+        m_controls.get<QLabel>(IDC_DOMAIN_LABEL)->setText(label);
+    }
+}
+
+void SecondaryIdDialog::accept() {
+    auto* idBox = m_controls.get<QLineEdit>(IDC_ID);
+    if (idBox->text().isEmpty()) {
+        Platform::prompts().showError(this, messageCaption(),
+                                      QStringLiteral("Please enter an ID."));
+        idBox->setFocus();
+        return;
+    }
+    m_id = idBox->text();
+    m_idType = ComboText::current(*m_controls.get<QComboBox>(IDC_ID_TYPE));
+    m_domain = m_controls.get<QLineEdit>(IDC_DOMAIN)->text();
+    QDialog::accept();
+}

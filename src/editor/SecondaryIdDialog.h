@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/DialogControls.h"
+#include "platform/DialogTemplate.h"
+
+#include <QDialog>
+
+// Adds or edits one secondary identifier: its ID, type and domain. The label
+// of the domain box names what the domain means for the chosen type.
+class SecondaryIdDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum ControlId {
+        IDC_ID = 1011,
+        IDC_DOMAIN = 1012,
+        IDC_ID_TYPE = 1032,
+        IDC_DOMAIN_LABEL = 1039,
+        IDC_OK = 1,
+        IDC_CANCEL = 2,
+    };
+    static constexpr int kTemplateNumber = 138;
+    static constexpr int kDomainMaxLength = 119;
+
+    static const QStringList& idTypes();
+    // The domain label for an ID type; empty for a type it does not know.
+    static QString domainLabelFor(const QString& idType);
+    static DialogTemplate dialogTemplate();
+
+    explicit SecondaryIdDialog(QWidget* parent = nullptr);
+
+    // Inputs: set before exec(); empty for Add.
+    void setInputs(const QString& id, const QString& idType, const QString& domain);
+    // Outputs: valid after exec() returned Accepted.
+    QString id() const { return m_id; }
+    QString idType() const { return m_idType; }
+    QString domain() const { return m_domain; }
+
+    QString domainLabel() const;
+    QWidget* control(int id) const { return m_controls.widget(id); }
+
+    void accept() override;
+
+private:
+    void applyDomainLabel();
+
+    DialogControls m_controls;
+    QString m_id;
+    QString m_idType;
+    QString m_domain;
+};

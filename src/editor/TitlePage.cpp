@@ -1,0 +1,176 @@
+#include "editor/TitlePage.h"
+
+#include "editor/ProtocolEditor.h"
+#include "editor/SecondaryIdDialog.h"
+#include "model/StudyRecord.h"
+#include "platform/TextCodec.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+const QStringList kYesNo = {QStringLiteral("Yes"), QStringLiteral("No")};
+
+ControlTemplate fieldLabel(const char* text, int y) {
+    return EditorPage::label(QString::fromLatin1(text), {14, y, 200, 8});
+}
+
+ControlTemplate edit(int id, int y) {
+    return {.id = id,
+            .kind = ControlKind::Edit,
+            .rect = {14, y, 216, 12},
+            .anchors = AnchorStretchRight};
+}
+
+ControlTemplate combo(int id, int y, QStringList entries) {
+    return {.id = id,
+            .kind = ControlKind::ComboBox,
+            .rect = {14, y, 216, 12},
+            .anchors = AnchorStretchRight,
+            .entries = std::move(entries)};
+}
+
+ControlTemplate button(int id, const char* text, int x) {
+    return {.id = id,
+            .kind = ControlKind::PushButton,
+            .text = QString::fromLatin1(text),
+            .rect = {x, 309, 50, 14},
+            .anchors = AnchorMoveDown};
+}
+
+} // namespace
+
+DialogTemplate TitlePage::pageTemplate() {
+    std::vector<ControlTemplate> controls = {
+        {.id = IDC_GROUP,
+         .kind = ControlKind::GroupBox,
+         .text = QStringLiteral("Title"),
+         .rect = {4, 2, 254, 327},
+         .anchors = AnchorGrow},
+        fieldLabel("Unique Protocol ID", 16),
+        marker(IDC_MARKER_UNIQUE_ID, 16),
+        edit(IDC_UNIQUE_ID, 26),
+        fieldLabel("Brief Title", 44),
+        marker(IDC_MARKER_BRIEF_TITLE, 44),
+        edit(IDC_BRIEF_TITLE, 54),
+        fieldLabel("Acronym", 72),
+        marker(IDC_MARKER_ACRONYM, 72),
+        edit(IDC_ACRONYM, 82),
+        fieldLabel("Official Title", 100),
+        marker(IDC_MARKER_OFFICIAL_TITLE, 100),
+        {.id = IDC_OFFICIAL_TITLE,
+         .kind = ControlKind::MultiLineEdit,
+         .rect = {14, 110, 216, 30},
+         .anchors = AnchorStretchRight},
+        fieldLabel("Study Type", 148),
+        marker(IDC_MARKER_STUDY_TYPE, 148),
+        combo(IDC_STUDY_TYPE, 158,
+              {QStringLiteral("Interventional"), QStringLiteral("Observational"),
+               QStringLiteral("Expanded Access")}),
+        fieldLabel("FDA Regulated Intervention?", 176),
+        marker(IDC_MARKER_FDA_REGULATED, 176),
+        combo(IDC_FDA_REGULATED, 186, kYesNo),
+        fieldLabel("IND/IDE Protocol?", 204),
+        marker(IDC_MARKER_IND_PROTOCOL, 204),
+        combo(IDC_IND_PROTOCOL, 214, kYesNo),
+        fieldLabel("Secondary IDs", 232),
+        marker(IDC_MARKER_SECONDARY_IDS, 232),
+        {.id = IDC_SECONDARY_IDS,
+         .kind = ControlKind::ListView,
+         .rect = {14, 242, 216, 62},
+         .anchors = AnchorGrow},
+        button(IDC_ADD, "&Add", 14),
+        button(IDC_EDIT, "&Edit", 68),
+        button(IDC_REMOVE, "&Remove", 122),
+    };
+    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
+}
+
+TitlePage::TitlePage(QWidget* parent) : EditorPage(parent) {
+    buildPage(pageTemplate());
+    m_secondaryIds.attach(control<QTreeWidget>(IDC_SECONDARY_IDS), this);
+    addEnterExempt(IDC_OFFICIAL_TITLE);
+    m_secondaryIds.setColumns({{QStringLiteral("ID"), 200},
+                               {QStringLiteral("ID Type"), 150},
+                               {QStringLiteral("ID Domain"), 150}});
+    connect(control<QComboBox>(IDC_STUDY_TYPE), &QComboBox::currentIndexChanged, this,
+            &TitlePage::studyTypeChanged);
+    connect(control<QPushButton>(IDC_ADD), &QPushButton::clicked, this, &TitlePage::addSecondaryId);
+    connect(control<QPushButton>(IDC_EDIT), &QPushButton::clicked, this,
+            &TitlePage::editSecondaryId);
+    connect(control<QPushButton>(IDC_REMOVE), &QPushButton::clicked, this,
+            &TitlePage::removeSecondaryId);
+    connect(m_secondaryIds.list(), &QTreeWidget::itemDoubleClicked, this,
+            &TitlePage::editSecondaryId);
+}
+
+void TitlePage::onLoad(StudyRecord& record) {
+    setText(IDC_UNIQUE_ID, record.id_info.org_study_id);
+    setText(IDC_BRIEF_TITLE, record.brief_title);
+    setText(IDC_ACRONYM, record.acronym);
+    setText(IDC_OFFICIAL_TITLE, record.official_title);
+    {
+        // The rule below follows the record's own text, not the entry it selects.
+        const QSignalBlocker quiet(control(IDC_STUDY_TYPE));
+        setText(IDC_STUDY_TYPE, record.study_design.study_type);
+    }
+    setText(IDC_FDA_REGULATED, record.is_fda_regulated);
+    setText(IDC_IND_PROTOCOL, record.is_ind_study);
+    m_secondaryIds.clear();
+    for (const auto& secondary : record.id_info.secondary_id) {
+        m_secondaryIds.appendRow({TextCodec::decode(secondary->id),
+                                  TextCodec::decode(secondary->id_type),
+                                  TextCodec::decode(secondary->id_domain)});
+    }
+    applyStudyType(TextCodec::decode(record.study_design.study_type.displayText()));
+}
+
+void TitlePage::onStore(StudyRecord& record) {
+    record.id_info.clearSecondaryIds();
+    storeText(IDC_UNIQUE_ID, record.id_info.org_study_id);
+    storeText(IDC_BRIEF_TITLE, record.brief_title);
+    storeText(IDC_ACRONYM, record.acronym);
+    storeText(IDC_OFFICIAL_TITLE, record.official_title);
+    storeText(IDC_STUDY_TYPE, record.study_design.study_type);
+    storeText(IDC_FDA_REGULATED, record.is_fda_regulated);
+    storeText(IDC_IND_PROTOCOL, record.is_ind_study);
+    for (const QStringList& row : m_secondaryIds.rows()) {
+        SecondaryId& secondary = appendNew(record.id_info.secondary_id);
+        secondary.id = TextCodec::encode(row.value(0));
+        secondary.id_type = TextCodec::encode(row.value(1));
+        secondary.id_domain = TextCodec::encode(row.value(2));
+    }
+}
+
+void TitlePage::studyTypeChanged() {
+    applyStudyType(studyType());
+}
+
+void TitlePage::applyStudyType(const QString& studyType) {
+    if (m_editor != nullptr) {
+        m_editor->applyStudyTypeRule(studyType);
+    }
+}
+
+std::optional<QStringList> TitlePage::runSecondaryIdDialog(const QStringList& inputs) {
+    SecondaryIdDialog dialog(this);
+    dialog.setInputs(inputs.value(0), inputs.value(1), inputs.value(2));
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return QStringList{dialog.id(), dialog.idType(), dialog.domain()};
+}
+
+void TitlePage::addSecondaryId() {
+    m_secondaryIds.add([this](const QStringList& inputs) { return runSecondaryIdDialog(inputs); });
+}
+
+void TitlePage::editSecondaryId() {
+    m_secondaryIds.edit([this](const QStringList& inputs) { return runSecondaryIdDialog(inputs); });
+}
+
+void TitlePage::removeSecondaryId() {
+    m_secondaryIds.remove();
+}

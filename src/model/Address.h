@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+class XmlNode;
+
+// Element "address". No delete flag.
+class Address {
+public:
+    std::string city;
+    std::string state;
+    std::string country;
+    std::string zip;
+
+    void readFromElement(const XmlNode* element);
+    void writeIntoParent(XmlNode& parent) const;
+};

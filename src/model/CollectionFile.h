@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/LoadResult.h"
+#include "model/SaveResult.h"
+
+#include <string>
+#include <string_view>
+
+class StudyCollection;
+
+// The collection file on disk: its bytes read into a collection, and a
+// collection turned into the program's exact saved layout. On failure the
+// collection is left as it was; neither operation touches its file path.
+class CollectionFile {
+public:
+    static constexpr std::string_view kLoadErrorPrefix =
+        "An error occurred while loading the XML file:\n\n";
+
+    static LoadResult load(const std::string& path, StudyCollection& collection);
+    static LoadResult loadText(std::string_view bytes, StudyCollection& collection);
+    // The complete bytes of the saved file.
+    static std::string saveText(const StudyCollection& collection);
+    // Writes saveText to a temporary file beside `path` and renames it over
+    // `path`; on failure the old file is untouched.
+    static SaveResult save(const StudyCollection& collection, const std::string& path);
+
+    // The text the reader sees: the file read in text mode (CR LF becomes LF),
+    // line by line, each line without its final LF, lines joined with LF.
+    static std::string documentText(std::string_view bytes);
+    static void toDocumentText(std::string& bytes);
+
+private:
+    static LoadResult loadDocument(const std::string& text, StudyCollection& collection);
+};

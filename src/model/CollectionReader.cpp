@@ -1,0 +1,275 @@
+#include "model/CollectionReader.h"
+
+#include "model/StudyCollection.h"
+#include "xml/XmlNode.h"
+#include "xml/XmlParseOptions.h"
+
+#include <cstring>
+#include <utility>
+#include <vector>
+
+namespace {
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+} // namespace
+
+CollectionReader::CollectionReader(std::string_view text, XmlParseOptions& options)
+    : m_text(text), m_options(options) {}
+
+bool CollectionReader::read(OwningList<StudyRecord>& records) {
+    std::size_t p = m_text.find('<');
+    if (p == npos)
+        return false;
+    if (startsWith(p, "</"))
+        return true; // a nameless root holds no records
+    if (skipMarkup(p) == Markup::Unterminated)
+        return false;
+    p = m_text.find('<', p);
+    if (p == npos)
+        return false;
+    if (startsWith(p, "</"))
+        return true;
+
+    const std::size_t nameEnd = m_text.find_first_of(" />\t\r\n", p + 1);
+    if (nameEnd == npos)
+        return false;
+    m_rootName.assign(m_text.substr(p + 1, nameEnd - p - 1));
+    if (StudyCollection::isClinicalStudyRoot(m_rootName))
+        return readWholeStudy(records);
+
+    const std::optional<std::size_t> afterAttributes = scanAttributes(nameEnd);
+    if (!afterAttributes)
+        return false;
+    p = *afterAttributes;
+    if (m_text[p] == '/') {
+        if (startsWith(p + 1, ">"))
+            return true;
+        fail(p, 1, "Element must be closed.");
+        return false;
+    }
+    const std::size_t textEnd = findUnescaped('<', p + 1);
+    if (textEnd == npos) {
+        fail(p, 2, m_rootName + " must be closed with </" + m_rootName + ">");
+        return false;
+    }
+    return readChildren(textEnd, blankAfterTextRule(p + 1, textEnd), records);
+}
+
+// A single protocol is small: it is parsed as one tree.
+bool CollectionReader::readWholeStudy(OwningList<StudyRecord>& records) {
+    XmlNode root;
+    if (!root.parseFromText(m_text, 0, m_options))
+        return false;
+    appendNew(records).readFromClinicalStudy(&root);
+    return true;
+}
+
+bool CollectionReader::readChildren(std::size_t p, bool valueBlank,
+                                    OwningList<StudyRecord>& records) {
+    XmlNode parent;
+    while (p < m_text.size()) {
+        XmlNode& child = parent.appendChildElement({}, {});
+        if (!parseChild(child, p))
+            return false;
+        if (child.name() == "clinical_study")
+            appendNew(records).readFromClinicalStudy(&child);
+        parent.clear();
+
+        if (startsWith(p, "</")) {
+            const std::size_t nameBegin = skipSpace(p + 2);
+            const std::size_t nameEnd = m_text.find_first_of(" >", nameBegin);
+            if (nameEnd == npos) {
+                fail(p, 2, "it must be closed with </" + m_rootName + ">");
+                return false;
+            }
+            p = nameEnd + 1;
+            const std::string_view endName = m_text.substr(nameBegin, nameEnd - nameBegin);
+            if (endName == m_rootName)
+                return true;
+            if (!m_options.tolerateMismatchedEndTags) {
+                fail(nameBegin, 3,
+                     "'<" + m_rootName + "> ... </" + std::string(endName) +
+                         ">' is not wel-formed.");
+                return false;
+            }
+        } else if (p < m_text.size() && m_text[p] != '<' && valueBlank) {
+            const std::size_t textEnd = findUnescaped('<', p);
+            if (textEnd == npos) {
+                fail(p, 2, "it must be closed with </" + m_rootName + ">");
+                return false;
+            }
+            valueBlank = blankAfterTextRule(p, textEnd);
+            p = textEnd;
+        }
+    }
+    return true;
+}
+
+// Parses one child of the collection element with the XML reader. The reader
+// counts depth from the child here, one level less than in the whole tree,
+// so the whole tree's depth limit is applied afterwards.
+bool CollectionReader::parseChild(XmlNode& child, std::size_t& position) {
+    const std::optional<std::size_t> next = child.parseFromText(m_text, position, m_options);
+    if (!child.name().empty() && nestedTooDeeply(child))
+        return false;
+    if (!next)
+        return false;
+    position = *next;
+    return true;
+}
+
+// In the whole tree the child sits at depth two, so its first element at
+// level kMaxDepth (document order) is where that parse would have stopped.
+bool CollectionReader::nestedTooDeeply(const XmlNode& child) {
+    std::vector<std::pair<const XmlNode*, int>> pending{{&child, 1}};
+    while (!pending.empty()) {
+        auto [node, level] = pending.back();
+        pending.pop_back();
+        if (node->kind() != XmlNodeKind::Element)
+            continue;
+        if (level >= XmlParseOptions::kMaxDepth) {
+            m_options.clearError();
+            fail(0, static_cast<int>(XmlParseError::NestedTooDeeply),
+                 "<" + node->name() + "> is nested too deeply.");
+            return true;
+        }
+        const auto& children = node->children();
+        for (std::size_t i = children.size(); i-- > 0;)
+            pending.emplace_back(children[i].get(), level + 1);
+    }
+    return false;
+}
+
+std::optional<std::size_t> CollectionReader::scanAttributes(std::size_t p) {
+    for (;;) {
+        if (p >= m_text.size())
+            return std::nullopt;
+        p = skipSpace(p);
+        if (p < m_text.size() && (m_text[p] == '>' || m_text[p] == '/'))
+            return p;
+        const std::size_t nameEnd = m_text.find_first_of(" =", p);
+        if (nameEnd == npos) {
+            fail(p, 4, "<" + m_rootName + "> attribute has error ");
+            return std::nullopt;
+        }
+        p = skipSpace(nameEnd);
+        if (!startsWith(p, "="))
+            continue;
+        p = skipSpace(p + 1);
+        if (p >= m_text.size())
+            return std::nullopt;
+        const char quote = m_text[p];
+        if (quote == '"' || quote == '\'') {
+            const std::size_t close = findUnescaped(quote, p + 1);
+            if (close == npos)
+                return std::nullopt;
+            p = close + 1;
+        } else {
+            const std::size_t close = findFirstUnescapedOf(" >", p);
+            if (close == npos)
+                return std::nullopt;
+            p = close;
+        }
+    }
+}
+
+// Declarations, comments and CDATA sections before the root are skipped.
+CollectionReader::Markup CollectionReader::skipMarkup(std::size_t& position) const {
+    static constexpr std::pair<std::string_view, std::string_view> kSections[] = {
+        {"<!--", "-->"}, {"<![CDATA[", "]]>"}};
+    Markup round = Markup::Skipped;
+    while (round == Markup::Skipped) {
+        round = Markup::None;
+        const std::size_t p = skipSpace(position);
+        if (startsWith(p, "<?")) {
+            const std::size_t end = findUnescaped("?>", p + 2);
+            if (end == npos)
+                return Markup::Unterminated;
+            position = end + 2;
+            round = Markup::Skipped;
+        }
+        for (const auto& [open, close] : kSections) {
+            const std::size_t q = skipSpace(position);
+            if (!startsWith(q, open))
+                continue;
+            const std::size_t end = findUnescaped(close, q + open.size());
+            if (end == npos)
+                return Markup::Unterminated;
+            position = end + close.size();
+            round = Markup::Skipped;
+        }
+    }
+    return Markup::None;
+}
+
+std::size_t CollectionReader::skipSpace(std::size_t p) const {
+    while (p < m_text.size() && isSpace(m_text[p]))
+        ++p;
+    return p;
+}
+
+bool CollectionReader::isEscaped(std::size_t position) const {
+    return m_options.escapeChar != 0 && position > 0 &&
+           m_text[position - 1] == m_options.escapeChar;
+}
+
+std::size_t CollectionReader::findUnescaped(char c, std::size_t from) const {
+    while (from < m_text.size()) {
+        const void* hit = std::memchr(m_text.data() + from, c, m_text.size() - from);
+        if (!hit)
+            return npos;
+        const auto at = static_cast<std::size_t>(static_cast<const char*>(hit) - m_text.data());
+        if (!isEscaped(at))
+            return at;
+        from = at + 1;
+    }
+    return npos;
+}
+
+std::size_t CollectionReader::findUnescaped(std::string_view marker, std::size_t from) const {
+    while (from < m_text.size()) {
+        const std::size_t at = m_text.find(marker, from);
+        if (at == npos || !isEscaped(at))
+            return at;
+        from = at + 1;
+    }
+    return npos;
+}
+
+std::size_t CollectionReader::findFirstUnescapedOf(std::string_view set, std::size_t from) const {
+    for (std::size_t at = m_text.find_first_of(set, from); at != npos;
+         at = m_text.find_first_of(set, at + 1)) {
+        if (!isEscaped(at))
+            return at;
+    }
+    return npos;
+}
+
+bool CollectionReader::startsWith(std::size_t position, std::string_view marker) const {
+    return position <= m_text.size() && m_text.substr(position).starts_with(marker);
+}
+
+// Whether the element text would be blank after the reader's text rule.
+// Entity decoding never turns a non-blank text blank; removing escape
+// characters can.
+bool CollectionReader::blankAfterTextRule(std::size_t begin, std::size_t end) const {
+    const char escape = m_options.escapeChar;
+    for (std::size_t i = begin; i < end; ++i) {
+        char c = m_text[i];
+        if (escape != 0 && c == escape) {
+            if (i + 1 >= end)
+                continue;
+            c = m_text[++i];
+        }
+        if (!isSpace(c))
+            return false;
+    }
+    return true;
+}
+
+void CollectionReader::fail(std::size_t position, int code, std::string message) {
+    m_options.recordError(position, static_cast<XmlParseError>(code), std::move(message));
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+class XmlNode;
+
+// The central contact or its backup. The holder names and appends the element
+// ("overall_contact" or "overall_contact_backup"); carries a delete flag.
+class Contact {
+public:
+    std::string first_name;
+    std::string middle_name;
+    std::string last_name;
+    std::string degrees;
+    std::string phone;
+    std::string phone_ext;
+    std::string email;
+    bool deleteFlag = false;
+
+    void readFromElement(const XmlNode* element);
+    void writeIntoElement(XmlNode& element) const;
+};

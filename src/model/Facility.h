@@ -1,0 +1,17 @@
+#pragma once
+
+#include "model/Address.h"
+
+#include <string>
+
+class XmlNode;
+
+// Element "facility". No delete flag.
+class Facility {
+public:
+    std::string name;
+    Address address;
+
+    void readFromElement(const XmlNode* element);
+    void writeIntoParent(XmlNode& parent) const;
+};

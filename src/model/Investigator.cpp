@@ -1,0 +1,22 @@
+#include "model/Investigator.h"
+
+#include "model/ElementRules.h"
+
+void Investigator::readFromElement(const XmlNode* element) {
+    if (!element)
+        return;
+    readText(*element, "first_name", first_name);
+    readText(*element, "middle_name", middle_name);
+    readText(*element, "last_name", last_name);
+    readText(*element, "degrees", degrees);
+    readText(*element, "role", role);
+}
+
+void Investigator::writeIntoParent(XmlNode& parent) const {
+    XmlNode& element = writeText(parent, "investigator", {});
+    writeText(element, "first_name", first_name);
+    writeText(element, "middle_name", middle_name);
+    writeText(element, "last_name", last_name);
+    writeText(element, "degrees", degrees);
+    writeText(element, "role", role);
+}

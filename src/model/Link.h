@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+class XmlNode;
+
+// Element "link"; carries a delete flag.
+class Link {
+public:
+    std::string url;
+    std::string description;
+    bool deleteFlag = false;
+
+    void readFromElement(const XmlNode* element);
+    void writeIntoParent(XmlNode& parent) const;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+class XmlNode;
+
+// Element "secondary_id"; carries a delete flag.
+class SecondaryId {
+public:
+    std::string id;
+    std::string id_type;
+    std::string id_domain;
+    bool deleteFlag = false;
+
+    void readFromElement(const XmlNode* element);
+    void writeIntoParent(XmlNode& parent) const;
+};

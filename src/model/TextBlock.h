@@ -1,0 +1,38 @@
+#pragma once
+
+#include "model/BlockText.h"
+
+#include <string>
+
+class XmlNode;
+
+// A BlockText with a delete flag on the outer element.
+class TextBlock {
+public:
+    TextBlock() = default;
+    virtual ~TextBlock() = default;
+    TextBlock(const TextBlock&) = default;
+    TextBlock& operator=(const TextBlock&) = default;
+    TextBlock(TextBlock&&) = default;
+    TextBlock& operator=(TextBlock&&) = default;
+
+    const std::string& text() const { return m_block.text(); }
+    void setText(std::string text) { m_block.setText(std::move(text)); }
+    BlockText& block() { return m_block; }
+    const BlockText& block() const { return m_block; }
+
+    bool deleteFlag() const { return m_deleteFlag; }
+    void setDeleteFlag(bool flag) { m_deleteFlag = flag; }
+
+    // Null changes nothing; otherwise reads the "textblock" child (if any)
+    // and takes the flag from the element.
+    void readFromElement(const XmlNode* element);
+    // The caller has appended the outer element already.
+    void writeIntoElement(XmlNode& element) const;
+
+    bool operator==(const TextBlock& other) const = default;
+
+private:
+    BlockText m_block;
+    bool m_deleteFlag = false;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The two forms of multi-line text: the display form breaks lines with CR LF
+// (as edit controls expect), the XML form with the five characters "&#xd;".
+inline constexpr std::string_view kLineBreakMarker = "&#xd;";
+inline constexpr std::string_view kDisplayLineBreak = "\r\n";
+
+// Every CR LF, then every remaining LF, becomes the marker. A lone CR stays.
+std::string toXmlForm(std::string_view text);
+// Every marker becomes CR LF.
+std::string toDisplayForm(std::string_view text);
+// Every marker and every LF that does not follow a CR becomes CR LF.
+std::string toDisplayFormAllBreaks(std::string_view text);
+
+// True for "true" and "1" in any letter case; false for anything else.
+bool booleanFromText(std::string_view text);
+std::string_view booleanToText(bool value);
+
+// Lower-cases ASCII letters; bytes of multibyte characters are left alone.
+std::string lowerCased(std::string_view text);

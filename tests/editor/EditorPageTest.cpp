@@ -1,0 +1,269 @@
+#include "editor/EditorPage.h"
+
+#include "EditorTestSupport.h"
+#include "controls/CXPGroupBox.h"
+#include "editor/ComboText.h"
+#include "editor/HelpMarkers.h"
+#include "model/FieldValue.h"
+#include "model/NamesAndAddresses.h"
+#include "model/StudyRecord.h"
+#include "model/TextBlock.h"
+#include "platform/ClickableLabel.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+// A page of every kind of control, with two markers and one exempt box.
+class SamplePage : public EditorPage {
+public:
+    enum {
+        IDC_GROUP = 5100,
+        IDC_LINE = 10,
+        IDC_NOTES = 11,
+        IDC_OTHER_NOTES = 12,
+        IDC_CHOICE = 13,
+        IDC_BUTTON = 14,
+        IDC_LAST = 15
+    };
+
+    explicit SamplePage(QWidget* parent = nullptr) : EditorPage(parent) {
+        buildPage(pageTemplate(
+            600,
+            {
+                {.id = IDC_GROUP,
+                 .kind = ControlKind::GroupBox,
+                 .text = "Sample",
+                 .rect = {4, 2, 254, 327},
+                 .anchors = AnchorGrow},
+                {.id = IDC_LINE, .kind = ControlKind::Edit, .rect = {10, 20, 200, 12}},
+                marker(1121, 10),
+                {.id = IDC_NOTES, .kind = ControlKind::MultiLineEdit, .rect = {10, 40, 200, 30}},
+                {.id = IDC_OTHER_NOTES,
+                 .kind = ControlKind::MultiLineEdit,
+                 .rect = {10, 80, 200, 30}},
+                {.id = IDC_CHOICE,
+                 .kind = ControlKind::ComboBox,
+                 .rect = {10, 120, 200, 12},
+                 .entries = {"Active Comparator", "Placebo Comparator", "Active"}},
+                {.id = IDC_BUTTON,
+                 .kind = ControlKind::PushButton,
+                 .text = "&Add",
+                 .rect = {10, 140, 50, 14}},
+                {.id = IDC_LAST, .kind = ControlKind::Edit, .rect = {10, 160, 200, 12}},
+                marker(1184, 300),
+            }));
+        addEnterExempt(IDC_NOTES);
+    }
+
+    void onLoad(StudyRecord& record) override {
+        setText(IDC_LINE, record.brief_title);
+        setText(IDC_NOTES, record.official_title);
+        setText(IDC_OTHER_NOTES, record.brief_summary);
+        setText(IDC_CHOICE, record.study_design.study_type);
+        ++loads;
+    }
+    void onStore(StudyRecord& record) override {
+        storeText(IDC_LINE, record.brief_title);
+        storeText(IDC_NOTES, record.official_title);
+        storeText(IDC_OTHER_NOTES, record.brief_summary);
+        storeText(IDC_CHOICE, record.study_design.study_type);
+        ++stores;
+    }
+
+    using EditorPage::displayedText;
+    using EditorPage::text;
+    int loads = 0;
+    int stores = 0;
+};
+
+class EditorPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.resize(600, 700);
+        page = new SamplePage(&window);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    template <class T> T* get(int id) { return page->control<T>(id); }
+
+    QWidget window;
+    SamplePage* page = nullptr;
+};
+
+QString definitionsPage() {
+    return QString::fromUtf8(names::kDefinitionsPage.data(),
+                             static_cast<qsizetype>(names::kDefinitionsPage.size()));
+}
+
+} // namespace
+
+TEST(HelpMarkersTable, EveryIdHasAKeyAndTheAddressCarriesIt) {
+    std::set<QString> keys;
+    for (int id = HelpMarkers::kFirstId; id <= HelpMarkers::kLastId; ++id) {
+        EXPECT_FALSE(HelpMarkers::anchorKey(id).isEmpty()) << id;
+        keys.insert(HelpMarkers::anchorKey(id));
+        EXPECT_EQ(HelpMarkers::address(id), definitionsPage() + "#" + HelpMarkers::anchorKey(id));
+    }
+    EXPECT_EQ(keys.size(), 63u) << "five pairs of markers share a key";
+    EXPECT_EQ(HelpMarkers::anchorKey(1120), QString());
+    EXPECT_EQ(HelpMarkers::address(1189), QString());
+    // Spot checks across the table, where an off-by-one would show.
+    EXPECT_EQ(HelpMarkers::anchorKey(1121), "PrimaryId");
+    EXPECT_EQ(HelpMarkers::anchorKey(1128), "SecondaryIds");
+    EXPECT_EQ(HelpMarkers::anchorKey(1129), "delayedPosting");
+    EXPECT_EQ(HelpMarkers::anchorKey(1133), "HasExpandedAccess");
+    EXPECT_EQ(HelpMarkers::anchorKey(1134), "HasExpandedAccess");
+    EXPECT_EQ(HelpMarkers::anchorKey(1135), "section801");
+    EXPECT_EQ(HelpMarkers::anchorKey(1153), "LastFollowUpDate");
+    EXPECT_EQ(HelpMarkers::anchorKey(1167), "IntEnrollment");
+    EXPECT_EQ(HelpMarkers::anchorKey(1176), "EligibilityMinAge");
+    EXPECT_EQ(HelpMarkers::anchorKey(1186), "ExpandedAccessStatus");
+    EXPECT_EQ(HelpMarkers::anchorKey(1188), "Links");
+}
+
+TEST(HelpMarkersTable, MarkersBesideBottomListsStayAtTheBottomRight) {
+    const std::set<int> bottomRight = {1167, 1168, 1174, 1183, 1184, 1187, 1188};
+    for (int id = HelpMarkers::kFirstId; id <= HelpMarkers::kLastId; ++id) {
+        EXPECT_EQ(HelpMarkers::anchorFlags(id), bottomRight.count(id) != 0
+                                                    ? unsigned(AnchorBottomRight)
+                                                    : unsigned(AnchorMoveRight))
+            << id;
+    }
+}
+
+TEST(ComboTextMatching, FirstEntryFromTheTopBeginningWithTheTextIgnoringCase) {
+    QComboBox box;
+    box.addItems({"Active Comparator", "Placebo Comparator", "Active", "No Intervention"});
+    EXPECT_EQ(ComboText::matchIndex(box, "active"), 0);
+    EXPECT_EQ(ComboText::matchIndex(box, "ACTIVE COMPARATOR"), 0);
+    EXPECT_EQ(ComboText::matchIndex(box, "pla"), 1);
+    EXPECT_EQ(ComboText::matchIndex(box, "Comparator"), -1) << "a prefix, not a part";
+    EXPECT_EQ(ComboText::matchIndex(box, "Active Comparators"), -1);
+    EXPECT_EQ(ComboText::matchIndex(box, ""), -1);
+
+    box.setCurrentIndex(3);
+    EXPECT_FALSE(ComboText::select(box, "true"));
+    EXPECT_EQ(box.currentIndex(), -1) << "no match clears the selection";
+    EXPECT_EQ(ComboText::current(box), QString());
+    FieldValue field("old");
+    ComboText::store(box, field);
+    EXPECT_EQ(field.displayText(), "");
+    EXPECT_TRUE(ComboText::select(box, FieldValue("no")));
+    ComboText::store(box, field);
+    EXPECT_EQ(field.displayText(), "No Intervention");
+}
+
+TEST_F(EditorPageTest, WhiteLookAndMarkerAnchorsForEveryId) {
+    EXPECT_EQ(page->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_TRUE(page->autoFillBackground());
+    EXPECT_EQ(get<CXPGroupBox>(SamplePage::IDC_GROUP)->fillColour(), QColor(Qt::white));
+    EXPECT_FALSE(page->hasSizeGrip());
+    EXPECT_EQ(page->settingsSection(), QStringLiteral("1f4"));
+
+    std::map<int, int> registrations;
+    for (const auto& anchor : page->anchors()) {
+        ++registrations[anchor.id];
+        if (HelpMarkers::isMarker(anchor.id)) {
+            EXPECT_EQ(anchor.flags, HelpMarkers::anchorFlags(anchor.id));
+        }
+    }
+    for (int id = HelpMarkers::kFirstId; id <= HelpMarkers::kLastId; ++id) {
+        EXPECT_EQ(registrations[id], 1) << id;
+    }
+    // Markers stand at x = 235 dialog units, level with their label.
+    auto* marker = get<ClickableLabel>(1121);
+    ASSERT_NE(marker, nullptr);
+    EXPECT_FALSE(marker->pixmap().isNull());
+    EXPECT_GT(marker->x(), get<QLineEdit>(SamplePage::IDC_LINE)->geometry().right());
+}
+
+TEST_F(EditorPageTest, MarkersMoveWithTheirFlagsWhenThePageGrows) {
+    const QPoint right = get<QWidget>(1121)->pos();
+    const QPoint bottomRight = get<QWidget>(1184)->pos();
+    page->resize(page->size() + QSize(50, 30));
+    EXPECT_EQ(get<QWidget>(1121)->pos(), right + QPoint(50, 0));
+    EXPECT_EQ(get<QWidget>(1184)->pos(), bottomRight + QPoint(50, 30));
+}
+
+TEST_F(EditorPageTest, MarkerClickShowsTheDefinitionInTheHelpWindow) {
+    FakeHelpBrowser help;
+    QTest::mouseClick(get<QWidget>(1184), Qt::LeftButton); // no help window yet: nothing
+    page->setHelpWindow(&help);
+    QTest::mouseClick(get<QWidget>(1184), Qt::LeftButton);
+    QTest::mouseClick(get<QWidget>(1121), Qt::LeftButton);
+    EXPECT_EQ(help.navigations,
+              (QStringList{definitionsPage() + "#Locations", definitionsPage() + "#PrimaryId"}));
+    EXPECT_EQ(help.shows, 2);
+    EXPECT_EQ(get<QWidget>(1121)->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_TRUE(get<QWidget>(1121)->toolTip().isEmpty());
+}
+
+TEST_F(EditorPageTest, EnterAndEscapeMoveTheFocusExceptEnterInExemptBoxes) {
+    auto* line = get<QLineEdit>(SamplePage::IDC_LINE);
+    auto* notes = get<QPlainTextEdit>(SamplePage::IDC_NOTES);
+    auto* other = get<QPlainTextEdit>(SamplePage::IDC_OTHER_NOTES);
+    auto* choice = get<QComboBox>(SamplePage::IDC_CHOICE);
+    auto* button = get<QPushButton>(SamplePage::IDC_BUTTON);
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
+
+    line->setFocus();
+    QTest::keyClick(line, Qt::Key_Enter); // the keypad key too
+    EXPECT_EQ(QApplication::focusWidget(), notes);
+    QTest::keyClick(notes, Qt::Key_Return);
+    EXPECT_EQ(notes->toPlainText(), QStringLiteral("\n"));
+    EXPECT_EQ(QApplication::focusWidget(), notes);
+    QTest::keyClick(notes, Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), other);
+    QTest::keyClick(other, Qt::Key_Return); // multi-line, but not exempt
+    EXPECT_EQ(other->toPlainText(), QString());
+    EXPECT_EQ(QApplication::focusWidget(), choice);
+    QTest::keyClick(choice, Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), button);
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), get<QWidget>(SamplePage::IDC_LAST));
+    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(page->isVisible());
+}
+
+TEST_F(EditorPageTest, KeysOfControlsAddedLaterFollowTheRule) {
+    auto* late = new QLineEdit(page);
+    late->show();
+    late->setFocus();
+    QTest::keyClick(late, Qt::Key_Escape);
+    EXPECT_NE(QApplication::focusWidget(), late);
+    EXPECT_TRUE(page->isVisible());
+}
+
+TEST_F(EditorPageTest, TextsPassThroughTheCodecBothWays) {
+    StudyRecord record;
+    record.brief_title.setText("Caf\xc3\xa9 \xff raw");
+    record.official_title.setText("first\r\nsecond");
+    record.brief_summary.setText("a\r\nb\r\n");
+    record.study_design.study_type.setText("placebo");
+    page->store(); // before any load: no record, nothing happens
+    EXPECT_EQ(page->stores, 0);
+
+    page->load(record);
+    EXPECT_EQ(page->record(), &record);
+    EXPECT_EQ(page->displayedText(SamplePage::IDC_LINE).left(5), QString::fromUtf8("Caf\xc3\xa9 "));
+    EXPECT_EQ(get<QPlainTextEdit>(SamplePage::IDC_NOTES)->toPlainText(), "first\nsecond");
+    EXPECT_EQ(get<QComboBox>(SamplePage::IDC_CHOICE)->currentText(), "Placebo Comparator");
+
+    page->store();
+    EXPECT_EQ(record.brief_title.displayText(), "Caf\xc3\xa9 \xff raw") << "bytes survive";
+    EXPECT_EQ(record.official_title.xmlText(), "first&#xd;second");
+    EXPECT_EQ(record.brief_summary.text(), "a\r\nb\r\n");
+    EXPECT_EQ(record.study_design.study_type.displayText(), "Placebo Comparator");
+
+    get<QPlainTextEdit>(SamplePage::IDC_NOTES)->setPlainText("x\ny");
+    EXPECT_EQ(page->text(SamplePage::IDC_NOTES), "x\r\ny");
+    EXPECT_EQ(page->text(4242), "") << "unknown ids read as empty";
+}

@@ -1,0 +1,389 @@
+#include "editor/ProtocolEditor.h"
+
+#include "EditorTestSupport.h"
+#include "editor/EditorNavigationBar.h"
+#include "editor/EditorPage.h"
+#include "editor/TitlePage.h"
+#include "model/NamesAndAddresses.h"
+#include "model/RecordFixtures.h"
+#include "model/StudyRecord.h"
+#include "platform/TestPlatform.h"
+#include "xml/XmlNode.h"
+#include "xml/XmlWriteOptions.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+std::string writtenText(const StudyRecord& record) {
+    XmlNode collection("collection");
+    record.writeIntoCollection(&collection);
+    XmlWriteOptions options;
+    options.lineBreaks = false;
+    return collection.writeAsText(options);
+}
+
+class ProtocolEditorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ProtocolEditor::setHelpWindowFactory([this](QWidget*) {
+            auto help = std::make_unique<FakeHelpBrowser>();
+            m_help = help.get();
+            return help;
+        });
+        m_editor = std::make_unique<ProtocolEditor>();
+        m_editor->setRecord(&record);
+    }
+    void TearDown() override {
+        m_editor.reset();
+        ProtocolEditor::setHelpWindowFactory({});
+    }
+
+    ProtocolEditor& editor() { return *m_editor; }
+    TitlePage& title() { return *editor().titlePage(); }
+    template <class T> T* titleControl(int id) { return title().control<T>(id); }
+    bool sectionVisible(int section) {
+        return editor().navigationBar()->itemAt(section)->isVisible();
+    }
+    // The visible sections, by their labels.
+    QStringList visibleSections() {
+        QStringList labels;
+        for (int i = 0; i < ProtocolEditor::kSectionCount; ++i) {
+            if (sectionVisible(i)) {
+                labels << editor().navigationBar()->itemAt(i)->label();
+            }
+        }
+        return labels;
+    }
+    void clickSection(int section) {
+        OutlookTabItem* item = editor().navigationBar()->itemAt(section);
+        ASSERT_FALSE(item->rect().isEmpty());
+        QTest::mouseClick(editor().navigationBar(), Qt::LeftButton, {}, item->rect().center());
+    }
+    // Runs the editor; `inside` acts while it is open.
+    int run(std::function<void(ProtocolEditor*)> inside) {
+        whenModal<ProtocolEditor>(std::move(inside));
+        return editor().exec();
+    }
+
+    TestPlatform platform;
+    StudyRecord record;
+    FakeHelpBrowser* m_help = nullptr;
+    std::unique_ptr<ProtocolEditor> m_editor;
+};
+
+} // namespace
+
+TEST_F(ProtocolEditorTest, SectionsInOrderWithTheirItemWindowsAndPages) {
+    ASSERT_EQ(editor().navigationBar()->itemCount(), ProtocolEditor::kSectionCount);
+    const QStringList labels = {"Title",
+                                "FDA",
+                                "Sponsor",
+                                "Oversight",
+                                "Summary",
+                                "Status",
+                                "Interventional Design",
+                                "Observational Design",
+                                "Outcome Measures",
+                                "Conditions",
+                                "Interventions",
+                                "Eligibility",
+                                "Contacts",
+                                "Locations",
+                                "References"};
+    const int images[] = {11, 1, 5, 3, 4, 2, 13, 13, 13, 10, 12, 9, 0, 8, 7};
+    for (int i = 0; i < ProtocolEditor::kSectionCount; ++i) {
+        const OutlookTabItem* item = editor().navigationBar()->itemAt(i);
+        EXPECT_EQ(item->label(), labels[i]);
+        EXPECT_EQ(item->largeImage(), images[i]);
+        EXPECT_EQ(item->smallImage(), images[i]);
+        EXPECT_EQ(item->window(), editor().itemWindow(i));
+        EXPECT_EQ(editor().itemWindow(i)->objectName(), QStringLiteral("control%1").arg(3002 + i));
+        EXPECT_EQ(editor().page(i)->parentWidget(), editor().panel());
+    }
+    EXPECT_EQ(editor().itemWindow(9)->toPlainText(), QStringLiteral("Conditions and Keywords"));
+    for (const auto kind :
+         {OutlookTabImageKind::Large, OutlookTabImageKind::Small,
+          OutlookTabImageKind::LargeDisabled, OutlookTabImageKind::SmallDisabled}) {
+        EXPECT_EQ(editor().navigationBar()->imageList(kind).count(), 14);
+    }
+    EXPECT_EQ(editor().navigationBar()->imageList(OutlookTabImageKind::Small).iconSize(),
+              QSize(16, 16));
+    EXPECT_EQ(editor().visiblePage(), editor().page(ProtocolEditor::TitleSection));
+    EXPECT_TRUE(editor().control(ProtocolEditor::IDC_CANCEL)->isHidden());
+    EXPECT_EQ(editor().helpWindow(), m_help);
+    EXPECT_EQ(m_help->hides, 1) << "created hidden";
+    EXPECT_EQ(m_help->shows, 0);
+    for (int i = 0; i < ProtocolEditor::kSectionCount; ++i) {
+        EXPECT_EQ(editor().page(i)->helpWindow(), m_help);
+    }
+}
+
+TEST_F(ProtocolEditorTest, StudyTypeOffersTheDesignSectionsComparedExactly) {
+    struct Case {
+        const char* type;
+        bool interventional, observational, outcomes;
+    };
+    const Case cases[] = {
+        {"Interventional", true, false, true},    {"Observational", false, true, true},
+        {"Expanded Access", false, false, false}, {"", false, false, false},
+        {"observational", false, false, false},   {"Interventional ", false, false, false},
+    };
+    for (const Case& c : cases) {
+        record.study_design.study_type.setText(c.type);
+        editor().loadAll();
+        if (std::string(c.type) == "observational") {
+            // The box matches without regard to case, the rule does not.
+            EXPECT_EQ(title().studyType(), QStringLiteral("Observational"));
+        }
+        EXPECT_EQ(sectionVisible(ProtocolEditor::InterventionalDesignSection), c.interventional)
+            << c.type;
+        EXPECT_EQ(sectionVisible(ProtocolEditor::ObservationalDesignSection), c.observational)
+            << c.type;
+        EXPECT_EQ(sectionVisible(ProtocolEditor::OutcomeMeasuresSection), c.outcomes) << c.type;
+        EXPECT_EQ(visibleSections().size(),
+                  12 + int(c.interventional) + int(c.observational) + int(c.outcomes))
+            << c.type;
+    }
+    // The next store writes the box's entry.
+    record.study_design.study_type.setText("observational");
+    editor().loadAll();
+    EXPECT_EQ(title().studyType(), QStringLiteral("Observational"));
+    editor().storeAll();
+    EXPECT_EQ(record.study_design.study_type.displayText(), "Observational");
+}
+
+TEST_F(ProtocolEditorTest, ChoosingAStudyTypeUpdatesTheSectionsAtOnce) {
+    editor().loadAll();
+    ASSERT_FALSE(sectionVisible(ProtocolEditor::InterventionalDesignSection));
+    titleControl<QComboBox>(TitlePage::IDC_STUDY_TYPE)->setCurrentIndex(0); // Interventional
+    EXPECT_TRUE(sectionVisible(ProtocolEditor::InterventionalDesignSection));
+    EXPECT_TRUE(sectionVisible(ProtocolEditor::OutcomeMeasuresSection));
+    EXPECT_FALSE(sectionVisible(ProtocolEditor::ObservationalDesignSection));
+    EXPECT_EQ(record.study_design.study_type.displayText(), "") << "nothing stored yet";
+
+    titleControl<QComboBox>(TitlePage::IDC_STUDY_TYPE)->setCurrentIndex(2); // Expanded Access
+    EXPECT_FALSE(sectionVisible(ProtocolEditor::InterventionalDesignSection));
+    EXPECT_FALSE(sectionVisible(ProtocolEditor::OutcomeMeasuresSection));
+}
+
+TEST_F(ProtocolEditorTest, SectionSwitchStoresAllPagesAndLoadsThemAgain) {
+    editor().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor()));
+    editor().loadAll();
+    titleControl<QLineEdit>(TitlePage::IDC_BRIEF_TITLE)->setText(QStringLiteral("New title"));
+    titleControl<QComboBox>(TitlePage::IDC_STUDY_TYPE)->setCurrentIndex(1); // Observational
+
+    clickSection(ProtocolEditor::ObservationalDesignSection);
+    EXPECT_EQ(editor().visiblePage(), editor().page(ProtocolEditor::ObservationalDesignSection));
+    EXPECT_EQ(record.brief_title.displayText(), "New title");
+    EXPECT_EQ(record.study_design.study_type.displayText(), "Observational");
+    EXPECT_TRUE(sectionVisible(ProtocolEditor::ObservationalDesignSection));
+
+    // Every page was loaded again from the record the title page had just written.
+    for (int i = 0; i < ProtocolEditor::kSectionCount; ++i) {
+        EXPECT_EQ(editor().page(i)->record(), &record);
+    }
+    EXPECT_EQ(titleControl<QLineEdit>(TitlePage::IDC_BRIEF_TITLE)->text(),
+              QStringLiteral("New title"));
+    clickSection(9);
+    EXPECT_EQ(editor().visiblePage(), editor().page(9));
+    EXPECT_TRUE(editor().itemWindow(9)->isVisible());
+    EXPECT_FALSE(editor().itemWindow(ProtocolEditor::ObservationalDesignSection)->isVisible());
+
+    editor().showSection(QStringLiteral("No such section"));
+    EXPECT_EQ(editor().visiblePage(), nullptr);
+    editor().showSection(QStringLiteral("title")); // labels compare exactly
+    EXPECT_EQ(editor().visiblePage(), nullptr);
+    editor().showSection(QStringLiteral("Title"));
+    EXPECT_EQ(editor().visiblePage(), editor().page(ProtocolEditor::TitleSection));
+}
+
+TEST_F(ProtocolEditorTest, OkStoresEveryPageAndAccepts) {
+    record.brief_title.setText("Old");
+    const int result = run([](ProtocolEditor* e) {
+        e->titlePage()->control<QLineEdit>(TitlePage::IDC_BRIEF_TITLE)->setText("Kept");
+        QTest::mouseClick(e->control(ProtocolEditor::IDC_OK), Qt::LeftButton);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(record.brief_title.displayText(), "Kept");
+    EXPECT_TRUE(platform.prompts().shown().empty());
+}
+
+TEST_F(ProtocolEditorTest, EnterOnTheEditorsOwnControlsMeansOk) {
+    const int result = run([](ProtocolEditor* e) {
+        e->titlePage()->control<QLineEdit>(TitlePage::IDC_ACRONYM)->setText("ACR");
+        QTest::keyClick(e->itemWindow(0), Qt::Key_Return);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(record.acronym, "ACR");
+}
+
+TEST_F(ProtocolEditorTest, CancelWithoutAnIdClosesWithoutAskingAndRestoresTheRecord) {
+    record.brief_title.setText("Original");
+    const int result = run([](ProtocolEditor* e) {
+        e->titlePage()->control<QLineEdit>(TitlePage::IDC_BRIEF_TITLE)->setText("Typed");
+        e->showSection(QStringLiteral("Summary"));
+        e->close();
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_TRUE(platform.prompts().shown().empty());
+    EXPECT_EQ(record.brief_title.displayText(), "Original");
+}
+
+TEST_F(ProtocolEditorTest, CancelWithAnIdAsksAndNoRestoresEverything) {
+    RecordFiller("v").fill(record);
+    record.study_design.study_type.setText("Interventional");
+    record.id_info.org_study_id = "ABC-1";
+    const std::string before = writtenText(record);
+    platform.prompts().answerMessage(MessageAnswer::No);
+
+    const int result = run([](ProtocolEditor* e) {
+        e->titlePage()->control<QLineEdit>(TitlePage::IDC_BRIEF_TITLE)->setText("New brief");
+        e->titlePage()->secondaryIds().clear();
+        e->showSection(QStringLiteral("Summary")); // stores into the record
+        e->close();
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+    ASSERT_EQ(platform.prompts().shown().size(), 1u);
+    const auto& question = platform.prompts().last();
+    EXPECT_EQ(question.text, QStringLiteral("Do you want to save changes to ABC-1?"));
+    EXPECT_EQ(question.caption, QStringLiteral("Protoscribe"));
+    EXPECT_EQ(question.icon, MessageIcon::Question);
+    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(writtenText(record), before);
+    EXPECT_NE(record.brief_title.displayText(), "New brief");
+}
+
+TEST_F(ProtocolEditorTest, CancelWithAnIdAndYesRunsOk) {
+    record.id_info.org_study_id = "ABC-1";
+    platform.prompts().answerMessage(MessageAnswer::Yes);
+    const int result = run([](ProtocolEditor* e) {
+        e->titlePage()->control<QLineEdit>(TitlePage::IDC_BRIEF_TITLE)->setText("Saved");
+        QTest::keyClick(e->control(ProtocolEditor::IDC_OK), Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(platform.prompts().last().text,
+              QStringLiteral("Do you want to save changes to ABC-1?"));
+    EXPECT_EQ(record.brief_title.displayText(), "Saved");
+}
+
+TEST_F(ProtocolEditorTest, TheQuestionNamesTheIdAsTyped) {
+    record.id_info.org_study_id = "ABC-1";
+    platform.prompts().answerMessage(MessageAnswer::No);
+    run([](ProtocolEditor* e) {
+        e->titlePage()->control<QLineEdit>(TitlePage::IDC_UNIQUE_ID)->setText("XYZ-9");
+        e->close();
+    });
+    EXPECT_EQ(platform.prompts().last().text,
+              QStringLiteral("Do you want to save changes to XYZ-9?"));
+    EXPECT_EQ(record.id_info.org_study_id, "ABC-1");
+}
+
+TEST_F(ProtocolEditorTest, EscapeAndEnterInsideAPageOnlyMoveTheFocus) {
+    bool stillOpen = false;
+    const int result = run([&](ProtocolEditor* e) {
+        e->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(e));
+        auto* brief = e->titlePage()->control<QLineEdit>(TitlePage::IDC_BRIEF_TITLE);
+        auto* acronym = e->titlePage()->control<QLineEdit>(TitlePage::IDC_ACRONYM);
+        auto* official = e->titlePage()->control<QPlainTextEdit>(TitlePage::IDC_OFFICIAL_TITLE);
+        brief->setFocus();
+        QTest::keyClick(brief, Qt::Key_Escape);
+        EXPECT_EQ(QApplication::focusWidget(), acronym);
+        QTest::keyClick(acronym, Qt::Key_Return);
+        EXPECT_EQ(QApplication::focusWidget(), official);
+        QTest::keyClicks(official, "one");
+        QTest::keyClick(official, Qt::Key_Return);
+        QTest::keyClicks(official, "two");
+        EXPECT_EQ(official->toPlainText(), QStringLiteral("one\ntwo"));
+        EXPECT_EQ(QApplication::focusWidget(), official);
+        QTest::keyClick(official, Qt::Key_Escape);
+        EXPECT_EQ(QApplication::focusWidget(), e->titlePage()->control(TitlePage::IDC_STUDY_TYPE));
+        stillOpen = e->isVisible();
+        QTest::mouseClick(e->control(ProtocolEditor::IDC_OK), Qt::LeftButton);
+    });
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(record.official_title.displayText(), "one\r\ntwo");
+    EXPECT_TRUE(platform.prompts().shown().empty());
+}
+
+TEST_F(ProtocolEditorTest, AMarkerClickNavigatesTheHelpWindow) {
+    editor().loadAll();
+    ASSERT_NE(m_help, nullptr);
+    QTest::mouseClick(title().control(TitlePage::IDC_MARKER_UNIQUE_ID), Qt::LeftButton);
+    const QString definitions = QString::fromUtf8(names::kDefinitionsPage.data(),
+                                                  qsizetype(names::kDefinitionsPage.size()));
+    ASSERT_EQ(m_help->navigations, QStringList{definitions + QStringLiteral("#PrimaryId")});
+    EXPECT_EQ(m_help->shows, 1);
+    EXPECT_TRUE(definitions.endsWith(QStringLiteral("/definitions.html")));
+}
+
+TEST_F(ProtocolEditorTest, WithoutAFactoryThereIsNoHelpWindow) {
+    ProtocolEditor::setHelpWindowFactory({});
+    ProtocolEditor plain;
+    EXPECT_EQ(plain.helpWindow(), nullptr);
+    EXPECT_EQ(plain.titlePage()->helpWindow(), nullptr);
+    QTest::mouseClick(plain.titlePage()->control(TitlePage::IDC_MARKER_UNIQUE_ID), Qt::LeftButton);
+}
+
+TEST_F(ProtocolEditorTest, EnlargingMovesAndGrowsExactlyTheAnchoredControls) {
+    editor().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor()));
+    const QSize start = editor().size();
+    auto geometry = [&](int id) { return editor().control(id)->geometry(); };
+    auto onTitle = [&](int id) { return title().control(id)->geometry(); };
+    const QRect frame = geometry(ProtocolEditor::IDC_FRAME);
+    const QRect panel = geometry(ProtocolEditor::IDC_PANEL);
+    const QRect ok = geometry(ProtocolEditor::IDC_OK);
+    const QRect cancel = geometry(ProtocolEditor::IDC_CANCEL);
+    const QRect bar = geometry(ProtocolEditor::IDC_NAVIGATION_BAR);
+    const QRect brief = onTitle(TitlePage::IDC_BRIEF_TITLE);
+    const QRect type = onTitle(TitlePage::IDC_STUDY_TYPE);
+    const QRect list = onTitle(TitlePage::IDC_SECONDARY_IDS);
+    const QRect add = onTitle(TitlePage::IDC_ADD);
+    const QRect marker = onTitle(TitlePage::IDC_MARKER_SECONDARY_IDS);
+    const QRect group = onTitle(TitlePage::IDC_GROUP);
+    const QRect hiddenGroup = editor().page(1)->control(TitlePage::IDC_GROUP)->geometry();
+    QLabel* firstLabel = nullptr;
+    for (QLabel* label : title().findChildren<QLabel*>()) {
+        if (label->text() == QStringLiteral("Brief Title")) {
+            firstLabel = label;
+        }
+    }
+    ASSERT_NE(firstLabel, nullptr);
+    const QRect labelRect = firstLabel->geometry();
+    EXPECT_EQ(title().geometry(), QRect(QPoint(0, 0), panel.size()));
+
+    editor().resize(start + QSize(100, 100));
+    EXPECT_EQ(geometry(ProtocolEditor::IDC_FRAME), frame.adjusted(0, 0, 100, 100));
+    EXPECT_EQ(geometry(ProtocolEditor::IDC_PANEL), panel.adjusted(0, 0, 100, 100));
+    EXPECT_EQ(geometry(ProtocolEditor::IDC_OK), ok.translated(100, 100));
+    EXPECT_EQ(geometry(ProtocolEditor::IDC_CANCEL), cancel.translated(100, 100));
+    EXPECT_EQ(geometry(ProtocolEditor::IDC_NAVIGATION_BAR), bar.adjusted(0, 0, 0, 100));
+    for (int i = 0; i < ProtocolEditor::kSectionCount; ++i) {
+        EXPECT_EQ(editor().page(i)->geometry(),
+                  QRect(QPoint(0, 0), panel.size() + QSize(100, 100)));
+    }
+    EXPECT_EQ(onTitle(TitlePage::IDC_BRIEF_TITLE), brief.adjusted(0, 0, 100, 0));
+    EXPECT_EQ(onTitle(TitlePage::IDC_STUDY_TYPE), type.adjusted(0, 0, 100, 0));
+    EXPECT_EQ(onTitle(TitlePage::IDC_SECONDARY_IDS), list.adjusted(0, 0, 100, 100));
+    EXPECT_EQ(onTitle(TitlePage::IDC_ADD), add.translated(0, 100));
+    EXPECT_EQ(onTitle(TitlePage::IDC_MARKER_SECONDARY_IDS), marker.translated(100, 0));
+    EXPECT_EQ(onTitle(TitlePage::IDC_GROUP), group.adjusted(0, 0, 100, 100));
+    EXPECT_EQ(firstLabel->geometry(), labelRect);
+
+    // A page that was hidden while the editor grew has grown when it is shown.
+    editor().showSection(QStringLiteral("FDA"));
+    EXPECT_EQ(editor().page(1)->control(TitlePage::IDC_GROUP)->geometry(),
+              hiddenGroup.adjusted(0, 0, 100, 100));
+}

@@ -1,0 +1,67 @@
+#include "editor/RecordSnapshot.h"
+
+#include "model/RecordFixtures.h"
+#include "model/StudyRecord.h"
+#include "xml/XmlNode.h"
+#include "xml/XmlWriteOptions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string writtenText(const StudyRecord& record) {
+    XmlNode collection("collection");
+    record.writeIntoCollection(&collection);
+    XmlWriteOptions options;
+    options.lineBreaks = false;
+    return collection.writeAsText(options);
+}
+
+} // namespace
+
+TEST(RecordSnapshot, PutsAnEmptyRecordBackAfterEverythingWasFilled) {
+    StudyRecord record;
+    const std::string empty = writtenText(record);
+    RecordSnapshot snapshot;
+    snapshot.take(record);
+    RecordFiller("f").fill(record);
+    ASSERT_NE(writtenText(record), empty);
+    snapshot.restoreInto(record);
+    EXPECT_EQ(writtenText(record), empty);
+    EXPECT_TRUE(record.id_info.secondary_id.empty());
+    EXPECT_TRUE(record.location.empty());
+}
+
+TEST(RecordSnapshot, PutsAFilledRecordBackAfterOtherTextsAndFewerItems) {
+    StudyRecord record;
+    RecordFiller("a").fill(record);
+    const std::string original = writtenText(record);
+    RecordSnapshot snapshot;
+    snapshot.take(record);
+
+    StudyRecord other;
+    RecordFiller("b").fill(other);
+    record.brief_title = other.brief_title;
+    record.id_info.clearSecondaryIds();
+    record.sponsors.clearCollaborators();
+    record.oversight_info.clearRegulatoryAuthorities();
+    record.condition.clear();
+    appendNew(record.reference).citation = "added";
+    record.study_design.interventional_design = other.study_design.interventional_design;
+
+    snapshot.restoreInto(record);
+    EXPECT_EQ(writtenText(record), original);
+    // Twice is the same as once.
+    snapshot.restoreInto(record);
+    EXPECT_EQ(writtenText(record), original);
+}
+
+TEST(RecordSnapshot, NothingTakenChangesNothing) {
+    StudyRecord record;
+    RecordFiller("n").fill(record);
+    const std::string filled = writtenText(record);
+    RecordSnapshot snapshot;
+    EXPECT_TRUE(snapshot.isEmpty());
+    snapshot.restoreInto(record);
+    EXPECT_EQ(writtenText(record), filled);
+}

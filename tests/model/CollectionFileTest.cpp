@@ -1,0 +1,297 @@
+#include "model/CollectionFile.h"
+
+#include "RecordFixtures.h"
+#include "model/StudyCollection.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void writeBytes(const fs::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::unique_ptr<StudyCollection> loaded(std::string_view bytes) {
+    auto collection = std::make_unique<StudyCollection>();
+    const LoadResult result = CollectionFile::loadText(bytes, *collection);
+    EXPECT_TRUE(result.ok) << result.message;
+    return collection;
+}
+
+// The collection whose saved bytes were checked by hand.
+void buildSmallCollection(StudyCollection& c) {
+    StudyRecord& r = appendNew(c.records);
+    r.id_info.org_study_id = "NVS-001";
+    r.id_info.org_name = "Harbor & Vale";
+    SecondaryId& s = appendNew(r.id_info.secondary_id);
+    s.id = "2026-01";
+    s.deleteFlag = true;
+    r.brief_title.setText("Sleep \"and\" <memory>");
+    r.acronym = "SAM";
+    r.brief_summary.setText("Line one\r\nLine two &#38; more");
+    r.condition.emplace_back("Insomnia");
+    r.overall_status.setText("Recruiting");
+    Location& l = appendNew(r.location);
+    l.facility.name = "Ward 5";
+    appendNew(l.investigator).last_name = "Okafor";
+}
+
+class TempFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_root = fs::temp_directory_path() /
+                 ("protoscribe-" + std::to_string(getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_root);
+        fs::create_directories(m_root);
+    }
+    void TearDown() override {
+        fs::permissions(m_root, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(m_root);
+    }
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_root))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    fs::path m_root;
+};
+
+} // namespace
+
+TEST(CollectionFileTest, SavedBytesMatchTheHandCheckedFile) {
+    StudyCollection collection;
+    buildSmallCollection(collection);
+    const std::string expected =
+        readBytes(fs::path(PROTOSCRIBE_TEST_DATA) / "small-collection.xml");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(CollectionFile::saveText(collection), expected);
+}
+
+TEST(CollectionFileTest, EmptyCollectionIsTheElementAlone) {
+    EXPECT_EQ(CollectionFile::saveText(StudyCollection()),
+              "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n"
+              "<!-- Created with Protoscribe (http://www.norvalesoftware.com) -->\r\n"
+              "\t<prs:study_collection xmlns:prs=\"http://clinicaltrials.gov/prs\" "
+              "xmlns:rrs=\"http://clinicaltrials.gov/rrs\" "
+              "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" />\r\r\n");
+}
+
+TEST(CollectionFileTest, LayoutHasNoEmptyLineAndTreeLinesEndInCrCrLf) {
+    StudyCollection collection;
+    RecordFiller("f").fill(appendNew(collection.records));
+    appendNew(collection.records).condition.emplace_back("two\r\n\r\nlines");
+    const std::string text = CollectionFile::saveText(collection);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end = text.find('\n'); end != std::string::npos;
+         start = end + 1, end = text.find('\n', start))
+        lines.push_back(text.substr(start, end + 1 - start));
+    EXPECT_EQ(start, text.size()) << "the file ends with a line end";
+    ASSERT_GT(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n");
+    EXPECT_TRUE(lines[1].starts_with("<!-- Created with Protoscribe (")) << lines[1];
+    EXPECT_EQ(lines.back(), "\t</prs:study_collection>\r\r\n");
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        EXPECT_TRUE(lines[i].ends_with("\r\r\n") || lines[i].ends_with("\r\n")) << lines[i];
+        EXPECT_NE(lines[i].find_first_not_of(" \t\r\n"), std::string::npos) << "line " << i;
+    }
+}
+
+TEST(CollectionFileTest, AmpersandsAndCharacterReferences) {
+    StudyCollection collection;
+    StudyRecord& r = appendNew(collection.records);
+    r.acronym = "A&#38;B";
+    r.id_info.org_name = "R&D";
+    const std::string text = CollectionFile::saveText(collection);
+    EXPECT_NE(text.find("<acronym>A&#38;B</acronym>"), std::string::npos);
+    EXPECT_NE(text.find("<org_name>R&amp;D</org_name>"), std::string::npos);
+
+    auto again = loaded(text);
+    EXPECT_EQ(again->records[0]->acronym, "A&#38;B");
+    EXPECT_EQ(again->records[0]->id_info.org_name, "R&D");
+}
+
+TEST(CollectionFileTest, FileFromAnotherToolLoadsWithItsLineBreaks) {
+    const std::string lf =
+        "<?xml version=\"1.0\"?>\n"
+        "<study_collection xmlns=\"urn:other\">\n"
+        "  <clinical_study>\n"
+        "    <brief_title>A long title\n      that wraps</brief_title>\n"
+        "    <acronym>TWO\nLINES</acronym>\n"
+        "    <brief_summary>\n"
+        "      <textblock>First paragraph\nends here.\n\nSecond one.</textblock>\n"
+        "    </brief_summary>\n"
+        "    <id_info>\n      <org_study_id>X-1</org_study_id>\n    </id_info>\n"
+        "  </clinical_study>\n"
+        "  <Clinical_Study><id_info><org_study_id>lost</org_study_id></id_info></Clinical_Study>\n"
+        "  <note>ignored</note>\n"
+        "</study_collection>\n";
+    std::string crlf;
+    for (char c : lf)
+        crlf += (c == '\n') ? std::string("\r\n") : std::string(1, c);
+
+    auto fromLf = loaded(lf);
+    ASSERT_EQ(fromLf->records.size(), 1u);
+    const StudyRecord& r = *fromLf->records[0];
+    EXPECT_EQ(r.id_info.org_study_id, "X-1");
+    EXPECT_EQ(r.brief_title.xmlText(), "A long title&#xd;      that wraps");
+    EXPECT_EQ(r.acronym, "TWO\nLINES");
+    EXPECT_EQ(r.brief_summary.text(), "First paragraph\r\nends here.\r\n\r\nSecond one.");
+
+    auto fromCrLf = loaded(crlf);
+    const std::string saved = CollectionFile::saveText(*fromLf);
+    EXPECT_EQ(CollectionFile::saveText(*fromCrLf), saved);
+    EXPECT_NE(saved.find("<textblock>First paragraph&#xd;ends here.&#xd;&#xd;Second one."),
+              std::string::npos);
+    EXPECT_EQ(CollectionFile::saveText(*loaded(saved)), saved);
+}
+
+TEST(CollectionFileTest, RootsOfAnyNameAndClinicalStudyInAnyCase) {
+    auto single = loaded("<CLINICAL_Study><acronym>ONE</acronym></CLINICAL_Study>");
+    ASSERT_EQ(single->records.size(), 1u);
+    EXPECT_EQ(single->records[0]->acronym, "ONE");
+    const std::string saved = CollectionFile::saveText(*single);
+    EXPECT_NE(saved.find("\t<prs:study_collection xmlns:prs="), std::string::npos);
+    EXPECT_NE(saved.find("\t\t<clinical_study>\r\r\n"), std::string::npos);
+
+    auto bare = loaded("<anything a=\"1\"><clinical_study/><x/><clinical_study>"
+                       "<acronym>B</acronym></clinical_study></anything>");
+    ASSERT_EQ(bare->records.size(), 2u);
+    EXPECT_EQ(bare->records[1]->acronym, "B");
+    EXPECT_EQ(CollectionFile::saveText(*loaded(CollectionFile::saveText(*bare))),
+              CollectionFile::saveText(*bare));
+}
+
+TEST(CollectionFileTest, BackslashesSurviveSaveAndReopen) {
+    StudyCollection collection;
+    StudyRecord& r = appendNew(collection.records);
+    r.brief_title.setText("C:\\data\\");
+    r.acronym = "a\\b\\\\c\\";
+    r.brief_summary.setText("\\n is not a line break\\");
+    auto again = loaded(CollectionFile::saveText(collection));
+    EXPECT_EQ(again->records[0]->brief_title.displayText(), "C:\\data\\");
+    EXPECT_EQ(again->records[0]->acronym, "a\\b\\\\c\\");
+    EXPECT_EQ(again->records[0]->brief_summary.text(), "\\n is not a line break\\");
+}
+
+TEST(CollectionFileTest, FailedLoadReportsAndLeavesTheCollectionAlone) {
+    StudyCollection collection;
+    appendNew(collection.records).acronym = "OLD";
+    collection.filePath = "/some/file.xml";
+
+    const LoadResult open = CollectionFile::loadText("<a><clinical_study>text", collection);
+    EXPECT_FALSE(open.ok);
+    EXPECT_EQ(open.message, "An error occurred while loading the XML file:\n\n"
+                            "clinical_study must be closed with </clinical_study>");
+    const LoadResult unclosed = CollectionFile::loadText("<a><clinical_study/> ", collection);
+    EXPECT_EQ(unclosed.message,
+              "An error occurred while loading the XML file:\n\nit must be closed with </a>");
+    for (const char* silent : {"", "no markup at all", "<a", "<a b=\"1></a>"}) {
+        const LoadResult result = CollectionFile::loadText(silent, collection);
+        EXPECT_FALSE(result.ok) << silent;
+        EXPECT_EQ(result.message, "") << silent;
+    }
+    ASSERT_EQ(collection.records.size(), 1u);
+    EXPECT_EQ(collection.records[0]->acronym, "OLD");
+    EXPECT_EQ(collection.filePath, "/some/file.xml");
+
+    EXPECT_TRUE(
+        CollectionFile::loadText("<a><clinical_study></wrong></clinical_study></a>", collection)
+            .ok);
+    EXPECT_EQ(collection.records.size(), 1u);
+    EXPECT_EQ(collection.records[0]->acronym, "");
+    EXPECT_EQ(collection.filePath, "/some/file.xml");
+}
+
+TEST(CollectionFileTest, DocumentTextEmulatesTextModeLines) {
+    EXPECT_EQ(CollectionFile::documentText("a\r\nb\r\r\nc\rd\n"), "a\nb\r\nc\rd");
+    EXPECT_EQ(CollectionFile::documentText("a\n\n"), "a\n");
+    EXPECT_EQ(CollectionFile::documentText(std::string("x\0\x1ay", 4)), std::string("x\0\x1ay", 4));
+}
+
+TEST_F(TempFolder, SaveAndLoadThroughFiles) {
+    StudyCollection collection;
+    buildSmallCollection(collection);
+    const fs::path file = m_root / "study.xml";
+    writeBytes(file, "old");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const SaveResult saved = CollectionFile::save(collection, file.string());
+    ASSERT_TRUE(saved.ok) << saved.reason;
+    EXPECT_EQ(readBytes(file), CollectionFile::saveText(collection));
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(entries(), std::vector<std::string>{"study.xml"});
+
+    StudyCollection again;
+    ASSERT_TRUE(CollectionFile::load(file.string(), again).ok);
+    EXPECT_EQ(CollectionFile::saveText(again), readBytes(file));
+
+    const LoadResult missing = CollectionFile::load((m_root / "missing.xml").string(), again);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.message, "");
+    EXPECT_FALSE(CollectionFile::load(m_root.string(), again).ok);
+    EXPECT_EQ(again.records.size(), 1u);
+}
+
+TEST_F(TempFolder, FailedSaveLeavesTheOldBytes) {
+    StudyCollection collection;
+    buildSmallCollection(collection);
+
+    const SaveResult noFolder =
+        CollectionFile::save(collection, (m_root / "missing" / "study.xml").string());
+    EXPECT_FALSE(noFolder.ok);
+    EXPECT_EQ(noFolder.reason, "No such file or directory");
+
+    const fs::path folder = m_root / "folder.xml";
+    fs::create_directory(folder);
+    writeBytes(folder / "inside", "keep");
+    const SaveResult onFolder = CollectionFile::save(collection, folder.string());
+    EXPECT_FALSE(onFolder.ok);
+    EXPECT_FALSE(onFolder.reason.empty());
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(readBytes(folder / "inside"), "keep");
+    EXPECT_EQ(entries(), std::vector<std::string>{"folder.xml"});
+
+    EXPECT_FALSE(CollectionFile::save(collection, "").ok);
+
+    if (geteuid() != 0) {
+        const fs::path locked = m_root / "locked";
+        fs::create_directory(locked);
+        writeBytes(locked / "study.xml", "old bytes");
+        fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+        const SaveResult denied = CollectionFile::save(collection, (locked / "study.xml").string());
+        EXPECT_FALSE(denied.ok);
+        EXPECT_EQ(denied.reason, "Permission denied");
+        EXPECT_EQ(readBytes(locked / "study.xml"), "old bytes");
+        fs::permissions(locked, fs::perms::owner_all);
+        EXPECT_EQ(fs::directory_iterator(locked)->path().filename(), "study.xml");
+    }
+}
+
+TEST_F(TempFolder, SavingThroughALinkReplacesTheFileItNames) {
+    const fs::path real = m_root / "real.xml";
+    const fs::path link = m_root / "link.xml";
+    writeBytes(real, "old");
+    fs::create_symlink(real, link);
+    ASSERT_TRUE(CollectionFile::save(StudyCollection(), link.string()).ok);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readBytes(real), CollectionFile::saveText(StudyCollection()));
+}
