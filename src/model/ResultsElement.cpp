@@ -1,5 +1,6 @@
 #include "model/ResultsElement.h"
 
+#include "model/ElementSink.h"
 #include "model/TextForms.h"
 #include "xml/XmlParseOptions.h"
 #include "xml/XmlWriteOptions.h"
@@ -55,4 +56,9 @@ void ResultsElement::copyFrom(const XmlNode& element) {
 void ResultsElement::writeIntoClinicalStudy(XmlNode& study) const {
     if (m_node.childCount() > 0)
         study.appendCopyOf(m_node);
+}
+
+void ResultsElement::write(ElementSink& out) const {
+    if (m_node.childCount() > 0)
+        out.copy(m_node);
 }
