@@ -2,13 +2,13 @@
 
 #include <QString>
 #include <functional>
-#include <utility>
+#include <memory>
 
 class QWidget;
 
-// The window in which the protocol editor shows the registry's definition of
-// a data element. The program installs a factory at start-up; whoever needs a
-// help window asks for one with create().
+// The window in which the editor's pages show the registry's definition of a
+// field. The program supplies the real window (a web view); the editor only
+// knows this interface, and works without one.
 class HelpBrowser {
 public:
     virtual ~HelpBrowser() = default;
@@ -16,17 +16,10 @@ public:
     virtual void navigateTo(const QString& address) = 0;
     // Shows the window in its normal state and gives it the keyboard focus.
     virtual void showAndFocus() = 0;
-
-    // Makes a hidden help window owned by `owner`: it is destroyed with it.
-    using Factory = std::function<HelpBrowser*(QWidget* owner)>;
-
-    static void setFactory(Factory factory) { factory_() = std::move(factory); }
-    // None when no factory is installed.
-    static HelpBrowser* create(QWidget* owner) { return factory_() ? factory_()(owner) : nullptr; }
-
-private:
-    static Factory& factory_() {
-        static Factory factory;
-        return factory;
-    }
+    virtual void hideWindow() = 0;
 };
+
+// Makes the help window of one editor, hidden. `parent` is the editor; the
+// window may be its Qt child. The editor deletes the window before its own
+// children go.
+using HelpBrowserFactory = std::function<std::unique_ptr<HelpBrowser>(QWidget* parent)>;

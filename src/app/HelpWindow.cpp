@@ -43,8 +43,10 @@ HelpWindow::ViewFactory HelpWindow::webEngineView() {
     return [](QWidget* parent) -> HelpView* { return new WebEngineHelpView(parent); };
 }
 
-void HelpWindow::installAsHelpBrowser() {
-    HelpBrowser::setFactory([](QWidget* owner) -> HelpBrowser* { return new HelpWindow(owner); });
+HelpBrowserFactory HelpWindow::factory() {
+    return [](QWidget* parent) -> std::unique_ptr<HelpBrowser> {
+        return std::make_unique<HelpWindow>(parent);
+    };
 }
 
 void HelpWindow::navigateTo(const QString& address) {
@@ -57,6 +59,10 @@ void HelpWindow::showAndFocus() {
     raise();
     activateWindow();
     ensureView().widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void HelpWindow::hideWindow() {
+    hide();
 }
 
 void HelpWindow::accept() {

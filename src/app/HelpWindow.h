@@ -4,6 +4,7 @@
 #include "editor/ResizableDialog.h"
 
 #include <functional>
+#include <memory>
 
 class HelpView;
 
@@ -23,11 +24,12 @@ public:
     explicit HelpWindow(QWidget* owner = nullptr, ViewFactory viewFactory = webEngineView());
 
     static ViewFactory webEngineView();
-    // Makes help windows of this kind the ones HelpBrowser::create hands out.
-    static void installAsHelpBrowser();
+    // Makes the protocol editor's help windows.
+    static HelpBrowserFactory factory();
 
     void navigateTo(const QString& address) override;
     void showAndFocus() override;
+    void hideWindow() override;
 
     // The last address navigated to.
     QString address() const { return m_address; }

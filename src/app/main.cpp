@@ -2,7 +2,6 @@
 //
 //     protoscribe [collection.xml]
 
-#include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "model/NamesAndAddresses.h"
 #include "platform/Platform.h"
@@ -20,7 +19,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromUtf8(
         names::kProductVersion.data(), static_cast<qsizetype>(names::kProductVersion.size())));
     Platform::installDesktop();
-    HelpWindow::installAsHelpBrowser();
 
     // One optional argument: a collection file to open, as file managers pass it.
     const QStringList arguments = QApplication::arguments();

@@ -99,18 +99,25 @@ TEST_F(HelpWindowTest, LivesAsLongAsItsOwner) {
     EXPECT_TRUE(window.isNull());
 }
 
-TEST_F(HelpWindowTest, TheInstalledFactoryHandsOutHelpWindowsOwnedByTheAsker) {
-    HelpBrowser::setFactory({});
-    EXPECT_EQ(HelpBrowser::create(&owner), nullptr);
-    HelpWindow::installAsHelpBrowser();
-    HelpBrowser* browser = HelpBrowser::create(&owner);
-    auto* window = dynamic_cast<HelpWindow*>(browser);
+TEST_F(HelpWindowTest, TheEditorsFactoryMakesHiddenWindowsOwnedByTheEditor) {
+    auto editor = std::make_unique<QWidget>();
+    std::unique_ptr<HelpBrowser> browser = HelpWindow::factory()(editor.get());
+    auto* window = dynamic_cast<HelpWindow*>(browser.get());
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->parent(), &owner);
+    EXPECT_EQ(window->parent(), editor.get());
     EXPECT_FALSE(window->isVisible());
     // Nothing heavy is started until a page is shown.
     EXPECT_EQ(window->view(), nullptr);
-    HelpBrowser::setFactory({});
+    // The editor lets go of its window before its own children are deleted.
+    browser.reset();
+    EXPECT_TRUE(editor->children().isEmpty());
+}
+
+TEST_F(HelpWindowTest, HideWindowHidesIt) {
+    HelpWindow window(&owner, fakeViews());
+    window.showAndFocus();
+    window.hideWindow();
+    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace
