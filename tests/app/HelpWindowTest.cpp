@@ -90,13 +90,8 @@ TEST_F(HelpWindowTest, HiddenCloseButtonAndEscapeHideTheWindow) {
     window.navigateTo("https://example.org/#x");
     window.showAndFocus();
     EXPECT_TRUE(window.isVisible());
-}
-
-TEST_F(HelpWindowTest, LivesAsLongAsItsOwner) {
-    auto owner = std::make_unique<QWidget>();
-    QPointer<HelpWindow> window = new HelpWindow(owner.get(), fakeViews());
-    owner.reset();
-    EXPECT_TRUE(window.isNull());
+    window.hideWindow();
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(HelpWindowTest, TheEditorsFactoryMakesHiddenWindowsOwnedByTheEditor) {
@@ -111,13 +106,6 @@ TEST_F(HelpWindowTest, TheEditorsFactoryMakesHiddenWindowsOwnedByTheEditor) {
     // The editor lets go of its window before its own children are deleted.
     browser.reset();
     EXPECT_TRUE(editor->children().isEmpty());
-}
-
-TEST_F(HelpWindowTest, HideWindowHidesIt) {
-    HelpWindow window(&owner, fakeViews());
-    window.showAndFocus();
-    window.hideWindow();
-    EXPECT_FALSE(window.isVisible());
 }
 
 } // namespace
