@@ -12,9 +12,15 @@ void Address::readFromElement(const XmlNode* element) {
 }
 
 void Address::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "address", {});
-    writeText(element, "city", city);
-    writeText(element, "state", state);
-    writeText(element, "country", country);
-    writeText(element, "zip", zip);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void Address::write(ElementSink& out) const {
+    out.open("address");
+    writeText(out, "city", city);
+    writeText(out, "state", state);
+    writeText(out, "country", country);
+    writeText(out, "zip", zip);
+    out.close();
 }

@@ -8,5 +8,16 @@ void Agency::readFromElement(const XmlNode* element) {
 }
 
 void Agency::writeIntoElement(XmlNode& element) const {
-    writeText(element, "agency", agency);
+    XmlTreeSink sink(element);
+    writeChildren(sink);
+}
+
+void Agency::write(ElementSink& out, std::string_view name) const {
+    out.open(name);
+    writeChildren(out);
+    out.close();
+}
+
+void Agency::writeChildren(ElementSink& out) const {
+    writeText(out, "agency", agency);
 }

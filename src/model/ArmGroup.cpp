@@ -12,9 +12,14 @@ void ArmGroup::readFromElement(const XmlNode* element) {
 }
 
 void ArmGroup::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "arm_group", {});
-    writeText(element, "arm_group_label", arm_group_label);
-    writeText(element, "arm_type", arm_type);
-    writeBlockText(element, "arm_group_description", arm_group_description);
-    writeDeleteFlag(element, deleteFlag);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void ArmGroup::write(ElementSink& out) const {
+    out.open("arm_group", deleteFlag);
+    writeText(out, "arm_group_label", arm_group_label);
+    writeText(out, "arm_type", arm_type);
+    writeBlockText(out, "arm_group_description", arm_group_description);
+    out.close();
 }

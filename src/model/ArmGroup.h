@@ -4,6 +4,7 @@
 
 #include <string>
 
+class ElementSink;
 class XmlNode;
 
 // Element "arm_group"; carries a delete flag.
@@ -16,4 +17,5 @@ public:
 
     void readFromElement(const XmlNode* element);
     void writeIntoParent(XmlNode& parent) const;
+    void write(ElementSink& out) const;
 };

@@ -32,9 +32,10 @@ int createTemporary(const std::filesystem::path& target, std::string& name) {
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = (folder / ("." + target.filename().string() + ".tmp-" + std::to_string(getpid()) +
-                          "-" + std::to_string(counter++)))
-                   .string();
+        std::string file(1, '.');
+        file.append(target.filename().string()).append(".tmp-");
+        file.append(std::to_string(getpid())).append("-").append(std::to_string(counter++));
+        name = (folder / file).string();
         const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;

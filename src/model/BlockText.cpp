@@ -1,6 +1,8 @@
 #include "model/BlockText.h"
 
+#include "model/ElementSink.h"
 #include "model/TextForms.h"
+#include "model/XmlTreeSink.h"
 #include "xml/XmlNode.h"
 
 void BlockText::readFromTextblock(const XmlNode* textblock) {
@@ -9,5 +11,10 @@ void BlockText::readFromTextblock(const XmlNode* textblock) {
 }
 
 void BlockText::writeTextblockInto(XmlNode& element) const {
-    element.appendChildElement("textblock", toXmlForm(m_text));
+    XmlTreeSink sink(element);
+    write(sink);
+}
+
+void BlockText::write(ElementSink& out) const {
+    out.text("textblock", toXmlForm(m_text));
 }

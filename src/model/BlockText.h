@@ -2,6 +2,7 @@
 
 #include <string>
 
+class ElementSink;
 class XmlNode;
 
 // A multi-line text written as the value of a "textblock" child. Held in
@@ -24,6 +25,7 @@ public:
     void readFromTextblock(const XmlNode* textblock);
     // Appends a "textblock" child holding the text in XML form.
     void writeTextblockInto(XmlNode& element) const;
+    void write(ElementSink& out) const;
 
     bool operator==(const BlockText& other) const = default;
 

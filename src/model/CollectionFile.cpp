@@ -80,15 +80,25 @@ std::string CollectionFile::documentText(std::string_view bytes) {
 // (Lines were once joined with nothing, which ran the words of text spanning
 // lines together.)
 void CollectionFile::toDocumentText(std::string& bytes) {
-    std::size_t out = 0;
-    const std::size_t n = bytes.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const char c = bytes[i];
-        if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
-            continue;
-        bytes[out++] = c;
+    char* const begin = bytes.data();
+    const char* const end = begin + bytes.size();
+    const char* from = begin;
+    char* to = begin;
+    while (from < end) {
+        const void* found = std::memchr(from, '\r', static_cast<std::size_t>(end - from));
+        const char* cr = found ? static_cast<const char*>(found) : end;
+        const auto run = static_cast<std::size_t>(cr - from);
+        if (to != from)
+            std::memmove(to, from, run);
+        to += run;
+        from = cr;
+        if (from == end)
+            break;
+        if (from + 1 == end || from[1] != '\n')
+            *to++ = '\r';
+        ++from;
     }
-    bytes.resize(out);
+    bytes.resize(static_cast<std::size_t>(to - begin));
     if (!bytes.empty() && bytes.back() == '\n')
         bytes.pop_back();
 }

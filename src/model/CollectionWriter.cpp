@@ -2,6 +2,7 @@
 
 #include "model/NamesAndAddresses.h"
 #include "model/StudyCollection.h"
+#include "model/XmlTextSink.h"
 #include "xml/XmlNode.h"
 #include "xml/XmlWriteOptions.h"
 
@@ -37,22 +38,19 @@ std::string CollectionWriter::commentLine() {
 
 std::string CollectionWriter::fileText(const StudyCollection& collection) {
     CollectionWriter writer;
-    XmlWriteOptions options = XmlWriteOptions::programDefault();
     if (collection.records.empty()) {
         XmlNode document;
+        XmlWriteOptions options = XmlWriteOptions::programDefault();
         options.depth = 1;
         writer.appendTreeText(
             StudyCollection::appendCollectionElement(document).writeAsText(options));
     } else {
         writer.appendTreeText(collectionStartTag());
-        XmlNode parent;
         std::string chunk;
-        options.depth = 2;
         for (const auto& record : collection.records) {
-            record->writeIntoCollection(&parent);
             chunk.clear();
-            parent.childAt(0)->writeAsText(options, chunk);
-            parent.clear();
+            XmlTextSink sink(chunk, 2);
+            record->write(sink);
             writer.appendTreeText(chunk);
             if (&record == &collection.records.front())
                 writer.m_out.reserve(writer.m_out.size() * (collection.records.size() + 1));
@@ -61,6 +59,7 @@ std::string CollectionWriter::fileText(const StudyCollection& collection) {
         writer.appendTreeText(StudyCollection::kElementName);
         writer.appendTreeText(">");
     }
+    // The wrapper's end tag stood on a line of its own.
     writer.appendTreeText("\r\n");
     writer.finish();
     return std::move(writer.m_out);

@@ -44,25 +44,27 @@ bool readDeleteFlag(const XmlNode& element) {
     return value && booleanFromText(*value);
 }
 
-XmlNode& writeText(XmlNode& element, std::string_view name, const std::string& text) {
-    return element.appendChildElement(std::string(name), text);
+void writeText(ElementSink& out, std::string_view name, std::string_view text) {
+    out.text(name, text);
 }
 
-void writeField(XmlNode& element, std::string_view name, const FieldValue& field) {
-    writeDeleteFlag(writeText(element, name, field.xmlText()), field.deleteFlag());
+void writeField(ElementSink& out, std::string_view name, const FieldValue& field) {
+    out.text(name, field.xmlText(), field.deleteFlag());
 }
 
-void writeBlockText(XmlNode& element, std::string_view name, const BlockText& block) {
-    block.writeTextblockInto(element.appendChildElement(std::string(name), std::string()));
+void writeBlockText(ElementSink& out, std::string_view name, const BlockText& block) {
+    out.open(name);
+    block.write(out);
+    out.close();
 }
 
-void writeTextBlock(XmlNode& element, std::string_view name, const TextBlock& block) {
-    block.writeIntoElement(element.appendChildElement(std::string(name), std::string()));
+void writeTextBlock(ElementSink& out, std::string_view name, const TextBlock& block) {
+    block.write(out, name);
 }
 
-void writeTextList(XmlNode& element, std::string_view name, const std::vector<std::string>& list) {
+void writeTextList(ElementSink& out, std::string_view name, const std::vector<std::string>& list) {
     for (const std::string& entry : list)
-        writeText(element, name, entry);
+        out.text(name, entry);
 }
 
 void writeDeleteFlag(XmlNode& element, bool flag) {

@@ -4,7 +4,9 @@
 // and writes them into a new one. Look-ups are by exact name among the direct
 // children, first match wins; a missing child leaves the field as it was.
 
+#include "model/ElementSink.h"
 #include "model/OwningList.h"
+#include "model/XmlTreeSink.h"
 
 #include <string>
 #include <string_view>
@@ -29,11 +31,12 @@ bool readDeleteFlag(const XmlNode& element);
 template <class Record>
 void readRecordList(const XmlNode& element, std::string_view name, OwningList<Record>& list);
 
-XmlNode& writeText(XmlNode& element, std::string_view name, const std::string& text);
-void writeField(XmlNode& element, std::string_view name, const FieldValue& field);
-void writeBlockText(XmlNode& element, std::string_view name, const BlockText& block);
-void writeTextBlock(XmlNode& element, std::string_view name, const TextBlock& block);
-void writeTextList(XmlNode& element, std::string_view name, const std::vector<std::string>& list);
+void writeText(ElementSink& out, std::string_view name, std::string_view text);
+void writeField(ElementSink& out, std::string_view name, const FieldValue& field);
+void writeBlockText(ElementSink& out, std::string_view name, const BlockText& block);
+void writeTextBlock(ElementSink& out, std::string_view name, const TextBlock& block);
+void writeTextList(ElementSink& out, std::string_view name, const std::vector<std::string>& list);
+// Adds the "delete" attribute to an element built as a tree.
 void writeDeleteFlag(XmlNode& element, bool flag);
 
 #include "xml/XmlNode.h"

@@ -16,13 +16,18 @@ void Eligibility::readFromElement(const XmlNode* element) {
 }
 
 void Eligibility::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "eligibility", {});
-    writeBlockText(element, "study_population", study_population);
-    writeText(element, "sampling_method", sampling_method);
-    writeBlockText(element, "criteria", criteria);
-    writeText(element, "healthy_volunteers", healthy_volunteers);
-    writeText(element, "gender", gender);
-    writeText(element, "minimum_age", minimum_age);
-    writeText(element, "maximum_age", maximum_age);
-    writeDeleteFlag(element, deleteFlag);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void Eligibility::write(ElementSink& out) const {
+    out.open("eligibility", deleteFlag);
+    writeBlockText(out, "study_population", study_population);
+    writeText(out, "sampling_method", sampling_method);
+    writeBlockText(out, "criteria", criteria);
+    writeText(out, "healthy_volunteers", healthy_volunteers);
+    writeText(out, "gender", gender);
+    writeText(out, "minimum_age", minimum_age);
+    writeText(out, "maximum_age", maximum_age);
+    out.close();
 }

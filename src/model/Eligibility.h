@@ -4,6 +4,7 @@
 
 #include <string>
 
+class ElementSink;
 class XmlNode;
 
 // Element "eligibility"; carries a delete flag.
@@ -20,4 +21,5 @@ public:
 
     void readFromElement(const XmlNode* element);
     void writeIntoParent(XmlNode& parent) const;
+    void write(ElementSink& out) const;
 };

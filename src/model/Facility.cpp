@@ -10,7 +10,13 @@ void Facility::readFromElement(const XmlNode* element) {
 }
 
 void Facility::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "facility", {});
-    writeText(element, "name", name);
-    address.writeIntoParent(element);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void Facility::write(ElementSink& out) const {
+    out.open("facility");
+    writeText(out, "name", name);
+    address.write(out);
+    out.close();
 }

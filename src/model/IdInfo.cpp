@@ -14,11 +14,17 @@ void IdInfo::readFromElement(const XmlNode* element) {
 }
 
 void IdInfo::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "id_info", {});
-    writeText(element, "provider_name", provider_name);
-    writeText(element, "provider_study_id", provider_study_id);
-    writeText(element, "org_name", org_name);
-    writeText(element, "org_study_id", org_study_id);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void IdInfo::write(ElementSink& out) const {
+    out.open("id_info");
+    writeText(out, "provider_name", provider_name);
+    writeText(out, "provider_study_id", provider_study_id);
+    writeText(out, "org_name", org_name);
+    writeText(out, "org_study_id", org_study_id);
     for (const auto& entry : secondary_id)
-        entry->writeIntoParent(element);
+        entry->write(out);
+    out.close();
 }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+class ElementSink;
 class XmlNode;
 
 // Element "id_info": the study's identifiers. No delete flag.
@@ -19,4 +20,5 @@ public:
     void clearSecondaryIds() { secondary_id.clear(); }
     void readFromElement(const XmlNode* element);
     void writeIntoParent(XmlNode& parent) const;
+    void write(ElementSink& out) const;
 };

@@ -14,11 +14,16 @@ void IndInfo::readFromElement(const XmlNode* element) {
 }
 
 void IndInfo::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "ind_info", {});
-    writeText(element, "ind_grantor", ind_grantor);
-    writeText(element, "ind_number", ind_number);
-    writeText(element, "ind_serial_number", ind_serial_number);
-    writeText(element, "has_expanded_access", has_expanded_access);
-    writeText(element, "expanded_access_nct_id", expanded_access_nct_id);
-    writeDeleteFlag(element, deleteFlag);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void IndInfo::write(ElementSink& out) const {
+    out.open("ind_info", deleteFlag);
+    writeText(out, "ind_grantor", ind_grantor);
+    writeText(out, "ind_number", ind_number);
+    writeText(out, "ind_serial_number", ind_serial_number);
+    writeText(out, "has_expanded_access", has_expanded_access);
+    writeText(out, "expanded_access_nct_id", expanded_access_nct_id);
+    out.close();
 }

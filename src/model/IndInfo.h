@@ -2,6 +2,7 @@
 
 #include <string>
 
+class ElementSink;
 class XmlNode;
 
 // Element "ind_info": the IND/IDE information; carries a delete flag.
@@ -16,4 +17,5 @@ public:
 
     void readFromElement(const XmlNode* element);
     void writeIntoParent(XmlNode& parent) const;
+    void write(ElementSink& out) const;
 };

@@ -20,11 +20,16 @@ void Intervention::readFromElement(const XmlNode* element) {
 }
 
 void Intervention::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "intervention", {});
-    writeText(element, "intervention_type", intervention_type);
-    writeText(element, "intervention_name", intervention_name);
-    writeBlockText(element, "intervention_description", intervention_description);
-    writeTextList(element, "arm_group_label", arm_group_label);
-    writeTextList(element, "intervention_other_name", intervention_other_name);
-    writeDeleteFlag(element, deleteFlag);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void Intervention::write(ElementSink& out) const {
+    out.open("intervention", deleteFlag);
+    writeText(out, "intervention_type", intervention_type);
+    writeText(out, "intervention_name", intervention_name);
+    writeBlockText(out, "intervention_description", intervention_description);
+    writeTextList(out, "arm_group_label", arm_group_label);
+    writeTextList(out, "intervention_other_name", intervention_other_name);
+    out.close();
 }

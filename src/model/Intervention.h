@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class ElementSink;
 class XmlNode;
 
 // Element "intervention"; carries a delete flag. The arm group labels are
@@ -22,4 +23,5 @@ public:
     void clearLists();
     void readFromElement(const XmlNode* element);
     void writeIntoParent(XmlNode& parent) const;
+    void write(ElementSink& out) const;
 };

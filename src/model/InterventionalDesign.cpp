@@ -34,8 +34,13 @@ void InterventionalDesign::readFromElement(const XmlNode* element) {
 }
 
 void InterventionalDesign::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "interventional_design", {});
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void InterventionalDesign::write(ElementSink& out) const {
+    out.open("interventional_design", deleteFlag);
     for (const auto& [name, field] : kFields)
-        writeText(element, name, this->*field);
-    writeDeleteFlag(element, deleteFlag);
+        writeText(out, name, this->*field);
+    out.close();
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+class ElementSink;
 class XmlNode;
 
 // Element "interventional_design"; carries a delete flag.
@@ -23,4 +24,5 @@ public:
 
     void readFromElement(const XmlNode* element);
     void writeIntoParent(XmlNode& parent) const;
+    void write(ElementSink& out) const;
 };

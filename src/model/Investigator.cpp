@@ -13,10 +13,16 @@ void Investigator::readFromElement(const XmlNode* element) {
 }
 
 void Investigator::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "investigator", {});
-    writeText(element, "first_name", first_name);
-    writeText(element, "middle_name", middle_name);
-    writeText(element, "last_name", last_name);
-    writeText(element, "degrees", degrees);
-    writeText(element, "role", role);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void Investigator::write(ElementSink& out) const {
+    out.open("investigator");
+    writeText(out, "first_name", first_name);
+    writeText(out, "middle_name", middle_name);
+    writeText(out, "last_name", last_name);
+    writeText(out, "degrees", degrees);
+    writeText(out, "role", role);
+    out.close();
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+class ElementSink;
 class XmlNode;
 
 // Element "investigator". No delete flag.
@@ -15,4 +16,5 @@ public:
 
     void readFromElement(const XmlNode* element);
     void writeIntoParent(XmlNode& parent) const;
+    void write(ElementSink& out) const;
 };

@@ -16,13 +16,19 @@ void IrbInfo::readFromElement(const XmlNode* element) {
 }
 
 void IrbInfo::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "irb_info", {});
-    writeText(element, "approval_status", approval_status);
-    writeText(element, "approval_number", approval_number);
-    writeText(element, "name", name);
-    writeText(element, "affiliation", affiliation);
-    writeText(element, "phone", phone);
-    writeText(element, "phone_ext", phone_ext);
-    writeText(element, "email", email);
-    writeText(element, "full_address", full_address);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void IrbInfo::write(ElementSink& out) const {
+    out.open("irb_info");
+    writeText(out, "approval_status", approval_status);
+    writeText(out, "approval_number", approval_number);
+    writeText(out, "name", name);
+    writeText(out, "affiliation", affiliation);
+    writeText(out, "phone", phone);
+    writeText(out, "phone_ext", phone_ext);
+    writeText(out, "email", email);
+    writeText(out, "full_address", full_address);
+    out.close();
 }

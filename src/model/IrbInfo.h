@@ -2,6 +2,7 @@
 
 #include <string>
 
+class ElementSink;
 class XmlNode;
 
 // Element "irb_info": the review board. No delete flag.
@@ -18,4 +19,5 @@ public:
 
     void readFromElement(const XmlNode* element);
     void writeIntoParent(XmlNode& parent) const;
+    void write(ElementSink& out) const;
 };

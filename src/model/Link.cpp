@@ -11,8 +11,13 @@ void Link::readFromElement(const XmlNode* element) {
 }
 
 void Link::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "link", {});
-    writeText(element, "url", url);
-    writeText(element, "description", description);
-    writeDeleteFlag(element, deleteFlag);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void Link::write(ElementSink& out) const {
+    out.open("link", deleteFlag);
+    writeText(out, "url", url);
+    writeText(out, "description", description);
+    out.close();
 }

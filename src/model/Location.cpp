@@ -15,12 +15,17 @@ void Location::readFromElement(const XmlNode* element) {
 }
 
 void Location::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "location", {});
-    facility.writeIntoParent(element);
-    writeText(element, "status", status);
-    contact.writeIntoElement(writeText(element, "contact", {}));
-    contact_backup.writeIntoElement(writeText(element, "contact_backup", {}));
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void Location::write(ElementSink& out) const {
+    out.open("location", deleteFlag);
+    facility.write(out);
+    writeText(out, "status", status);
+    contact.write(out, "contact");
+    contact_backup.write(out, "contact_backup");
     for (const auto& entry : investigator)
-        entry->writeIntoParent(element);
-    writeDeleteFlag(element, deleteFlag);
+        entry->write(out);
+    out.close();
 }

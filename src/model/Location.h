@@ -7,6 +7,7 @@
 
 #include <string>
 
+class ElementSink;
 class XmlNode;
 
 // Element "location"; carries a delete flag (its contacts do not).
@@ -22,4 +23,5 @@ public:
     void clearInvestigators() { investigator.clear(); }
     void readFromElement(const XmlNode* element);
     void writeIntoParent(XmlNode& parent) const;
+    void write(ElementSink& out) const;
 };

@@ -15,11 +15,22 @@ void LocationContact::readFromElement(const XmlNode* element) {
 }
 
 void LocationContact::writeIntoElement(XmlNode& element) const {
-    writeText(element, "first_name", first_name);
-    writeText(element, "middle_name", middle_name);
-    writeText(element, "last_name", last_name);
-    writeText(element, "degrees", degrees);
-    writeText(element, "phone", phone);
-    writeText(element, "phone_ext", phone_ext);
-    writeText(element, "email", email);
+    XmlTreeSink sink(element);
+    writeChildren(sink);
+}
+
+void LocationContact::write(ElementSink& out, std::string_view name) const {
+    out.open(name);
+    writeChildren(out);
+    out.close();
+}
+
+void LocationContact::writeChildren(ElementSink& out) const {
+    writeText(out, "first_name", first_name);
+    writeText(out, "middle_name", middle_name);
+    writeText(out, "last_name", last_name);
+    writeText(out, "degrees", degrees);
+    writeText(out, "phone", phone);
+    writeText(out, "phone_ext", phone_ext);
+    writeText(out, "email", email);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
+class ElementSink;
 class XmlNode;
 
 // A location's contact or its backup. The holder names and appends the
@@ -17,5 +19,11 @@ public:
     std::string email;
 
     void readFromElement(const XmlNode* element);
+    // Fills an element the holder has appended.
     void writeIntoElement(XmlNode& element) const;
+    // Writes the element under the holder's name.
+    void write(ElementSink& out, std::string_view name) const;
+
+private:
+    void writeChildren(ElementSink& out) const;
 };

@@ -14,11 +14,16 @@ void ObservationalDesign::readFromElement(const XmlNode* element) {
 }
 
 void ObservationalDesign::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "observational_design", {});
-    writeText(element, "observational_study_design", observational_study_design);
-    writeText(element, "biospecimen_retention", biospecimen_retention);
-    writeBlockText(element, "biospecimen_description", biospecimen_description);
-    writeText(element, "timing", timing);
-    writeText(element, "number_of_groups", number_of_groups);
-    writeDeleteFlag(element, deleteFlag);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void ObservationalDesign::write(ElementSink& out) const {
+    out.open("observational_design", deleteFlag);
+    writeText(out, "observational_study_design", observational_study_design);
+    writeText(out, "biospecimen_retention", biospecimen_retention);
+    writeBlockText(out, "biospecimen_description", biospecimen_description);
+    writeText(out, "timing", timing);
+    writeText(out, "number_of_groups", number_of_groups);
+    out.close();
 }

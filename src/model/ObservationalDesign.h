@@ -4,6 +4,7 @@
 
 #include <string>
 
+class ElementSink;
 class XmlNode;
 
 // Element "observational_design"; carries a delete flag.
@@ -18,4 +19,5 @@ public:
 
     void readFromElement(const XmlNode* element);
     void writeIntoParent(XmlNode& parent) const;
+    void write(ElementSink& out) const;
 };

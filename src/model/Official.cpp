@@ -15,12 +15,17 @@ void Official::readFromElement(const XmlNode* element) {
 }
 
 void Official::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "overall_official", {});
-    writeText(element, "first_name", first_name);
-    writeText(element, "middle_name", middle_name);
-    writeText(element, "last_name", last_name);
-    writeText(element, "degrees", degrees);
-    writeText(element, "role", role);
-    writeText(element, "affiliation", affiliation);
-    writeDeleteFlag(element, deleteFlag);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void Official::write(ElementSink& out) const {
+    out.open("overall_official", deleteFlag);
+    writeText(out, "first_name", first_name);
+    writeText(out, "middle_name", middle_name);
+    writeText(out, "last_name", last_name);
+    writeText(out, "degrees", degrees);
+    writeText(out, "role", role);
+    writeText(out, "affiliation", affiliation);
+    out.close();
 }

@@ -3,7 +3,9 @@
 #include "model/BlockText.h"
 
 #include <string>
+#include <string_view>
 
+class ElementSink;
 class XmlNode;
 
 // A primary or secondary outcome measure. The holder names and appends the
@@ -17,5 +19,11 @@ public:
     bool deleteFlag = false;
 
     void readFromElement(const XmlNode* element);
+    // Fills an element the holder has appended.
     void writeIntoElement(XmlNode& element) const;
+    // Writes the element under the holder's name.
+    void write(ElementSink& out, std::string_view name) const;
+
+private:
+    void writeChildren(ElementSink& out) const;
 };

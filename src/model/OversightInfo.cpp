@@ -13,9 +13,14 @@ void OversightInfo::readFromElement(const XmlNode* element) {
 }
 
 void OversightInfo::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "oversight_info", {});
-    writeTextList(element, "regulatory_authority", regulatory_authority);
-    irb_info.writeIntoParent(element);
-    writeText(element, "has_dmc", has_dmc);
-    writeDeleteFlag(element, deleteFlag);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void OversightInfo::write(ElementSink& out) const {
+    out.open("oversight_info", deleteFlag);
+    writeTextList(out, "regulatory_authority", regulatory_authority);
+    irb_info.write(out);
+    writeText(out, "has_dmc", has_dmc);
+    out.close();
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class ElementSink;
 class XmlNode;
 
 // Element "oversight_info"; carries a delete flag.
@@ -18,4 +19,5 @@ public:
     void clearRegulatoryAuthorities() { regulatory_authority.clear(); }
     void readFromElement(const XmlNode* element);
     void writeIntoParent(XmlNode& parent) const;
+    void write(ElementSink& out) const;
 };

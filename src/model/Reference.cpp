@@ -12,9 +12,14 @@ void Reference::readFromElement(const XmlNode* element) {
 }
 
 void Reference::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "reference", {});
-    writeText(element, "citation", citation);
-    writeText(element, "pubmed_id", pubmed_id);
-    writeText(element, "is_results_ref", is_results_ref);
-    writeDeleteFlag(element, deleteFlag);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void Reference::write(ElementSink& out) const {
+    out.open("reference", deleteFlag);
+    writeText(out, "citation", citation);
+    writeText(out, "pubmed_id", pubmed_id);
+    writeText(out, "is_results_ref", is_results_ref);
+    out.close();
 }

@@ -13,10 +13,16 @@ void ResponsibleParty::readFromElement(const XmlNode* element) {
 }
 
 void ResponsibleParty::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "resp_party", {});
-    writeText(element, "name_title", name_title);
-    writeText(element, "organization", organization);
-    writeText(element, "phone", phone);
-    writeText(element, "phone_ext", phone_ext);
-    writeText(element, "email", email);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void ResponsibleParty::write(ElementSink& out) const {
+    out.open("resp_party");
+    writeText(out, "name_title", name_title);
+    writeText(out, "organization", organization);
+    writeText(out, "phone", phone);
+    writeText(out, "phone_ext", phone_ext);
+    writeText(out, "email", email);
+    out.close();
 }

@@ -1,5 +1,6 @@
 #include "model/ResultsElement.h"
 
+#include "model/ElementSink.h"
 #include "model/TextForms.h"
 #include "xml/XmlParseOptions.h"
 #include "xml/XmlWriteOptions.h"
@@ -9,17 +10,26 @@
 
 namespace {
 
-bool deeperThan(const XmlNode& root, int levels) {
+// An end tag's name is read after skipping white space, so an element whose
+// name starts with a vertical tab or form feed cannot be closed again.
+bool closable(const XmlNode& node) {
+    return node.kind() != XmlNodeKind::Element || node.name().empty() ||
+           (node.name().front() != '\v' && node.name().front() != '\f');
+}
+
+// Whether a saved file gives the element back: not nested too deeply for the
+// reader, and every element name one that an end tag can close.
+bool survivesSaving(const XmlNode& root) {
     std::vector<std::pair<const XmlNode*, int>> pending{{&root, 1}};
     while (!pending.empty()) {
         auto [node, level] = pending.back();
         pending.pop_back();
-        if (level > levels)
-            return true;
+        if (level > ResultsElement::kMaxLevels || !closable(*node))
+            return false;
         for (const auto& child : node->children())
             pending.emplace_back(child.get(), level + 1);
     }
-    return false;
+    return true;
 }
 
 } // namespace
@@ -40,10 +50,10 @@ void ResultsElement::takeFromClinicalStudy(const XmlNode& study) {
 }
 
 // The copy goes through one-line text and back, as the program has always
-// done it. An element too deep to be read back from a saved file is left out
-// rather than written into a file that could no longer be opened.
+// done it. An element that a saved file could not give back is left out
+// rather than written into a file that would no longer open as it was.
 void ResultsElement::copyFrom(const XmlNode& element) {
-    if (deeperThan(element, kMaxLevels))
+    if (!survivesSaving(element))
         return;
     XmlWriteOptions writeOptions;
     writeOptions.lineBreaks = false;
@@ -55,4 +65,9 @@ void ResultsElement::copyFrom(const XmlNode& element) {
 void ResultsElement::writeIntoClinicalStudy(XmlNode& study) const {
     if (m_node.childCount() > 0)
         study.appendCopyOf(m_node);
+}
+
+void ResultsElement::write(ElementSink& out) const {
+    if (m_node.childCount() > 0)
+        out.copy(m_node);
 }

@@ -3,6 +3,8 @@
 #include "xml/XmlNode.h"
 #include "xml/XmlParseOptions.h"
 
+class ElementSink;
+
 // Keeps a results section of a clinical_study element that the editor does
 // not model, so that loading and saving a file does not drop it.
 class ResultsElement {
@@ -30,6 +32,7 @@ public:
     void takeFromClinicalStudy(const XmlNode& study);
     // Appends a copy of the held element when it has at least one child.
     void writeIntoClinicalStudy(XmlNode& study) const;
+    void write(ElementSink& out) const;
 
     bool qualifies(const std::string& childName) const;
 

@@ -12,9 +12,14 @@ void SecondaryId::readFromElement(const XmlNode* element) {
 }
 
 void SecondaryId::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "secondary_id", {});
-    writeText(element, "id", id);
-    writeText(element, "id_type", id_type);
-    writeText(element, "id_domain", id_domain);
-    writeDeleteFlag(element, deleteFlag);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void SecondaryId::write(ElementSink& out) const {
+    out.open("secondary_id", deleteFlag);
+    writeText(out, "id", id);
+    writeText(out, "id_type", id_type);
+    writeText(out, "id_domain", id_domain);
+    out.close();
 }

@@ -13,10 +13,15 @@ void Sponsors::readFromElement(const XmlNode* element) {
 }
 
 void Sponsors::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "sponsors", {});
-    lead_sponsor.writeIntoElement(writeText(element, "lead_sponsor", {}));
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void Sponsors::write(ElementSink& out) const {
+    out.open("sponsors", deleteFlag);
+    lead_sponsor.write(out, "lead_sponsor");
     for (const auto& entry : collaborator)
-        entry->writeIntoElement(writeText(element, "collaborator", {}));
-    resp_party.writeIntoParent(element);
-    writeDeleteFlag(element, deleteFlag);
+        entry->write(out, "collaborator");
+    resp_party.write(out);
+    out.close();
 }

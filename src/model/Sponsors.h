@@ -4,6 +4,7 @@
 #include "model/OwningList.h"
 #include "model/ResponsibleParty.h"
 
+class ElementSink;
 class XmlNode;
 
 // Element "sponsors"; carries a delete flag.
@@ -17,4 +18,5 @@ public:
     void clearCollaborators() { collaborator.clear(); }
     void readFromElement(const XmlNode* element);
     void writeIntoParent(XmlNode& parent) const;
+    void write(ElementSink& out) const;
 };

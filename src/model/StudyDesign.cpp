@@ -11,8 +11,14 @@ void StudyDesign::readFromElement(const XmlNode* element) {
 }
 
 void StudyDesign::writeIntoParent(XmlNode& parent) const {
-    XmlNode& element = writeText(parent, "study_design", {});
-    writeField(element, "study_type", study_type);
-    interventional_design.writeIntoParent(element);
-    observational_design.writeIntoParent(element);
+    XmlTreeSink sink(parent);
+    write(sink);
+}
+
+void StudyDesign::write(ElementSink& out) const {
+    out.open("study_design");
+    writeField(out, "study_type", study_type);
+    interventional_design.write(out);
+    observational_design.write(out);
+    out.close();
 }

@@ -4,6 +4,7 @@
 #include "model/InterventionalDesign.h"
 #include "model/ObservationalDesign.h"
 
+class ElementSink;
 class XmlNode;
 
 // Element "study_design". Both designs always exist and are always written,
@@ -16,4 +17,5 @@ public:
 
     void readFromElement(const XmlNode* element);
     void writeIntoParent(XmlNode& parent) const;
+    void write(ElementSink& out) const;
 };

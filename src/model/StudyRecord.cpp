@@ -4,21 +4,22 @@
 
 namespace {
 
-void writeDisplayFieldList(XmlNode& element, std::string_view name,
+// Conditions and keywords are written with their display text.
+void writeDisplayFieldList(ElementSink& out, std::string_view name,
                            const std::vector<FieldValue>& list) {
     for (const FieldValue& entry : list)
-        writeDeleteFlag(writeText(element, name, entry.displayText()), entry.deleteFlag());
+        out.text(name, entry.displayText(), entry.deleteFlag());
 }
 
 template <class Record>
-void writeHeldList(XmlNode& element, std::string_view name, const OwningList<Record>& list) {
+void writeList(ElementSink& out, std::string_view name, const OwningList<Record>& list) {
     for (const auto& entry : list)
-        entry->writeIntoElement(writeText(element, name, {}));
+        entry->write(out, name);
 }
 
-template <class Record> void writeList(XmlNode& element, const OwningList<Record>& list) {
+template <class Record> void writeList(ElementSink& out, const OwningList<Record>& list) {
     for (const auto& entry : list)
-        entry->writeIntoParent(element);
+        entry->write(out);
 }
 
 } // namespace
@@ -87,18 +88,23 @@ void StudyRecord::readFromClinicalStudy(const XmlNode* study) {
 void StudyRecord::writeIntoCollection(XmlNode* collection) const {
     if (!collection)
         return;
-    XmlNode& s = writeText(*collection, "clinical_study", {});
-    id_info.writeIntoParent(s);
+    XmlTreeSink sink(*collection);
+    write(sink);
+}
+
+void StudyRecord::write(ElementSink& s) const {
+    s.open("clinical_study");
+    id_info.write(s);
     writeField(s, "is_fda_regulated", is_fda_regulated);
     writeField(s, "is_section_801", is_section_801);
     writeField(s, "delayed_posting", delayed_posting);
     writeField(s, "is_ind_study", is_ind_study);
-    ind_info.writeIntoParent(s);
+    ind_info.write(s);
     writeField(s, "brief_title", brief_title);
     writeText(s, "acronym", acronym);
     writeField(s, "official_title", official_title);
-    sponsors.writeIntoParent(s);
-    oversight_info.writeIntoParent(s);
+    sponsors.write(s);
+    oversight_info.write(s);
     writeTextBlock(s, "brief_summary", brief_summary);
     writeTextBlock(s, "detailed_description", detailed_description);
     writeField(s, "overall_status", overall_status);
@@ -111,22 +117,23 @@ void StudyRecord::writeIntoCollection(XmlNode* collection) const {
     writeField(s, "last_follow_up_date_type", last_follow_up_date_type);
     writeField(s, "primary_compl_date", primary_compl_date);
     writeField(s, "primary_compl_date_type", primary_compl_date_type);
-    study_design.writeIntoParent(s);
-    writeHeldList(s, "primary_outcome", primary_outcome);
-    writeHeldList(s, "secondary_outcome", secondary_outcome);
+    study_design.write(s);
+    writeList(s, "primary_outcome", primary_outcome);
+    writeList(s, "secondary_outcome", secondary_outcome);
     writeField(s, "enrollment", enrollment);
     writeField(s, "enrollment_type", enrollment_type);
     writeDisplayFieldList(s, "condition", condition);
     writeDisplayFieldList(s, "keyword", keyword);
     writeList(s, arm_group);
     writeList(s, intervention);
-    eligibility.writeIntoParent(s);
+    eligibility.write(s);
     writeList(s, overall_official);
-    overall_contact.writeIntoElement(writeText(s, "overall_contact", {}));
-    overall_contact_backup.writeIntoElement(writeText(s, "overall_contact_backup", {}));
+    overall_contact.write(s, "overall_contact");
+    overall_contact_backup.write(s, "overall_contact_backup");
     writeList(s, location);
     writeList(s, link);
     writeList(s, reference);
-    results.writeIntoClinicalStudy(s);
-    result_disposition.writeIntoClinicalStudy(s);
+    results.write(s);
+    result_disposition.write(s);
+    s.close();
 }

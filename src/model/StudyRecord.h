@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+class ElementSink;
 class XmlNode;
 
 // One protocol: one "clinical_study" element. Fields are declared in the
@@ -82,4 +83,5 @@ public:
     void readFromClinicalStudy(const XmlNode* study);
     // Appends one "clinical_study" element to `collection`; null does nothing.
     void writeIntoCollection(XmlNode* collection) const;
+    void write(ElementSink& out) const;
 };

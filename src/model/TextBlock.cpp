@@ -15,3 +15,9 @@ void TextBlock::writeIntoElement(XmlNode& element) const {
     m_block.writeTextblockInto(element);
     writeDeleteFlag(element, m_deleteFlag);
 }
+
+void TextBlock::write(ElementSink& out, std::string_view name) const {
+    out.open(name, m_deleteFlag);
+    m_block.write(out);
+    out.close();
+}

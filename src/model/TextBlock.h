@@ -3,7 +3,9 @@
 #include "model/BlockText.h"
 
 #include <string>
+#include <string_view>
 
+class ElementSink;
 class XmlNode;
 
 // A BlockText with a delete flag on the outer element.
@@ -29,6 +31,8 @@ public:
     void readFromElement(const XmlNode* element);
     // The caller has appended the outer element already.
     void writeIntoElement(XmlNode& element) const;
+    // Writes the outer element named `name` with its textblock and flag.
+    void write(ElementSink& out, std::string_view name) const;
 
     bool operator==(const TextBlock& other) const = default;
 

@@ -3,10 +3,12 @@
 #include "RecordFixtures.h"
 #include "model/StudyCollection.h"
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -294,4 +296,27 @@ TEST_F(TempFolder, SavingThroughALinkReplacesTheFileItNames) {
     ASSERT_TRUE(CollectionFile::save(StudyCollection(), link.string()).ok);
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(readBytes(real), CollectionFile::saveText(StudyCollection()));
+}
+
+// A file-size limit makes the write itself fail, whoever runs the test.
+TEST_F(TempFolder, WriteFailureKeepsTheOldFileAndRemovesTheTemporary) {
+    StudyCollection collection;
+    buildSmallCollection(collection);
+    const fs::path file = m_root / "study.xml";
+    writeBytes(file, "old bytes");
+
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 512;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const SaveResult result = CollectionFile::save(collection, file.string());
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, "File too large");
+    EXPECT_EQ(readBytes(file), "old bytes");
+    EXPECT_EQ(entries(), std::vector<std::string>{"study.xml"});
 }

@@ -63,13 +63,15 @@ TEST(BooleanTextTest, OnlyTrueInAnyCaseAndOneAreTrue) {
 
 TEST(FieldValueTest, EmptyValueIsStillWrittenWithItsFlag) {
     XmlNode parent("p");
-    writeField(parent, "why_stopped", FieldValue());
+    XmlTreeSink sink(parent);
+    writeField(sink, "why_stopped", FieldValue());
     EXPECT_EQ(oneLine(parent), "<p><why_stopped delete=\"false\" /></p>");
 
     FieldValue flagged("Stopped\r\nearly");
     flagged.setDeleteFlag(true);
     XmlNode other("p");
-    writeField(other, "why_stopped", flagged);
+    XmlTreeSink otherSink(other);
+    writeField(otherSink, "why_stopped", flagged);
     EXPECT_EQ(oneLine(other),
               "<p><why_stopped delete=\"true\" >Stopped&amp;#xd;early</why_stopped></p>");
 }
@@ -104,7 +106,8 @@ TEST(TextBlockTest, ElementWithoutTextblockKeepsTextButTakesFlag) {
     EXPECT_EQ(block.text(), "kept");
 
     XmlNode parent("p");
-    writeTextBlock(parent, "brief_summary", block);
+    XmlTreeSink sink(parent);
+    writeTextBlock(sink, "brief_summary", block);
     EXPECT_EQ(oneLine(parent),
               "<p><brief_summary delete=\"true\" ><textblock>kept</textblock></brief_summary></p>");
 }

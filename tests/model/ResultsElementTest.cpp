@@ -78,3 +78,13 @@ TEST(ResultsElementTest, ElementTooDeepForTheSavedFileIsNotTaken) {
     EXPECT_EQ(tooDeep.node().name(), "");
     EXPECT_EQ(tooDeep.node().childCount(), 0);
 }
+
+TEST(ResultsElementTest, ElementWithANameNoEndTagCanCloseIsNotTaken) {
+    ResultsElement results(ResultsElement::Kind::Results);
+    results.takeFromClinicalStudy(*parseXml("<clinical_study><results><\vx>T</></results>"
+                                            "</clinical_study>"));
+    EXPECT_EQ(results.node().name(), "");
+    results.takeFromClinicalStudy(*parseXml("<clinical_study><results><x\v>T</x\v></results>"
+                                            "</clinical_study>"));
+    EXPECT_EQ(results.node().name(), "results");
+}

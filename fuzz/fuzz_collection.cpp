@@ -1,0 +1,114 @@
+// Whole load path: bytes -> load -> save -> load the saved text -> save again.
+// The second save must equal the first. Along the way the streaming loader
+// is checked against parsing the whole text into one tree, and the one-pass
+// save against writing the whole tree and post-processing its text.
+#include "model/CollectionFile.h"
+#include "model/CollectionWriter.h"
+#include "model/StudyCollection.h"
+#include "xml/XmlNode.h"
+#include "xml/XmlParseOptions.h"
+#include "xml/XmlWriteOptions.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+[[noreturn]] void fault(const char* what) {
+    std::fprintf(stderr, "fuzz_collection: %s\n", what);
+    std::abort();
+}
+
+std::string replaceAll(const std::string& text, std::string_view from, std::string_view to) {
+    std::string out;
+    std::size_t start = 0;
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         start = at + from.size(), at = text.find(from, start))
+        out.append(text, start, at - start).append(to);
+    return out.append(text, start);
+}
+
+int countOf(const std::string& text, std::string_view part) {
+    int count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos;
+         at = text.find(part, at + part.size()))
+        ++count;
+    return count;
+}
+
+// The save's steps on a whole tree; empty when the text holds "<>" or "</>"
+// besides the wrapper's own tags, which the steps would remove as well.
+std::string stepByStepSave(const StudyCollection& collection) {
+    XmlNode wrapper;
+    collection.writeIntoDocument(&wrapper);
+    std::string tree = wrapper.writeAsText(XmlWriteOptions::programDefault());
+    if (countOf(tree, "<>") != 1 || countOf(tree, "</>") != 1)
+        return {};
+    tree = replaceAll(replaceAll(replaceAll(replaceAll(tree, "<>", ""), "</>", ""), "\n\n", "\n"),
+                      "&amp;#", "&#");
+    const std::string memory = std::string(CollectionWriter::kDeclaration) + "\n" +
+                               CollectionWriter::commentLine() + "\n" + tree;
+    std::string kept;
+    std::size_t start = 0;
+    while (start < memory.size()) {
+        std::size_t end = memory.find('\n', start);
+        if (end == std::string::npos)
+            end = memory.size();
+        const std::string_view line(memory.data() + start, end - start);
+        if (line.find_first_not_of(" \t\r") != std::string_view::npos)
+            kept.append(line).append("\n");
+        start = end + 1;
+    }
+    return replaceAll(kept, "\n", "\r\n");
+}
+
+void checkAgainstWholeTree(std::string_view bytes, const LoadResult& loaded,
+                           const std::string& saved) {
+    const std::string text = CollectionFile::documentText(bytes);
+    XmlParseOptions options = XmlParseOptions::program();
+    XmlNode root;
+    const bool ok = root.parseFromText(text, 0, options).has_value();
+    if (ok != loaded.ok)
+        fault("streaming load and whole-tree parse disagree on success");
+    const std::string message =
+        options.errorFlag ? std::string(CollectionFile::kLoadErrorPrefix) + options.errorMessage
+                          : std::string();
+    if (!ok) {
+        if (message != loaded.message)
+            fault("streaming load and whole-tree parse report different errors");
+        return;
+    }
+    StudyCollection fromTree;
+    fromTree.readFromRoot(&root);
+    if (CollectionFile::saveText(fromTree) != saved)
+        fault("streaming load and whole-tree parse read different records");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    StudyCollection first;
+    const LoadResult loaded = CollectionFile::loadText(bytes, first);
+    const std::string saved = loaded.ok ? CollectionFile::saveText(first) : std::string();
+    checkAgainstWholeTree(bytes, loaded, saved);
+    if (!loaded.ok)
+        return 0;
+
+    const std::string steps = stepByStepSave(first);
+    if (!steps.empty() && steps != saved)
+        fault("one-pass save differs from the step-by-step save");
+
+    StudyCollection second;
+    const LoadResult reloaded = CollectionFile::loadText(saved, second);
+    if (!reloaded.ok)
+        fault("a saved file does not load");
+    if (second.records.size() != first.records.size())
+        fault("a saved file loads a different number of protocols");
+    if (CollectionFile::saveText(second) != saved)
+        fault("saving the reloaded file gives different bytes");
+    return 0;
+}

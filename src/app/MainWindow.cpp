@@ -1,0 +1,441 @@
+#include "app/MainWindow.h"
+
+#include "app/AboutBox.h"
+#include "app/Artwork.h"
+#include "app/ListBackground.h"
+#include "app/SplashWindow.h"
+#include "editor/ProtocolEditor.h"
+#include "model/CollectionFile.h"
+#include "model/NamesAndAddresses.h"
+#include "model/ProtocolListCells.h"
+#include "platform/Platform.h"
+#include "platform/Prompts.h"
+#include "platform/SettingsStore.h"
+#include "platform/Shell.h"
+#include "platform/TextCodec.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QUrl>
+#include <array>
+
+const QString MainWindow::kPathSetting = QStringLiteral("m_XMLPath");
+const QString MainWindow::kBackgroundFile = QStringLiteral("globebkimage.bmp");
+
+namespace {
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const QString kCaption = fromView(names::kProductName);
+const QString kLoadErrorCaption = QStringLiteral("Protoscribe XML Edit");
+const QString kSaveQuestion = QStringLiteral("Do you want to save changes?");
+
+QString registryName() {
+    return fromView(names::kRegistryDisplayName);
+}
+
+QString productLine() {
+    return kCaption + QStringLiteral(" v") + fromView(names::kProductVersion) +
+           QStringLiteral("\nby ") + fromView(names::kMakerName);
+}
+
+// Paths reach the model as the file system's bytes.
+std::string pathBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+constexpr std::array<int, 4> kColumnWidths = {200, 200, 100, 200};
+
+DialogTemplate mainTemplate() {
+    using M = MainWindow;
+    const auto button = [](int id, const char* text, DialogRect rect, unsigned anchors,
+                           unsigned style = 0) {
+        return ControlTemplate{.id = id,
+                               .kind = ControlKind::PushButton,
+                               .text = QString::fromLatin1(text),
+                               .rect = rect,
+                               .anchors = anchors,
+                               .style = style};
+    };
+    ControlTemplate open = button(M::kOpenId, "&Open", {8, 238, 50, 14}, AnchorMoveDown);
+    open.kind = ControlKind::DefaultPushButton;
+    return {
+        .number = M::kTemplateNumber,
+        .caption = kCaption,
+        .width = 420,
+        .height = 260,
+        .controls =
+            {
+                open,
+                button(M::kSaveId, "&Save", {62, 238, 50, 14}, AnchorMoveDown),
+                button(M::kUploadId, "&Upload", {116, 238, 50, 14}, AnchorMoveDown),
+                button(M::kPrsAccountId, "&PRS Account", {170, 238, 60, 14}, AnchorMoveDown),
+                button(M::kHelpId, "&Help", {308, 238, 50, 14}, AnchorBottomRight),
+                button(M::kQuitId, "&Quit", {362, 238, 50, 14}, AnchorBottomRight),
+                button(M::kValidateId, "&Validate", {234, 238, 50, 14}, AnchorMoveDown,
+                       StyleHidden),
+                {.id = M::kListId,
+                 .kind = ControlKind::ListView,
+                 .rect = {16, 58, 388, 146},
+                 .anchors = AnchorGrow},
+                button(M::kNewId, "&New", {16, 210, 50, 14}, AnchorMoveDown),
+                button(M::kEditId, "&Edit", {70, 210, 50, 14}, AnchorMoveDown),
+                button(M::kRemoveId, "&Remove", {124, 210, 50, 14}, AnchorMoveDown),
+                button(M::kUpgradeId, "&Upgrade", {178, 210, 50, 14}, AnchorMoveDown, StyleHidden),
+                {.id = M::kGroupBoxId,
+                 .kind = ControlKind::GroupBox,
+                 .text = registryName() + QStringLiteral(" Protocols"),
+                 .rect = {8, 46, 404, 184},
+                 .anchors = AnchorGrow},
+                {.id = M::kIntroId,
+                 .kind = ControlKind::StaticText,
+                 .text = QStringLiteral("Add your clinical trial protocols below. Click the Open "
+                                        "button to load an existing ") +
+                         registryName() + QStringLiteral(" XML file."),
+                 .rect = {8, 32, 404, 10},
+                 .anchors = AnchorStretchRight},
+                {.id = M::kIconId, .kind = ControlKind::Picture, .rect = {8, 6, 20, 20}},
+                {.id = M::kProductLineId,
+                 .kind = ControlKind::StaticText,
+                 .text = productLine(),
+                 .rect = {34, 8, 150, 18},
+                 .style = StyleNoWrap},
+                {.id = M::kMessageLineId,
+                 .kind = ControlKind::HyperLink,
+                 .rect = {232, 8, 180, 10},
+                 .anchors = AnchorMoveRight,
+                 .style = StyleRightAligned},
+            },
+    };
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : ResizableDialog(kTemplateNumber, parent,
+                      Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      m_protocolIcon(QPixmap::fromImage(Artwork::protocolIcon())),
+      m_editorRunner(&MainWindow::runProtocolEditor),
+      m_programFolder(QCoreApplication::applicationDirPath()) {
+    buildControls(mainTemplate());
+    setWindowIcon(Artwork::programIconSet());
+    if (auto* icon = control<QLabel>(kIconId)) {
+        icon->setPixmap(
+            QPixmap::fromImage(Artwork::programIcon(std::min(icon->width(), icon->height()))));
+    }
+    setMessageLine(fromView(names::kMakerName), fromView(names::kMakerSite));
+    m_list = control<QTreeWidget>(kListId);
+    setUpList();
+    setUpContextMenu();
+    connectCommands();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectCommands() {
+    const auto connectButton = [this](int id, auto slot) {
+        if (auto* button = control<QPushButton>(id)) {
+            connect(button, &QPushButton::clicked, this, slot);
+        }
+    };
+    connectButton(kOpenId, &MainWindow::open);
+    connectButton(kSaveId, &MainWindow::save);
+    connectButton(kUploadId, &MainWindow::upload);
+    connectButton(kPrsAccountId, &MainWindow::prsAccount);
+    connectButton(kHelpId, &MainWindow::help);
+    connectButton(kQuitId, &MainWindow::quit);
+    connectButton(kNewId, &MainWindow::newProtocol);
+    connectButton(kEditId, &MainWindow::editProtocol);
+    connectButton(kRemoveId, &MainWindow::removeProtocol);
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &MainWindow::editProtocol);
+    if (auto* link = control<QLabel>(kMessageLineId)) {
+        connect(link, &QLabel::linkActivated, this, &MainWindow::openMessageTarget);
+    }
+}
+
+void MainWindow::setUpList() {
+    QStringList headers;
+    for (std::string_view header : ProtocolListCells::kHeaders) {
+        headers.append(fromView(header));
+    }
+    m_list->setHeaderLabels(headers);
+    for (std::size_t column = 0; column < kColumnWidths.size(); ++column) {
+        m_list->setColumnWidth(static_cast<int>(column), kColumnWidths[column]);
+    }
+    m_list->setIconSize(QSize(16, 16));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setSortingEnabled(false);
+    const QUrl location = QUrl::fromLocalFile(QDir::current().absoluteFilePath(kBackgroundFile));
+    new ListBackground(m_list, ListBackground::load(location), kBackgroundXPercent,
+                       kBackgroundYPercent);
+}
+
+void MainWindow::setUpContextMenu() {
+    // Linux window managers give a program no system menu of its own.
+    auto* about = new QAction(QStringLiteral("&About %1...").arg(kCaption), this);
+    connect(about, &QAction::triggered, this, &MainWindow::about);
+    addAction(about);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void MainWindow::initialise(const std::optional<QString>& file) {
+    m_splash = std::make_unique<SplashWindow>();
+    m_splash->showFor(SplashWindow::kShowTime);
+    QCoreApplication::processEvents();
+    if (file.has_value()) {
+        openPath(QDir::current().absoluteFilePath(*file));
+    } else {
+        restoreLastFile();
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    ResizableDialog::showEvent(event);
+    // The splash stays in front until its time is up, window manager or not.
+    if (m_splash != nullptr && m_splash->isVisible()) {
+        m_splash->raise();
+    }
+}
+
+void MainWindow::restoreLastFile() {
+    const QString stored = Platform::settings().readText(kPathSetting);
+    if (stored.isEmpty()) {
+        return;
+    }
+    m_collection.filePath = pathBytes(stored);
+    if (load(stored)) {
+        fillList();
+    }
+}
+
+bool MainWindow::openPath(const QString& path) {
+    m_collection.filePath = pathBytes(path);
+    Platform::settings().writeText(kPathSetting, path);
+    if (!load(path)) {
+        return false;
+    }
+    fillList();
+    m_modified = false;
+    return true;
+}
+
+bool MainWindow::load(const QString& path) {
+    const LoadResult result = CollectionFile::load(pathBytes(path), m_collection);
+    if (!result.ok && !result.message.empty()) {
+        Platform::prompts().showError(this, kLoadErrorCaption, TextCodec::decode(result.message));
+    }
+    return result.ok;
+}
+
+QString MainWindow::currentPath() const {
+    return QFile::decodeName(QByteArray::fromStdString(m_collection.filePath));
+}
+
+void MainWindow::fillList() {
+    m_list->clear();
+    for (const auto& record : m_collection.records) {
+        QStringList texts;
+        for (const std::string& cell : ProtocolListCells::of(*record).cells()) {
+            // A cell has one line.
+            texts.append(TextCodec::decodeLines(cell).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        }
+        auto* item = new QTreeWidgetItem(m_list, texts);
+        item->setIcon(0, m_protocolIcon);
+    }
+}
+
+int MainWindow::selectedRow() const {
+    const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : m_list->indexOfTopLevelItem(selected.first());
+}
+
+void MainWindow::selectRow(int row) {
+    QTreeWidgetItem* item = m_list->topLevelItem(row);
+    if (item == nullptr) {
+        m_list->clearSelection();
+        return;
+    }
+    m_list->setCurrentItem(item);
+    item->setSelected(true);
+}
+
+int MainWindow::runProtocolEditor(QWidget* parent, StudyRecord& record, const QString& title) {
+    ProtocolEditor editor(parent);
+    editor.setRecord(&record);
+    editor.setTitle(title);
+    return editor.exec();
+}
+
+void MainWindow::newProtocol() {
+    auto record = std::make_unique<StudyRecord>();
+    if (m_editorRunner(this, *record, QString()) != QDialog::Accepted) {
+        return;
+    }
+    m_collection.records.push_back(std::move(record));
+    fillList();
+    m_modified = true;
+}
+
+void MainWindow::editProtocol() {
+    const int row = selectedRow();
+    if (row < 0) {
+        Platform::prompts().showError(this, kCaption,
+                                      QStringLiteral("Please select a study to edit."));
+        return;
+    }
+    StudyRecord& record = *m_collection.records[static_cast<std::size_t>(row)];
+    const QString title = QStringLiteral("Editing %1 Protocol: %2")
+                              .arg(registryName(), TextCodec::decode(record.id_info.org_study_id));
+    if (m_editorRunner(this, record, title) != QDialog::Accepted) {
+        return;
+    }
+    fillList();
+    m_modified = true;
+}
+
+void MainWindow::removeProtocol() {
+    const int row = selectedRow();
+    if (row < 0) {
+        Platform::prompts().showError(this, kCaption,
+                                      QStringLiteral("Please select a study to remove."));
+        return;
+    }
+    std::unique_ptr<QTreeWidgetItem> item(m_list->takeTopLevelItem(row));
+    m_collection.records.erase(m_collection.records.begin() + row);
+    m_modified = true;
+    const int count = m_list->topLevelItemCount();
+    if (count > 0) {
+        selectRow(std::min(row, count - 1));
+    }
+}
+
+FileDialogRequest MainWindow::fileRequest() const {
+    FileDialogRequest request;
+    request.filters = {{fromView(names::kRegistryAlternativeName) + QStringLiteral(" XML (*.xml)"),
+                        QStringLiteral("*.xml")}};
+    request.hideReadOnly = true;
+    return request;
+}
+
+bool MainWindow::askToSaveChanges() {
+    return Platform::prompts().askYesNo(this, kCaption, kSaveQuestion);
+}
+
+void MainWindow::open() {
+    // Unsaved work is offered for saving first; a save that does not happen keeps it open.
+    if (m_modified && askToSaveChanges() && save() != SaveOutcome::Saved) {
+        return;
+    }
+    FileDialogRequest request = fileRequest();
+    request.confirmOverwrite = false;
+    const std::optional<QString> path = Platform::prompts().openFile(this, request);
+    if (path.has_value()) {
+        openPath(*path);
+    }
+}
+
+MainWindow::SaveOutcome MainWindow::save() {
+    FileDialogRequest request = fileRequest();
+    request.initialPath = currentPath();
+    request.defaultExtension = QStringLiteral("xml");
+    request.confirmOverwrite = true;
+    const std::optional<QString> path = Platform::prompts().saveFile(this, request);
+    if (!path.has_value()) {
+        return SaveOutcome::Cancelled;
+    }
+    const SaveResult result = CollectionFile::save(m_collection, pathBytes(*path));
+    if (!result.ok) {
+        Platform::prompts().showError(
+            this, kCaption,
+            QStringLiteral("The protocols could not be saved to %1.\n\n%2")
+                .arg(*path, TextCodec::decode(result.reason)));
+        return SaveOutcome::Failed;
+    }
+    m_collection.filePath = pathBytes(*path);
+    Platform::settings().writeText(kPathSetting, *path);
+    m_modified = false;
+    Platform::prompts().showInformation(
+        this, kCaption,
+        registryName() + QStringLiteral(" XML file successfully saved to ") + *path);
+    return SaveOutcome::Saved;
+}
+
+QString MainWindow::uploadInstructions() {
+    const QString rn = registryName();
+    return QStringLiteral("You will now be taken to the ") + rn +
+           QStringLiteral(
+               " Protocol Registration System web site. To submit your clinical trial "
+               "information, login to the web site. On the web site's main menu in the "
+               "section \"XML Upload\", click the \"Upload Protocol Records\" link. Then "
+               "select the XML file you've just saved and click the \"Upload\" link.") +
+           QStringLiteral("\n\n") + rn +
+           QStringLiteral(" will verify your information and notify you of warnings or issues "
+                          "with the data. You can complete any corrections using ") +
+           kCaption + QStringLiteral(" or the ") + rn + QStringLiteral(" web site.");
+}
+
+void MainWindow::upload() {
+    if (m_modified && askToSaveChanges()) {
+        save();
+    }
+    Platform::prompts().showInformation(this, kCaption, uploadInstructions());
+    Platform::shell().open(fromView(names::kPrsLoginSite));
+}
+
+void MainWindow::prsAccount() {
+    Platform::shell().open(fromView(names::kPrsInformationSite));
+}
+
+QString MainWindow::helpFilePath() const {
+    return QDir(m_programFolder).filePath(QStringLiteral("HELP.TXT"));
+}
+
+void MainWindow::help() {
+    Platform::shell().open(helpFilePath());
+}
+
+void MainWindow::about() {
+    AboutBox box(this);
+    box.exec();
+}
+
+void MainWindow::quit() {
+    // A save that could not write the file keeps the program open; a cancelled one does not.
+    if (m_modified && askToSaveChanges() && save() == SaveOutcome::Failed) {
+        return;
+    }
+    QDialog::done(QDialog::Rejected);
+}
+
+void MainWindow::reject() {
+    quit();
+}
+
+void MainWindow::setMessageLine(const QString& text, const QString& target) {
+    m_messageTarget = target;
+    if (auto* link = control<QLabel>(kMessageLineId)) {
+        link->setTextFormat(Qt::RichText);
+        link->setText(QStringLiteral("<a href=\"link\">%1</a>").arg(text.toHtmlEscaped()));
+    }
+}
+
+void MainWindow::openMessageTarget() {
+    const QUrl target(m_messageTarget);
+    const QString scheme = target.scheme().toLower();
+    // Targets may come from the network: only web addresses reach the shell.
+    if ((scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+        !target.host().isEmpty()) {
+        Platform::shell().open(m_messageTarget);
+    }
+}

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "editor/ResizableDialog.h"
+#include "model/StudyCollection.h"
+
+#include <QIcon>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+class SplashWindow;
+struct FileDialogRequest;
+
+// The program's one window: the protocols of the open collection file and
+// every command on them. It owns the collection for the life of the program
+// and reaches the user's desktop only through the platform services.
+class MainWindow : public ResizableDialog {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateNumber = 137;
+
+    enum ControlId {
+        kOpenId = 1001,
+        kSaveId,
+        kUploadId,
+        kPrsAccountId,
+        kHelpId,
+        kQuitId,
+        kValidateId,
+        kListId,
+        kNewId,
+        kEditId,
+        kRemoveId,
+        kUpgradeId,
+        kGroupBoxId,
+        kIntroId,
+        kIconId,
+        kProductLineId,
+        kMessageLineId,
+    };
+
+    // How a save ended: written, dialog cancelled, or the file could not be written.
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+
+    // Runs the protocol editor on a record; QDialog::Accepted after OK. An
+    // empty title keeps the editor's own.
+    using EditorRunner =
+        std::function<int(QWidget* parent, StudyRecord& record, const QString& title)>;
+
+    static const QString kPathSetting;    // "m_XMLPath"
+    static const QString kBackgroundFile; // "globebkimage.bmp", in the working directory
+    static constexpr int kBackgroundXPercent = 50;
+    static constexpr int kBackgroundYPercent = 38;
+
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up sequence: the splash window, then the file given on the
+    // command line (opened as Open does) or else the file used last.
+    void initialise(const std::optional<QString>& file = std::nullopt);
+    // Loads the file named by m_XMLPath, if any.
+    void restoreLastFile();
+    // What Open does once a file is chosen: remember it, load it, list it.
+    bool openPath(const QString& path);
+
+    StudyCollection& collection() { return m_collection; }
+    const StudyCollection& collection() const { return m_collection; }
+    bool isModified() const { return m_modified; }
+    QString currentPath() const;
+
+    QTreeWidget* list() const { return m_list; }
+    // The selected row, or -1.
+    int selectedRow() const;
+    void selectRow(int row);
+    SplashWindow* splash() const { return m_splash.get(); }
+    const QIcon& protocolIcon() const { return m_protocolIcon; }
+
+    void setEditorRunner(EditorRunner runner) { m_editorRunner = std::move(runner); }
+    static int runProtocolEditor(QWidget* parent, StudyRecord& record, const QString& title);
+
+    // Where HELP.TXT is looked for; the program's own folder unless set.
+    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+    QString helpFilePath() const;
+
+    // The hyperlink line at the top right and the address it opens.
+    void setMessageLine(const QString& text, const QString& target);
+    QString messageTarget() const { return m_messageTarget; }
+
+    static QString uploadInstructions();
+
+public slots:
+    void newProtocol();
+    void editProtocol();
+    void removeProtocol();
+    void open();
+    SaveOutcome save();
+    void upload();
+    void prsAccount();
+    void help();
+    void about();
+    // Asks about unsaved changes and ends the program.
+    void quit();
+    // Escape and the close box quit.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void connectCommands();
+    void setUpList();
+    void setUpContextMenu();
+    void fillList();
+    bool load(const QString& path);
+    bool askToSaveChanges();
+    FileDialogRequest fileRequest() const;
+    void openMessageTarget();
+
+    StudyCollection m_collection;
+    bool m_modified = false;
+    QTreeWidget* m_list = nullptr;
+    QIcon m_protocolIcon;
+    std::unique_ptr<SplashWindow> m_splash;
+    EditorRunner m_editorRunner;
+    QString m_programFolder;
+    QString m_messageTarget;
+};
