@@ -8,7 +8,7 @@ FUZZ_SECONDS      ?= 30
 FUZZ_LONG_SECONDS ?= 600
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps configure build test unit-test asan-test fuzz-smoke fuzz bench run clean
+.PHONY: all deps configure build test unit-test asan-test fuzz-build fuzz-smoke fuzz bench run clean
 
 all: build
 
@@ -50,6 +50,10 @@ bench: deps
 	  -DPROTOSCRIBE_TESTS=OFF -DPROTOSCRIBE_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	bash tools/run-bench.sh $(BENCH_BUILD)
+
+# Builds everything and starts the program (under xvfb-run when there is no display).
+run: build
+	bash tools/run-protoscribe.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)

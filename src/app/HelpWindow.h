@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/HelpBrowser.h"
+#include "editor/HelpBrowser.h"
 #include "editor/ResizableDialog.h"
 
 #include <functional>

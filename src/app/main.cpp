@@ -2,7 +2,9 @@
 //
 //     protoscribe [collection.xml]
 
+#include "app/HelpWindow.h"
 #include "app/MainWindow.h"
+#include "editor/ProtocolEditor.h"
 #include "model/NamesAndAddresses.h"
 #include "platform/Platform.h"
 
@@ -19,6 +21,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromUtf8(
         names::kProductVersion.data(), static_cast<qsizetype>(names::kProductVersion.size())));
     Platform::installDesktop();
+    ProtocolEditor::setHelpWindowFactory(HelpWindow::factory());
 
     // One optional argument: a collection file to open, as file managers pass it.
     const QStringList arguments = QApplication::arguments();
