@@ -2,8 +2,9 @@
 //
 // For N = 1,000 and N = 10,000 generated protocols (each with multi-line
 // texts, entities, five outcomes and ten locations) the program saves a file,
-// then times (medians of 5) loading it into a collection, saving that
-// collection to disk, and pugixml parsing and saving the same file. Peak
+// then times (medians of 5, the two sizes in alternating rounds) loading it
+// into a collection, saving that collection to disk, and pugixml parsing and
+// saving the same file. Peak
 // memory of the N = 10,000 load is the growth of the resident set during the
 // load: VmHWM is reset through /proc/self/clear_refs just before loading and
 // read afterwards; the resident set before the load is subtracted, so the
@@ -20,6 +21,7 @@
 #include <fstream>
 #include <functional>
 #include <malloc.h>
+#include <memory>
 #include <pugixml.hpp>
 #include <string>
 #include <unistd.h>
@@ -195,16 +197,6 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-double medianOf5(const std::function<void()>& run, const std::function<void()>& after = {}) {
-    std::vector<double> times;
-    for (int i = 0; i < 5; ++i) {
-        times.push_back(seconds(run));
-        if (after)
-            after();
-    }
-    return median(times);
-}
-
 long statusKb(const char* key) {
     std::ifstream status("/proc/self/status");
     std::string line;
@@ -215,9 +207,14 @@ long statusKb(const char* key) {
     return -1;
 }
 
-struct Result {
+// One collection size: its file and the times of every round.
+struct Workload {
+    int count = 0;
+    fs::path file;
+    fs::path saved;
+    fs::path pugiSaved;
     double megabytes = 0;
-    double load = 0, save = 0, pugiParse = 0, pugiSave = 0;
+    std::vector<double> load, save, pugiParse, pugiSave;
 };
 
 void fail(const std::string& what) {
@@ -225,101 +222,107 @@ void fail(const std::string& what) {
     std::exit(1);
 }
 
-Result measure(int count, const fs::path& folder, long* peakGrowthKb) {
-    const fs::path file = folder / ("collection-" + std::to_string(count) + ".xml");
-    const fs::path saved = folder / "saved.xml";
-    const fs::path pugiSaved = folder / "pugixml-saved.xml";
-    {
-        StudyCollection generated;
-        for (int i = 0; i < count; ++i)
-            fillStudy(appendNew(generated.records), i);
-        const SaveResult result = CollectionFile::save(generated, file.string());
-        if (!result.ok)
-            fail(result.reason);
-    }
-    Result r;
-    r.megabytes = static_cast<double>(fs::file_size(file)) / (1024.0 * 1024.0);
+Workload prepare(int count, const fs::path& folder) {
+    Workload w;
+    w.count = count;
+    w.file = folder / ("collection-" + std::to_string(count) + ".xml");
+    w.saved = folder / ("saved-" + std::to_string(count) + ".xml");
+    w.pugiSaved = folder / ("pugixml-" + std::to_string(count) + ".xml");
+    StudyCollection generated;
+    for (int i = 0; i < count; ++i)
+        fillStudy(appendNew(generated.records), i);
+    const SaveResult result = CollectionFile::save(generated, w.file.string());
+    if (!result.ok)
+        fail(result.reason);
+    w.megabytes = static_cast<double>(fs::file_size(w.file)) / (1024.0 * 1024.0);
+    return w;
+}
 
-    if (peakGrowthKb) {
-        malloc_trim(0);
-        std::ofstream reset("/proc/self/clear_refs");
-        reset << "5" << std::flush;
-        if (!reset)
-            std::printf("note: VmHWM could not be reset; the peak below is an upper bound\n");
-        const long before = statusKb("VmRSS:");
-        StudyCollection collection;
-        if (!CollectionFile::load(file.string(), collection).ok)
-            fail("load failed");
-        *peakGrowthKb = statusKb("VmHWM:") - before;
-    }
-
-    auto collection = std::make_unique<StudyCollection>();
-    r.load = medianOf5(
-        [&] {
-            if (!CollectionFile::load(file.string(), *collection).ok)
-                fail("load failed");
-        },
-        [&] {
-            if (collection->records.size() != static_cast<std::size_t>(count))
-                fail("wrong record count");
-            collection = std::make_unique<StudyCollection>();
-        });
-    if (!CollectionFile::load(file.string(), *collection).ok)
+// Growth of the resident set while loading, in KB.
+long peakGrowthOfLoad(const Workload& w) {
+    malloc_trim(0);
+    std::ofstream reset("/proc/self/clear_refs");
+    reset << "5" << std::flush;
+    if (!reset)
+        std::printf("note: VmHWM could not be reset; the peak below is an upper bound\n");
+    const long before = statusKb("VmRSS:");
+    StudyCollection collection;
+    if (!CollectionFile::load(w.file.string(), collection).ok)
         fail("load failed");
-    r.save = medianOf5([&] {
-        const SaveResult result = CollectionFile::save(*collection, saved.string());
+    return statusKb("VmHWM:") - before;
+}
+
+// One round for one size: load, save, pugixml parse, pugixml save.
+void runRound(Workload& w) {
+    auto collection = std::make_unique<StudyCollection>();
+    w.load.push_back(seconds([&] {
+        if (!CollectionFile::load(w.file.string(), *collection).ok)
+            fail("load failed");
+    }));
+    if (collection->records.size() != static_cast<std::size_t>(w.count))
+        fail("wrong record count");
+    w.save.push_back(seconds([&] {
+        const SaveResult result = CollectionFile::save(*collection, w.saved.string());
         if (!result.ok)
             fail(result.reason);
-    });
-    if (fs::file_size(saved) != fs::file_size(file))
+    }));
+    if (fs::file_size(w.saved) != fs::file_size(w.file))
         fail("saved file differs in size from the loaded one");
     collection.reset();
 
     auto document = std::make_unique<pugi::xml_document>();
-    r.pugiParse = medianOf5(
-        [&] {
-            if (!document->load_file(file.c_str()))
-                fail("pugixml parse failed");
-        },
-        [&] { document = std::make_unique<pugi::xml_document>(); });
-    document->load_file(file.c_str());
-    r.pugiSave = medianOf5([&] {
-        if (!document->save_file(pugiSaved.c_str(), "\t"))
+    w.pugiParse.push_back(seconds([&] {
+        if (!document->load_file(w.file.c_str()))
+            fail("pugixml parse failed");
+    }));
+    w.pugiSave.push_back(seconds([&] {
+        if (!document->save_file(w.pugiSaved.c_str(), "\t"))
             fail("pugixml save failed");
-    });
-    fs::remove(file);
-    fs::remove(saved);
-    fs::remove(pugiSaved);
-    return r;
+    }));
 }
 
-void report(int count, const Result& r) {
+struct Medians {
+    double load, save, pugiParse, pugiSave;
+};
+
+Medians medians(const Workload& w) {
+    return {median(w.load), median(w.save), median(w.pugiParse), median(w.pugiSave)};
+}
+
+void report(const Workload& w, const Medians& m) {
     std::printf("N=%-6d file=%7.1f MB  load=%.3fs (%.0f MB/s)  save=%.3fs (%.0f MB/s)  "
                 "pugixml parse=%.3fs save=%.3fs\n",
-                count, r.megabytes, r.load, r.megabytes / r.load, r.save, r.megabytes / r.save,
-                r.pugiParse, r.pugiSave);
+                w.count, w.megabytes, m.load, w.megabytes / m.load, m.save, w.megabytes / m.save,
+                m.pugiParse, m.pugiSave);
 }
 
 } // namespace
 
+// The two sizes are timed in alternating rounds, so that load from other
+// work on the machine falls on both alike.
 int main() {
     const fs::path folder =
         fs::temp_directory_path() / ("bench-collection-" + std::to_string(getpid()));
     fs::create_directories(folder);
-    const Result small = measure(1000, folder, nullptr);
-    report(1000, small);
-    long peakGrowthKb = 0;
-    const Result large = measure(10000, folder, &peakGrowthKb);
-    report(10000, large);
+    Workload small = prepare(1000, folder);
+    Workload large = prepare(10000, folder);
+    const long peakGrowthKb = peakGrowthOfLoad(large);
+    for (int round = 0; round < 5; ++round) {
+        runRound(small);
+        runRound(large);
+    }
     fs::remove_all(folder);
 
-    const double fileKb = large.megabytes * 1024.0;
+    const Medians s = medians(small);
+    const Medians l = medians(large);
+    report(small, s);
+    report(large, l);
     std::printf("peak memory growth during the N=10000 load: %.1f MB for a %.1f MB file\n",
                 static_cast<double>(peakGrowthKb) / 1024.0, large.megabytes);
-    const double ratio = (large.load + large.save) / (large.pugiParse + large.pugiSave);
-    const double peak = static_cast<double>(peakGrowthKb) / fileKb;
-    const double scaling = ((large.load + large.save) / large.megabytes) /
-                           ((small.load + small.save) / small.megabytes);
+    const double ratio = (l.load + l.save) / (l.pugiParse + l.pugiSave);
+    const double peak = static_cast<double>(peakGrowthKb) / (large.megabytes * 1024.0);
+    const double scaling =
+        ((l.load + l.save) / large.megabytes) / ((s.load + s.save) / small.megabytes);
     std::printf("collection/pugixml=%.2f peak/filesize=%.2f scaling=%.2f\n", ratio, peak, scaling);
     return 0;
 }
