@@ -2,6 +2,7 @@
 
 #include "cli/ListCommand.h"
 #include "cli/NormalizeCommand.h"
+#include "cli/ValidateSubcommand.h"
 #include "model/NamesAndAddresses.h"
 
 #include <algorithm>
@@ -14,6 +15,10 @@ const std::vector<CliCommand>& CommandLine::commands() {
         {"list", "FILE",
          "print one line per protocol: ID, brief title, overall status, owner (tab-separated)", 1,
          1, &runList},
+        {"validate", "FILE [--schema XSD]",
+         "check FILE against the registry schema; exit 0 valid, 1 invalid, 2 the schema check "
+         "could not run",
+         1, 3, &runValidate},
     };
     return kCommands;
 }
