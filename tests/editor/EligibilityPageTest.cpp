@@ -164,3 +164,20 @@ TEST(EligibilityInEditorTest, AStudyTypeChosenOnTheTitlePageRulesTheNextStore) {
     EXPECT_FALSE(page->control(E::IDC_SAMPLING_METHOD)->isHidden());
     EXPECT_EQ(page->control<QComboBox>(E::IDC_SAMPLING_METHOD)->currentIndex(), -1);
 }
+
+TEST_F(EligibilityPageTest, EnterBreaksLinesInTheTextBoxesOnly) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* criteria = page->control<QPlainTextEdit>(E::IDC_CRITERIA);
+    criteria->setFocus();
+    QTest::keyClicks(criteria, "a");
+    QTest::keyClick(criteria, Qt::Key_Return);
+    QTest::keyClicks(criteria, "b");
+    EXPECT_EQ(criteria->toPlainText(), "a\nb");
+    QTest::keyClick(criteria, Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), page->control(E::IDC_GENDER));
+    auto* minimum = page->control(E::IDC_MINIMUM_AGE);
+    minimum->setFocus();
+    QTest::keyClick(minimum, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), page->control(E::IDC_MINIMUM_UNIT));
+}

@@ -152,6 +152,19 @@ TEST_F(FdaPageTest, StoreEmptiesWhatTheTitlePageNoLongerAnswersYes) {
     expectIndEmpty();
 }
 
+TEST_F(FdaPageTest, BothExpandedAccessMarkersOpenTheSameDefinition) {
+    FakeHelpBrowser help;
+    page->setHelpWindow(&help);
+    QTest::mouseClick(page->control(FdaPage::IDC_MARKER_HAS_EXPANDED_ACCESS), Qt::LeftButton);
+    QTest::mouseClick(page->control(FdaPage::IDC_MARKER_EXPANDED_ACCESS_RECORD), Qt::LeftButton);
+    QTest::mouseClick(page->control(FdaPage::IDC_MARKER_SECTION_801), Qt::LeftButton);
+    ASSERT_EQ(help.navigations.size(), 3);
+    EXPECT_TRUE(help.navigations[0].endsWith("#HasExpandedAccess"));
+    EXPECT_EQ(help.navigations[1], help.navigations[0]);
+    EXPECT_TRUE(help.navigations[2].endsWith("#section801"));
+    page->setHelpWindow(nullptr);
+}
+
 namespace {
 
 class FdaPageInEditorTest : public ::testing::Test {

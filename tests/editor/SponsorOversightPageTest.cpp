@@ -165,3 +165,15 @@ TEST(SponsorOversightInEditorTest, TheIndAnswerOfTheTitlePageCountsAtTheSwitch) 
     EXPECT_EQ(box->toPlainText(), QString::fromStdString(kFda + "\nFrance: ANSM"));
     EXPECT_EQ(editor.visiblePage(), editor.page(3));
 }
+
+TEST_F(SponsorOversightPageTest, TheApprovalStatusComesLastInTheTabOrder) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* committee = oversight->control(OversightPage::IDC_HAS_DMC);
+    committee->setFocus();
+    QTest::keyClick(committee, Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), authorityBox());
+    QTest::keyClick(authorityBox(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(),
+              oversight->control(OversightPage::IDC_APPROVAL_STATUS));
+}
