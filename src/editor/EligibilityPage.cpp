@@ -6,9 +6,9 @@
 
 namespace {
 
-const QStringList kUnits = {QStringLiteral("Years"),   QStringLiteral("Months"),
-                            QStringLiteral("Weeks"),   QStringLiteral("Days"),
-                            QStringLiteral("Hours"),   QStringLiteral("Minutes"),
+const QStringList kUnits = {QStringLiteral("Years"), QStringLiteral("Months"),
+                            QStringLiteral("Weeks"), QStringLiteral("Days"),
+                            QStringLiteral("Hours"), QStringLiteral("Minutes"),
                             QStringLiteral("N/A")};
 
 // Study types are compared exactly, as the Title page stores them.
@@ -25,8 +25,7 @@ void addAgeRow(std::vector<ControlTemplate>& controls, const char* caption, int 
                int unitId, unsigned unitAnchors) {
     using P = PageControls;
     controls.push_back(P::label(ControlTemplate::kNoId, caption, {24, y + 2, 36, P::kLabelHeight}));
-    controls.push_back(
-        P::edit(numberId, {62, y, 36, P::kControlHeight}, 0, StyleDigitsOnly));
+    controls.push_back(P::edit(numberId, {62, y, 36, P::kControlHeight}, 0, StyleDigitsOnly));
     controls.push_back(P::label(ControlTemplate::kNoId, "Unit", {106, y + 2, 20, P::kLabelHeight}));
     controls.push_back(P::combo(unitId, {128, y, 70, P::kControlHeight}, unitAnchors, kUnits));
 }

@@ -170,6 +170,6 @@ void FdaPage::enableInd(bool enabled) {
 }
 
 void FdaPage::enableExpandedAccessRecord(bool enabled) {
-    PageControls::setEnabled(
-        *this, {IDC_LABEL_EXPANDED_ACCESS_RECORD, IDC_EXPANDED_ACCESS_RECORD}, enabled);
+    PageControls::setEnabled(*this, {IDC_LABEL_EXPANDED_ACCESS_RECORD, IDC_EXPANDED_ACCESS_RECORD},
+                             enabled);
 }
