@@ -41,6 +41,7 @@ DialogTemplate EligibilityPage::pageTemplate() {
         P::multiLineEdit(IDC_CRITERIA, 26, 76, AnchorStretchRight),
         P::label(ControlTemplate::kNoId, "Gender", 110),
         marker(IDC_MARKER_GENDER, 110),
+        // Widens only: a taller drop-down list would cover the age limits.
         P::combo(IDC_GENDER, 120,
                  {QStringLiteral("Both"), QStringLiteral("Female"), QStringLiteral("Male")}),
         P::label(ControlTemplate::kNoId, "Age Limits", 138),
