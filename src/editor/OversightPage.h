@@ -2,17 +2,44 @@
 
 #include "editor/EditorPage.h"
 
-// The "Oversight" section: the review board and the oversight authorities. For now the page
-// shows its frame only; its fields arrive with its controls.
+#include <string>
+#include <vector>
+
+// The "Oversight" section: the review board, the data monitoring committee
+// answer and the oversight authorities (one per line of a multi-line box).
+// An IND/IDE protocol always lists the FDA among its authorities, first.
 class OversightPage : public EditorPage {
     Q_OBJECT
 public:
     enum ControlId {
         IDC_GROUP = 5100,
+        IDC_APPROVAL_NUMBER = 1047,
+        IDC_BOARD_NAME = 1048,
+        IDC_AFFILIATION = 1049,
+        IDC_PHONE = 1050,
+        IDC_PHONE_EXT = 1051,
+        IDC_EMAIL = 1052,
+        IDC_ADDRESS = 1053,
+        IDC_HAS_DMC = 1054,
+        IDC_AUTHORITIES = 1011,
+        IDC_APPROVAL_STATUS = 1055,
+        IDC_MARKER_APPROVAL_STATUS = 1144,
+        IDC_MARKER_APPROVAL_NUMBER = 1145,
+        IDC_MARKER_BOARD_NAME = 1143,
+        IDC_MARKER_AFFILIATION = 1139,
+        IDC_MARKER_PHONE = 1140,
+        IDC_MARKER_HAS_DMC = 1141,
+        IDC_MARKER_AUTHORITIES = 1142,
     };
     static constexpr int kTemplateNumber = 502;
+    static constexpr const char* kFdaAuthority = "United States: Food and Drug Administration";
 
     static DialogTemplate pageTemplate();
+
+    // The authorities of an IND/IDE protocol begin with the FDA unless one
+    // entry already is exactly the FDA text; other protocols keep theirs.
+    static std::vector<std::string> withFdaAuthority(std::vector<std::string> authorities,
+                                                     bool indStudy);
 
     explicit OversightPage(QWidget* parent = nullptr);
 

@@ -1,0 +1,20 @@
+#include "editor/AgeText.h"
+
+AgeText::Parts AgeText::split(std::string_view text) {
+    const std::size_t space = text.find(' ');
+    if (space == std::string_view::npos) {
+        return {std::string(text), std::string(text)};
+    }
+    Parts parts{std::string(text.substr(0, space)), std::string(text.substr(space + 1))};
+    if (parts.unit.empty()) {
+        parts.unit = std::string(text);
+    }
+    return parts;
+}
+
+std::string AgeText::join(std::string_view number, std::string_view unit) {
+    std::string joined(number);
+    joined += ' ';
+    joined += unit;
+    return joined;
+}
