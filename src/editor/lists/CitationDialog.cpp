@@ -52,7 +52,8 @@ ControlTemplate label(const char* text, int y, int width) {
 
 } // namespace
 
-const QString CitationDialog::kEnterPmid = QStringLiteral("Please enter a PubMed Identifier (PMID).");
+const QString CitationDialog::kEnterPmid =
+    QStringLiteral("Please enter a PubMed Identifier (PMID).");
 
 QString CitationDialog::notFoundMessage(const QString& pmid) {
     return QStringLiteral("The PMID ") + pmid +
@@ -74,22 +75,22 @@ DialogTemplate CitationDialog::dialogTemplate() {
                  .text = QStringLiteral("Citation"),
                  .rect = {7, 4, 236, 218}},
                 label("MEDLINE PubMed Identifier", 18, 100),
-                {.id = IDC_SEARCH_LINK,
-                 .kind = ControlKind::HyperLink,
-                 .text = QStringLiteral("Search Citations"),
-                 .rect = {120, 18, 70, 8}},
                 {.id = IDC_PMID, .kind = ControlKind::Edit, .rect = {15, 28, 160, 12}},
                 {.id = IDC_LOAD,
                  .kind = ControlKind::PushButton,
                  .text = QStringLiteral("Load"),
                  .rect = {185, 27, 50, 14}},
+                // After the edit, so that the identifier has the first focus.
+                {.id = IDC_SEARCH_LINK,
+                 .kind = ControlKind::HyperLink,
+                 .text = QStringLiteral("Search Citations"),
+                 .rect = {120, 18, 70, 8}},
                 label("Does the publication report on results of this study?", 48, 220),
                 {.id = IDC_RESULTS,
                  .kind = ControlKind::ComboBox,
                  .rect = {15, 58, 80, 12},
                  .entries = {QStringLiteral("Yes"), QStringLiteral("No")}},
-                label("If the publication was not found in MEDLINE, enter citation text.", 78,
-                      220),
+                label("If the publication was not found in MEDLINE, enter citation text.", 78, 220),
                 {.id = IDC_CITATION,
                  .kind = ControlKind::MultiLineEdit,
                  .rect = {15, 88, 220, 126}},

@@ -1,5 +1,6 @@
 #include "editor/lists/CitationDialog.h"
 
+#include "controls/CHyperLink.h"
 #include "editor/EditorTestSupport.h"
 #include "model/NamesAndAddresses.h"
 #include "platform/TestPlatform.h"
@@ -12,8 +13,6 @@
 #include <QTest>
 #include <atomic>
 #include <gtest/gtest.h>
-
-#include "controls/CHyperLink.h"
 
 namespace {
 

@@ -20,12 +20,12 @@ struct OutcomeTexts {
 };
 
 OutcomeTexts shownIn(OutcomeDialog* dialog) {
-    return {qobject_cast<QLineEdit*>(dialog->control(OutcomeDialog::IDC_TITLE))->text(),
-            qobject_cast<QLineEdit*>(dialog->control(OutcomeDialog::IDC_TIME_FRAME))->text(),
-            qobject_cast<QPlainTextEdit*>(dialog->control(OutcomeDialog::IDC_DESCRIPTION))
-                ->toPlainText(),
-            qobject_cast<QComboBox*>(dialog->control(OutcomeDialog::IDC_SAFETY_ISSUE))
-                ->currentText()};
+    return {
+        qobject_cast<QLineEdit*>(dialog->control(OutcomeDialog::IDC_TITLE))->text(),
+        qobject_cast<QLineEdit*>(dialog->control(OutcomeDialog::IDC_TIME_FRAME))->text(),
+        qobject_cast<QPlainTextEdit*>(dialog->control(OutcomeDialog::IDC_DESCRIPTION))
+            ->toPlainText(),
+        qobject_cast<QComboBox*>(dialog->control(OutcomeDialog::IDC_SAFETY_ISSUE))->currentText()};
 }
 
 void fillIn(OutcomeDialog* dialog, const OutcomeTexts& texts, int safetyIndex) {
@@ -246,9 +246,9 @@ TEST(OutcomeDialogTest, EnterInTheDescriptionStartsANewLineAndEscapeCancels) {
     auto* description =
         qobject_cast<QPlainTextEdit*>(dialog.control(OutcomeDialog::IDC_DESCRIPTION));
     whenModal<OutcomeDialog>([&](OutcomeDialog* d) {
-        EXPECT_EQ(qobject_cast<QComboBox*>(d->control(OutcomeDialog::IDC_SAFETY_ISSUE))
-                      ->currentText(),
-                  "No");
+        EXPECT_EQ(
+            qobject_cast<QComboBox*>(d->control(OutcomeDialog::IDC_SAFETY_ISSUE))->currentText(),
+            "No");
         description->setFocus();
         QTest::keyClicks(description, "a");
         QTest::keyClick(description, Qt::Key_Return);

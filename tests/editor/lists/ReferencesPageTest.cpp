@@ -160,8 +160,7 @@ TEST(LinkDialogTest, OkWantsAUrlAndEnterInTheDescriptionIsOk) {
     LinkDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), "Add Link");
     auto* url = qobject_cast<QLineEdit*>(dialog.control(LinkDialog::IDC_URL));
-    auto* description =
-        qobject_cast<QPlainTextEdit*>(dialog.control(LinkDialog::IDC_DESCRIPTION));
+    auto* description = qobject_cast<QPlainTextEdit*>(dialog.control(LinkDialog::IDC_DESCRIPTION));
     platform.prompts().answerMessage(MessageAnswer::Ok);
     whenModal<LinkDialog>([&](LinkDialog* d) {
         description->setFocus();
@@ -180,9 +179,8 @@ TEST(LinkDialogTest, OkWantsAUrlAndEnterInTheDescriptionIsOk) {
 
     LinkDialog other;
     other.setInputs("ftp://files.org", "d");
-    whenModal<LinkDialog>([](LinkDialog* d) {
-        QTest::mouseClick(d->control(LinkDialog::IDC_OK), Qt::LeftButton);
-    });
+    whenModal<LinkDialog>(
+        [](LinkDialog* d) { QTest::mouseClick(d->control(LinkDialog::IDC_OK), Qt::LeftButton); });
     EXPECT_EQ(other.exec(), QDialog::Accepted);
     EXPECT_EQ(other.url(), "http://ftp://files.org");
     EXPECT_EQ(qobject_cast<QLineEdit*>(other.control(LinkDialog::IDC_URL))->text(),
