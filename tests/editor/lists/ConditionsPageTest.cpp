@@ -1,6 +1,8 @@
 #include "editor/lists/ConditionsPage.h"
 
 #include "controls/CHyperLink.h"
+#include "editor/EditorTestSupport.h"
+#include "editor/ProtocolEditor.h"
 #include "model/NamesAndAddresses.h"
 #include "model/StudyRecord.h"
 #include "platform/TestPlatform.h"
@@ -99,4 +101,28 @@ TEST_F(ConditionsPageTest, TheMeshLinkOpensTheBrowserPage) {
     QTest::keyClick(link, Qt::Key_Space);
     ASSERT_EQ(platform.shell().opened().size(), 1);
     EXPECT_EQ(platform.shell().opened().front().toStdString(), names::kMeshBrowser);
+}
+
+TEST(ConditionsPageInEditorTest, EnterInTheKeywordsBoxDoesNotCloseTheEditor) {
+    TestPlatform platform;
+    StudyRecord record;
+    ProtocolEditor editor;
+    editor.setRecord(&record);
+    bool stillOpen = false;
+    whenModal<ProtocolEditor>([&](ProtocolEditor* e) {
+        e->showSection("Conditions");
+        auto* page = qobject_cast<ConditionsPage*>(e->page(9));
+        ASSERT_NE(page, nullptr);
+        auto* keywords = page->control<QPlainTextEdit>(ConditionsPage::IDC_KEYWORDS);
+        keywords->setFocus();
+        QTest::keyClicks(keywords, "first");
+        QTest::keyClick(keywords, Qt::Key_Return);
+        QTest::keyClicks(keywords, "second");
+        stillOpen = e->isVisible();
+        QTest::mouseClick(e->control(ProtocolEditor::IDC_OK), Qt::LeftButton);
+    });
+    EXPECT_EQ(editor.exec(), QDialog::Accepted);
+    EXPECT_TRUE(stillOpen);
+    ASSERT_EQ(record.keyword.size(), 2u);
+    EXPECT_EQ(record.keyword[1].displayText(), "second");
 }
