@@ -1,20 +1,169 @@
 #include "editor/lists/ReferencesPage.h"
 
+#include "editor/lists/CitationDialog.h"
+#include "editor/lists/LinkDialog.h"
+#include "model/NamesAndAddresses.h"
+#include "model/StudyRecord.h"
+#include "platform/TextCodec.h"
+
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+ControlTemplate button(int id, const char* text, int x, int y, unsigned anchors) {
+    return {.id = id,
+            .kind = ControlKind::PushButton,
+            .text = QString::fromLatin1(text),
+            .rect = {x, y, 50, 14},
+            .anchors = anchors};
+}
+
+QString loginTitle() {
+    return QString::fromUtf8(names::kRegistryDisplayName.data(),
+                             static_cast<qsizetype>(names::kRegistryDisplayName.size())) +
+           QStringLiteral(" Login (Username)");
+}
+
+} // namespace
+
 DialogTemplate ReferencesPage::pageTemplate() {
     std::vector<ControlTemplate> controls = {
-        {.id = IDC_GROUP,
+        {.id = IDC_LOGIN_GROUP,
          .kind = ControlKind::GroupBox,
-         .text = QStringLiteral("References"),
-         .rect = {4, 2, 254, 327},
+         .text = loginTitle(),
+         .rect = {4, 2, 254, 34},
+         .anchors = AnchorStretchRight},
+        {.id = IDC_LOGIN,
+         .kind = ControlKind::Edit,
+         .rect = {14, 16, 216, 12},
+         .anchors = AnchorStretchRight},
+        {.id = IDC_CITATIONS_GROUP,
+         .kind = ControlKind::GroupBox,
+         .text = QStringLiteral("Citations"),
+         .rect = {4, 40, 254, 142},
+         .anchors = AnchorStretchRight},
+        {.id = IDC_CITATIONS,
+         .kind = ControlKind::ListView,
+         .rect = {14, 54, 216, 104},
+         .anchors = AnchorStretchRight},
+        button(IDC_CITATION_ADD, "&Add", 14, 162, 0),
+        button(IDC_CITATION_EDIT, "&Edit", 68, 162, 0),
+        button(IDC_CITATION_REMOVE, "&Remove", 122, 162, 0),
+        marker(IDC_MARKER_CITATIONS, 164),
+        {.id = IDC_LINKS_GROUP,
+         .kind = ControlKind::GroupBox,
+         .text = QStringLiteral("Links"),
+         .rect = {4, 186, 254, 143},
          .anchors = AnchorGrow},
+        {.id = IDC_LINKS,
+         .kind = ControlKind::ListView,
+         .rect = {14, 200, 216, 104},
+         .anchors = AnchorGrow},
+        button(IDC_LINK_ADD, "&Add", 14, 309, AnchorMoveDown),
+        button(IDC_LINK_EDIT, "&Edit", 68, 309, AnchorMoveDown),
+        button(IDC_LINK_REMOVE, "&Remove", 122, 309, AnchorMoveDown),
+        marker(IDC_MARKER_LINKS, 311),
     };
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }
 
 ReferencesPage::ReferencesPage(QWidget* parent) : EditorPage(parent) {
     buildPage(pageTemplate());
+    m_citations.attach(control<QTreeWidget>(IDC_CITATIONS), this);
+    m_citations.setColumns({{QStringLiteral("MEDLINE PubMed Identifier"), 150},
+                            {QStringLiteral("Citation"), 200},
+                            {QStringLiteral("Results Reference"), 100}});
+    m_links.attach(control<QTreeWidget>(IDC_LINKS), this);
+    m_links.setColumns({{QStringLiteral("URL"), 200}, {QStringLiteral("Description"), 200}});
+    connectButtons();
 }
 
-void ReferencesPage::onLoad(StudyRecord&) {}
+void ReferencesPage::connectButtons() {
+    const auto onClick = [this](int id, void (ReferencesPage::*handler)()) {
+        connect(control<QPushButton>(id), &QPushButton::clicked, this, handler);
+    };
+    onClick(IDC_CITATION_ADD, &ReferencesPage::addCitation);
+    onClick(IDC_CITATION_EDIT, &ReferencesPage::editCitation);
+    onClick(IDC_CITATION_REMOVE, &ReferencesPage::removeCitation);
+    onClick(IDC_LINK_ADD, &ReferencesPage::addLink);
+    onClick(IDC_LINK_EDIT, &ReferencesPage::editLink);
+    onClick(IDC_LINK_REMOVE, &ReferencesPage::removeLink);
+    connect(m_citations.list(), &QTreeWidget::itemDoubleClicked, this,
+            &ReferencesPage::editCitation);
+    connect(m_links.list(), &QTreeWidget::itemDoubleClicked, this, &ReferencesPage::editLink);
+}
 
-void ReferencesPage::onStore(StudyRecord&) {}
+void ReferencesPage::onLoad(StudyRecord& record) {
+    setText(IDC_LOGIN, record.id_info.org_name);
+    m_citations.clear();
+    for (const auto& reference : record.reference) {
+        m_citations.appendRow({TextCodec::decode(reference->pubmed_id),
+                               TextCodec::decodeLines(reference->citation),
+                               TextCodec::decode(reference->is_results_ref)});
+    }
+    m_links.clear();
+    for (const auto& link : record.link) {
+        m_links.appendRow(
+            {TextCodec::decode(link->url), TextCodec::decodeLines(link->description)});
+    }
+}
+
+void ReferencesPage::onStore(StudyRecord& record) {
+    storeText(IDC_LOGIN, record.id_info.org_name);
+    record.reference.clear();
+    for (const QStringList& row : m_citations.rows()) {
+        Reference& reference = appendNew(record.reference);
+        reference.pubmed_id = TextCodec::encode(row.value(0));
+        reference.citation = TextCodec::encodeLines(row.value(1));
+        reference.is_results_ref = TextCodec::encode(row.value(2));
+    }
+    record.link.clear();
+    for (const QStringList& row : m_links.rows()) {
+        Link& link = appendNew(record.link);
+        link.url = TextCodec::encode(row.value(0));
+        link.description = TextCodec::encodeLines(row.value(1));
+    }
+}
+
+std::optional<QStringList> ReferencesPage::runCitationDialog(const QStringList& inputs) {
+    CitationDialog dialog(this);
+    dialog.setInputs(inputs.value(0), inputs.value(1), inputs.value(2));
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return QStringList{dialog.pmid(), dialog.citation(), dialog.resultsReference()};
+}
+
+std::optional<QStringList> ReferencesPage::runLinkDialog(const QStringList& inputs) {
+    LinkDialog dialog(this);
+    dialog.setInputs(inputs.value(0), inputs.value(1));
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return QStringList{dialog.url(), dialog.description()};
+}
+
+void ReferencesPage::addCitation() {
+    m_citations.add([this](const QStringList& inputs) { return runCitationDialog(inputs); });
+}
+
+void ReferencesPage::editCitation() {
+    m_citations.edit([this](const QStringList& inputs) { return runCitationDialog(inputs); });
+}
+
+void ReferencesPage::removeCitation() {
+    m_citations.remove();
+}
+
+void ReferencesPage::addLink() {
+    m_links.add([this](const QStringList& inputs) { return runLinkDialog(inputs); });
+}
+
+void ReferencesPage::editLink() {
+    m_links.edit([this](const QStringList& inputs) { return runLinkDialog(inputs); });
+}
+
+void ReferencesPage::removeLink() {
+    m_links.remove();
+}

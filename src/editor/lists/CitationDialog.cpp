@@ -1,0 +1,172 @@
+#include "editor/lists/CitationDialog.h"
+
+#include "controls/CHyperLink.h"
+#include "controls/StyledControlFactory.h"
+#include "editor/ComboText.h"
+#include "editor/MessageCaption.h"
+#include "model/NamesAndAddresses.h"
+#include "platform/DialogBuilder.h"
+#include "platform/Platform.h"
+#include "platform/Prompts.h"
+#include "platform/TextCodec.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::optional<PubMedLookup>& configuredLookup() {
+    static std::optional<PubMedLookup> lookup;
+    return lookup;
+}
+
+PubMedLookup currentLookup() {
+    if (configuredLookup()) {
+        return *configuredLookup();
+    }
+    return PubMedLookup(std::string(names::kPubMedHost), std::string(names::kEutilsHost));
+}
+
+// The look-up blocks the window; the cursor says so.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+ControlTemplate label(const char* text, int y, int width) {
+    return {.kind = ControlKind::StaticText,
+            .text = QString::fromLatin1(text),
+            .rect = {15, y, width, 8},
+            .style = StyleNoWrap};
+}
+
+} // namespace
+
+const QString CitationDialog::kEnterPmid =
+    QStringLiteral("Please enter a PubMed Identifier (PMID).");
+
+QString CitationDialog::notFoundMessage(const QString& pmid) {
+    return QStringLiteral("The PMID ") + pmid +
+           QStringLiteral(" could not be found on MEDLINE. Please check the value or click Search "
+                          "Citations to locate one. The PMID number is the last number in the "
+                          "MEDLINE URL ") +
+           fromView(names::kPubMedHost) + QStringLiteral("/pubmed/[PMID NUMBER]");
+}
+
+DialogTemplate CitationDialog::dialogTemplate() {
+    return {
+        .number = kTemplateNumber,
+        .caption = QStringLiteral("Add Citation"),
+        .width = 250,
+        .height = 250,
+        .controls =
+            {
+                {.kind = ControlKind::GroupBox,
+                 .text = QStringLiteral("Citation"),
+                 .rect = {7, 4, 236, 218}},
+                label("MEDLINE PubMed Identifier", 18, 100),
+                {.id = IDC_PMID, .kind = ControlKind::Edit, .rect = {15, 28, 160, 12}},
+                {.id = IDC_LOAD,
+                 .kind = ControlKind::PushButton,
+                 .text = QStringLiteral("Load"),
+                 .rect = {185, 27, 50, 14}},
+                // After the edit, so that the identifier has the first focus.
+                {.id = IDC_SEARCH_LINK,
+                 .kind = ControlKind::HyperLink,
+                 .text = QStringLiteral("Search Citations"),
+                 .rect = {120, 18, 70, 8}},
+                label("Does the publication report on results of this study?", 48, 220),
+                {.id = IDC_RESULTS,
+                 .kind = ControlKind::ComboBox,
+                 .rect = {15, 58, 80, 12},
+                 .entries = {QStringLiteral("Yes"), QStringLiteral("No")}},
+                label("If the publication was not found in MEDLINE, enter citation text.", 78, 220),
+                {.id = IDC_CITATION,
+                 .kind = ControlKind::MultiLineEdit,
+                 .rect = {15, 88, 220, 126}},
+                {.id = IDC_OK,
+                 .kind = ControlKind::DefaultPushButton,
+                 .text = QStringLiteral("OK"),
+                 .rect = {137, 229, 50, 14}},
+                {.id = IDC_CANCEL,
+                 .kind = ControlKind::PushButton,
+                 .text = QStringLiteral("Cancel"),
+                 .rect = {193, 229, 50, 14}},
+            },
+    };
+}
+
+void CitationDialog::setLookup(std::optional<PubMedLookup> lookup) {
+    configuredLookup() = std::move(lookup);
+}
+
+CitationDialog::CitationDialog(QWidget* parent) : QDialog(parent) {
+    static const StyledControlFactory factory;
+    m_controls = DialogBuilder(factory).build(this, dialogTemplate());
+    setFixedSize(size());
+    auto* search = m_controls.get<CHyperLink>(IDC_SEARCH_LINK);
+    search->setAddress(fromView(names::kCitationMatcher));
+    search->attach();
+    connect(m_controls.get<QPushButton>(IDC_LOAD), &QPushButton::clicked, this,
+            &CitationDialog::load);
+    connect(m_controls.get<QPushButton>(IDC_OK), &QPushButton::clicked, this,
+            &CitationDialog::accept);
+    connect(m_controls.get<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this,
+            &CitationDialog::reject);
+}
+
+void CitationDialog::setInputs(const QString& pmid, const QString& citation,
+                               const QString& resultsReference) {
+    m_controls.get<QLineEdit>(IDC_PMID)->setText(pmid);
+    m_controls.get<QPlainTextEdit>(IDC_CITATION)->setPlainText(citation);
+    ComboText::select(*m_controls.get<QComboBox>(IDC_RESULTS), resultsReference);
+}
+
+QString CitationDialog::citationText() const {
+    return m_controls.get<QPlainTextEdit>(IDC_CITATION)->toPlainText();
+}
+
+void CitationDialog::lookUp() {
+    const std::string pmid = TextCodec::encode(m_controls.get<QLineEdit>(IDC_PMID)->text());
+    std::string found;
+    {
+        const BusyCursor busy;
+        found = currentLookup().lookUpCitation(pmid);
+    }
+    m_controls.get<QPlainTextEdit>(IDC_CITATION)->setPlainText(TextCodec::decodeLines(found));
+}
+
+void CitationDialog::load() {
+    lookUp();
+    if (citationText().isEmpty()) {
+        auto* pmidBox = m_controls.get<QLineEdit>(IDC_PMID);
+        Platform::prompts().showError(this, messageCaption(), notFoundMessage(pmidBox->text()));
+        pmidBox->setFocus();
+    }
+}
+
+void CitationDialog::accept() {
+    auto* pmidBox = m_controls.get<QLineEdit>(IDC_PMID);
+    if (pmidBox->text().isEmpty()) {
+        Platform::prompts().showError(this, messageCaption(), kEnterPmid);
+        pmidBox->setFocus();
+        return;
+    }
+    m_resultsReference = ComboText::current(*m_controls.get<QComboBox>(IDC_RESULTS));
+    if (citationText().isEmpty()) {
+        lookUp();
+    }
+    m_pmid = pmidBox->text();
+    m_citation = citationText();
+    QDialog::accept();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/DialogControls.h"
+#include "platform/DialogTemplate.h"
+#include "web/PubMedLookup.h"
+
+#include <QDialog>
+#include <optional>
+
+// Adds or edits one literature reference: its PubMed identifier, whether it
+// reports results of the study, and the citation text. "Load" fills the
+// citation from PubMed; OK does so too when the citation is still empty.
+class CitationDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum ControlId {
+        IDC_PMID = 1011,
+        IDC_LOAD = 1012,
+        IDC_RESULTS = 1032,
+        IDC_CITATION = 1013,
+        IDC_SEARCH_LINK = 1014,
+        IDC_OK = 1,
+        IDC_CANCEL = 2,
+    };
+    static constexpr int kTemplateNumber = 145;
+
+    static const QString kEnterPmid;
+    // The refusal after "Load" found nothing for `pmid`.
+    static QString notFoundMessage(const QString& pmid);
+
+    static DialogTemplate dialogTemplate();
+
+    // The look-up every dialog uses; none restores the program's hosts.
+    static void setLookup(std::optional<PubMedLookup> lookup);
+
+    explicit CitationDialog(QWidget* parent = nullptr);
+
+    // Inputs: set before exec(); empty for Add.
+    void setInputs(const QString& pmid, const QString& citation, const QString& resultsReference);
+    // Outputs: valid after exec() returned Accepted.
+    QString pmid() const { return m_pmid; }
+    QString citation() const { return m_citation; }
+    QString resultsReference() const { return m_resultsReference; }
+
+    QWidget* control(int id) const { return m_controls.widget(id); }
+
+    // "Load": fetches the citation and says so when there is none.
+    void load();
+    void accept() override;
+
+private:
+    // Replaces the citation text with what PubMed gives for the identifier.
+    void lookUp();
+    QString citationText() const;
+
+    DialogControls m_controls;
+    QString m_pmid;
+    QString m_citation;
+    QString m_resultsReference;
+};

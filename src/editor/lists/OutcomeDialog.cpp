@@ -1,0 +1,94 @@
+#include "editor/lists/OutcomeDialog.h"
+
+#include "controls/StyledControlFactory.h"
+#include "editor/ComboText.h"
+#include "editor/MessageCaption.h"
+#include "platform/DialogBuilder.h"
+#include "platform/Platform.h"
+#include "platform/Prompts.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+ControlTemplate label(const char* text, int y) {
+    return {.kind = ControlKind::StaticText,
+            .text = QString::fromLatin1(text),
+            .rect = {15, y, 200, 8},
+            .style = StyleNoWrap};
+}
+
+} // namespace
+
+const QString OutcomeDialog::kEnterTitle = QStringLiteral("Please enter a Title.");
+
+DialogTemplate OutcomeDialog::dialogTemplate() {
+    return {
+        .number = kTemplateNumber,
+        .caption = QStringLiteral("Add Outcome Measure"),
+        .width = 250,
+        .height = 250,
+        .controls =
+            {
+                {.kind = ControlKind::GroupBox,
+                 .text = QStringLiteral("Outcome Measure"),
+                 .rect = {7, 4, 236, 218}},
+                label("Title", 18),
+                {.id = IDC_TITLE, .kind = ControlKind::Edit, .rect = {15, 28, 220, 12}},
+                label("Time Frame", 46),
+                {.id = IDC_TIME_FRAME, .kind = ControlKind::Edit, .rect = {15, 56, 220, 12}},
+                label("Description", 74),
+                {.id = IDC_DESCRIPTION,
+                 .kind = ControlKind::MultiLineEdit,
+                 .rect = {15, 84, 220, 96}},
+                label("Safety Issue", 188),
+                {.id = IDC_SAFETY_ISSUE,
+                 .kind = ControlKind::ComboBox,
+                 .rect = {15, 198, 80, 12},
+                 .entries = {QStringLiteral("Yes"), QStringLiteral("No")}},
+                {.id = IDC_OK,
+                 .kind = ControlKind::DefaultPushButton,
+                 .text = QStringLiteral("OK"),
+                 .rect = {137, 229, 50, 14}},
+                {.id = IDC_CANCEL,
+                 .kind = ControlKind::PushButton,
+                 .text = QStringLiteral("Cancel"),
+                 .rect = {193, 229, 50, 14}},
+            },
+    };
+}
+
+OutcomeDialog::OutcomeDialog(QWidget* parent) : QDialog(parent) {
+    static const StyledControlFactory factory;
+    m_controls = DialogBuilder(factory).build(this, dialogTemplate());
+    setFixedSize(size());
+    connect(m_controls.get<QPushButton>(IDC_OK), &QPushButton::clicked, this,
+            &OutcomeDialog::accept);
+    connect(m_controls.get<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this,
+            &OutcomeDialog::reject);
+}
+
+void OutcomeDialog::setInputs(const QString& title, const QString& timeFrame,
+                              const QString& description, const QString& safetyIssue) {
+    m_controls.get<QLineEdit>(IDC_TITLE)->setText(title);
+    m_controls.get<QLineEdit>(IDC_TIME_FRAME)->setText(timeFrame);
+    m_controls.get<QPlainTextEdit>(IDC_DESCRIPTION)->setPlainText(description);
+    ComboText::select(*m_controls.get<QComboBox>(IDC_SAFETY_ISSUE), safetyIssue);
+}
+
+void OutcomeDialog::accept() {
+    auto* titleBox = m_controls.get<QLineEdit>(IDC_TITLE);
+    if (titleBox->text().isEmpty()) {
+        Platform::prompts().showError(this, messageCaption(), kEnterTitle);
+        titleBox->setFocus();
+        return;
+    }
+    m_title = titleBox->text();
+    m_timeFrame = m_controls.get<QLineEdit>(IDC_TIME_FRAME)->text();
+    m_description = m_controls.get<QPlainTextEdit>(IDC_DESCRIPTION)->toPlainText();
+    m_safetyIssue = ComboText::current(*m_controls.get<QComboBox>(IDC_SAFETY_ISSUE));
+    QDialog::accept();
+}

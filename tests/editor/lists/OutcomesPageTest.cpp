@@ -1,0 +1,262 @@
+#include "editor/lists/OutcomesPage.h"
+
+#include "editor/EditorTestSupport.h"
+#include "editor/lists/OutcomeDialog.h"
+#include "model/StudyRecord.h"
+#include "platform/TestPlatform.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct OutcomeTexts {
+    QString title, timeFrame, description, safety;
+};
+
+OutcomeTexts shownIn(OutcomeDialog* dialog) {
+    return {
+        qobject_cast<QLineEdit*>(dialog->control(OutcomeDialog::IDC_TITLE))->text(),
+        qobject_cast<QLineEdit*>(dialog->control(OutcomeDialog::IDC_TIME_FRAME))->text(),
+        qobject_cast<QPlainTextEdit*>(dialog->control(OutcomeDialog::IDC_DESCRIPTION))
+            ->toPlainText(),
+        qobject_cast<QComboBox*>(dialog->control(OutcomeDialog::IDC_SAFETY_ISSUE))->currentText()};
+}
+
+void fillIn(OutcomeDialog* dialog, const OutcomeTexts& texts, int safetyIndex) {
+    qobject_cast<QLineEdit*>(dialog->control(OutcomeDialog::IDC_TITLE))->setText(texts.title);
+    qobject_cast<QLineEdit*>(dialog->control(OutcomeDialog::IDC_TIME_FRAME))
+        ->setText(texts.timeFrame);
+    qobject_cast<QPlainTextEdit*>(dialog->control(OutcomeDialog::IDC_DESCRIPTION))
+        ->setPlainText(texts.description);
+    qobject_cast<QComboBox*>(dialog->control(OutcomeDialog::IDC_SAFETY_ISSUE))
+        ->setCurrentIndex(safetyIndex);
+}
+
+class OutcomesPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.resize(600, 700);
+        page = new OutcomesPage(&window);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    Outcome& addOutcome(OwningList<Outcome>& list, const char* title, const char* safety = "") {
+        Outcome& outcome = appendNew(list);
+        outcome.outcome_measure = title;
+        outcome.outcome_safety_issue = safety;
+        return outcome;
+    }
+    // Answers the next outcome dialog with `texts` and OK, or changes it and cancels.
+    void answer(const OutcomeTexts& texts, int safetyIndex, bool ok = true) {
+        whenModal<OutcomeDialog>([=, this](OutcomeDialog* dialog) {
+            seen = shownIn(dialog);
+            fillIn(dialog, texts, safetyIndex);
+            if (ok) {
+                QTest::mouseClick(dialog->control(OutcomeDialog::IDC_OK), Qt::LeftButton);
+            } else {
+                QTest::mouseClick(dialog->control(OutcomeDialog::IDC_CANCEL), Qt::LeftButton);
+            }
+        });
+    }
+
+    TestPlatform platform;
+    QWidget window;
+    OutcomesPage* page = nullptr;
+    StudyRecord record;
+    OutcomeTexts seen;
+};
+
+} // namespace
+
+TEST_F(OutcomesPageTest, LoadFillsBothListsWithTheTextsUnchanged) {
+    Outcome& first = addOutcome(record.primary_outcome, "Survival", "yes");
+    first.outcome_time_frame = "5 years";
+    first.outcome_description.setText("line one\r\nline two");
+    addOutcome(record.secondary_outcome, "Pain", "No");
+    addOutcome(record.secondary_outcome, "Sleep");
+    page->load(record);
+
+    ASSERT_EQ(page->primaryOutcomes().rowCount(), 1);
+    EXPECT_EQ(page->primaryOutcomes().rowTexts(0),
+              (QStringList{"Survival", "5 years", "line one\nline two", "yes"}));
+    ASSERT_EQ(page->secondaryOutcomes().rowCount(), 2);
+    EXPECT_EQ(page->secondaryOutcomes().rowTexts(1).value(0), "Sleep");
+    auto* list = page->control<QTreeWidget>(OutcomesPage::IDC_SECONDARY_LIST);
+    const QStringList titles = {"Title", "Time Frame", "Description", "Safety Issue"};
+    const int widths[] = {200, 150, 200, 75};
+    for (int column = 0; column < 4; ++column) {
+        EXPECT_EQ(list->headerItem()->text(column), titles[column]);
+        EXPECT_EQ(list->columnWidth(column), widths[column]);
+    }
+
+    record.primary_outcome.clear();
+    page->load(record);
+    EXPECT_EQ(page->primaryOutcomes().rowCount(), 0) << "a second load replaces the rows";
+}
+
+TEST_F(OutcomesPageTest, StoreRebuildsBothListsWithFreshItems) {
+    addOutcome(record.primary_outcome, "Old", "Yes").deleteFlag = true;
+    Outcome& kept = addOutcome(record.secondary_outcome, "Two lines");
+    kept.outcome_description.setText("a\r\nb");
+    page->load(record);
+    page->primaryOutcomes().appendRow({"New", "1 week", "", "No"});
+    page->store();
+
+    ASSERT_EQ(record.primary_outcome.size(), 2u);
+    EXPECT_EQ(record.primary_outcome[0]->outcome_measure, "Old");
+    EXPECT_FALSE(record.primary_outcome[0]->deleteFlag);
+    EXPECT_EQ(record.primary_outcome[1]->outcome_time_frame, "1 week");
+    EXPECT_EQ(record.primary_outcome[1]->outcome_safety_issue, "No");
+    ASSERT_EQ(record.secondary_outcome.size(), 1u);
+    EXPECT_EQ(record.secondary_outcome[0]->outcome_description.text(), "a\r\nb");
+}
+
+TEST_F(OutcomesPageTest, ExpandedAccessStoresNoOutcomes) {
+    addOutcome(record.primary_outcome, "P");
+    addOutcome(record.secondary_outcome, "S");
+    record.study_design.study_type.setText("Expanded Access");
+    page->load(record);
+    EXPECT_EQ(page->primaryOutcomes().rowCount(), 1) << "the page shows them";
+    page->store();
+    EXPECT_TRUE(record.primary_outcome.empty());
+    EXPECT_TRUE(record.secondary_outcome.empty());
+
+    // Only the exact text counts.
+    addOutcome(record.primary_outcome, "P");
+    record.study_design.study_type.setText("expanded access");
+    page->load(record);
+    page->store();
+    EXPECT_EQ(record.primary_outcome.size(), 1u);
+}
+
+TEST_F(OutcomesPageTest, AddAppendsAtTheBottomUnselectedAndCancelAddsNothing) {
+    addOutcome(record.secondary_outcome, "First");
+    page->load(record);
+    page->secondaryOutcomes().selectRow(0);
+    answer({"Added", "", "x\ny", ""}, 0);
+    QTest::mouseClick(page->control(OutcomesPage::IDC_SECONDARY_ADD), Qt::LeftButton);
+    EXPECT_EQ(seen.title, "") << "Add starts empty";
+    EXPECT_EQ(seen.safety, "");
+    ASSERT_EQ(page->secondaryOutcomes().rowCount(), 2);
+    EXPECT_EQ(page->secondaryOutcomes().rowTexts(1), (QStringList{"Added", "", "x\ny", "Yes"}));
+    EXPECT_EQ(page->secondaryOutcomes().firstSelectedRow(), 0);
+    EXPECT_EQ(page->primaryOutcomes().rowCount(), 0) << "the other list is untouched";
+
+    answer({"Dropped", "", "", ""}, 1, false);
+    QTest::mouseClick(page->control(OutcomesPage::IDC_PRIMARY_ADD), Qt::LeftButton);
+    EXPECT_EQ(page->primaryOutcomes().rowCount(), 0);
+}
+
+TEST_F(OutcomesPageTest, EditSelectsByPrefixAndReplacesTheRowInPlace) {
+    addOutcome(record.primary_outcome, "A", "yes").outcome_description.setText("1\r\n2");
+    addOutcome(record.primary_outcome, "B");
+    page->load(record);
+    platform.prompts().answerMessage(MessageAnswer::Ok);
+    QTest::mouseClick(page->control(OutcomesPage::IDC_PRIMARY_EDIT), Qt::LeftButton);
+    EXPECT_EQ(platform.prompts().last().text, "Please select an item to edit.");
+    EXPECT_EQ(platform.prompts().last().icon, MessageIcon::Error);
+
+    page->primaryOutcomes().selectRow(0);
+    answer({"A2", "t", "1\n2", ""}, 0);
+    page->editOutcome(page->primaryOutcomes());
+    EXPECT_EQ(seen.title, "A");
+    EXPECT_EQ(seen.description, "1\n2");
+    EXPECT_EQ(seen.safety, "Yes") << "\"yes\" selects \"Yes\"";
+    EXPECT_EQ(page->primaryOutcomes().rowTexts(0), (QStringList{"A2", "t", "1\n2", "Yes"}));
+    EXPECT_EQ(page->primaryOutcomes().firstSelectedRow(), 0);
+    EXPECT_EQ(page->primaryOutcomes().rowTexts(1).value(0), "B");
+
+    answer({"changed", "", "", ""}, 1, false);
+    page->editOutcome(page->primaryOutcomes());
+    EXPECT_EQ(page->primaryOutcomes().rowTexts(0).value(0), "A2");
+    page->store();
+    EXPECT_EQ(record.primary_outcome[0]->outcome_description.text(), "1\r\n2");
+    EXPECT_EQ(record.primary_outcome[0]->outcome_safety_issue, "Yes");
+}
+
+TEST_F(OutcomesPageTest, DoubleClickEditsAndRemoveReselects) {
+    addOutcome(record.secondary_outcome, "A");
+    addOutcome(record.secondary_outcome, "B");
+    addOutcome(record.secondary_outcome, "C");
+    page->load(record);
+    auto* list = page->control<QTreeWidget>(OutcomesPage::IDC_SECONDARY_LIST);
+    answer({"B2", "", "", ""}, -1);
+    const QRect row = list->visualItemRect(list->topLevelItem(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_EQ(page->secondaryOutcomes().rowTexts(1).value(0), "B2");
+
+    platform.prompts().answerMessage(MessageAnswer::Ok);
+    page->secondaryOutcomes().selectRow(-1);
+    QTest::mouseClick(page->control(OutcomesPage::IDC_SECONDARY_REMOVE), Qt::LeftButton);
+    EXPECT_EQ(platform.prompts().last().text, "Please select an item to remove.");
+    EXPECT_EQ(page->secondaryOutcomes().rowCount(), 3);
+
+    page->secondaryOutcomes().selectRow(2);
+    QTest::mouseClick(page->control(OutcomesPage::IDC_SECONDARY_REMOVE), Qt::LeftButton);
+    EXPECT_EQ(page->secondaryOutcomes().rowCount(), 2);
+    EXPECT_EQ(page->secondaryOutcomes().firstSelectedRow(), 1) << "the row before";
+    page->secondaryOutcomes().selectRow(0);
+    page->removeOutcome(page->secondaryOutcomes());
+    EXPECT_EQ(page->secondaryOutcomes().rowTexts(0).value(0), "B2");
+    EXPECT_EQ(page->secondaryOutcomes().firstSelectedRow(), 0) << "the row now at its place";
+    page->removeOutcome(page->secondaryOutcomes());
+    EXPECT_EQ(page->secondaryOutcomes().rowCount(), 0);
+    EXPECT_EQ(page->secondaryOutcomes().firstSelectedRow(), -1);
+}
+
+TEST(OutcomeDialogTest, OkWantsATitleAndKeepsTheTextsAsTyped) {
+    TestPlatform platform;
+    OutcomeDialog dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Add Outcome Measure");
+    auto* title = qobject_cast<QLineEdit*>(dialog.control(OutcomeDialog::IDC_TITLE));
+    auto* safety = qobject_cast<QComboBox*>(dialog.control(OutcomeDialog::IDC_SAFETY_ISSUE));
+    EXPECT_EQ(safety->count(), 2);
+    dialog.setInputs("", " frame ", "d1\nd2", "nonsense");
+    EXPECT_EQ(safety->currentIndex(), -1) << "no entry begins with the input";
+    platform.prompts().answerMessage(MessageAnswer::Ok);
+    whenModal<OutcomeDialog>([&](OutcomeDialog* d) {
+        d->control(OutcomeDialog::IDC_TIME_FRAME)->setFocus();
+        QTest::mouseClick(d->control(OutcomeDialog::IDC_OK), Qt::LeftButton);
+        EXPECT_TRUE(d->isVisible()) << "stays open";
+        EXPECT_EQ(d->focusWidget(), title);
+        title->setText(" ");
+        QTest::mouseClick(d->control(OutcomeDialog::IDC_OK), Qt::LeftButton);
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    ASSERT_EQ(platform.prompts().shown().size(), 1u);
+    EXPECT_EQ(platform.prompts().last().text, "Please enter a Title.");
+    EXPECT_EQ(platform.prompts().last().caption, "Protoscribe");
+    EXPECT_EQ(dialog.title(), " ");
+    EXPECT_EQ(dialog.timeFrame(), " frame ");
+    EXPECT_EQ(dialog.description(), "d1\nd2");
+    EXPECT_EQ(dialog.safetyIssue(), "");
+}
+
+TEST(OutcomeDialogTest, EnterInTheDescriptionStartsANewLineAndEscapeCancels) {
+    TestPlatform platform;
+    OutcomeDialog dialog;
+    dialog.setInputs("T", "", "", "n");
+    auto* description =
+        qobject_cast<QPlainTextEdit*>(dialog.control(OutcomeDialog::IDC_DESCRIPTION));
+    whenModal<OutcomeDialog>([&](OutcomeDialog* d) {
+        EXPECT_EQ(
+            qobject_cast<QComboBox*>(d->control(OutcomeDialog::IDC_SAFETY_ISSUE))->currentText(),
+            "No");
+        description->setFocus();
+        QTest::keyClicks(description, "a");
+        QTest::keyClick(description, Qt::Key_Return);
+        QTest::keyClicks(description, "b");
+        EXPECT_TRUE(d->isVisible());
+        QTest::keyClick(description, Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    EXPECT_EQ(description->toPlainText(), "a\nb");
+    EXPECT_EQ(dialog.title(), "") << "no outputs after Cancel";
+}
