@@ -205,6 +205,25 @@ TEST_F(DesignPageTest, EndpointWithoutTheTrailingSpaceIsStoredWithIt) {
     EXPECT_EQ(shown(interventional, Int::IDC_ENDPOINT), "Safety") << "first prefix match";
 }
 
+TEST_F(DesignPageTest, ObservationalEnrollmentStaysBelowTheGrowingDescription) {
+    auto rect = [this](int id) { return observational->control(id)->geometry(); };
+    const QRect description = rect(Obs::IDC_BIOSPECIMEN_DESCRIPTION);
+    const QRect enrollment = rect(Obs::IDC_ENROLLMENT);
+    const QRect enrollmentLabel = rect(Obs::IDC_LABEL_ENROLLMENT);
+    const QRect type = rect(Obs::IDC_ENROLLMENT_TYPE);
+    const QRect groups = rect(Obs::IDC_NUMBER_OF_GROUPS);
+    const QRect model = rect(Obs::IDC_STUDY_MODEL);
+    const QRect groupsMarker = rect(Obs::IDC_MARKER_NUMBER_OF_GROUPS);
+    observational->resize(observational->size() + QSize(30, 60));
+    EXPECT_EQ(rect(Obs::IDC_BIOSPECIMEN_DESCRIPTION), description.adjusted(0, 0, 30, 60));
+    EXPECT_EQ(rect(Obs::IDC_ENROLLMENT), enrollment.translated(0, 60));
+    EXPECT_EQ(rect(Obs::IDC_LABEL_ENROLLMENT), enrollmentLabel.translated(0, 60));
+    EXPECT_EQ(rect(Obs::IDC_ENROLLMENT_TYPE), type.translated(0, 60).adjusted(0, 0, 30, 0));
+    EXPECT_EQ(rect(Obs::IDC_NUMBER_OF_GROUPS), groups.translated(0, 60).adjusted(0, 0, 30, 0));
+    EXPECT_EQ(rect(Obs::IDC_STUDY_MODEL), model.adjusted(0, 0, 30, 0));
+    EXPECT_EQ(rect(Obs::IDC_MARKER_NUMBER_OF_GROUPS), groupsMarker.translated(30, 60));
+}
+
 TEST_F(DesignPageTest, NumberBoxesTakeDigitsOnly) {
     interventional->load(record);
     observational->load(record);

@@ -4,6 +4,7 @@
 #include "editor/SummaryPage.h"
 #include "editor/TitlePage.h"
 #include "model/StudyRecord.h"
+#include "platform/DialogControls.h"
 #include "platform/TestPlatform.h"
 
 #include <QComboBox>
@@ -67,6 +68,18 @@ const int kKeyDateBoxes[] = {
     StatusPage::IDC_LABEL_START_DATE,
     StatusPage::IDC_LABEL_COMPLETION_TYPE,
 };
+
+// The ids of the page's controls that Tab reaches, in the order it reaches them.
+std::vector<int> tabOrder(QWidget* page) {
+    std::vector<int> ids;
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+        const int id = DialogControls::idOf(w);
+        if (id != -1 && (w->focusPolicy() & Qt::TabFocus) != 0) {
+            ids.push_back(id);
+        }
+    }
+    return ids;
+}
 
 } // namespace
 
@@ -145,6 +158,33 @@ TEST_F(StatusPageTest, EveryDateIsStoredFromItsOwnBoxes) {
     choose(StatusPage::IDC_VERIFICATION_MONTH, "July");
     page->store();
     EXPECT_EQ(record.verification_date, "2011-07");
+}
+
+TEST_F(StatusPageTest, TabOrderEndsWithTheExpandedAccessStatus) {
+    const std::vector<int> expected = {1057, 1056, 1058, 1059, 1061, 1060, 1063,
+                                       1062, 1065, 1068, 1067, 1069, 1071};
+    EXPECT_EQ(tabOrder(page), expected);
+}
+
+TEST_F(StatusPageTest, GrowingWidensTheBoxesButNotTheMonthsAndLabels) {
+    auto rect = [this](int id) { return page->control(id)->geometry(); };
+    const QRect month = rect(StatusPage::IDC_START_MONTH);
+    const QRect year = rect(StatusPage::IDC_START_YEAR);
+    const QRect type = rect(StatusPage::IDC_COMPLETION_TYPE);
+    const QRect status = rect(StatusPage::IDC_GROUP);
+    const QRect dates = rect(StatusPage::IDC_DATES_GROUP);
+    const QRect expanded = rect(StatusPage::IDC_EXPANDED_ACCESS_STATUS);
+    const QRect label = rect(StatusPage::IDC_LABEL_START_YEAR);
+    const QRect marker = rect(StatusPage::IDC_MARKER_COMPLETION_DATE);
+    page->resize(page->size() + QSize(50, 40));
+    EXPECT_EQ(rect(StatusPage::IDC_START_MONTH), month);
+    EXPECT_EQ(rect(StatusPage::IDC_START_YEAR), year.adjusted(0, 0, 50, 0));
+    EXPECT_EQ(rect(StatusPage::IDC_COMPLETION_TYPE), type.adjusted(0, 0, 50, 0));
+    EXPECT_EQ(rect(StatusPage::IDC_GROUP), status.adjusted(0, 0, 50, 0));
+    EXPECT_EQ(rect(StatusPage::IDC_DATES_GROUP), dates.adjusted(0, 0, 50, 40));
+    EXPECT_EQ(rect(StatusPage::IDC_EXPANDED_ACCESS_STATUS), expanded);
+    EXPECT_EQ(rect(StatusPage::IDC_LABEL_START_YEAR), label);
+    EXPECT_EQ(rect(StatusPage::IDC_MARKER_COMPLETION_DATE), marker.translated(50, 0));
 }
 
 TEST_F(StatusPageTest, YearBoxesTakeDigitsOnly) {
