@@ -326,10 +326,14 @@ TEST_F(StatusInEditorTest, ChangingToExpandedAccessEmptiesTheStudyStatusAfterOk)
     fillStatus(record);
     record.expanded_access_status.setText("");
     record.study_design.study_type.setText("Interventional");
+    record.brief_summary.setText("Kept");
     const int result = run([](ProtocolEditor* e) {
         EXPECT_TRUE(status(e)->control(StatusPage::IDC_RECRUITMENT_STATUS)->isVisibleTo(status(e)));
         chooseStudyType(e, QStringLiteral("Expanded Access"));
         e->showSection(QStringLiteral("Status"));
+        e->page(4)
+            ->control<QPlainTextEdit>(SummaryPage::IDC_DETAILED_DESCRIPTION)
+            ->setPlainText(QStringLiteral("Typed\nlater"));
         auto* expanded = status(e)->control<QComboBox>(StatusPage::IDC_EXPANDED_ACCESS_STATUS);
         EXPECT_TRUE(expanded->isVisible());
         EXPECT_FALSE(status(e)->control(StatusPage::IDC_START_MONTH)->isEnabled());
@@ -343,6 +347,8 @@ TEST_F(StatusInEditorTest, ChangingToExpandedAccessEmptiesTheStudyStatusAfterOk)
     EXPECT_EQ(record.last_follow_up_date.displayText(), "");
     EXPECT_EQ(record.end_date, "");
     EXPECT_EQ(record.verification_date, "2009-11");
+    EXPECT_EQ(record.brief_summary.text(), "Kept") << "the summary does not follow the type";
+    EXPECT_EQ(record.detailed_description.text(), "Typed\r\nlater");
 }
 
 TEST_F(StatusInEditorTest, ChangingAwayFromExpandedAccessDropsItsStatus) {
