@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <array>
 
 namespace {
 
