@@ -1,20 +1,286 @@
 #include "editor/StatusPage.h"
 
+#include "editor/MonthYearDate.h"
+#include "model/StudyRecord.h"
+#include "platform/TextCodec.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace {
+
+constexpr std::string_view kExpandedAccess = "Expanded Access";
+
+const QStringList kTypes = {QStringLiteral("Anticipated"), QStringLiteral("Actual")};
+
+// Only a study that stopped early has a reason for stopping.
+bool hasStopped(std::string_view status) {
+    for (std::string_view word : {"Suspended", "Terminated", "Withdrawn"}) {
+        if (status.find(word) != std::string_view::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool isExpandedAccess(const StudyRecord& record) {
+    return record.study_design.study_type.displayText() == kExpandedAccess;
+}
+
+// What an expanded access record cannot have.
+void emptyStudyStatus(StudyRecord& record) {
+    for (FieldValue* field : {&record.overall_status, &record.why_stopped, &record.start_date,
+                              &record.primary_compl_date, &record.primary_compl_date_type,
+                              &record.last_follow_up_date, &record.last_follow_up_date_type}) {
+        field->setText("");
+    }
+    record.end_date.clear();
+}
+
+QStringList monthEntries() {
+    QStringList entries;
+    for (std::string_view name : MonthYearDate::monthNames()) {
+        entries << TextCodec::decode(name);
+    }
+    return entries;
+}
+
+ControlTemplate label(const char* text, DialogRect rect, int id = ControlTemplate::kNoId,
+                      unsigned style = 0) {
+    return {.id = id,
+            .kind = ControlKind::StaticText,
+            .text = QString::fromLatin1(text),
+            .rect = rect,
+            .style = StyleNoWrap | style};
+}
+
+ControlTemplate combo(int id, DialogRect rect, QStringList entries, unsigned anchors,
+                      unsigned style = 0) {
+    return {.id = id,
+            .kind = ControlKind::ComboBox,
+            .rect = rect,
+            .anchors = anchors,
+            .style = style,
+            .entries = std::move(entries)};
+}
+
+ControlTemplate edit(int id, DialogRect rect, unsigned style = 0) {
+    return {.id = id,
+            .kind = ControlKind::Edit,
+            .rect = rect,
+            .anchors = AnchorStretchRight,
+            .style = style};
+}
+
+// The "Month" box and the "Year" box of one date, on one row.
+void addMonthYear(std::vector<ControlTemplate>& controls, int y, int monthId, int yearId,
+                  int monthLabelId = ControlTemplate::kNoId,
+                  int yearLabelId = ControlTemplate::kNoId) {
+    controls.push_back(label("Month", {14, y + 2, 24, 8}, monthLabelId));
+    controls.push_back(combo(monthId, {40, y, 70, 12}, monthEntries(), 0));
+    controls.push_back(label("Year", {118, y + 2, 20, 8}, yearLabelId));
+    controls.push_back(edit(yearId, {140, y, 90, 12}, StyleDigitsOnly));
+}
+
+void addType(std::vector<ControlTemplate>& controls, int y, int typeId, int labelId) {
+    controls.push_back(label("Type", {14, y + 2, 24, 8}, labelId));
+    controls.push_back(combo(typeId, {40, y, 190, 12}, kTypes, AnchorStretchRight));
+}
+
+} // namespace
+
 DialogTemplate StatusPage::pageTemplate() {
-    std::vector<ControlTemplate> controls = {
+    std::vector<ControlTemplate> c = {
         {.id = IDC_GROUP,
          .kind = ControlKind::GroupBox,
          .text = QStringLiteral("Status"),
-         .rect = {4, 2, 254, 327},
+         .rect = {4, 2, 254, 98},
+         .anchors = AnchorStretchRight},
+        {.id = IDC_DATES_GROUP,
+         .kind = ControlKind::GroupBox,
+         .text = QStringLiteral("Key Trial Dates"),
+         .rect = {4, 104, 254, 225},
          .anchors = AnchorGrow},
+        label("Record Verification Date", {14, 14, 200, 8}),
+        marker(IDC_MARKER_VERIFICATION_DATE, 14),
     };
-    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
+    addMonthYear(c, 24, IDC_VERIFICATION_MONTH, IDC_VERIFICATION_YEAR);
+    c.push_back(
+        label("Overall Recruitment Status", {14, 42, 200, 8}, IDC_LABEL_RECRUITMENT_STATUS));
+    c.push_back(label("Expanded Access Status", {14, 42, 200, 8}, IDC_LABEL_EXPANDED_ACCESS_STATUS,
+                      StyleHidden));
+    c.push_back(marker(IDC_MARKER_RECRUITMENT_STATUS, 42));
+    ControlTemplate expandedMarker = marker(IDC_MARKER_EXPANDED_ACCESS_STATUS, 42);
+    expandedMarker.style |= StyleHidden;
+    c.push_back(expandedMarker);
+    c.push_back(
+        combo(IDC_RECRUITMENT_STATUS, {14, 52, 216, 12},
+              {QStringLiteral("Not yet recruiting"), QStringLiteral("Recruiting"),
+               QStringLiteral("Enrolling by invitation"), QStringLiteral("Active, not recruiting"),
+               QStringLiteral("Completed"), QStringLiteral("Suspended"),
+               QStringLiteral("Terminated"), QStringLiteral("Withdrawn")},
+              AnchorStretchRight));
+    c.push_back(label("Why Study Stopped", {14, 70, 200, 8}, IDC_LABEL_WHY_STOPPED));
+    c.push_back(marker(IDC_MARKER_WHY_STOPPED, 70));
+    c.push_back(edit(IDC_WHY_STOPPED, {14, 80, 216, 12}));
+
+    c.push_back(label("Study Start Date", {14, 116, 200, 8}, IDC_LABEL_START_DATE));
+    c.push_back(marker(IDC_MARKER_START_DATE, 116));
+    addMonthYear(c, 126, IDC_START_MONTH, IDC_START_YEAR, IDC_LABEL_START_MONTH,
+                 IDC_LABEL_START_YEAR);
+    c.push_back(
+        label("Primary Completion Date", {14, 146, 200, 8}, IDC_LABEL_PRIMARY_COMPLETION_DATE));
+    c.push_back(marker(IDC_MARKER_PRIMARY_COMPLETION_DATE, 146));
+    addMonthYear(c, 156, IDC_PRIMARY_COMPLETION_MONTH, IDC_PRIMARY_COMPLETION_YEAR,
+                 IDC_LABEL_PRIMARY_COMPLETION_MONTH, IDC_LABEL_PRIMARY_COMPLETION_YEAR);
+    addType(c, 172, IDC_PRIMARY_COMPLETION_TYPE, IDC_LABEL_PRIMARY_COMPLETION_TYPE);
+    c.push_back(label("Study Completion Date", {14, 192, 200, 8}, IDC_LABEL_COMPLETION_DATE));
+    c.push_back(marker(IDC_MARKER_COMPLETION_DATE, 192));
+    addMonthYear(c, 202, IDC_COMPLETION_MONTH, IDC_COMPLETION_YEAR, IDC_LABEL_COMPLETION_MONTH,
+                 IDC_LABEL_COMPLETION_YEAR);
+    addType(c, 218, IDC_COMPLETION_TYPE, IDC_LABEL_COMPLETION_TYPE);
+
+    // Shown in place of the recruitment status; last in the tab order.
+    c.push_back(combo(IDC_EXPANDED_ACCESS_STATUS, {14, 52, 216, 12},
+                      {QStringLiteral("Available"), QStringLiteral("No longer available"),
+                       QStringLiteral("Temporarily not available"),
+                       QStringLiteral("Approved for marketing")},
+                      0, StyleHidden));
+    return EditorPage::pageTemplate(kTemplateNumber, std::move(c));
 }
 
 StatusPage::StatusPage(QWidget* parent) : EditorPage(parent) {
     buildPage(pageTemplate());
+    connect(control<QComboBox>(IDC_RECRUITMENT_STATUS), &QComboBox::currentIndexChanged, this,
+            &StatusPage::recruitmentStatusChanged);
 }
 
-void StatusPage::onLoad(StudyRecord&) {}
+namespace {
 
-void StatusPage::onStore(StudyRecord&) {}
+constexpr int kRecruitmentGroup[] = {StatusPage::IDC_LABEL_RECRUITMENT_STATUS,
+                                     StatusPage::IDC_RECRUITMENT_STATUS,
+                                     StatusPage::IDC_MARKER_RECRUITMENT_STATUS};
+constexpr int kExpandedAccessGroup[] = {StatusPage::IDC_LABEL_EXPANDED_ACCESS_STATUS,
+                                        StatusPage::IDC_EXPANDED_ACCESS_STATUS,
+                                        StatusPage::IDC_MARKER_EXPANDED_ACCESS_STATUS};
+constexpr int kWhyStoppedGroup[] = {StatusPage::IDC_LABEL_WHY_STOPPED, StatusPage::IDC_WHY_STOPPED};
+constexpr int kKeyDatesGroup[] = {
+    StatusPage::IDC_LABEL_START_DATE,
+    StatusPage::IDC_LABEL_START_MONTH,
+    StatusPage::IDC_LABEL_START_YEAR,
+    StatusPage::IDC_LABEL_PRIMARY_COMPLETION_DATE,
+    StatusPage::IDC_LABEL_PRIMARY_COMPLETION_MONTH,
+    StatusPage::IDC_LABEL_PRIMARY_COMPLETION_YEAR,
+    StatusPage::IDC_LABEL_PRIMARY_COMPLETION_TYPE,
+    StatusPage::IDC_LABEL_COMPLETION_DATE,
+    StatusPage::IDC_LABEL_COMPLETION_MONTH,
+    StatusPage::IDC_LABEL_COMPLETION_YEAR,
+    StatusPage::IDC_LABEL_COMPLETION_TYPE,
+    StatusPage::IDC_START_MONTH,
+    StatusPage::IDC_START_YEAR,
+    StatusPage::IDC_PRIMARY_COMPLETION_MONTH,
+    StatusPage::IDC_PRIMARY_COMPLETION_YEAR,
+    StatusPage::IDC_PRIMARY_COMPLETION_TYPE,
+    StatusPage::IDC_COMPLETION_MONTH,
+    StatusPage::IDC_COMPLETION_YEAR,
+    StatusPage::IDC_COMPLETION_TYPE,
+};
+
+} // namespace
+
+void StatusPage::enableControls(std::span<const int> ids, bool enabled) {
+    for (int id : ids) {
+        if (QWidget* widget = control(id)) {
+            widget->setEnabled(enabled);
+        }
+    }
+}
+
+void StatusPage::showControls(std::span<const int> ids, bool shown) {
+    for (int id : ids) {
+        if (QWidget* widget = control(id)) {
+            widget->setVisible(shown);
+        }
+    }
+}
+
+void StatusPage::applyStudyType(StudyRecord& record, bool expandedAccess) {
+    showControls(kRecruitmentGroup, !expandedAccess);
+    showControls(kExpandedAccessGroup, expandedAccess);
+    enableControls(kWhyStoppedGroup, !expandedAccess);
+    enableControls(kKeyDatesGroup, !expandedAccess);
+    if (expandedAccess) {
+        emptyStudyStatus(record);
+    } else {
+        record.expanded_access_status.setText("");
+    }
+}
+
+void StatusPage::applyWhyStoppedRule(StudyRecord& record) {
+    const bool stopped = hasStopped(record.overall_status.displayText());
+    enableControls(kWhyStoppedGroup, stopped);
+    if (!stopped) {
+        record.why_stopped.setText("");
+    }
+}
+
+void StatusPage::loadDate(int monthId, int yearId, std::string_view dateText) {
+    if (auto* month = control<QComboBox>(monthId)) {
+        month->setCurrentIndex(MonthYearDate::monthEntry(dateText));
+    }
+    setText(yearId, MonthYearDate::year(dateText));
+}
+
+std::string StatusPage::dateText(int monthId, int yearId) const {
+    return MonthYearDate::dateText(text(yearId), text(monthId));
+}
+
+void StatusPage::onLoad(StudyRecord& record) {
+    applyStudyType(record, isExpandedAccess(record));
+    applyWhyStoppedRule(record);
+    loadDate(IDC_VERIFICATION_MONTH, IDC_VERIFICATION_YEAR, record.verification_date);
+    {
+        // The rule above followed the record's text, not the entry it selects.
+        const QSignalBlocker quiet(control(IDC_RECRUITMENT_STATUS));
+        setText(IDC_RECRUITMENT_STATUS, record.overall_status);
+    }
+    setText(IDC_EXPANDED_ACCESS_STATUS, record.expanded_access_status);
+    setText(IDC_WHY_STOPPED, record.why_stopped);
+    loadDate(IDC_START_MONTH, IDC_START_YEAR, record.start_date.displayText());
+    loadDate(IDC_PRIMARY_COMPLETION_MONTH, IDC_PRIMARY_COMPLETION_YEAR,
+             record.primary_compl_date.displayText());
+    setText(IDC_PRIMARY_COMPLETION_TYPE, record.primary_compl_date_type);
+    // Older records kept the completion date as their end date.
+    if (record.last_follow_up_date.displayText().empty() && !record.end_date.empty()) {
+        record.last_follow_up_date.setText(record.end_date);
+    }
+    loadDate(IDC_COMPLETION_MONTH, IDC_COMPLETION_YEAR, record.last_follow_up_date.displayText());
+    setText(IDC_COMPLETION_TYPE, record.last_follow_up_date_type);
+}
+
+void StatusPage::onStore(StudyRecord& record) {
+    record.verification_date = dateText(IDC_VERIFICATION_MONTH, IDC_VERIFICATION_YEAR);
+    storeText(IDC_RECRUITMENT_STATUS, record.overall_status);
+    storeText(IDC_EXPANDED_ACCESS_STATUS, record.expanded_access_status);
+    storeText(IDC_WHY_STOPPED, record.why_stopped);
+    record.start_date.setText(dateText(IDC_START_MONTH, IDC_START_YEAR));
+    record.primary_compl_date.setText(
+        dateText(IDC_PRIMARY_COMPLETION_MONTH, IDC_PRIMARY_COMPLETION_YEAR));
+    record.last_follow_up_date.setText(dateText(IDC_COMPLETION_MONTH, IDC_COMPLETION_YEAR));
+    storeText(IDC_PRIMARY_COMPLETION_TYPE, record.primary_compl_date_type);
+    storeText(IDC_COMPLETION_TYPE, record.last_follow_up_date_type);
+    if (isExpandedAccess(record)) {
+        emptyStudyStatus(record);
+    } else {
+        record.expanded_access_status.setText("");
+    }
+}
+
+void StatusPage::recruitmentStatusChanged() {
+    const bool stopped = hasStopped(text(IDC_RECRUITMENT_STATUS));
+    enableControls(kWhyStoppedGroup, stopped);
+    if (!stopped) {
+        setText(IDC_WHY_STOPPED, std::string_view());
+    }
+}

@@ -2,13 +2,58 @@
 
 #include "editor/EditorPage.h"
 
-// The "Status" section: the recruitment status and the key trial dates. For now the page
-// shows its frame only; its fields arrive with its controls.
+#include <span>
+#include <string>
+#include <string_view>
+
+// The "Status" section: the record verification date, the recruitment status
+// (or, for an expanded access record, the expanded access status), why the
+// study stopped, and the key trial dates with their types. Every date is a
+// month box and a year box, kept in the record as a year-month text.
+//
+// Loading writes into the record: fields that do not apply to the record's
+// study type or status are emptied, and a record without a completion date
+// takes its old end date as one.
 class StatusPage : public EditorPage {
     Q_OBJECT
 public:
     enum ControlId {
         IDC_GROUP = 5100,
+        IDC_DATES_GROUP = 5101,
+        IDC_VERIFICATION_MONTH = 1057,
+        IDC_VERIFICATION_YEAR = 1056,
+        IDC_RECRUITMENT_STATUS = 1058,
+        IDC_WHY_STOPPED = 1059,
+        IDC_START_MONTH = 1061,
+        IDC_START_YEAR = 1060,
+        IDC_PRIMARY_COMPLETION_MONTH = 1063,
+        IDC_PRIMARY_COMPLETION_YEAR = 1062,
+        IDC_PRIMARY_COMPLETION_TYPE = 1065,
+        IDC_COMPLETION_MONTH = 1068,
+        IDC_COMPLETION_YEAR = 1067,
+        IDC_COMPLETION_TYPE = 1069,
+        IDC_EXPANDED_ACCESS_STATUS = 1071,
+        IDC_LABEL_RECRUITMENT_STATUS = 5110,
+        IDC_LABEL_EXPANDED_ACCESS_STATUS = 5111,
+        IDC_LABEL_WHY_STOPPED = 5112,
+        IDC_LABEL_START_DATE = 5120,
+        IDC_LABEL_START_MONTH = 5121,
+        IDC_LABEL_START_YEAR = 5122,
+        IDC_LABEL_PRIMARY_COMPLETION_DATE = 5123,
+        IDC_LABEL_PRIMARY_COMPLETION_MONTH = 5124,
+        IDC_LABEL_PRIMARY_COMPLETION_YEAR = 5125,
+        IDC_LABEL_PRIMARY_COMPLETION_TYPE = 5126,
+        IDC_LABEL_COMPLETION_DATE = 5127,
+        IDC_LABEL_COMPLETION_MONTH = 5128,
+        IDC_LABEL_COMPLETION_YEAR = 5129,
+        IDC_LABEL_COMPLETION_TYPE = 5130,
+        IDC_MARKER_VERIFICATION_DATE = 1148,
+        IDC_MARKER_RECRUITMENT_STATUS = 1149,
+        IDC_MARKER_EXPANDED_ACCESS_STATUS = 1186,
+        IDC_MARKER_WHY_STOPPED = 1150,
+        IDC_MARKER_START_DATE = 1151,
+        IDC_MARKER_PRIMARY_COMPLETION_DATE = 1152,
+        IDC_MARKER_COMPLETION_DATE = 1153,
     };
     static constexpr int kTemplateNumber = 504;
 
@@ -16,7 +61,19 @@ public:
 
     explicit StatusPage(QWidget* parent = nullptr);
 
+    // The recruitment status selection changed: a study that did not stop
+    // has no reason for stopping.
+    void recruitmentStatusChanged();
+
 protected:
     void onLoad(StudyRecord& record) override;
     void onStore(StudyRecord& record) override;
+
+private:
+    void applyStudyType(StudyRecord& record, bool expandedAccess);
+    void applyWhyStoppedRule(StudyRecord& record);
+    void loadDate(int monthId, int yearId, std::string_view dateText);
+    std::string dateText(int monthId, int yearId) const;
+    void enableControls(std::span<const int> ids, bool enabled);
+    void showControls(std::span<const int> ids, bool shown);
 };

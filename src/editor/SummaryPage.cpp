@@ -1,5 +1,18 @@
 #include "editor/SummaryPage.h"
 
+#include "model/StudyRecord.h"
+
+namespace {
+
+ControlTemplate fieldLabel(const char* text, int y) {
+    return {.kind = ControlKind::StaticText,
+            .text = QString::fromLatin1(text),
+            .rect = {14, y, 200, 8},
+            .style = StyleNoWrap};
+}
+
+} // namespace
+
 DialogTemplate SummaryPage::pageTemplate() {
     std::vector<ControlTemplate> controls = {
         {.id = IDC_GROUP,
@@ -7,14 +20,34 @@ DialogTemplate SummaryPage::pageTemplate() {
          .text = QStringLiteral("Summary"),
          .rect = {4, 2, 254, 327},
          .anchors = AnchorGrow},
+        fieldLabel("Brief Summary", 16),
+        marker(IDC_MARKER_BRIEF_SUMMARY, 16),
+        {.id = IDC_BRIEF_SUMMARY,
+         .kind = ControlKind::MultiLineEdit,
+         .rect = {14, 26, 216, 118},
+         .anchors = AnchorStretchRight},
+        fieldLabel("Detailed Description", 152),
+        marker(IDC_MARKER_DETAILED_DESCRIPTION, 152),
+        {.id = IDC_DETAILED_DESCRIPTION,
+         .kind = ControlKind::MultiLineEdit,
+         .rect = {14, 162, 216, 157},
+         .anchors = AnchorGrow},
     };
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }
 
 SummaryPage::SummaryPage(QWidget* parent) : EditorPage(parent) {
     buildPage(pageTemplate());
+    addEnterExempt(IDC_BRIEF_SUMMARY);
+    addEnterExempt(IDC_DETAILED_DESCRIPTION);
 }
 
-void SummaryPage::onLoad(StudyRecord&) {}
+void SummaryPage::onLoad(StudyRecord& record) {
+    setText(IDC_BRIEF_SUMMARY, record.brief_summary);
+    setText(IDC_DETAILED_DESCRIPTION, record.detailed_description);
+}
 
-void SummaryPage::onStore(StudyRecord&) {}
+void SummaryPage::onStore(StudyRecord& record) {
+    storeText(IDC_BRIEF_SUMMARY, record.brief_summary);
+    storeText(IDC_DETAILED_DESCRIPTION, record.detailed_description);
+}

@@ -1,0 +1,382 @@
+#include "EditorTestSupport.h"
+#include "editor/ProtocolEditor.h"
+#include "editor/StatusPage.h"
+#include "editor/SummaryPage.h"
+#include "editor/TitlePage.h"
+#include "model/StudyRecord.h"
+#include "platform/DialogControls.h"
+#include "platform/TestPlatform.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class StatusPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.resize(600, 700);
+        page = new StatusPage(&window);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    QComboBox* box(int id) { return page->control<QComboBox>(id); }
+    QLineEdit* edit(int id) { return page->control<QLineEdit>(id); }
+    QString shown(int id) {
+        return box(id)->currentIndex() < 0 ? QString() : box(id)->currentText();
+    }
+    bool visible(int id) { return page->control(id)->isVisibleTo(page); }
+    bool enabled(int id) { return page->control(id)->isEnabled(); }
+    void choose(int id, const QString& entry) {
+        const int index = box(id)->findText(entry);
+        ASSERT_GE(index, 0) << entry.toStdString();
+        box(id)->setCurrentIndex(index);
+    }
+
+    TestPlatform platform;
+    QWidget window;
+    StatusPage* page = nullptr;
+    StudyRecord record;
+};
+
+// Every field of the page filled, for a study that stopped.
+void fillStatus(StudyRecord& record) {
+    record.verification_date = "2009-11";
+    record.overall_status.setText("Terminated");
+    record.why_stopped.setText("Funding");
+    record.expanded_access_status.setText("Available");
+    record.start_date.setText("2008-01");
+    record.primary_compl_date.setText("2010-02");
+    record.primary_compl_date_type.setText("Actual");
+    record.last_follow_up_date.setText("2011-04");
+    record.last_follow_up_date_type.setText("Anticipated");
+    record.end_date = "2011-05";
+}
+
+const int kKeyDateBoxes[] = {
+    StatusPage::IDC_START_MONTH,
+    StatusPage::IDC_START_YEAR,
+    StatusPage::IDC_PRIMARY_COMPLETION_MONTH,
+    StatusPage::IDC_PRIMARY_COMPLETION_YEAR,
+    StatusPage::IDC_PRIMARY_COMPLETION_TYPE,
+    StatusPage::IDC_COMPLETION_MONTH,
+    StatusPage::IDC_COMPLETION_YEAR,
+    StatusPage::IDC_COMPLETION_TYPE,
+    StatusPage::IDC_LABEL_START_DATE,
+    StatusPage::IDC_LABEL_COMPLETION_TYPE,
+};
+
+// The ids of the page's controls that Tab reaches, in the order it reaches them.
+std::vector<int> tabOrder(QWidget* page) {
+    std::vector<int> ids;
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+        const int id = DialogControls::idOf(w);
+        if (id != -1 && (w->focusPolicy() & Qt::TabFocus) != 0) {
+            ids.push_back(id);
+        }
+    }
+    return ids;
+}
+
+} // namespace
+
+TEST(SummaryPageTest, CopiesBothTextsAndKeepsEnterForLineBreaks) {
+    TestPlatform platform;
+    SummaryPage page;
+    StudyRecord record;
+    record.brief_summary.setText("First\r\nsecond");
+    record.detailed_description.setText("Detail");
+    record.detailed_description.setDeleteFlag(true);
+    page.load(record);
+    auto* brief = page.control<QPlainTextEdit>(SummaryPage::IDC_BRIEF_SUMMARY);
+    auto* detail = page.control<QPlainTextEdit>(SummaryPage::IDC_DETAILED_DESCRIPTION);
+    EXPECT_EQ(brief->toPlainText(), "First\nsecond");
+    EXPECT_EQ(detail->toPlainText(), "Detail");
+
+    brief->moveCursor(QTextCursor::End);
+    QTest::keyClick(brief, Qt::Key_Return);
+    QTest::keyClicks(brief, "third");
+    detail->setPlainText(QString());
+    page.store();
+    EXPECT_EQ(record.brief_summary.text(), "First\r\nsecond\r\nthird");
+    EXPECT_EQ(record.detailed_description.text(), "");
+    EXPECT_TRUE(record.detailed_description.deleteFlag()) << "flags are not the page's";
+    EXPECT_FALSE(record.brief_summary.deleteFlag());
+}
+
+TEST_F(StatusPageTest, StartDatesAsTheyAreShownAndStoredBack) {
+    struct Case {
+        const char* text;
+        const char* month;
+        const char* year;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"2010-03", "March", "2010", "2010-03"},
+        {"2010-3", "March", "2010", "2010-03"},
+        {"2010-03-15", "March", "2010", "2010-03"},
+        {"March 2010", "", "", ""},
+        {"2010-13", "", "2010", ""},
+    };
+    for (const Case& c : cases) {
+        record.start_date.setText(c.text);
+        page->load(record);
+        EXPECT_EQ(shown(StatusPage::IDC_START_MONTH), c.month) << c.text;
+        EXPECT_EQ(edit(StatusPage::IDC_START_YEAR)->text(), c.year) << c.text;
+        page->store();
+        EXPECT_EQ(record.start_date.displayText(), c.stored) << c.text;
+    }
+}
+
+TEST_F(StatusPageTest, EveryDateIsStoredFromItsOwnBoxes) {
+    record.overall_status.setText("Recruiting");
+    page->load(record);
+    EXPECT_EQ(box(StatusPage::IDC_START_MONTH)->count(), 12);
+    EXPECT_EQ(box(StatusPage::IDC_START_MONTH)->itemText(0), "January");
+    EXPECT_EQ(box(StatusPage::IDC_START_MONTH)->itemText(11), "December");
+
+    edit(StatusPage::IDC_VERIFICATION_YEAR)->setText("2011"); // no month: empty date
+    choose(StatusPage::IDC_START_MONTH, "May");               // no year: "-05"
+    choose(StatusPage::IDC_PRIMARY_COMPLETION_MONTH, "October");
+    edit(StatusPage::IDC_PRIMARY_COMPLETION_YEAR)->setText("2012");
+    choose(StatusPage::IDC_PRIMARY_COMPLETION_TYPE, "Anticipated");
+    choose(StatusPage::IDC_COMPLETION_MONTH, "January");
+    edit(StatusPage::IDC_COMPLETION_YEAR)->setText("2013");
+    choose(StatusPage::IDC_COMPLETION_TYPE, "Actual");
+    page->store();
+    EXPECT_EQ(record.verification_date, "");
+    EXPECT_EQ(record.start_date.displayText(), "-05");
+    EXPECT_EQ(record.primary_compl_date.displayText(), "2012-10");
+    EXPECT_EQ(record.primary_compl_date_type.displayText(), "Anticipated");
+    EXPECT_EQ(record.last_follow_up_date.displayText(), "2013-01");
+    EXPECT_EQ(record.last_follow_up_date_type.displayText(), "Actual");
+    EXPECT_EQ(record.overall_status.displayText(), "Recruiting");
+
+    choose(StatusPage::IDC_VERIFICATION_MONTH, "July");
+    page->store();
+    EXPECT_EQ(record.verification_date, "2011-07");
+}
+
+TEST_F(StatusPageTest, TabOrderEndsWithTheExpandedAccessStatus) {
+    const std::vector<int> expected = {1057, 1056, 1058, 1059, 1061, 1060, 1063,
+                                       1062, 1065, 1068, 1067, 1069, 1071};
+    EXPECT_EQ(tabOrder(page), expected);
+}
+
+TEST_F(StatusPageTest, GrowingWidensTheBoxesButNotTheMonthsAndLabels) {
+    auto rect = [this](int id) { return page->control(id)->geometry(); };
+    const QRect month = rect(StatusPage::IDC_START_MONTH);
+    const QRect year = rect(StatusPage::IDC_START_YEAR);
+    const QRect type = rect(StatusPage::IDC_COMPLETION_TYPE);
+    const QRect status = rect(StatusPage::IDC_GROUP);
+    const QRect dates = rect(StatusPage::IDC_DATES_GROUP);
+    const QRect expanded = rect(StatusPage::IDC_EXPANDED_ACCESS_STATUS);
+    const QRect label = rect(StatusPage::IDC_LABEL_START_YEAR);
+    const QRect marker = rect(StatusPage::IDC_MARKER_COMPLETION_DATE);
+    page->resize(page->size() + QSize(50, 40));
+    EXPECT_EQ(rect(StatusPage::IDC_START_MONTH), month);
+    EXPECT_EQ(rect(StatusPage::IDC_START_YEAR), year.adjusted(0, 0, 50, 0));
+    EXPECT_EQ(rect(StatusPage::IDC_COMPLETION_TYPE), type.adjusted(0, 0, 50, 0));
+    EXPECT_EQ(rect(StatusPage::IDC_GROUP), status.adjusted(0, 0, 50, 0));
+    EXPECT_EQ(rect(StatusPage::IDC_DATES_GROUP), dates.adjusted(0, 0, 50, 40));
+    EXPECT_EQ(rect(StatusPage::IDC_EXPANDED_ACCESS_STATUS), expanded);
+    EXPECT_EQ(rect(StatusPage::IDC_LABEL_START_YEAR), label);
+    EXPECT_EQ(rect(StatusPage::IDC_MARKER_COMPLETION_DATE), marker.translated(50, 0));
+}
+
+TEST_F(StatusPageTest, YearBoxesTakeDigitsOnly) {
+    page->load(record);
+    QTest::keyClicks(edit(StatusPage::IDC_START_YEAR), "2a0-1 0");
+    EXPECT_EQ(edit(StatusPage::IDC_START_YEAR)->text(), "2010");
+}
+
+TEST_F(StatusPageTest, ExpandedAccessShowsItsStatusAndEmptiesTheStudyStatus) {
+    fillStatus(record);
+    record.study_design.study_type.setText("Expanded Access");
+    page->load(record);
+    EXPECT_FALSE(visible(StatusPage::IDC_RECRUITMENT_STATUS));
+    EXPECT_FALSE(visible(StatusPage::IDC_LABEL_RECRUITMENT_STATUS));
+    EXPECT_FALSE(visible(StatusPage::IDC_MARKER_RECRUITMENT_STATUS));
+    EXPECT_TRUE(visible(StatusPage::IDC_EXPANDED_ACCESS_STATUS));
+    EXPECT_TRUE(visible(StatusPage::IDC_LABEL_EXPANDED_ACCESS_STATUS));
+    EXPECT_TRUE(visible(StatusPage::IDC_MARKER_EXPANDED_ACCESS_STATUS));
+    EXPECT_EQ(page->control(StatusPage::IDC_EXPANDED_ACCESS_STATUS)->geometry(),
+              page->control(StatusPage::IDC_RECRUITMENT_STATUS)->geometry());
+    EXPECT_EQ(shown(StatusPage::IDC_EXPANDED_ACCESS_STATUS), "Available");
+    EXPECT_FALSE(enabled(StatusPage::IDC_WHY_STOPPED));
+    for (int id : kKeyDateBoxes) {
+        EXPECT_FALSE(enabled(id)) << id;
+    }
+    EXPECT_TRUE(enabled(StatusPage::IDC_VERIFICATION_MONTH));
+    // Loading wrote into the record.
+    for (const FieldValue* field :
+         {&record.overall_status, &record.why_stopped, &record.start_date,
+          &record.primary_compl_date, &record.primary_compl_date_type, &record.last_follow_up_date,
+          &record.last_follow_up_date_type}) {
+        EXPECT_EQ(field->displayText(), "");
+    }
+    EXPECT_EQ(record.end_date, "") << "no end date to take the completion date from";
+    EXPECT_EQ(shown(StatusPage::IDC_COMPLETION_MONTH), "");
+    EXPECT_EQ(record.verification_date, "2009-11");
+    EXPECT_EQ(record.expanded_access_status.displayText(), "Available");
+
+    choose(StatusPage::IDC_EXPANDED_ACCESS_STATUS, "Approved for marketing");
+    page->store();
+    EXPECT_EQ(record.expanded_access_status.displayText(), "Approved for marketing");
+    EXPECT_EQ(record.verification_date, "2009-11");
+    EXPECT_EQ(record.start_date.displayText(), "");
+}
+
+TEST_F(StatusPageTest, OtherStudyTypesHaveNoExpandedAccessStatus) {
+    fillStatus(record);
+    record.study_design.study_type.setText("expanded access"); // compared exactly
+    page->load(record);
+    EXPECT_TRUE(visible(StatusPage::IDC_RECRUITMENT_STATUS));
+    EXPECT_FALSE(visible(StatusPage::IDC_EXPANDED_ACCESS_STATUS));
+    EXPECT_FALSE(visible(StatusPage::IDC_MARKER_EXPANDED_ACCESS_STATUS));
+    EXPECT_EQ(record.expanded_access_status.displayText(), "");
+    EXPECT_EQ(shown(StatusPage::IDC_EXPANDED_ACCESS_STATUS), "");
+    EXPECT_EQ(shown(StatusPage::IDC_RECRUITMENT_STATUS), "Terminated");
+    EXPECT_EQ(edit(StatusPage::IDC_WHY_STOPPED)->text(), "Funding");
+    EXPECT_TRUE(enabled(StatusPage::IDC_WHY_STOPPED));
+    for (int id : kKeyDateBoxes) {
+        EXPECT_TRUE(enabled(id)) << id;
+    }
+    EXPECT_EQ(shown(StatusPage::IDC_COMPLETION_MONTH), "April") << "not the end date";
+
+    // A selection made while the box was hidden is not kept.
+    choose(StatusPage::IDC_EXPANDED_ACCESS_STATUS, "Available");
+    page->store();
+    EXPECT_EQ(record.expanded_access_status.displayText(), "");
+    EXPECT_EQ(record.verification_date, "2009-11");
+    EXPECT_EQ(record.why_stopped.displayText(), "Funding");
+    EXPECT_EQ(record.end_date, "2011-05");
+}
+
+TEST_F(StatusPageTest, AMissingCompletionDateIsTakenFromTheEndDate) {
+    record.end_date = "2012-06";
+    page->load(record);
+    EXPECT_EQ(record.last_follow_up_date.displayText(), "2012-06");
+    EXPECT_EQ(shown(StatusPage::IDC_COMPLETION_MONTH), "June");
+    EXPECT_EQ(edit(StatusPage::IDC_COMPLETION_YEAR)->text(), "2012");
+    page->store();
+    EXPECT_EQ(record.last_follow_up_date.displayText(), "2012-06");
+    EXPECT_EQ(record.end_date, "2012-06");
+}
+
+TEST_F(StatusPageTest, WhyStoppedAppliesOnlyToStoppedStudies) {
+    record.overall_status.setText("Completed");
+    record.why_stopped.setText("stale reason");
+    page->load(record);
+    EXPECT_FALSE(enabled(StatusPage::IDC_WHY_STOPPED));
+    EXPECT_FALSE(enabled(StatusPage::IDC_LABEL_WHY_STOPPED));
+    EXPECT_EQ(record.why_stopped.displayText(), "") << "emptied at load";
+    EXPECT_EQ(edit(StatusPage::IDC_WHY_STOPPED)->text(), "");
+
+    choose(StatusPage::IDC_RECRUITMENT_STATUS, "Terminated");
+    EXPECT_TRUE(enabled(StatusPage::IDC_WHY_STOPPED));
+    EXPECT_TRUE(enabled(StatusPage::IDC_LABEL_WHY_STOPPED));
+    edit(StatusPage::IDC_WHY_STOPPED)->setText("Safety");
+    choose(StatusPage::IDC_RECRUITMENT_STATUS, "Suspended");
+    EXPECT_EQ(edit(StatusPage::IDC_WHY_STOPPED)->text(), "Safety") << "still stopped";
+    choose(StatusPage::IDC_RECRUITMENT_STATUS, "Active, not recruiting");
+    EXPECT_FALSE(enabled(StatusPage::IDC_WHY_STOPPED));
+    EXPECT_EQ(edit(StatusPage::IDC_WHY_STOPPED)->text(), "");
+    choose(StatusPage::IDC_RECRUITMENT_STATUS, "Withdrawn");
+    edit(StatusPage::IDC_WHY_STOPPED)->setText("No participants");
+    page->store();
+    EXPECT_EQ(record.overall_status.displayText(), "Withdrawn");
+    EXPECT_EQ(record.why_stopped.displayText(), "No participants");
+
+    // Loading follows the record's own text; the box matches its prefix.
+    record.overall_status.setText("withdrawn");
+    record.why_stopped.setText("kept?");
+    page->load(record);
+    EXPECT_EQ(shown(StatusPage::IDC_RECRUITMENT_STATUS), "Withdrawn");
+    EXPECT_FALSE(enabled(StatusPage::IDC_WHY_STOPPED)) << "case matters";
+    EXPECT_EQ(record.why_stopped.displayText(), "");
+}
+
+namespace {
+
+class StatusInEditorTest : public ::testing::Test {
+protected:
+    void SetUp() override { editor.setRecord(&record); }
+    int run(std::function<void(ProtocolEditor*)> inside) {
+        whenModal<ProtocolEditor>(std::move(inside));
+        return editor.exec();
+    }
+    static StatusPage* status(ProtocolEditor* e) { return static_cast<StatusPage*>(e->page(5)); }
+    static void chooseStudyType(ProtocolEditor* e, const QString& type) {
+        auto* box = e->titlePage()->control<QComboBox>(TitlePage::IDC_STUDY_TYPE);
+        box->setCurrentIndex(box->findText(type));
+    }
+
+    TestPlatform platform;
+    StudyRecord record;
+    ProtocolEditor editor;
+};
+
+} // namespace
+
+TEST_F(StatusInEditorTest, ChangingToExpandedAccessEmptiesTheStudyStatusAfterOk) {
+    fillStatus(record);
+    record.expanded_access_status.setText("");
+    record.study_design.study_type.setText("Interventional");
+    record.brief_summary.setText("Kept");
+    const int result = run([](ProtocolEditor* e) {
+        EXPECT_TRUE(status(e)->control(StatusPage::IDC_RECRUITMENT_STATUS)->isVisibleTo(status(e)));
+        chooseStudyType(e, QStringLiteral("Expanded Access"));
+        e->showSection(QStringLiteral("Status"));
+        e->page(4)
+            ->control<QPlainTextEdit>(SummaryPage::IDC_DETAILED_DESCRIPTION)
+            ->setPlainText(QStringLiteral("Typed\nlater"));
+        auto* expanded = status(e)->control<QComboBox>(StatusPage::IDC_EXPANDED_ACCESS_STATUS);
+        EXPECT_TRUE(expanded->isVisible());
+        EXPECT_FALSE(status(e)->control(StatusPage::IDC_START_MONTH)->isEnabled());
+        expanded->setCurrentIndex(1);
+        QTest::mouseClick(e->control(ProtocolEditor::IDC_OK), Qt::LeftButton);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(record.expanded_access_status.displayText(), "No longer available");
+    EXPECT_EQ(record.overall_status.displayText(), "");
+    EXPECT_EQ(record.start_date.displayText(), "");
+    EXPECT_EQ(record.last_follow_up_date.displayText(), "");
+    EXPECT_EQ(record.end_date, "");
+    EXPECT_EQ(record.verification_date, "2009-11");
+    EXPECT_EQ(record.brief_summary.text(), "Kept") << "the summary does not follow the type";
+    EXPECT_EQ(record.detailed_description.text(), "Typed\r\nlater");
+}
+
+TEST_F(StatusInEditorTest, ChangingAwayFromExpandedAccessDropsItsStatus) {
+    record.study_design.study_type.setText("Expanded Access");
+    record.expanded_access_status.setText("Available");
+    const int result = run([](ProtocolEditor* e) {
+        chooseStudyType(e, QStringLiteral("Observational"));
+        e->showSection(QStringLiteral("Status"));
+        EXPECT_TRUE(status(e)->control(StatusPage::IDC_RECRUITMENT_STATUS)->isVisible());
+        EXPECT_TRUE(status(e)->control(StatusPage::IDC_START_YEAR)->isEnabled());
+        auto* recruitment = status(e)->control<QComboBox>(StatusPage::IDC_RECRUITMENT_STATUS);
+        recruitment->setCurrentIndex(1);
+        QTest::mouseClick(e->control(ProtocolEditor::IDC_OK), Qt::LeftButton);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(record.expanded_access_status.displayText(), "");
+    EXPECT_EQ(record.overall_status.displayText(), "Recruiting");
+}
+
+TEST_F(StatusInEditorTest, CancelPutsBackWhatLoadingEmptied) {
+    fillStatus(record);
+    record.study_design.study_type.setText("Expanded Access");
+    const int result = run([](ProtocolEditor* e) {
+        EXPECT_EQ(e->record()->overall_status.displayText(), "") << "emptied while loading";
+        e->close();
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(record.overall_status.displayText(), "Terminated");
+    EXPECT_EQ(record.start_date.displayText(), "2008-01");
+    EXPECT_EQ(record.end_date, "2011-05");
+}
