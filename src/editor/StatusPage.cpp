@@ -46,8 +46,8 @@ QStringList monthEntries() {
     return entries;
 }
 
-ControlTemplate label(const char* text, DialogRect rect, int id = ControlTemplate::kNoId,
-                      unsigned style = 0) {
+ControlTemplate statusLabel(const char* text, DialogRect rect, int id = ControlTemplate::kNoId,
+                            unsigned style = 0) {
     return {.id = id,
             .kind = ControlKind::StaticText,
             .text = QString::fromLatin1(text),
@@ -77,14 +77,14 @@ ControlTemplate edit(int id, DialogRect rect, unsigned style = 0) {
 void addMonthYear(std::vector<ControlTemplate>& controls, int y, int monthId, int yearId,
                   int monthLabelId = ControlTemplate::kNoId,
                   int yearLabelId = ControlTemplate::kNoId) {
-    controls.push_back(label("Month", {14, y + 2, 24, 8}, monthLabelId));
+    controls.push_back(statusLabel("Month", {14, y + 2, 24, 8}, monthLabelId));
     controls.push_back(combo(monthId, {40, y, 70, 12}, monthEntries(), 0));
-    controls.push_back(label("Year", {118, y + 2, 20, 8}, yearLabelId));
+    controls.push_back(statusLabel("Year", {118, y + 2, 20, 8}, yearLabelId));
     controls.push_back(edit(yearId, {140, y, 90, 12}, StyleDigitsOnly));
 }
 
 void addType(std::vector<ControlTemplate>& controls, int y, int typeId, int labelId) {
-    controls.push_back(label("Type", {14, y + 2, 24, 8}, labelId));
+    controls.push_back(statusLabel("Type", {14, y + 2, 24, 8}, labelId));
     controls.push_back(combo(typeId, {40, y, 190, 12}, kTypes, AnchorStretchRight));
 }
 
@@ -102,14 +102,14 @@ DialogTemplate StatusPage::pageTemplate() {
          .text = QStringLiteral("Key Trial Dates"),
          .rect = {4, 104, 254, 225},
          .anchors = AnchorGrow},
-        label("Record Verification Date", {14, 14, 200, 8}),
+        statusLabel("Record Verification Date", {14, 14, 200, 8}),
         marker(IDC_MARKER_VERIFICATION_DATE, 14),
     };
     addMonthYear(c, 24, IDC_VERIFICATION_MONTH, IDC_VERIFICATION_YEAR);
     c.push_back(
-        label("Overall Recruitment Status", {14, 42, 200, 8}, IDC_LABEL_RECRUITMENT_STATUS));
-    c.push_back(label("Expanded Access Status", {14, 42, 200, 8}, IDC_LABEL_EXPANDED_ACCESS_STATUS,
-                      StyleHidden));
+        statusLabel("Overall Recruitment Status", {14, 42, 200, 8}, IDC_LABEL_RECRUITMENT_STATUS));
+    c.push_back(statusLabel("Expanded Access Status", {14, 42, 200, 8},
+                            IDC_LABEL_EXPANDED_ACCESS_STATUS, StyleHidden));
     c.push_back(marker(IDC_MARKER_RECRUITMENT_STATUS, 42));
     ControlTemplate expandedMarker = marker(IDC_MARKER_EXPANDED_ACCESS_STATUS, 42);
     expandedMarker.style |= StyleHidden;
@@ -121,21 +121,21 @@ DialogTemplate StatusPage::pageTemplate() {
                QStringLiteral("Completed"), QStringLiteral("Suspended"),
                QStringLiteral("Terminated"), QStringLiteral("Withdrawn")},
               AnchorStretchRight));
-    c.push_back(label("Why Study Stopped", {14, 70, 200, 8}, IDC_LABEL_WHY_STOPPED));
+    c.push_back(statusLabel("Why Study Stopped", {14, 70, 200, 8}, IDC_LABEL_WHY_STOPPED));
     c.push_back(marker(IDC_MARKER_WHY_STOPPED, 70));
     c.push_back(edit(IDC_WHY_STOPPED, {14, 80, 216, 12}));
 
-    c.push_back(label("Study Start Date", {14, 116, 200, 8}, IDC_LABEL_START_DATE));
+    c.push_back(statusLabel("Study Start Date", {14, 116, 200, 8}, IDC_LABEL_START_DATE));
     c.push_back(marker(IDC_MARKER_START_DATE, 116));
     addMonthYear(c, 126, IDC_START_MONTH, IDC_START_YEAR, IDC_LABEL_START_MONTH,
                  IDC_LABEL_START_YEAR);
-    c.push_back(
-        label("Primary Completion Date", {14, 146, 200, 8}, IDC_LABEL_PRIMARY_COMPLETION_DATE));
+    c.push_back(statusLabel("Primary Completion Date", {14, 146, 200, 8},
+                            IDC_LABEL_PRIMARY_COMPLETION_DATE));
     c.push_back(marker(IDC_MARKER_PRIMARY_COMPLETION_DATE, 146));
     addMonthYear(c, 156, IDC_PRIMARY_COMPLETION_MONTH, IDC_PRIMARY_COMPLETION_YEAR,
                  IDC_LABEL_PRIMARY_COMPLETION_MONTH, IDC_LABEL_PRIMARY_COMPLETION_YEAR);
     addType(c, 172, IDC_PRIMARY_COMPLETION_TYPE, IDC_LABEL_PRIMARY_COMPLETION_TYPE);
-    c.push_back(label("Study Completion Date", {14, 192, 200, 8}, IDC_LABEL_COMPLETION_DATE));
+    c.push_back(statusLabel("Study Completion Date", {14, 192, 200, 8}, IDC_LABEL_COMPLETION_DATE));
     c.push_back(marker(IDC_MARKER_COMPLETION_DATE, 192));
     addMonthYear(c, 202, IDC_COMPLETION_MONTH, IDC_COMPLETION_YEAR, IDC_LABEL_COMPLETION_MONTH,
                  IDC_LABEL_COMPLETION_YEAR);

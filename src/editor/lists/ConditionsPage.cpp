@@ -7,13 +7,6 @@
 
 namespace {
 
-ControlTemplate label(const char* text, int y, int width) {
-    return {.kind = ControlKind::StaticText,
-            .text = QString::fromLatin1(text),
-            .rect = {14, y, width, 8},
-            .style = StyleNoWrap};
-}
-
 void rebuild(std::vector<FieldValue>& items, const std::string& text) {
     items.clear();
     for (const std::string& line : ItemTexts::splitLines(text)) {
@@ -30,7 +23,7 @@ DialogTemplate ConditionsPage::pageTemplate() {
          .text = QStringLiteral("Conditions or Focus of Study"),
          .rect = {4, 2, 254, 160},
          .anchors = AnchorStretchRight},
-        label("Conditions or Focus (one per line)", 16, 124),
+        label(QStringLiteral("Conditions or Focus (one per line)"), {15, 16, 124, 8}),
         {.id = IDC_MESH_LINK,
          .kind = ControlKind::HyperLink,
          .text = QStringLiteral("Search MeSH for conditions"),
@@ -45,7 +38,7 @@ DialogTemplate ConditionsPage::pageTemplate() {
          .text = QStringLiteral("Keywords"),
          .rect = {4, 168, 254, 161},
          .anchors = AnchorGrow},
-        label("Keywords (one per line)", 182, 200),
+        label(QStringLiteral("Keywords (one per line)"), {15, 182, 200, 8}),
         marker(IDC_MARKER_KEYWORDS, 182),
         {.id = IDC_KEYWORDS,
          .kind = ControlKind::MultiLineEdit,

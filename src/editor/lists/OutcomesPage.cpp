@@ -11,13 +11,6 @@ namespace {
 
 const std::string kExpandedAccess = "Expanded Access";
 
-ControlTemplate label(const char* text, int y) {
-    return {.kind = ControlKind::StaticText,
-            .text = QString::fromLatin1(text),
-            .rect = {14, y, 200, 8},
-            .style = StyleNoWrap};
-}
-
 ControlTemplate button(int id, const char* text, int x, int y, unsigned anchors) {
     return {.id = id,
             .kind = ControlKind::PushButton,
@@ -60,7 +53,7 @@ DialogTemplate OutcomesPage::pageTemplate() {
          .text = QStringLiteral("Primary Outcome Measures"),
          .rect = {4, 2, 254, 160},
          .anchors = AnchorStretchRight},
-        label("Primary Outcomes", 16),
+        label(QStringLiteral("Primary Outcomes"), {14, 16, 200, 8}),
         marker(IDC_MARKER_PRIMARY, 16),
         {.id = IDC_PRIMARY_LIST,
          .kind = ControlKind::ListView,
@@ -74,7 +67,7 @@ DialogTemplate OutcomesPage::pageTemplate() {
          .text = QStringLiteral("Secondary Outcome Measures"),
          .rect = {4, 168, 254, 161},
          .anchors = AnchorGrow},
-        label("Secondary Outcomes", 182),
+        label(QStringLiteral("Secondary Outcomes"), {14, 182, 200, 8}),
         marker(IDC_MARKER_SECONDARY, 182),
         {.id = IDC_SECONDARY_LIST,
          .kind = ControlKind::ListView,
