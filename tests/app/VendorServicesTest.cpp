@@ -85,6 +85,13 @@ TEST_F(UpgradeTest, ButtonIsShownAtStartAndRunsTheCheck) {
     EXPECT_EQ(platform.settings().readText(kSetting), "5 20 2026");
 }
 
+TEST_F(UpgradeTest, TestWindowsNeverReachTheMakersSite) {
+    const std::string loopback = "http://127.0.0.1:";
+    EXPECT_EQ(MainWindow::vendorSite().host.rfind(loopback, 0), 0u);
+    EXPECT_EQ(window.upgradeCheck().pageAddress().rfind(loopback, 0), 0u);
+    EXPECT_EQ(window.messageLine().pageAddress().rfind(loopback, 0), 0u);
+}
+
 TEST_F(UpgradeTest, StartUpChecksByItselfOnlyWhenACheckIsDue) {
     struct Case {
         const char* stored; // nullptr: no value yet
