@@ -4,6 +4,7 @@
 #include "app/Artwork.h"
 #include "app/ListBackground.h"
 #include "app/SplashWindow.h"
+#include "controls/CHyperLink.h"
 #include "editor/ProtocolEditor.h"
 #include "model/CollectionFile.h"
 #include "model/NamesAndAddresses.h"
@@ -13,11 +14,15 @@
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/TextCodec.h"
+#include "validation/SchemaValidator.h"
+#include "validation/ValidationReport.h"
+#include "vendor/WebAddress.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -27,6 +32,7 @@
 
 const QString MainWindow::kPathSetting = QStringLiteral("m_XMLPath");
 const QString MainWindow::kBackgroundFile = QStringLiteral("globebkimage.bmp");
+const QString MainWindow::kValidationCaption = QStringLiteral("schemaCache");
 
 namespace {
 
@@ -37,6 +43,8 @@ QString fromView(std::string_view text) {
 const QString kCaption = fromView(names::kProductName);
 const QString kLoadErrorCaption = QStringLiteral("Protoscribe XML Edit");
 const QString kSaveQuestion = QStringLiteral("Do you want to save changes?");
+// The version the upgrade check compares against, as the program holds it.
+constexpr float kRunningVersion = 1.1f;
 
 QString registryName() {
     return fromView(names::kRegistryDisplayName);
@@ -89,6 +97,7 @@ DialogTemplate mainTemplate() {
                 button(M::kNewId, "&New", {16, 210, 50, 14}, AnchorMoveDown),
                 button(M::kEditId, "&Edit", {70, 210, 50, 14}, AnchorMoveDown),
                 button(M::kRemoveId, "&Remove", {124, 210, 50, 14}, AnchorMoveDown),
+                // Shown once the upgrade check is set up at start-up.
                 button(M::kUpgradeId, "&Upgrade", {178, 210, 50, 14}, AnchorMoveDown, StyleHidden),
                 {.id = M::kGroupBoxId,
                  .kind = ControlKind::GroupBox,
@@ -117,7 +126,20 @@ DialogTemplate mainTemplate() {
     };
 }
 
+MainWindow::VendorSite& vendorSiteSetting() {
+    static MainWindow::VendorSite site;
+    return site;
+}
+
 } // namespace
+
+void MainWindow::setVendorSite(VendorSite site) {
+    vendorSiteSetting() = std::move(site);
+}
+
+const MainWindow::VendorSite& MainWindow::vendorSite() {
+    return vendorSiteSetting();
+}
 
 MainWindow::MainWindow(QWidget* parent)
     : ResizableDialog(kTemplateNumber, parent,
@@ -125,21 +147,27 @@ MainWindow::MainWindow(QWidget* parent)
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       m_protocolIcon(QPixmap::fromImage(Artwork::protocolIcon())),
       m_editorRunner(&MainWindow::runProtocolEditor),
-      m_programFolder(QCoreApplication::applicationDirPath()) {
+      m_programFolder(QCoreApplication::applicationDirPath()), m_upgrade(this),
+      m_messageLine(vendorSite().host, CacheDownload(vendorSite().cacheDirectory)) {
     buildControls(mainTemplate());
     setWindowIcon(Artwork::programIconSet());
     if (auto* icon = control<QLabel>(kIconId)) {
         icon->setPixmap(
             QPixmap::fromImage(Artwork::programIcon(std::min(icon->width(), icon->height()))));
     }
-    setMessageLine(fromView(names::kMakerName), fromView(names::kMakerSite));
+    m_upgrade.setParameters(kCaption, kRunningVersion,
+                            UpgradeCheck::pageAddressFor(vendorSite().host));
+    setMessageLine(fromView(names::kMakerName), fromView(names::kMakerHomePage));
     m_list = control<QTreeWidget>(kListId);
     setUpList();
     setUpContextMenu();
     connectCommands();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // A message still on its way is dropped rather than shown in a closing window.
+    m_messageLine.stop();
+}
 
 void MainWindow::connectCommands() {
     const auto connectButton = [this](int id, auto slot) {
@@ -156,10 +184,9 @@ void MainWindow::connectCommands() {
     connectButton(kNewId, &MainWindow::newProtocol);
     connectButton(kEditId, &MainWindow::editProtocol);
     connectButton(kRemoveId, &MainWindow::removeProtocol);
+    connectButton(kUpgradeId, &MainWindow::upgrade);
+    connectButton(kValidateId, &MainWindow::validate);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &MainWindow::editProtocol);
-    if (auto* link = control<QLabel>(kMessageLineId)) {
-        connect(link, &QLabel::linkActivated, this, &MainWindow::openMessageTarget);
-    }
 }
 
 void MainWindow::setUpList() {
@@ -193,11 +220,27 @@ void MainWindow::initialise(const std::optional<QString>& file) {
     m_splash = std::make_unique<SplashWindow>();
     m_splash->showFor(SplashWindow::kShowTime);
     QCoreApplication::processEvents();
+    if (m_upgrade.isCheckDue()) {
+        upgrade();
+    }
+    startVendorServices();
     if (file.has_value()) {
         openPath(QDir::current().absoluteFilePath(*file));
     } else {
         restoreLastFile();
     }
+}
+
+void MainWindow::startVendorServices() {
+    if (auto* button = control<QPushButton>(kUpgradeId)) {
+        button->setVisible(true);
+        button->setEnabled(true);
+    }
+    if (CHyperLink* link = messageLink()) {
+        link->setVisible(true);
+    }
+    m_messageLine.start(
+        this, [this](const QString& text, const QString& target) { setMessageLine(text, target); });
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -410,6 +453,45 @@ void MainWindow::about() {
     box.exec();
 }
 
+void MainWindow::upgrade() {
+    m_upgrade.exec();
+}
+
+SchemaLocation MainWindow::schemaLocation() const {
+    if (m_schemaLocation.has_value()) {
+        return *m_schemaLocation;
+    }
+    SchemaLocation installed;
+    installed.installedDirs =
+        SchemaLocation::installedDirsFor(QCoreApplication::applicationFilePath().toStdString());
+    return installed;
+}
+
+QString MainWindow::programName() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).baseName();
+}
+
+void MainWindow::validate() {
+    FileDialogRequest request = fileRequest();
+    request.initialPath = currentPath();
+    request.confirmOverwrite = false;
+    const std::optional<QString> path = Platform::prompts().openFile(this, request);
+    if (!path.has_value()) {
+        return;
+    }
+    showValidationReport(validateFile(pathBytes(*path), schemaLocation()));
+}
+
+void MainWindow::showValidationReport(const ValidationReport& report) {
+    const QString text = TextCodec::decode(report.text);
+    // Both boxes stand on their own, owned by no window.
+    if (report.status == ValidationReport::Status::Error) {
+        Platform::prompts().message(nullptr, {programName(), text});
+        return;
+    }
+    Platform::prompts().showInformation(nullptr, kValidationCaption, text);
+}
+
 void MainWindow::quit() {
     // A save that could not write the file keeps the program open; a cancelled one does not.
     if (m_modified && askToSaveChanges() && save() == SaveOutcome::Failed) {
@@ -422,20 +504,23 @@ void MainWindow::reject() {
     quit();
 }
 
-void MainWindow::setMessageLine(const QString& text, const QString& target) {
-    m_messageTarget = target;
-    if (auto* link = control<QLabel>(kMessageLineId)) {
-        link->setTextFormat(Qt::RichText);
-        link->setText(QStringLiteral("<a href=\"link\">%1</a>").arg(text.toHtmlEscaped()));
-    }
+CHyperLink* MainWindow::messageLink() const {
+    return control<CHyperLink>(kMessageLineId);
 }
 
-void MainWindow::openMessageTarget() {
-    const QUrl target(m_messageTarget);
-    const QString scheme = target.scheme().toLower();
-    // Targets may come from the network: only web addresses reach the shell.
-    if ((scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
-        !target.host().isEmpty()) {
-        Platform::shell().open(m_messageTarget);
+QString MainWindow::messageTarget() const {
+    const CHyperLink* link = messageLink();
+    return link != nullptr ? link->address() : QString();
+}
+
+void MainWindow::setMessageLine(const QString& text, const QString& target) {
+    CHyperLink* link = messageLink();
+    if (link == nullptr) {
+        return;
     }
+    link->setText(text);
+    // Targets come from the network: only web addresses may reach the shell.
+    link->setAddress(WebAddress::isWebAddress(target)
+                         ? target
+                         : QString::fromStdString(MessageLine::defaultTarget(vendorSite().host)));
 }

@@ -1,18 +1,25 @@
 #pragma once
 
 #include "editor/ResizableDialog.h"
+#include "model/NamesAndAddresses.h"
 #include "model/StudyCollection.h"
+#include "validation/SchemaLocation.h"
+#include "vendor/MessageLine.h"
+#include "vendor/UpgradeCheck.h"
 
 #include <QIcon>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
+class CHyperLink;
 class QTreeWidget;
 class QTreeWidgetItem;
 class SplashWindow;
 struct FileDialogRequest;
+struct ValidationReport;
 
 // The program's one window: the protocols of the open collection file and
 // every command on them. It owns the collection for the life of the program
@@ -55,11 +62,24 @@ public:
     static constexpr int kBackgroundXPercent = 50;
     static constexpr int kBackgroundYPercent = 38;
 
+    static const QString kValidationCaption; // "schemaCache"
+
+    // Where the maker's upgrade page and message line are fetched from, for every
+    // window made afterwards. The program keeps the maker's own site; test programs
+    // point it at a server of their own so that no test reaches the internet.
+    struct VendorSite {
+        std::string host = std::string(names::kMakerSite);
+        std::string cacheDirectory = CacheDownload::defaultDirectory();
+    };
+    static void setVendorSite(VendorSite site);
+    static const VendorSite& vendorSite();
+
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The start-up sequence: the splash window, then the file given on the
-    // command line (opened as Open does) or else the file used last.
+    // The start-up sequence: the splash window, the automatic upgrade check when
+    // one is due, the message line, then the file given on the command line
+    // (opened as Open does) or else the file used last.
     void initialise(const std::optional<QString>& file = std::nullopt);
     // Loads the file named by m_XMLPath, if any.
     void restoreLastFile();
@@ -85,9 +105,20 @@ public:
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
     QString helpFilePath() const;
 
-    // The hyperlink line at the top right and the address it opens.
+    // The hyperlink line at the top right and the address it opens. Targets that
+    // are not web addresses are replaced by the maker's default page.
     void setMessageLine(const QString& text, const QString& target);
-    QString messageTarget() const { return m_messageTarget; }
+    CHyperLink* messageLink() const;
+    QString messageTarget() const;
+    const MessageLine& messageLine() const { return m_messageLine; }
+
+    UpgradeCheck& upgradeCheck() { return m_upgrade; }
+
+    // The schema the Validate command checks against; the installed one unless set.
+    void setSchemaLocation(SchemaLocation location) { m_schemaLocation = std::move(location); }
+    SchemaLocation schemaLocation() const;
+    // Caption of the box that reports a validator that could not be set up.
+    static QString programName();
 
     static QString uploadInstructions();
 
@@ -101,6 +132,9 @@ public slots:
     void prsAccount();
     void help();
     void about();
+    void upgrade();
+    // Validates a collection file on disk, not the collection in memory.
+    void validate();
     // Asks about unsaved changes and ends the program.
     void quit();
     // Escape and the close box quit.
@@ -117,7 +151,8 @@ private:
     bool load(const QString& path);
     bool askToSaveChanges();
     FileDialogRequest fileRequest() const;
-    void openMessageTarget();
+    void startVendorServices();
+    static void showValidationReport(const ValidationReport& report);
 
     StudyCollection m_collection;
     bool m_modified = false;
@@ -126,5 +161,8 @@ private:
     std::unique_ptr<SplashWindow> m_splash;
     EditorRunner m_editorRunner;
     QString m_programFolder;
-    QString m_messageTarget;
+    std::optional<SchemaLocation> m_schemaLocation;
+    UpgradeCheck m_upgrade;
+    // Last: it is stopped before anything its deliveries touch goes away.
+    MessageLine m_messageLine;
 };

@@ -1,10 +1,13 @@
 #include "app/AppTestSupport.h"
 
+#include "app/MainWindow.h"
 #include "model/CollectionFile.h"
+#include "web/LoopbackServer.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -63,4 +66,31 @@ void pollForModal(std::function<void(QDialog*)> action, int triesLeft) {
 void onNextModal(std::function<void(QDialog*)> action) {
     QTimer::singleShot(
         0, [action = std::move(action)]() mutable { pollForModal(std::move(action), 200); });
+}
+
+namespace {
+
+// No test of this program reaches the maker's real site, whatever it starts.
+QTemporaryDir& offlineCache() {
+    static QTemporaryDir folder;
+    return folder;
+}
+
+const bool g_offline = [] {
+    MainWindow::setVendorSite(
+        {.host = "http://127.0.0.1:" + std::to_string(LoopbackServer::unusedPort()),
+         .cacheDirectory = offlineCache().path().toStdString()});
+    return true;
+}();
+
+} // namespace
+
+ScopedVendorSite::ScopedVendorSite(const std::string& host)
+    : m_cache(std::make_unique<QTemporaryDir>()), m_previousHost(MainWindow::vendorSite().host),
+      m_previousCache(MainWindow::vendorSite().cacheDirectory) {
+    MainWindow::setVendorSite({.host = host, .cacheDirectory = m_cache->path().toStdString()});
+}
+
+ScopedVendorSite::~ScopedVendorSite() {
+    MainWindow::setVendorSite({.host = m_previousHost, .cacheDirectory = m_previousCache});
 }

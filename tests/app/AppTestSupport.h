@@ -8,6 +8,7 @@
 #include <string>
 
 class QDialog;
+class QTemporaryDir;
 
 struct RecordSpec {
     std::string id;
@@ -27,3 +28,19 @@ std::string readBytes(const QString& path);
 // Runs `action` on the next modal dialog as soon as it is open; the action
 // must close it. Fails the test when none opens within a few seconds.
 void onNextModal(std::function<void(QDialog*)> action);
+
+// Points the main windows made while it lives at `host`, downloading into a
+// folder of its own, and puts back the site used before. Without one, the test
+// program's windows ask a port on 127.0.0.1 where nothing listens.
+class ScopedVendorSite {
+public:
+    explicit ScopedVendorSite(const std::string& host);
+    ~ScopedVendorSite();
+    ScopedVendorSite(const ScopedVendorSite&) = delete;
+    ScopedVendorSite& operator=(const ScopedVendorSite&) = delete;
+
+private:
+    std::unique_ptr<QTemporaryDir> m_cache;
+    std::string m_previousHost;
+    std::string m_previousCache;
+};

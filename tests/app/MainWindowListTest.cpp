@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/AppTestSupport.h"
 #include "app/MainWindow.h"
+#include "controls/CHyperLink.h"
 #include "controls/CXPButton.h"
 #include "controls/CXPGroupBox.h"
 #include "editor/ProtocolEditor.h"
@@ -68,8 +69,9 @@ TEST_F(MainWindowListTest, ShowsTheProgramsTextsAndHidesTheLaterButtons) {
     EXPECT_EQ(window->control<QLabel>(MainWindow::kIntroId)->text(),
               "Add your clinical trial protocols below. Click the Open button to load an existing "
               "ClinicalTrials.gov XML file.");
-    EXPECT_TRUE(
-        window->control<QLabel>(MainWindow::kMessageLineId)->text().contains(">Norvale Software<"));
+    ASSERT_NE(window->messageLink(), nullptr);
+    EXPECT_EQ(window->messageLink()->text(), "Norvale Software");
+    EXPECT_EQ(window->messageTarget(), "http://www.norvalesoftware.com");
     EXPECT_FALSE(window->control<QLabel>(MainWindow::kIconId)->pixmap().isNull());
     EXPECT_FALSE(window->windowIcon().isNull());
 

@@ -2,6 +2,7 @@
 
 #include "app/AppTestSupport.h"
 #include "app/MainWindow.h"
+#include "controls/CHyperLink.h"
 #include "model/CollectionFile.h"
 #include "platform/TestPlatform.h"
 
@@ -125,13 +126,18 @@ TEST_F(UploadHelpTest, ButtonsRunTheirCommands) {
 }
 
 TEST_F(UploadHelpTest, MessageLineOpensOnlyWebAddresses) {
-    auto* link = window.control<QLabel>(MainWindow::kMessageLineId);
+    CHyperLink* link = window.messageLink();
+    ASSERT_NE(link, nullptr);
     window.setMessageLine("New: version 1.2 & more", "https://www.example.org/news");
-    EXPECT_TRUE(link->text().contains("New: version 1.2 &amp; more"));
-    emit link->linkActivated("link");
+    EXPECT_EQ(link->text(), "New: version 1.2 & more");
+    EXPECT_TRUE(link->open());
+    // Anything else falls back to the maker's page.
     window.setMessageLine("Run me", "file:///usr/bin/xterm");
-    emit link->linkActivated("link");
-    EXPECT_EQ(platform.shell().opened(), QStringList({"https://www.example.org/news"}));
+    EXPECT_EQ(link->text(), "Run me");
+    EXPECT_TRUE(link->open());
+    const QString fallback =
+        QString::fromStdString(MessageLine::defaultTarget(MainWindow::vendorSite().host));
+    EXPECT_EQ(platform.shell().opened(), QStringList({"https://www.example.org/news", fallback}));
 }
 
 TEST(BuildTreeTest, HelpTextAndBackgroundLieBesideTheProgram) {
