@@ -1,5 +1,6 @@
 #include "controls/StyledControlFactory.h"
 
+#include "controls/CHyperLink.h"
 #include "controls/CXPButton.h"
 #include "controls/CXPGroupBox.h"
 
@@ -10,6 +11,8 @@ QWidget* StyledControlFactory::create(const ControlTemplate& control, QWidget* p
         return new CXPButton(parent);
     case ControlKind::GroupBox:
         return new CXPGroupBox(parent);
+    case ControlKind::HyperLink:
+        return new CHyperLink(parent);
     default:
         return ControlFactory::create(control, parent);
     }

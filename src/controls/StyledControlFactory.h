@@ -2,8 +2,9 @@
 
 #include "platform/ControlFactory.h"
 
-// The factory every dialog builds with: push buttons become CXPButton and
-// group boxes CXPGroupBox; every other kind is the platform's plain widget.
+// The factory every dialog builds with: push buttons become CXPButton, group
+// boxes CXPGroupBox and hyperlinks CHyperLink; every other kind is the
+// platform's plain widget.
 class StyledControlFactory : public ControlFactory {
 public:
     QWidget* create(const ControlTemplate& control, QWidget* parent) const override;

@@ -107,7 +107,7 @@ DialogControls DialogBuilder::build(QWidget* dialog, const DialogTemplate& dialo
         controls.add(control.id, widget);
         widgets.push_back(widget);
     }
-    linkLabels(widgets);
+    linkLabels(dialogTemplate, widgets);
     setTabOrder(widgets);
     groupRadioButtons(dialogTemplate, widgets, dialog);
     return controls;
@@ -166,10 +166,13 @@ void DialogBuilder::setTabOrder(const std::vector<QWidget*>& widgets) {
     }
 }
 
-void DialogBuilder::linkLabels(const std::vector<QWidget*>& widgets) {
+void DialogBuilder::linkLabels(const DialogTemplate& dialogTemplate,
+                               const std::vector<QWidget*>& widgets) {
     for (std::size_t i = 0; i < widgets.size(); ++i) {
         auto* label = qobject_cast<QLabel*>(widgets[i]);
-        if (label == nullptr || !label->text().contains(QLatin1Char('&'))) {
+        // A link shows its text as it is: an ampersand there is no shortcut.
+        if (label == nullptr || dialogTemplate.controls[i].kind == ControlKind::HyperLink ||
+            !label->text().contains(QLatin1Char('&'))) {
             continue;
         }
         QWidget* buddy = nullptr;

@@ -33,7 +33,8 @@ private:
                           const DialogUnits& units) const;
     static void configure(QWidget* widget, const ControlTemplate& control);
     static void setTabOrder(const std::vector<QWidget*>& widgets);
-    static void linkLabels(const std::vector<QWidget*>& widgets);
+    static void linkLabels(const DialogTemplate& dialogTemplate,
+                           const std::vector<QWidget*>& widgets);
     static void groupRadioButtons(const DialogTemplate& dialogTemplate,
                                   const std::vector<QWidget*>& widgets, QWidget* dialog);
 

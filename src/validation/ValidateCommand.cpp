@@ -1,0 +1,65 @@
+#include "validation/ValidateCommand.h"
+
+#include "validation/SchemaValidator.h"
+
+#include <optional>
+#include <ostream>
+
+namespace {
+
+constexpr int kExitValid = 0;
+constexpr int kExitInvalid = 1;
+constexpr int kExitError = 2;
+
+constexpr const char* kUsage = "usage: protoscribe-cli validate FILE [--schema XSD]\n";
+
+struct Arguments {
+    std::string file;
+    std::string schema;
+};
+
+std::optional<Arguments> parseArguments(const std::vector<std::string>& args) {
+    Arguments parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--schema") {
+            if (i + 1 >= args.size() || !parsed.schema.empty())
+                return std::nullopt;
+            parsed.schema = args[++i];
+            if (parsed.schema.empty())
+                return std::nullopt;
+        } else if (parsed.file.empty() && !args[i].empty() && !args[i].starts_with("--")) {
+            parsed.file = args[i];
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (parsed.file.empty())
+        return std::nullopt;
+    return parsed;
+}
+
+} // namespace
+
+int runValidateCommand(const std::vector<std::string>& args,
+                       const std::vector<std::string>& installedSchemaDirs, std::ostream& out,
+                       std::ostream& err) {
+    const std::optional<Arguments> parsed = parseArguments(args);
+    if (!parsed) {
+        err << kUsage;
+        return kExitError;
+    }
+    SchemaLocation location{parsed->schema, installedSchemaDirs};
+    const ValidationReport report = validateFile(parsed->file, location);
+    switch (report.status) {
+    case ValidationReport::Status::Succeeded:
+        out << report.text << '\n';
+        return kExitValid;
+    case ValidationReport::Status::Failed:
+        out << report.text << '\n';
+        return kExitInvalid;
+    case ValidationReport::Status::Error:
+        break;
+    }
+    err << report.text << '\n';
+    return kExitError;
+}

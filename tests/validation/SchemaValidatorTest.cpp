@@ -1,0 +1,263 @@
+#include "validation/SchemaValidator.h"
+
+#include "validation/SavedFile.h"
+
+#include <functional>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <thread>
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+using Status = ValidationReport::Status;
+
+namespace {
+
+SchemaLocation installedSchema() {
+    return SchemaLocation{"", {installedSchemaDir()}};
+}
+
+struct Failure {
+    std::string reason;
+    std::string source;
+    long line = -1;
+};
+
+// Splits a failure report into its three parts after checking its fixed head.
+Failure parseFailure(const std::string& path, const std::string& text) {
+    const std::string head =
+        "Validation failed on " + path + "\n" + std::string(21, '=') + "\nReason: ";
+    const std::size_t source = text.find("\nSource: ");
+    const std::size_t line = text.find("\nLine: ");
+    if (text.compare(0, head.size(), head) != 0 || source == std::string::npos ||
+        line == std::string::npos) {
+        ADD_FAILURE() << "not a failure report: " << text;
+        return {};
+    }
+    return {text.substr(head.size(), source - head.size()),
+            text.substr(source + 9, line - source - 9), std::stol(text.substr(line + 7))};
+}
+
+class SchemaValidatorTest : public ::testing::Test {
+protected:
+    ScratchDir dir;
+    std::string path = (dir.path() / "collection.xml").string();
+    std::string fileText;
+
+    ValidationReport validate(const TestElement& root) { return validateText(savedFileText(root)); }
+
+    ValidationReport validateText(const std::string& text) {
+        fileText = text;
+        dir.write("collection.xml", text);
+        return validateFile(path, installedSchema());
+    }
+
+    // The report must be a failure located on the first line that holds `offending`.
+    void expectFailureAt(const ValidationReport& report, const std::string& offending,
+                         const std::string& reasonPart) {
+        ASSERT_EQ(report.status, Status::Failed) << report.text;
+        const Failure failure = parseFailure(path, report.text);
+        const auto [number, line] = lineOf(fileText, offending);
+        EXPECT_THAT(failure.reason, HasSubstr(reasonPart));
+        EXPECT_EQ(failure.source, line);
+        EXPECT_EQ(failure.line, number);
+    }
+};
+
+TestElement studyWith(const std::function<void(TestElement&)>& change) {
+    TestElement study = fullStudy();
+    change(study);
+    return collection({study});
+}
+
+void erase(TestElement& parent, const std::string& name) {
+    parent.children.erase(parent.children.begin() +
+                          static_cast<std::ptrdiff_t>(parent.indexOf(name)));
+}
+
+void insertBefore(TestElement& parent, const std::string& name, TestElement element) {
+    parent.children.insert(parent.children.begin() +
+                               static_cast<std::ptrdiff_t>(parent.indexOf(name)),
+                           std::move(element));
+}
+
+TestElement resultsElement(const std::string& name) {
+    return TestElement{name, {}, "", {leaf("group", "Tea"), leaf("count", "12")}};
+}
+
+} // namespace
+
+TEST_F(SchemaValidatorTest, SavedCollectionValidatesAndTheReportHoldsTheWholeDocument) {
+    const ValidationReport report = validate(collection({fullStudy(), emptyStudy()}));
+    ASSERT_EQ(report.status, Status::Succeeded) << report.text;
+    const std::string head =
+        "Validation succeeded for " + path + "\n" + std::string(22, '=') + "\n";
+    ASSERT_THAT(report.text, StartsWith(head));
+    const std::string document = report.text.substr(head.size());
+    EXPECT_THAT(document, StartsWith("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+                                     "<!-- Created with Protoscribe ("));
+    EXPECT_THAT(document, HasSubstr("<brief_title delete=\"false\">A study of tea &amp; "
+                                    "biscuits</brief_title>"));
+    EXPECT_THAT(document, HasSubstr("<textblock>Line one&#13;Line two</textblock>"));
+    EXPECT_EQ(document.substr(document.rfind("</prs:study_collection>")),
+              "</prs:study_collection>\n");
+}
+
+TEST_F(SchemaValidatorTest, CollectionsThatOtherToolsMayWriteValidate) {
+    // No protocols at all.
+    EXPECT_EQ(validate(collection({})).status, Status::Succeeded);
+    // No "delete" attributes, numeric booleans, and namespace-qualified results
+    // sections (at most two) after the references.
+    TestElement study = fullStudy();
+    study.child("brief_title").attributes.clear();
+    study.child("sponsors").attributes.clear();
+    study.child("enrollment").attributes[0].second = "1";
+    study.children.push_back(resultsElement("rrs:clinical_results"));
+    study.children.push_back(resultsElement("prs:resultDisposition"));
+    const ValidationReport report = validate(collection({study}));
+    EXPECT_EQ(report.status, Status::Succeeded) << report.text;
+    // Other line ends and no indentation.
+    std::string compact = savedFileText(collection({emptyStudy()}));
+    std::string unixText;
+    for (char c : compact) {
+        if (c != '\r' && c != '\t')
+            unixText += c;
+    }
+    EXPECT_EQ(validateText(unixText).status, Status::Succeeded);
+}
+
+TEST_F(SchemaValidatorTest, ElementOutOfOrderNamesItAndItsLine) {
+    expectFailureAt(validate(studyWith([](TestElement& study) {
+                        std::swap(study.child("brief_title"), study.child("acronym"));
+                    })),
+                    "<acronym>TEA</acronym>",
+                    "Element 'acronym': This element is not expected. Expected is ( brief_title )");
+    // Lists keep their place too: a condition after the eligibility.
+    expectFailureAt(validate(studyWith([](TestElement& study) {
+                        insertBefore(study, "overall_official", deletable("condition", "Late"));
+                    })),
+                    ">Late</condition>", "Element 'condition': This element is not expected.");
+}
+
+TEST_F(SchemaValidatorTest, UnknownElementIsRefused) {
+    expectFailureAt(validate(studyWith([](TestElement& study) {
+                        insertBefore(study.child("location").child("facility"), "address",
+                                     leaf("colour", "red"));
+                    })),
+                    "<colour>red</colour>",
+                    "Element 'colour': This element is not expected. Expected is ( address )");
+}
+
+TEST_F(SchemaValidatorTest, MissingRequiredElementIsReported) {
+    // In the middle: found at the element that follows.
+    expectFailureAt(validate(studyWith([](TestElement& study) { erase(study, "official_title"); })),
+                    "<sponsors delete=\"false\" >",
+                    "Element 'sponsors': This element is not expected. Expected is ( "
+                    "official_title )");
+    // At the end of a record: found at its end tag.
+    expectFailureAt(validate(studyWith([](TestElement& study) {
+                        study.child("overall_contact_backup").children.pop_back();
+                    })),
+                    "</overall_contact_backup>",
+                    "Element 'overall_contact_backup': Missing child element(s). Expected is ( "
+                    "email )");
+}
+
+TEST_F(SchemaValidatorTest, ResultsSectionsMustBeQualifiedAndAtMostTwo) {
+    expectFailureAt(validate(studyWith([](TestElement& study) {
+                        study.children.push_back(resultsElement("clinical_results"));
+                    })),
+                    "<clinical_results>",
+                    "Element 'clinical_results': This element is not expected.");
+    expectFailureAt(validate(studyWith([](TestElement& study) {
+                        study.children.push_back(resultsElement("rrs:results"));
+                        study.children.push_back(resultsElement("rrs:resultdisposition"));
+                        study.children.push_back(resultsElement("rrs:extra_results"));
+                    })),
+                    "<rrs:extra_results>", "This element is not expected.");
+}
+
+TEST_F(SchemaValidatorTest, DeleteAttributeMustBeBoolean) {
+    expectFailureAt(validate(studyWith([](TestElement& study) {
+                        study.child("brief_title").attributes[0].second = "maybe";
+                    })),
+                    "<brief_title delete=\"maybe\" >",
+                    "'maybe' is not a valid value of the atomic type 'xs:boolean'");
+}
+
+TEST_F(SchemaValidatorTest, MalformedTagReportsTheParserError) {
+    std::string text = savedFileText(collection({fullStudy()}));
+    text.replace(text.find("</brief_title>"), 14, "</brief_titl>");
+    expectFailureAt(validateText(text), "</brief_titl>",
+                    "Opening and ending tag mismatch: brief_title line");
+
+    text = savedFileText(collection({fullStudy()}));
+    text.replace(text.find("<acronym>"), 9, "<acronym delete=false>");
+    expectFailureAt(validateText(text), "<acronym delete=false>", "AttValue: \" or ' expected");
+
+    // An unclosed end tag is noticed where the next tag starts.
+    text = savedFileText(collection({fullStudy()}));
+    text.replace(text.find("</acronym>"), 10, "</acronym");
+    expectFailureAt(validateText(text), "<official_title", "expected '>'");
+}
+
+TEST_F(SchemaValidatorTest, FirstErrorInDocumentOrderWins) {
+    // A content error early and a malformed tag late: the early one is reported.
+    TestElement study = fullStudy();
+    std::swap(study.child("brief_title"), study.child("acronym"));
+    std::string text = savedFileText(collection({study}));
+    text.replace(text.find("</pubmed_id>"), 12, "</pubmed>");
+    expectFailureAt(validateText(text), "<acronym>TEA</acronym>", "Element 'acronym'");
+}
+
+TEST_F(SchemaValidatorTest, LineNumbersPastSixtyFiveThousandAreExact) {
+    TestElement study = fullStudy();
+    std::vector<TestElement> conditions;
+    for (int i = 0; i < 70000; ++i)
+        conditions.push_back(deletable("condition", "C" + std::to_string(i)));
+    conditions.push_back(leaf("colour", "late"));
+    const auto at = study.children.begin() + static_cast<std::ptrdiff_t>(study.indexOf("keyword"));
+    study.children.insert(at, conditions.begin(), conditions.end());
+    const ValidationReport report = validate(collection({study}));
+    expectFailureAt(report, "<colour>late</colour>", "Element 'colour'");
+    EXPECT_GT(lineOf(fileText, "<colour>").first, 70000);
+}
+
+TEST_F(SchemaValidatorTest, UnreadableDocumentFailsWithTheReason) {
+    const ValidationReport report = validateFile(path + ".missing", installedSchema());
+    ASSERT_EQ(report.status, Status::Failed) << report.text;
+    const Failure failure = parseFailure(path + ".missing", report.text);
+    EXPECT_EQ(failure.reason, "The file cannot be opened: No such file or directory");
+    EXPECT_EQ(failure.line, 0);
+
+    const Failure empty = parseFailure(path, validateText("").text);
+    EXPECT_THAT(empty.reason, HasSubstr("Document is empty"));
+}
+
+TEST_F(SchemaValidatorTest, ConcurrentValidationsKeepTheirOwnErrors) {
+    // Errors are collected per call: a failing file on one thread must not turn up in
+    // another thread's report, nor leave anything behind for the next call.
+    const std::string valid = dir.write("valid.xml", savedFileText(collection({fullStudy()})));
+    TestElement broken = fullStudy();
+    erase(broken, "acronym");
+    const std::string invalid = dir.write("invalid.xml", savedFileText(collection({broken})));
+
+    std::vector<ValidationReport> reports(8);
+    std::vector<std::thread> threads;
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        threads.emplace_back([&, i] {
+            for (int round = 0; round < 3; ++round)
+                reports[i] = validateFile(i % 2 == 0 ? valid : invalid, installedSchema());
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        if (i % 2 == 0) {
+            EXPECT_EQ(reports[i].status, Status::Succeeded) << reports[i].text;
+        } else {
+            EXPECT_EQ(reports[i].status, Status::Failed);
+            EXPECT_THAT(reports[i].text, HasSubstr("Expected is ( acronym )"));
+        }
+    }
+}
