@@ -38,10 +38,25 @@ void ListSection::clear() {
 }
 
 void ListSection::appendRow(const QStringList& texts) {
-    auto* item = new QTreeWidgetItem(m_list);
-    for (int column = 0; column < columnCount(); ++column) {
-        item->setText(column, texts.value(column));
+    appendRows({texts});
+}
+
+void ListSection::appendRows(const std::vector<QStringList>& rows) {
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    const int columns = columnCount();
+    for (const QStringList& texts : rows) {
+        auto* item = new QTreeWidgetItem;
+        for (int column = 0; column < columns; ++column) {
+            item->setText(column, texts.value(column));
+        }
+        items << item;
     }
+    // One insertion and one layout for all rows; the view owns the items from here.
+    const bool updates = m_list->updatesEnabled();
+    m_list->setUpdatesEnabled(false);
+    m_list->addTopLevelItems(items);
+    m_list->setUpdatesEnabled(updates);
 }
 
 int ListSection::rowCount() const {

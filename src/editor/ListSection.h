@@ -38,6 +38,8 @@ public:
 
     void clear();
     void appendRow(const QStringList& texts);
+    // Appends many rows at once: much faster than one appendRow per row.
+    void appendRows(const std::vector<QStringList>& rows);
     int rowCount() const;
     QStringList rowTexts(int row) const;
     void setRowTexts(int row, const QStringList& texts);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// How the list rows carry a field that holds several texts in one cell, and
+// how a row's multi-line cells meet the multi-line edits of the item dialogs.
+class ItemTexts {
+public:
+    // The maximal runs of characters other than ','; empty runs are skipped,
+    // blanks are kept. A label that holds a comma becomes two labels.
+    static QStringList splitAtCommas(const QString& text);
+    // The non-empty lines of `text`, carriage returns removed; blanks are kept.
+    static QStringList splitLines(const QString& text);
+
+    // A cell's "\r\n" line breaks as the "\n" of a text widget, and back.
+    static QString toEditLines(const QString& cell);
+    static QString fromEditLines(const QString& edited);
+};

@@ -1,0 +1,29 @@
+#include "editor/lists/ItemTexts.h"
+
+#include <gtest/gtest.h>
+
+TEST(ItemTextsTest, CommaSplitSkipsEmptyPiecesAndKeepsBlanks) {
+    EXPECT_EQ(ItemTexts::splitAtCommas(""), QStringList());
+    EXPECT_EQ(ItemTexts::splitAtCommas(",,"), QStringList());
+    EXPECT_EQ(ItemTexts::splitAtCommas(",A,,B ,"), (QStringList{"A", "B "}));
+    EXPECT_EQ(ItemTexts::splitAtCommas(" , x"), (QStringList{" ", " x"}));
+    // A long label list is split whole, whatever its length.
+    const QString big = QString(30000, QLatin1Char('a'));
+    EXPECT_EQ(ItemTexts::splitAtCommas(big + "," + big), (QStringList{big, big}));
+}
+
+TEST(ItemTextsTest, LineSplitDropsEmptyLinesAndCarriageReturns) {
+    EXPECT_EQ(ItemTexts::splitLines(""), QStringList());
+    EXPECT_EQ(ItemTexts::splitLines("one\r\n\r\ntwo\r\n"), (QStringList{"one", "two"}));
+    EXPECT_EQ(ItemTexts::splitLines("a\n\nb"), (QStringList{"a", "b"}));
+    EXPECT_EQ(ItemTexts::splitLines("  \r\n x \r\r\n"), (QStringList{"  ", " x "}));
+    EXPECT_EQ(ItemTexts::splitLines("\r\n\r"), QStringList());
+}
+
+TEST(ItemTextsTest, EditLinesRoundTripCellLineBreaks) {
+    EXPECT_EQ(ItemTexts::toEditLines("a\r\nb\r\n"), "a\nb\n");
+    EXPECT_EQ(ItemTexts::fromEditLines("a\nb\n"), "a\r\nb\r\n");
+    // A break that is already CR LF is not doubled.
+    EXPECT_EQ(ItemTexts::fromEditLines("a\r\nb"), "a\r\nb");
+    EXPECT_EQ(ItemTexts::fromEditLines(ItemTexts::toEditLines("x\r\n\r\ny")), "x\r\n\r\ny");
+}
