@@ -59,6 +59,34 @@ void ListSection::appendRows(const std::vector<QStringList>& rows) {
     m_list->setUpdatesEnabled(updates);
 }
 
+void ListSection::replaceRows(const std::vector<QStringList>& rows) {
+    const int wanted = static_cast<int>(rows.size());
+    if (wanted == 0) {
+        clear();
+        return;
+    }
+    m_list->clearSelection();
+    const bool updates = m_list->updatesEnabled();
+    m_list->setUpdatesEnabled(false);
+    while (rowCount() > wanted) {
+        std::unique_ptr<QTreeWidgetItem>(m_list->takeTopLevelItem(rowCount() - 1)).reset();
+    }
+    const int columns = columnCount();
+    const int kept = rowCount();
+    for (int row = 0; row < kept; ++row) {
+        QTreeWidgetItem* item = m_list->topLevelItem(row);
+        const QStringList& texts = rows[static_cast<std::size_t>(row)];
+        for (int column = 0; column < columns; ++column) {
+            const QString text = texts.value(column);
+            if (item->text(column) != text) {
+                item->setText(column, text);
+            }
+        }
+    }
+    appendRows({rows.begin() + kept, rows.end()});
+    m_list->setUpdatesEnabled(updates);
+}
+
 int ListSection::rowCount() const {
     return m_list->topLevelItemCount();
 }

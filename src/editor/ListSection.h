@@ -40,6 +40,10 @@ public:
     void appendRow(const QStringList& texts);
     // Appends many rows at once: much faster than one appendRow per row.
     void appendRows(const std::vector<QStringList>& rows);
+    // The same as clear() and appendRows(rows), nothing left selected, but
+    // rows already there are kept and only changed texts are set: reloading
+    // a long list that did not change costs little.
+    void replaceRows(const std::vector<QStringList>& rows);
     int rowCount() const;
     QStringList rowTexts(int row) const;
     void setRowTexts(int row, const QStringList& texts);

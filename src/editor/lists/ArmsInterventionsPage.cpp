@@ -6,7 +6,6 @@
 #include "editor/lists/InterventionDialog.h"
 #include "editor/lists/ItemTexts.h"
 #include "model/StudyRecord.h"
-#include "platform/TextCodec.h"
 
 #include <QPushButton>
 #include <QTreeWidget>
@@ -34,7 +33,7 @@ ControlTemplate list(int id, int y, int height, unsigned anchors, unsigned style
 }
 
 QString decode(const std::string& text) {
-    return TextCodec::decode(text);
+    return ItemTexts::decode(text);
 }
 
 QString joined(const std::vector<std::string>& texts, const QString& separator) {
@@ -49,7 +48,7 @@ std::vector<std::string> encoded(const QStringList& texts) {
     std::vector<std::string> all;
     all.reserve(static_cast<std::size_t>(texts.size()));
     for (const QString& text : texts) {
-        all.push_back(TextCodec::encode(text));
+        all.push_back(ItemTexts::encode(text));
     }
     return all;
 }
@@ -185,8 +184,7 @@ void ArmsInterventionsPage::onLoad(StudyRecord& record) {
     }
     for (auto [section, rows] : {std::pair{&m_arms, &arms}, std::pair{&m_groups, &groups},
                                  std::pair{&m_interventions, &interventions}}) {
-        section->clear();
-        section->appendRows(*rows);
+        section->replaceRows(*rows);
     }
 }
 
@@ -209,20 +207,20 @@ void ArmsInterventionsPage::storeArmGroups(StudyRecord& record, const QString& s
     }
     for (const QStringList& row : (arms ? m_arms : m_groups).rows()) {
         ArmGroup& group = appendNew(record.arm_group);
-        group.arm_group_label = TextCodec::encode(row.value(0));
+        group.arm_group_label = ItemTexts::encode(row.value(0));
         if (arms) {
-            group.arm_type = TextCodec::encode(row.value(1));
+            group.arm_type = ItemTexts::encode(row.value(1));
         }
-        group.arm_group_description.setText(TextCodec::encode(row.value(arms ? 2 : 1)));
+        group.arm_group_description.setText(ItemTexts::encode(row.value(arms ? 2 : 1)));
     }
 }
 
 void ArmsInterventionsPage::storeInterventions(StudyRecord& record, bool keepLabels) const {
     for (const QStringList& row : m_interventions.rows()) {
         Intervention& intervention = appendNew(record.intervention);
-        intervention.intervention_type = TextCodec::encode(row.value(0));
-        intervention.intervention_name = TextCodec::encode(row.value(1));
-        intervention.intervention_description.setText(TextCodec::encode(row.value(2)));
+        intervention.intervention_type = ItemTexts::encode(row.value(0));
+        intervention.intervention_name = ItemTexts::encode(row.value(1));
+        intervention.intervention_description.setText(ItemTexts::encode(row.value(2)));
         if (keepLabels) {
             intervention.arm_group_label = encoded(ItemTexts::splitAtCommas(row.value(3)));
         }

@@ -1,8 +1,8 @@
 #include "editor/lists/ContactsPage.h"
 
+#include "editor/lists/ItemTexts.h"
 #include "editor/lists/OfficialDialog.h"
 #include "model/StudyRecord.h"
-#include "platform/TextCodec.h"
 
 #include <QPushButton>
 #include <QTreeWidget>
@@ -126,12 +126,11 @@ void ContactsPage::onLoad(StudyRecord& record) {
     rows.reserve(record.overall_official.size());
     for (const auto& official : record.overall_official) {
         rows.push_back(
-            {TextCodec::decode(official->first_name), TextCodec::decode(official->middle_name),
-             TextCodec::decode(official->last_name), TextCodec::decode(official->degrees),
-             TextCodec::decode(official->role), TextCodec::decode(official->affiliation)});
+            {ItemTexts::decode(official->first_name), ItemTexts::decode(official->middle_name),
+             ItemTexts::decode(official->last_name), ItemTexts::decode(official->degrees),
+             ItemTexts::decode(official->role), ItemTexts::decode(official->affiliation)});
     }
-    m_officials.clear();
-    m_officials.appendRows(rows);
+    m_officials.replaceRows(rows);
 }
 
 void ContactsPage::onStore(StudyRecord& record) {
@@ -140,12 +139,12 @@ void ContactsPage::onStore(StudyRecord& record) {
     record.overall_official.clear();
     for (const QStringList& row : m_officials.rows()) {
         Official& official = appendNew(record.overall_official);
-        official.first_name = TextCodec::encode(row.value(0));
-        official.middle_name = TextCodec::encode(row.value(1));
-        official.last_name = TextCodec::encode(row.value(2));
-        official.degrees = TextCodec::encode(row.value(3));
-        official.role = TextCodec::encode(row.value(4));
-        official.affiliation = TextCodec::encode(row.value(5));
+        official.first_name = ItemTexts::encode(row.value(0));
+        official.middle_name = ItemTexts::encode(row.value(1));
+        official.last_name = ItemTexts::encode(row.value(2));
+        official.degrees = ItemTexts::encode(row.value(3));
+        official.role = ItemTexts::encode(row.value(4));
+        official.affiliation = ItemTexts::encode(row.value(5));
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <string_view>
 
 // How the list rows carry a field that holds several texts in one cell, and
 // how a row's multi-line cells meet the multi-line edits of the item dialogs.
@@ -12,6 +14,11 @@ public:
     static QStringList splitAtCommas(const QString& text);
     // The non-empty lines of `text`, carriage returns removed; blanks are kept.
     static QStringList splitLines(const QString& text);
+
+    // TextCodec's decode and encode, with a short way for plain ASCII, which
+    // is most of a record and maps to itself: long lists load and store fast.
+    static QString decode(std::string_view bytes);
+    static std::string encode(const QString& text);
 
     // A cell's "\r\n" line breaks as the "\n" of a text widget, and back.
     static QString toEditLines(const QString& cell);

@@ -2,8 +2,8 @@
 
 #include "editor/ComboText.h"
 #include "editor/lists/ItemDialogSupport.h"
+#include "editor/lists/ItemTexts.h"
 #include "editor/lists/OfficialDialog.h"
-#include "platform/TextCodec.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -51,9 +51,9 @@ constexpr RequiredEntry kRequired[] = {
 };
 
 QStringList investigatorRow(const Investigator& investigator) {
-    return {TextCodec::decode(investigator.first_name), TextCodec::decode(investigator.middle_name),
-            TextCodec::decode(investigator.last_name), TextCodec::decode(investigator.degrees),
-            TextCodec::decode(investigator.role)};
+    return {ItemTexts::decode(investigator.first_name), ItemTexts::decode(investigator.middle_name),
+            ItemTexts::decode(investigator.last_name), ItemTexts::decode(investigator.degrees),
+            ItemTexts::decode(investigator.role)};
 }
 
 } // namespace
@@ -178,11 +178,11 @@ void LocationDialog::writeInvestigators() {
     m_investigators.clear();
     for (const QStringList& row : m_investigatorRows.rows()) {
         Investigator& investigator = m_investigators.emplace_back();
-        investigator.first_name = TextCodec::encode(row.value(0));
-        investigator.middle_name = TextCodec::encode(row.value(1));
-        investigator.last_name = TextCodec::encode(row.value(2));
-        investigator.degrees = TextCodec::encode(row.value(3));
-        investigator.role = TextCodec::encode(row.value(4));
+        investigator.first_name = ItemTexts::encode(row.value(0));
+        investigator.middle_name = ItemTexts::encode(row.value(1));
+        investigator.last_name = ItemTexts::encode(row.value(2));
+        investigator.degrees = ItemTexts::encode(row.value(3));
+        investigator.role = ItemTexts::encode(row.value(4));
     }
 }
 

@@ -1,8 +1,8 @@
 #include "editor/lists/LocationsPage.h"
 
+#include "editor/lists/ItemTexts.h"
 #include "editor/lists/LocationDialog.h"
 #include "model/StudyRecord.h"
-#include "platform/TextCodec.h"
 
 #include <QPushButton>
 #include <QTreeWidget>
@@ -29,7 +29,7 @@ static_assert(std::tuple_size_v<decltype(fields(std::declval<Location&>()))> ==
 QStringList rowOf(const Location& location) {
     QStringList row;
     for (const std::string* field : fields(location)) {
-        row << TextCodec::decode(*field);
+        row << ItemTexts::decode(*field);
     }
     return row;
 }
@@ -116,8 +116,7 @@ void LocationsPage::onLoad(StudyRecord& record) {
         rows.push_back(rowOf(*location));
         m_investigators.push_back(copies(location->investigator));
     }
-    m_locations.clear();
-    m_locations.appendRows(rows);
+    m_locations.replaceRows(rows);
 }
 
 void LocationsPage::onStore(StudyRecord& record) {
@@ -127,7 +126,7 @@ void LocationsPage::onStore(StudyRecord& record) {
         const QStringList texts = m_locations.rowTexts(row);
         int column = 0;
         for (std::string* field : fields(location)) {
-            *field = TextCodec::encode(texts.value(column++));
+            *field = ItemTexts::encode(texts.value(column++));
         }
         for (const Investigator& investigator : m_investigators[static_cast<std::size_t>(row)]) {
             location.investigator.push_back(std::make_unique<Investigator>(investigator));

@@ -184,3 +184,25 @@ TEST_F(ContactsPageTest, InvestigatorModeSwapsTheRoleListAndHidesTheAffiliation)
     EXPECT_EQ(combo(&official, OfficialDialog::IDC_ROLE)->currentIndex(), -1);
     EXPECT_FALSE(official.control(OfficialDialog::IDC_AFFILIATION)->isHidden());
 }
+
+TEST_F(ContactsPageTest, ASecondLoadReplacesTheRowsAndSelectsNothing) {
+    addOfficial("A", "Study Chair", "U");
+    addOfficial("B", "Study Chair", "U");
+    addOfficial("C", "Study Chair", "U");
+    page->load(record);
+    page->officials().selectRow(1);
+    page->officials().setRowTexts(0, {"edited"});
+    record.overall_official.erase(record.overall_official.begin() + 1);
+    page->load(record);
+    ASSERT_EQ(page->officials().rowCount(), 2);
+    EXPECT_EQ(page->officials().rowTexts(0),
+              (QStringList{"A", "", "Last", "", "Study Chair", "U"}));
+    EXPECT_EQ(page->officials().rowTexts(1).value(0), "C");
+    EXPECT_EQ(page->officials().firstSelectedRow(), -1);
+    record.overall_official.clear();
+    page->load(record);
+    EXPECT_EQ(page->officials().rowCount(), 0);
+    addOfficial("D", "", "");
+    page->load(record);
+    EXPECT_EQ(page->officials().rowTexts(0).value(0), "D");
+}

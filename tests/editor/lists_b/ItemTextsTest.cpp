@@ -1,5 +1,7 @@
 #include "editor/lists/ItemTexts.h"
 
+#include "platform/TextCodec.h"
+
 #include <gtest/gtest.h>
 
 TEST(ItemTextsTest, CommaSplitSkipsEmptyPiecesAndKeepsBlanks) {
@@ -26,4 +28,15 @@ TEST(ItemTextsTest, EditLinesRoundTripCellLineBreaks) {
     // A break that is already CR LF is not doubled.
     EXPECT_EQ(ItemTexts::fromEditLines("a\r\nb"), "a\r\nb");
     EXPECT_EQ(ItemTexts::fromEditLines(ItemTexts::toEditLines("x\r\n\r\ny")), "x\r\n\r\ny");
+}
+
+TEST(ItemTextsTest, ShortWayForAsciiAgreesWithTheCodec) {
+    for (const std::string& bytes :
+         {std::string(""), std::string("plain ASCII ~"), std::string("caf\xC3\xA9"),
+          std::string("bad \xFF byte"), std::string("\x7F\x80")}) {
+        const QString text = ItemTexts::decode(bytes);
+        EXPECT_EQ(text, TextCodec::decode(bytes));
+        EXPECT_EQ(ItemTexts::encode(text), bytes) << "round trip keeps the bytes";
+    }
+    EXPECT_EQ(ItemTexts::encode(QString::fromUtf8("\xE2\x82\xAC")), "\xE2\x82\xAC");
 }
