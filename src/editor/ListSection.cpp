@@ -60,30 +60,46 @@ void ListSection::appendRows(const std::vector<QStringList>& rows) {
 }
 
 void ListSection::replaceRows(const std::vector<QStringList>& rows) {
-    const int wanted = static_cast<int>(rows.size());
-    if (wanted == 0) {
+    replaceRows(
+        static_cast<int>(rows.size()),
+        [&rows](int row, int column) { return rows[static_cast<std::size_t>(row)].value(column); },
+        [&rows](int row, int column, const QString& shown) {
+            return rows[static_cast<std::size_t>(row)].value(column) == shown;
+        });
+}
+
+void ListSection::replaceRows(int rows, const CellText& text, const CellSame& same) {
+    if (rows <= 0) {
         clear();
         return;
     }
-    m_list->clearSelection();
     const bool updates = m_list->updatesEnabled();
     m_list->setUpdatesEnabled(false);
-    while (rowCount() > wanted) {
+    while (rowCount() > rows) {
         std::unique_ptr<QTreeWidgetItem>(m_list->takeTopLevelItem(rowCount() - 1)).reset();
     }
+    // After the removals: taking the current row selects another one.
+    m_list->clearSelection();
     const int columns = columnCount();
     const int kept = rowCount();
     for (int row = 0; row < kept; ++row) {
         QTreeWidgetItem* item = m_list->topLevelItem(row);
-        const QStringList& texts = rows[static_cast<std::size_t>(row)];
         for (int column = 0; column < columns; ++column) {
-            const QString text = texts.value(column);
-            if (item->text(column) != text) {
-                item->setText(column, text);
+            if (!same(row, column, item->text(column))) {
+                item->setText(column, text(row, column));
             }
         }
     }
-    appendRows({rows.begin() + kept, rows.end()});
+    std::vector<QStringList> added;
+    added.reserve(static_cast<std::size_t>(rows - kept));
+    for (int row = kept; row < rows; ++row) {
+        QStringList& texts = added.emplace_back();
+        texts.reserve(columns);
+        for (int column = 0; column < columns; ++column) {
+            texts << text(row, column);
+        }
+    }
+    appendRows(added);
     m_list->setUpdatesEnabled(updates);
 }
 
@@ -101,6 +117,11 @@ QStringList ListSection::rowTexts(int row) const {
         texts << item->text(column);
     }
     return texts;
+}
+
+QString ListSection::cellText(int row, int column) const {
+    const QTreeWidgetItem* item = m_list->topLevelItem(row);
+    return item == nullptr ? QString() : item->text(column);
 }
 
 void ListSection::setRowTexts(int row, const QStringList& texts) {

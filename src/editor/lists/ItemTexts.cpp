@@ -21,6 +21,13 @@ QString ItemTexts::decode(std::string_view bytes) {
     return TextCodec::decode(bytes);
 }
 
+bool ItemTexts::sameText(const QString& shown, std::string_view bytes) {
+    if (std::all_of(bytes.begin(), bytes.end(), isAscii)) {
+        return shown == QLatin1StringView(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    }
+    return shown == TextCodec::decode(bytes);
+}
+
 std::string ItemTexts::encode(const QString& text) {
     const QChar* begin = text.constData();
     if (std::all_of(begin, begin + text.size(), [](QChar c) { return c.unicode() < 0x80; })) {

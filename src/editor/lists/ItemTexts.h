@@ -19,6 +19,9 @@ public:
     // is most of a record and maps to itself: long lists load and store fast.
     static QString decode(std::string_view bytes);
     static std::string encode(const QString& text);
+    // Whether `shown` is what decode(bytes) gives, without making that text
+    // when the bytes are plain ASCII.
+    static bool sameText(const QString& shown, std::string_view bytes);
 
     // A cell's "\r\n" line breaks as the "\n" of a text widget, and back.
     static QString toEditLines(const QString& cell);

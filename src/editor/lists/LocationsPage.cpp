@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -25,14 +26,6 @@ template <class L> auto fields(L& location) {
 
 static_assert(std::tuple_size_v<decltype(fields(std::declval<Location&>()))> ==
               LocationDialog::kTextCount);
-
-QStringList rowOf(const Location& location) {
-    QStringList row;
-    for (const std::string* field : fields(location)) {
-        row << ItemTexts::decode(*field);
-    }
-    return row;
-}
 
 std::vector<Investigator> copies(const OwningList<Investigator>& investigators) {
     std::vector<Investigator> all;
@@ -108,25 +101,33 @@ LocationsPage::LocationsPage(QWidget* parent) : EditorPage(parent) {
 }
 
 void LocationsPage::onLoad(StudyRecord& record) {
-    std::vector<QStringList> rows;
-    rows.reserve(record.location.size());
+    using Fields = decltype(fields(std::declval<const Location&>()));
+    std::vector<Fields> cells;
+    cells.reserve(record.location.size());
     m_investigators.clear();
     m_investigators.reserve(record.location.size());
     for (const auto& location : record.location) {
-        rows.push_back(rowOf(*location));
+        cells.push_back(fields(std::as_const(*location)));
         m_investigators.push_back(copies(location->investigator));
     }
-    m_locations.replaceRows(rows);
+    const auto cell = [&cells](int row, int column) -> const std::string& {
+        return *cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    };
+    m_locations.replaceRows(
+        static_cast<int>(cells.size()),
+        [&cell](int row, int column) { return ItemTexts::decode(cell(row, column)); },
+        [&cell](int row, int column, const QString& shown) {
+            return ItemTexts::sameText(shown, cell(row, column));
+        });
 }
 
 void LocationsPage::onStore(StudyRecord& record) {
     record.location.clear();
     for (int row = 0; row < m_locations.rowCount(); ++row) {
         Location& location = appendNew(record.location);
-        const QStringList texts = m_locations.rowTexts(row);
         int column = 0;
         for (std::string* field : fields(location)) {
-            *field = ItemTexts::encode(texts.value(column++));
+            *field = ItemTexts::encode(m_locations.cellText(row, column++));
         }
         for (const Investigator& investigator : m_investigators[static_cast<std::size_t>(row)]) {
             location.investigator.push_back(std::make_unique<Investigator>(investigator));

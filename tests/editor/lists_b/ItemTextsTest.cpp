@@ -40,3 +40,12 @@ TEST(ItemTextsTest, ShortWayForAsciiAgreesWithTheCodec) {
     }
     EXPECT_EQ(ItemTexts::encode(QString::fromUtf8("\xE2\x82\xAC")), "\xE2\x82\xAC");
 }
+
+TEST(ItemTextsTest, SameTextComparesShownTextWithBytes) {
+    EXPECT_TRUE(ItemTexts::sameText("abc", "abc"));
+    EXPECT_FALSE(ItemTexts::sameText("abc", "abd"));
+    EXPECT_FALSE(ItemTexts::sameText("ab", "abc"));
+    EXPECT_TRUE(ItemTexts::sameText(QString::fromUtf8("caf\xC3\xA9"), "caf\xC3\xA9"));
+    EXPECT_FALSE(ItemTexts::sameText(QStringLiteral("caf\u00c3\u00a9"), "caf\xC3\xA9"));
+    EXPECT_TRUE(ItemTexts::sameText(TextCodec::decode("\xFF"), "\xFF"));
+}

@@ -261,3 +261,21 @@ TEST_F(LocationsPageTest, AnUnknownStatusOpensEmptyAndStoresEmpty) {
     EXPECT_EQ(record.location[0]->status, "");
     EXPECT_EQ(record.location[1]->status, "active") << "a cancelled edit keeps the row";
 }
+
+TEST_F(LocationsPageTest, ASecondLoadShowsChangedCellsAndDropsSurplusRows) {
+    addLocation("One", {"a"});
+    addLocation("Two", {"b"});
+    page->load(record);
+    page->locations().selectRow(1);
+    record.location[0]->facility.name = "Caf\xC3\xA9";
+    record.location[0]->contact.email = "";
+    record.location.pop_back();
+    page->load(record);
+    ASSERT_EQ(page->locations().rowCount(), 1);
+    EXPECT_EQ(page->locations().rowTexts(0).value(0), QString::fromUtf8("Caf\xC3\xA9"));
+    EXPECT_EQ(page->locations().firstSelectedRow(), -1);
+    ASSERT_EQ(page->rowInvestigators().size(), 1u);
+    page->store();
+    EXPECT_EQ(record.location[0]->facility.name, "Caf\xC3\xA9");
+    EXPECT_EQ(investigatorsOf(0), std::vector<std::string>{"a"});
+}
