@@ -38,10 +38,69 @@ void ListSection::clear() {
 }
 
 void ListSection::appendRow(const QStringList& texts) {
-    auto* item = new QTreeWidgetItem(m_list);
-    for (int column = 0; column < columnCount(); ++column) {
-        item->setText(column, texts.value(column));
+    appendRows({texts});
+}
+
+void ListSection::appendRows(const std::vector<QStringList>& rows) {
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    const int columns = columnCount();
+    for (const QStringList& texts : rows) {
+        auto* item = new QTreeWidgetItem;
+        for (int column = 0; column < columns; ++column) {
+            item->setText(column, texts.value(column));
+        }
+        items << item;
     }
+    // One insertion and one layout for all rows; the view owns the items from here.
+    const bool updates = m_list->updatesEnabled();
+    m_list->setUpdatesEnabled(false);
+    m_list->addTopLevelItems(items);
+    m_list->setUpdatesEnabled(updates);
+}
+
+void ListSection::replaceRows(const std::vector<QStringList>& rows) {
+    replaceRows(
+        static_cast<int>(rows.size()),
+        [&rows](int row, int column) { return rows[static_cast<std::size_t>(row)].value(column); },
+        [&rows](int row, int column, const QString& shown) {
+            return rows[static_cast<std::size_t>(row)].value(column) == shown;
+        });
+}
+
+void ListSection::replaceRows(int rows, const CellText& text, const CellSame& same) {
+    if (rows <= 0) {
+        clear();
+        return;
+    }
+    const bool updates = m_list->updatesEnabled();
+    m_list->setUpdatesEnabled(false);
+    while (rowCount() > rows) {
+        std::unique_ptr<QTreeWidgetItem>(m_list->takeTopLevelItem(rowCount() - 1)).reset();
+    }
+    // After the removals: taking the current row selects another one.
+    m_list->clearSelection();
+    const int columns = columnCount();
+    const int kept = rowCount();
+    for (int row = 0; row < kept; ++row) {
+        QTreeWidgetItem* item = m_list->topLevelItem(row);
+        for (int column = 0; column < columns; ++column) {
+            if (!same(row, column, item->text(column))) {
+                item->setText(column, text(row, column));
+            }
+        }
+    }
+    std::vector<QStringList> added;
+    added.reserve(static_cast<std::size_t>(rows - kept));
+    for (int row = kept; row < rows; ++row) {
+        QStringList& texts = added.emplace_back();
+        texts.reserve(columns);
+        for (int column = 0; column < columns; ++column) {
+            texts << text(row, column);
+        }
+    }
+    appendRows(added);
+    m_list->setUpdatesEnabled(updates);
 }
 
 int ListSection::rowCount() const {
@@ -58,6 +117,11 @@ QStringList ListSection::rowTexts(int row) const {
         texts << item->text(column);
     }
     return texts;
+}
+
+QString ListSection::cellText(int row, int column) const {
+    const QTreeWidgetItem* item = m_list->topLevelItem(row);
+    return item == nullptr ? QString() : item->text(column);
 }
 
 void ListSection::setRowTexts(int row, const QStringList& texts) {

@@ -38,8 +38,21 @@ public:
 
     void clear();
     void appendRow(const QStringList& texts);
+    // Appends many rows at once: much faster than one appendRow per row.
+    void appendRows(const std::vector<QStringList>& rows);
+    // The same as clear() and appendRows(rows), nothing left selected, but
+    // rows already there are kept and only changed texts are set: reloading
+    // a long list that did not change costs little.
+    void replaceRows(const std::vector<QStringList>& rows);
+    // The same with the cells given by (row, column): `same` tells whether a
+    // text shown already is that cell's, so unchanged cells make no new text.
+    using CellText = std::function<QString(int row, int column)>;
+    using CellSame = std::function<bool(int row, int column, const QString& shown)>;
+    void replaceRows(int rows, const CellText& text, const CellSame& same);
     int rowCount() const;
     QStringList rowTexts(int row) const;
+    // One cell's text; empty outside the rows or columns.
+    QString cellText(int row, int column) const;
     void setRowTexts(int row, const QStringList& texts);
     std::vector<QStringList> rows() const;
 

@@ -1,14 +1,33 @@
 #pragma once
 
 #include "editor/EditorPage.h"
+#include "editor/ListSection.h"
 
-// The "Interventions" section: the study arms or groups and the interventions. For now the page
-// shows its frame only; its fields arrive with its controls.
+#include <optional>
+
+// The "Interventions" section: the interventions, and the record's arm groups
+// shown as study arms (interventional protocols) or as study groups
+// (observational ones); other study types hide the arm groups. Both lower
+// lists are filled from the arm groups at every load; the study type decides
+// which one the commands act on and which one is stored.
 class ArmsInterventionsPage : public EditorPage {
     Q_OBJECT
 public:
     enum ControlId {
-        IDC_GROUP = 5100,
+        IDC_INTERVENTIONS_GROUP = 5100,
+        IDC_INTERVENTIONS = 5001,
+        IDC_INTERVENTION_ADD = 1022,
+        IDC_INTERVENTION_EDIT = 1026,
+        IDC_INTERVENTION_REMOVE = 1024,
+        IDC_ARMS_GROUP = 5101,
+        IDC_ARMS = 5002,
+        IDC_GROUPS = 5003,
+        IDC_ARM_ADD = 1027,
+        IDC_ARM_EDIT = 1028,
+        IDC_ARM_REMOVE = 1029,
+        IDC_MARKER_INTERVENTIONS = 1173,
+        IDC_MARKER_ARMS = 1174,
+        IDC_MARKER_GROUPS = 1187,
     };
     static constexpr int kTemplateNumber = 510;
 
@@ -16,7 +35,36 @@ public:
 
     explicit ArmsInterventionsPage(QWidget* parent = nullptr);
 
+    // The record's study type as it stands now; empty before a load.
+    QString studyType() const;
+    // The labels the intervention dialog offers, joined with ",".
+    QString availableLabels() const;
+
+    ListSection& interventions() { return m_interventions; }
+    ListSection& arms() { return m_arms; }
+    ListSection& groups() { return m_groups; }
+
+    void addArm();
+    void editArm();
+    void removeArm();
+    void addIntervention();
+    void editIntervention();
+    void removeIntervention();
+
 protected:
     void onLoad(StudyRecord& record) override;
     void onStore(StudyRecord& record) override;
+
+private:
+    void applyView(const QString& studyType);
+    bool interventional() const;
+    ListSection& armSection();
+    std::optional<QStringList> runArmDialog(const QStringList& inputs);
+    std::optional<QStringList> runInterventionDialog(const QStringList& inputs);
+    void storeArmGroups(StudyRecord& record, const QString& studyType) const;
+    void storeInterventions(StudyRecord& record, bool keepLabels) const;
+
+    ListSection m_interventions;
+    ListSection m_arms;
+    ListSection m_groups;
 };

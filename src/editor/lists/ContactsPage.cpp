@@ -1,20 +1,170 @@
 #include "editor/lists/ContactsPage.h"
 
+#include "editor/lists/ItemTexts.h"
+#include "editor/lists/OfficialDialog.h"
+#include "model/StudyRecord.h"
+
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+ControlTemplate label(const char* text, int x, int y, int width) {
+    return {.kind = ControlKind::StaticText,
+            .text = QString::fromLatin1(text),
+            .rect = {x, y, width, 8},
+            .style = StyleNoWrap};
+}
+
+ControlTemplate edit(int id, int x, int y, int width, unsigned anchors = 0) {
+    return {.id = id, .kind = ControlKind::Edit, .rect = {x, y, width, 12}, .anchors = anchors};
+}
+
+// A contact's box at `y`: first name, middle initial and last name in one
+// row, degree, phone, extension and email in the next.
+void addContact(std::vector<ControlTemplate>& controls, int groupId, const char* title, int y,
+                int first, int markerId) {
+    controls.push_back({.id = groupId,
+                        .kind = ControlKind::GroupBox,
+                        .text = QString::fromLatin1(title),
+                        .rect = {4, y, 254, 64},
+                        .anchors = AnchorStretchRight});
+    const int row1 = y + 12;
+    const int row2 = y + 38;
+    controls.push_back(label("First Name", 12, row1, 70));
+    controls.push_back(label("Middle Initial", 86, row1, 50));
+    controls.push_back(label("Last Name", 140, row1, 90));
+    controls.push_back(EditorPage::marker(markerId, row1));
+    controls.push_back(edit(first + ContactsPage::FirstName, 12, row1 + 10, 70));
+    controls.push_back(edit(first + ContactsPage::MiddleName, 86, row1 + 10, 50));
+    controls.push_back(
+        edit(first + ContactsPage::LastName, 140, row1 + 10, 90, AnchorStretchRight));
+    controls.push_back(label("Degree", 12, row2, 44));
+    controls.push_back(label("Phone", 60, row2, 60));
+    controls.push_back(label("Extension", 124, row2, 36));
+    controls.push_back(label("Email Address", 164, row2, 66));
+    // The degree keeps its width: stretching it would run it over the phone.
+    controls.push_back(edit(first + ContactsPage::Degree, 12, row2 + 10, 44));
+    controls.push_back(edit(first + ContactsPage::Phone, 60, row2 + 10, 60));
+    controls.push_back(edit(first + ContactsPage::Extension, 124, row2 + 10, 36));
+    controls.push_back(edit(first + ContactsPage::Email, 164, row2 + 10, 66, AnchorStretchRight));
+}
+
+ControlTemplate button(int id, const char* text, int x) {
+    return {.id = id,
+            .kind = ControlKind::PushButton,
+            .text = QString::fromLatin1(text),
+            .rect = {x, 309, 50, 14},
+            .anchors = AnchorMoveDown};
+}
+
+} // namespace
+
 DialogTemplate ContactsPage::pageTemplate() {
-    std::vector<ControlTemplate> controls = {
-        {.id = IDC_GROUP,
-         .kind = ControlKind::GroupBox,
-         .text = QStringLiteral("Contacts"),
-         .rect = {4, 2, 254, 327},
-         .anchors = AnchorGrow},
-    };
+    std::vector<ControlTemplate> controls;
+    addContact(controls, IDC_CONTACT_GROUP, "Central Contact", 2, IDC_CONTACT_FIRST,
+               IDC_MARKER_CONTACT);
+    addContact(controls, IDC_BACKUP_GROUP, "Central Contact Backup", 68, IDC_BACKUP_FIRST,
+               IDC_MARKER_BACKUP);
+    controls.push_back({.id = IDC_OFFICIALS_GROUP,
+                        .kind = ControlKind::GroupBox,
+                        .text = QStringLiteral("Study Officials"),
+                        .rect = {4, 134, 254, 195},
+                        .anchors = AnchorGrow});
+    controls.push_back({.id = IDC_OFFICIALS,
+                        .kind = ControlKind::ListView,
+                        .rect = {12, 146, 238, 156},
+                        .anchors = AnchorGrow});
+    controls.push_back(button(IDC_ADD, "&Add", 12));
+    controls.push_back(button(IDC_EDIT, "&Edit", 66));
+    controls.push_back(button(IDC_REMOVE, "&Remove", 120));
+    controls.push_back(marker(IDC_MARKER_OFFICIALS, 312));
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }
 
 ContactsPage::ContactsPage(QWidget* parent) : EditorPage(parent) {
     buildPage(pageTemplate());
+    m_officials.attach(control<QTreeWidget>(IDC_OFFICIALS), this);
+    m_officials.setColumns({{QStringLiteral("First Name"), 100},
+                            {QStringLiteral("Middle Initial"), 75},
+                            {QStringLiteral("Last Name"), 100},
+                            {QStringLiteral("Degree"), 100},
+                            {QStringLiteral("Role"), 100},
+                            {QStringLiteral("Affiliation"), 100}});
+    connect(control<QPushButton>(IDC_ADD), &QPushButton::clicked, this, &ContactsPage::addOfficial);
+    connect(control<QPushButton>(IDC_EDIT), &QPushButton::clicked, this,
+            &ContactsPage::editOfficial);
+    connect(control<QPushButton>(IDC_REMOVE), &QPushButton::clicked, this,
+            &ContactsPage::removeOfficial);
+    connect(m_officials.list(), &QTreeWidget::itemDoubleClicked, this, &ContactsPage::editOfficial);
 }
 
-void ContactsPage::onLoad(StudyRecord&) {}
+void ContactsPage::loadContact(int first, const Contact& contact) {
+    setText(first + FirstName, contact.first_name);
+    setText(first + MiddleName, contact.middle_name);
+    setText(first + LastName, contact.last_name);
+    setText(first + Degree, contact.degrees);
+    setText(first + Phone, contact.phone);
+    setText(first + Extension, contact.phone_ext);
+    setText(first + Email, contact.email);
+}
 
-void ContactsPage::onStore(StudyRecord&) {}
+void ContactsPage::storeContact(int first, Contact& contact) const {
+    storeText(first + FirstName, contact.first_name);
+    storeText(first + MiddleName, contact.middle_name);
+    storeText(first + LastName, contact.last_name);
+    storeText(first + Degree, contact.degrees);
+    storeText(first + Phone, contact.phone);
+    storeText(first + Extension, contact.phone_ext);
+    storeText(first + Email, contact.email);
+}
+
+void ContactsPage::onLoad(StudyRecord& record) {
+    loadContact(IDC_CONTACT_FIRST, record.overall_contact);
+    loadContact(IDC_BACKUP_FIRST, record.overall_contact_backup);
+    std::vector<QStringList> rows;
+    rows.reserve(record.overall_official.size());
+    for (const auto& official : record.overall_official) {
+        rows.push_back(
+            {ItemTexts::decode(official->first_name), ItemTexts::decode(official->middle_name),
+             ItemTexts::decode(official->last_name), ItemTexts::decode(official->degrees),
+             ItemTexts::decode(official->role), ItemTexts::decode(official->affiliation)});
+    }
+    m_officials.replaceRows(rows);
+}
+
+void ContactsPage::onStore(StudyRecord& record) {
+    storeContact(IDC_CONTACT_FIRST, record.overall_contact);
+    storeContact(IDC_BACKUP_FIRST, record.overall_contact_backup);
+    record.overall_official.clear();
+    for (const QStringList& row : m_officials.rows()) {
+        Official& official = appendNew(record.overall_official);
+        official.first_name = ItemTexts::encode(row.value(0));
+        official.middle_name = ItemTexts::encode(row.value(1));
+        official.last_name = ItemTexts::encode(row.value(2));
+        official.degrees = ItemTexts::encode(row.value(3));
+        official.role = ItemTexts::encode(row.value(4));
+        official.affiliation = ItemTexts::encode(row.value(5));
+    }
+}
+
+std::optional<QStringList> ContactsPage::runOfficialDialog(const QStringList& inputs) {
+    OfficialDialog dialog(this);
+    dialog.setInputs(inputs);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.outputs();
+}
+
+void ContactsPage::addOfficial() {
+    m_officials.add([this](const QStringList& inputs) { return runOfficialDialog(inputs); });
+}
+
+void ContactsPage::editOfficial() {
+    m_officials.edit([this](const QStringList& inputs) { return runOfficialDialog(inputs); });
+}
+
+void ContactsPage::removeOfficial() {
+    m_officials.remove();
+}
