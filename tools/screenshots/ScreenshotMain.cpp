@@ -8,6 +8,8 @@
 
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
+#include "controls/OutlookTabItem.h"
+#include "editor/EditorNavigationBar.h"
 #include "editor/ProtocolEditor.h"
 #include "editor/SecondaryIdDialog.h"
 #include "editor/lists/CitationDialog.h"
@@ -56,8 +58,8 @@ void save(QWidget* window, const QDir& folder, const QString& name) {
 }
 
 // File names: "Interventional Design" becomes "editor-interventional-design".
-QString sectionFileName(const char* label) {
-    QString name = QString::fromLatin1(label).toLower();
+QString sectionFileName(const ProtocolEditor::SectionInfo& section) {
+    QString name = QString::fromLatin1(section.label).toLower();
     name.replace(QLatin1Char(' '), QLatin1Char('-'));
     return QStringLiteral("editor-") + name;
 }
@@ -68,10 +70,18 @@ void shootEditor(QWidget* parent, StudyRecord& record, const QDir& folder) {
     // Runs inside exec(), as the program shows the editor.
     QTimer::singleShot(0, &editor, [&editor, &folder] {
         settle(200);
-        for (const ProtocolEditor::SectionInfo& section : ProtocolEditor::sections()) {
-            editor.showSection(QString::fromLatin1(section.label));
+        EditorNavigationBar* bar = editor.navigationBar();
+        for (int i = 0; i < ProtocolEditor::kSectionCount; ++i) {
+            OutlookTabItem* item = bar->itemAt(i);
+            // Sections the study type does not offer have no button to click.
+            if (item == nullptr || !item->isSelectable()) {
+                continue;
+            }
+            // What a click on the button does: select it, then show its section.
+            bar->selectItem(item);
+            editor.showSection(item->label());
             settle(100);
-            save(&editor, folder, sectionFileName(section.label));
+            save(&editor, folder, sectionFileName(ProtocolEditor::sections()[static_cast<std::size_t>(i)]));
         }
         // Straight out: Cancel would ask whether to save.
         editor.done(QDialog::Rejected);
