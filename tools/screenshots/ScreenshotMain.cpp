@@ -64,17 +64,25 @@ QString sectionFileName(const ProtocolEditor::SectionInfo& section) {
     return QStringLiteral("editor-") + name;
 }
 
-void shootEditor(QWidget* parent, StudyRecord& record, const QDir& folder) {
+// Draws every section the record's study type offers and returns the labels
+// of those it does not.
+QStringList shootEditor(QWidget* parent, StudyRecord& record, const QDir& folder,
+                        const QStringList& only = {}) {
+    QStringList skipped;
     ProtocolEditor editor(parent);
     editor.setRecord(&record);
     // Runs inside exec(), as the program shows the editor.
-    QTimer::singleShot(0, &editor, [&editor, &folder] {
+    QTimer::singleShot(0, &editor, [&editor, &folder, &only, &skipped] {
         settle(200);
         EditorNavigationBar* bar = editor.navigationBar();
         for (int i = 0; i < ProtocolEditor::kSectionCount; ++i) {
             OutlookTabItem* item = bar->itemAt(i);
             // Sections the study type does not offer have no button to click.
-            if (item == nullptr || !item->isSelectable()) {
+            if (item == nullptr || (!only.isEmpty() && !only.contains(item->label()))) {
+                continue;
+            }
+            if (!item->isSelectable()) {
+                skipped.append(item->label());
                 continue;
             }
             // What a click on the button does: select it, then show its section.
@@ -87,6 +95,7 @@ void shootEditor(QWidget* parent, StudyRecord& record, const QDir& folder) {
         editor.done(QDialog::Rejected);
     });
     editor.exec();
+    return skipped;
 }
 
 // One item dialog: made, filled, shown, drawn. Another dialog is one more line
@@ -199,7 +208,15 @@ int main(int argc, char** argv) {
     settle(500);
     save(&window, folder, QStringLiteral("main-window"));
 
-    shootEditor(&window, *window.collection().records.front(), folder);
+    // The first record is the interventional sample; a section it does not
+    // offer is drawn from the first other record that offers it.
+    QStringList missing = shootEditor(&window, *window.collection().records.front(), folder);
+    for (std::size_t i = 1; i < window.collection().records.size() && !missing.isEmpty(); ++i) {
+        missing = shootEditor(&window, *window.collection().records[i], folder, missing);
+    }
+    for (const QString& label : missing) {
+        report(QStringLiteral("no sample record offers %1").arg(label));
+    }
     shootDialogs(&window, folder);
     return g_failures == 0 ? 0 : 1;
 }
