@@ -89,7 +89,8 @@ QStringList shootEditor(QWidget* parent, StudyRecord& record, const QDir& folder
             bar->selectItem(item);
             editor.showSection(item->label());
             settle(100);
-            save(&editor, folder, sectionFileName(ProtocolEditor::sections()[static_cast<std::size_t>(i)]));
+            save(&editor, folder,
+                 sectionFileName(ProtocolEditor::sections()[static_cast<std::size_t>(i)]));
         }
         // Straight out: Cancel would ask whether to save.
         editor.done(QDialog::Rejected);
@@ -105,14 +106,12 @@ struct DialogShot {
     std::function<std::unique_ptr<QDialog>(QWidget*)> make;
 };
 
-template <typename Dialog>
-DialogShot plain(const char* name) {
+template <typename Dialog> DialogShot plain(const char* name) {
     return {QString::fromLatin1(name),
             [](QWidget* parent) { return std::make_unique<Dialog>(parent); }};
 }
 
-template <typename Dialog, typename Fill>
-DialogShot filled(const char* name, Fill fill) {
+template <typename Dialog, typename Fill> DialogShot filled(const char* name, Fill fill) {
     return {QString::fromLatin1(name), [fill](QWidget* parent) {
                 auto dialog = std::make_unique<Dialog>(parent);
                 fill(*dialog);
@@ -150,9 +149,9 @@ std::vector<DialogShot> dialogShots() {
             }),
         filled<LinkDialog>("dialog-link",
                            [](LinkDialog& d) {
-                               d.setInputs(
-                                   QStringLiteral("https://www.halverson-cmi.example/trials/zero-htn"),
-                                   QStringLiteral("Study information for participants"));
+                               d.setInputs(QStringLiteral(
+                                               "https://www.halverson-cmi.example/trials/zero-htn"),
+                                           QStringLiteral("Study information for participants"));
                            }),
     };
 }
