@@ -27,7 +27,9 @@ DialogTemplate ConditionsPage::pageTemplate() {
         {.id = IDC_MESH_LINK,
          .kind = ControlKind::HyperLink,
          .text = QStringLiteral("Search MeSH for conditions"),
-         .rect = {140, 16, 90, 8}},
+         // Ends where the edit ends, clear of the help marker in wider fonts.
+         .rect = {134, 16, 96, 8},
+         .style = StyleRightAligned},
         marker(IDC_MARKER_CONDITIONS, 16),
         {.id = IDC_CONDITIONS,
          .kind = ControlKind::MultiLineEdit,
