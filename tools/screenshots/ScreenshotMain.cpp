@@ -12,8 +12,12 @@
 #include "editor/EditorNavigationBar.h"
 #include "editor/ProtocolEditor.h"
 #include "editor/SecondaryIdDialog.h"
+#include "editor/lists/ArmDialog.h"
 #include "editor/lists/CitationDialog.h"
+#include "editor/lists/GroupDialog.h"
+#include "editor/lists/InterventionDialog.h"
 #include "editor/lists/LinkDialog.h"
+#include "editor/lists/OfficialDialog.h"
 #include "editor/lists/OutcomeDialog.h"
 #include "platform/ScriptedPrompts.h"
 #include "platform/TestPlatform.h"
@@ -147,6 +151,10 @@ std::vector<DialogShot> dialogShots() {
                                            "Rev. 2024;9(2):77-85."),
                             QStringLiteral("No"));
             }),
+        plain<ArmDialog>("dialog-arm"),
+        plain<GroupDialog>("dialog-group"),
+        plain<InterventionDialog>("dialog-intervention"),
+        plain<OfficialDialog>("dialog-official"),
         filled<LinkDialog>("dialog-link",
                            [](LinkDialog& d) {
                                d.setInputs(QStringLiteral(
