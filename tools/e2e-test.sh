@@ -220,20 +220,19 @@ start_program() {
     program_pid=$!
 }
 
-# The splash screen has the program's title too; the main window is the one left.
+# The splash screen has the program's title too and stays for three seconds;
+# the main window is the one left after that.
 wait_for_main_window() {
-    local first deadline ids
+    local first started deadline ids
     first=$(wait_for_window '^Protoscribe$')
+    started=$SECONDS
     deadline=$((SECONDS + step_timeout))
     while [ "$SECONDS" -lt "$deadline" ]; do
         program_alive || fail "the program ended during start-up"
         ids=$(visible_windows '^Protoscribe$')
-        if [ "$(wc -w <<<"$ids")" -eq 1 ]; then
-            sleep 1 # the splash may not have been mapped yet
-            if [ "$(visible_windows '^Protoscribe$')" = "$ids" ]; then
-                echo "$ids"
-                return 0
-            fi
+        if [ $((SECONDS - started)) -ge 4 ] && [ "$(wc -w <<<"$ids")" -eq 1 ]; then
+            echo "$ids"
+            return 0
         fi
         sleep 0.3
     done
