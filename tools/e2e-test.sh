@@ -278,6 +278,8 @@ drive_program() {
         || fail "the saved file does not hold the new Brief Title \"$marker\""
     [ "$(grep -c '<clinical_study>' "$work/collection.xml")" -eq "$(grep -c '<clinical_study>' "$sample")" ] \
         || fail "the saved file lost or gained protocols"
+    ! grep -qF '>Once-Daily Zelnoratan for Resistant Hypertension</brief_title>' \
+        "$work/collection.xml" || fail "the first protocol kept its old Brief Title"
     grep -qF '>Sleep and Metabolic Health in Rotating Night-Shift Nurses</brief_title>' \
         "$work/collection.xml" || fail "the second protocol's Brief Title changed"
     log "saved file holds the change"
