@@ -8,7 +8,7 @@ FUZZ_SECONDS      ?= 30
 FUZZ_LONG_SECONDS ?= 600
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps configure build test unit-test asan-test fuzz-build fuzz-smoke fuzz bench run clean
+.PHONY: all deps configure build test unit-test asan-test fuzz-build fuzz-smoke fuzz bench run package clean
 
 all: build
 
@@ -44,6 +44,7 @@ fuzz: fuzz-build
 	bash tools/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_LONG_SECONDS)
 
 test: unit-test asan-test fuzz-smoke
+	bash tools/e2e-test.sh $(BUILD)
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
@@ -54,6 +55,13 @@ bench: deps
 # Builds everything and starts the program (under xvfb-run when there is no display).
 run: build
 	bash tools/run-protoscribe.sh $(BUILD)
+
+# The Debian package, then checked: its contents and dependencies, and the
+# program it installs, unpacked into a temporary folder and driven end to end.
+package: build
+	rm -f $(BUILD)/package/*.deb
+	cpack --config $(BUILD)/CPackConfig.cmake -B $(BUILD)/package
+	bash tools/e2e-test.sh --deb $(BUILD)/package/*.deb
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)
