@@ -11,20 +11,20 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-std::unique_ptr<StudyRecord> makeRecord(const RecordSpec& spec) {
+std::unique_ptr<StudyRecord> makeRecord(const RecordSpec& fields) {
     auto record = std::make_unique<StudyRecord>();
-    record->id_info.org_study_id = spec.id;
-    record->id_info.org_name = spec.owner;
-    record->brief_title.setText(spec.title);
-    record->acronym = spec.acronym;
-    record->overall_status.setText(spec.status);
+    record->id_info.org_study_id = fields.id;
+    record->id_info.org_name = fields.owner;
+    record->brief_title.setText(fields.title);
+    record->acronym = fields.acronym;
+    record->overall_status.setText(fields.status);
     return record;
 }
 
-QString writeCollection(const QString& path, std::initializer_list<RecordSpec> specs) {
+QString writeCollection(const QString& path, std::initializer_list<RecordSpec> entries) {
     StudyCollection collection;
-    for (const RecordSpec& spec : specs) {
-        collection.records.push_back(makeRecord(spec));
+    for (const RecordSpec& fields : entries) {
+        collection.records.push_back(makeRecord(fields));
     }
     writeBytes(path, CollectionFile::saveText(collection));
     return path;

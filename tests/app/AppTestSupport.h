@@ -18,10 +18,10 @@ struct RecordSpec {
     std::string owner = {};
 };
 
-std::unique_ptr<StudyRecord> makeRecord(const RecordSpec& spec);
+std::unique_ptr<StudyRecord> makeRecord(const RecordSpec& fields);
 
-// Writes a collection file of records made from `specs`; returns the path.
-QString writeCollection(const QString& path, std::initializer_list<RecordSpec> specs);
+// Writes a collection file of records made from `entries`; returns the path.
+QString writeCollection(const QString& path, std::initializer_list<RecordSpec> entries);
 void writeBytes(const QString& path, const std::string& bytes);
 std::string readBytes(const QString& path);
 

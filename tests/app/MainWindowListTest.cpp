@@ -38,8 +38,8 @@ protected:
         });
     }
 
-    void loadRows(std::initializer_list<RecordSpec> specs) {
-        ASSERT_TRUE(window->openPath(writeCollection(folder.filePath("rows.xml"), specs)));
+    void loadRows(std::initializer_list<RecordSpec> entries) {
+        ASSERT_TRUE(window->openPath(writeCollection(folder.filePath("rows.xml"), entries)));
     }
 
     QStringList column(int column) const {
