@@ -96,17 +96,18 @@ void ReferencesPage::connectButtons() {
 
 void ReferencesPage::onLoad(StudyRecord& record) {
     setText(IDC_LOGIN, record.id_info.org_name);
-    m_citations.clear();
+    std::vector<QStringList> citations;
     for (const auto& reference : record.reference) {
-        m_citations.appendRow({TextCodec::decode(reference->pubmed_id),
-                               TextCodec::decodeLines(reference->citation),
-                               TextCodec::decode(reference->is_results_ref)});
+        citations.push_back({TextCodec::decode(reference->pubmed_id),
+                             TextCodec::decodeLines(reference->citation),
+                             TextCodec::decode(reference->is_results_ref)});
     }
-    m_links.clear();
+    m_citations.replaceRows(citations);
+    std::vector<QStringList> links;
     for (const auto& link : record.link) {
-        m_links.appendRow(
-            {TextCodec::decode(link->url), TextCodec::decodeLines(link->description)});
+        links.push_back({TextCodec::decode(link->url), TextCodec::decodeLines(link->description)});
     }
+    m_links.replaceRows(links);
 }
 
 void ReferencesPage::onStore(StudyRecord& record) {
