@@ -4,6 +4,7 @@
 #include "controls/StyledControlFactory.h"
 #include "editor/ComboText.h"
 #include "editor/MessageCaption.h"
+#include "editor/lists/ItemDialogSupport.h"
 #include "model/NamesAndAddresses.h"
 #include "platform/DialogBuilder.h"
 #include "platform/Platform.h"
@@ -43,13 +44,6 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-ControlTemplate label(const char* text, int y, int width) {
-    return {.kind = ControlKind::StaticText,
-            .text = QString::fromLatin1(text),
-            .rect = {15, y, width, 8},
-            .style = StyleNoWrap};
-}
-
 } // namespace
 
 const QString CitationDialog::kEnterPmid =
@@ -74,7 +68,7 @@ DialogTemplate CitationDialog::dialogTemplate() {
                 {.kind = ControlKind::GroupBox,
                  .text = QStringLiteral("Citation"),
                  .rect = {7, 4, 236, 218}},
-                label("MEDLINE PubMed Identifier", 18, 100),
+                ItemDialogSupport::label(QStringLiteral("MEDLINE PubMed Identifier"), 15, 18, 100),
                 {.id = IDC_PMID, .kind = ControlKind::Edit, .rect = {15, 28, 160, 12}},
                 {.id = IDC_LOAD,
                  .kind = ControlKind::PushButton,
@@ -85,12 +79,17 @@ DialogTemplate CitationDialog::dialogTemplate() {
                  .kind = ControlKind::HyperLink,
                  .text = QStringLiteral("Search Citations"),
                  .rect = {120, 18, 70, 8}},
-                label("Does the publication report on results of this study?", 48, 220),
+                ItemDialogSupport::label(
+                    QStringLiteral("Does the publication report on results of this study?"), 15, 48,
+                    220),
                 {.id = IDC_RESULTS,
                  .kind = ControlKind::ComboBox,
                  .rect = {15, 58, 80, 12},
                  .entries = {QStringLiteral("Yes"), QStringLiteral("No")}},
-                label("If the publication was not found in MEDLINE, enter citation text.", 78, 220),
+                ItemDialogSupport::label(
+                    QStringLiteral(
+                        "If the publication was not found in MEDLINE, enter citation text."),
+                    15, 78, 220),
                 {.id = IDC_CITATION,
                  .kind = ControlKind::MultiLineEdit,
                  .rect = {15, 88, 220, 126}},

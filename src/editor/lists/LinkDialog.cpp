@@ -2,6 +2,7 @@
 
 #include "controls/StyledControlFactory.h"
 #include "editor/MessageCaption.h"
+#include "editor/lists/ItemDialogSupport.h"
 #include "editor/lists/ItemTexts.h"
 #include "platform/DialogBuilder.h"
 #include "platform/Platform.h"
@@ -12,17 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-namespace {
-
-ControlTemplate label(const char* text, int y) {
-    return {.kind = ControlKind::StaticText,
-            .text = QString::fromLatin1(text),
-            .rect = {15, y, 200, 8},
-            .style = StyleNoWrap};
-}
-
-} // namespace
 
 const QString LinkDialog::kEnterUrl = QStringLiteral("Please enter a Web Site URL.");
 
@@ -37,9 +27,9 @@ DialogTemplate LinkDialog::dialogTemplate() {
                 {.kind = ControlKind::GroupBox,
                  .text = QStringLiteral("Web Link"),
                  .rect = {7, 4, 236, 183}},
-                label("URL", 18),
+                ItemDialogSupport::label(QStringLiteral("URL"), 15, 18, 200),
                 {.id = IDC_URL, .kind = ControlKind::Edit, .rect = {15, 28, 220, 12}},
-                label("Description", 46),
+                ItemDialogSupport::label(QStringLiteral("Description"), 15, 46, 200),
                 {.id = IDC_DESCRIPTION,
                  .kind = ControlKind::MultiLineEdit,
                  .rect = {15, 56, 220, 124}},

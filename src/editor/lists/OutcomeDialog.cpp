@@ -3,6 +3,7 @@
 #include "controls/StyledControlFactory.h"
 #include "editor/ComboText.h"
 #include "editor/MessageCaption.h"
+#include "editor/lists/ItemDialogSupport.h"
 #include "platform/DialogBuilder.h"
 #include "platform/Platform.h"
 #include "platform/Prompts.h"
@@ -11,17 +12,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-namespace {
-
-ControlTemplate label(const char* text, int y) {
-    return {.kind = ControlKind::StaticText,
-            .text = QString::fromLatin1(text),
-            .rect = {15, y, 200, 8},
-            .style = StyleNoWrap};
-}
-
-} // namespace
 
 const QString OutcomeDialog::kEnterTitle = QStringLiteral("Please enter a Title.");
 
@@ -36,15 +26,15 @@ DialogTemplate OutcomeDialog::dialogTemplate() {
                 {.kind = ControlKind::GroupBox,
                  .text = QStringLiteral("Outcome Measure"),
                  .rect = {7, 4, 236, 218}},
-                label("Title", 18),
+                ItemDialogSupport::label(QStringLiteral("Title"), 15, 18, 200),
                 {.id = IDC_TITLE, .kind = ControlKind::Edit, .rect = {15, 28, 220, 12}},
-                label("Time Frame", 46),
+                ItemDialogSupport::label(QStringLiteral("Time Frame"), 15, 46, 200),
                 {.id = IDC_TIME_FRAME, .kind = ControlKind::Edit, .rect = {15, 56, 220, 12}},
-                label("Description", 74),
+                ItemDialogSupport::label(QStringLiteral("Description"), 15, 74, 200),
                 {.id = IDC_DESCRIPTION,
                  .kind = ControlKind::MultiLineEdit,
                  .rect = {15, 84, 220, 96}},
-                label("Safety Issue", 188),
+                ItemDialogSupport::label(QStringLiteral("Safety Issue"), 15, 188, 200),
                 {.id = IDC_SAFETY_ISSUE,
                  .kind = ControlKind::ComboBox,
                  .rect = {15, 198, 80, 12},
