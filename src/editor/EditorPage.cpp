@@ -166,7 +166,12 @@ void EditorPage::setText(int id, std::string_view text) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(TextCodec::decode(text));
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
-        box->setPlainText(TextCodec::decodeLines(text));
+        // A section switch reloads every page: an unchanged text keeps its
+        // document, cursor and undo history instead of being laid out again.
+        const QString shown = TextCodec::decodeLines(text);
+        if (box->toPlainText() != shown) {
+            box->setPlainText(shown);
+        }
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         ComboText::selectModelText(*combo, text);
     }
