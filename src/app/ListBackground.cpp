@@ -38,7 +38,9 @@ QPixmap ListBackground::load(const QUrl& location) {
 }
 
 bool ListBackground::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_view->viewport() && event->type() == QEvent::Paint) {
+    // The type test comes first: while the view is being destroyed its
+    // viewport still sends events, and the view is no scroll area any more.
+    if (event->type() == QEvent::Paint && watched == m_view->viewport()) {
         // The viewport's own background is already filled; the rows follow.
         QPainter painter(m_view->viewport());
         painter.drawPixmap(position(), m_picture);
