@@ -1,5 +1,6 @@
 #include "editor/InterventionalDesignPage.h"
 
+#include "editor/PageControls.h"
 #include "model/StudyRecord.h"
 
 #include <QCheckBox>
@@ -25,40 +26,18 @@ std::string checkText(bool checked) {
     return std::string(checked ? kTrue : std::string_view("false"));
 }
 
-ControlTemplate fieldLabel(const char* text, DialogRect rect) {
-    return {.kind = ControlKind::StaticText,
-            .text = QString::fromLatin1(text),
-            .rect = rect,
-            .style = StyleNoWrap};
-}
-
-ControlTemplate combo(int id, DialogRect rect, QStringList entries) {
-    return {.id = id,
-            .kind = ControlKind::ComboBox,
-            .rect = rect,
-            .anchors = AnchorStretchRight,
-            .entries = std::move(entries)};
-}
-
 // A labelled drop-down list across the page, the label `y` above the box.
 void addCombo(std::vector<ControlTemplate>& controls, const char* label, int markerId, int y,
               int id, QStringList entries) {
-    controls.push_back(fieldLabel(label, {14, y, 200, 8}));
+    controls.push_back(PageControls::label(ControlTemplate::kNoId, label, {14, y, 200, 8}));
     controls.push_back(EditorPage::marker(markerId, y));
-    controls.push_back(combo(id, {14, y + 10, 216, 12}, std::move(entries)));
+    controls.push_back(
+        PageControls::combo(id, {14, y + 10, 216, 12}, AnchorStretchRight, std::move(entries)));
 }
 
 ControlTemplate checkBox(int id, const char* text, DialogRect rect) {
     return {
         .id = id, .kind = ControlKind::CheckBox, .text = QString::fromLatin1(text), .rect = rect};
-}
-
-ControlTemplate digitsBox(int id, DialogRect rect, unsigned anchors = 0) {
-    return {.id = id,
-            .kind = ControlKind::Edit,
-            .rect = rect,
-            .anchors = anchors,
-            .style = StyleDigitsOnly};
 }
 
 } // namespace
@@ -80,12 +59,13 @@ DialogTemplate InterventionalDesignPage::pageTemplate() {
     addCombo(c, "Intervention Model", IDC_MARKER_ASSIGNMENT, 72, IDC_ASSIGNMENT,
              {"Single Group Assignment", "Parallel Assignment", "Cross-over Assignment",
               "Factorial Assignment"});
-    c.push_back(fieldLabel("Number of Arms", {14, 100, 200, 8}));
+    c.push_back(PageControls::label(ControlTemplate::kNoId, "Number of Arms", {14, 100, 200, 8}));
     c.push_back(marker(IDC_MARKER_NUMBER_OF_ARMS, 100));
-    c.push_back(digitsBox(IDC_NUMBER_OF_ARMS, {14, 110, 216, 12}, AnchorStretchRight));
+    c.push_back(PageControls::edit(IDC_NUMBER_OF_ARMS, {14, 110, 216, 12}, AnchorStretchRight,
+                                   StyleDigitsOnly));
     addCombo(c, "Masking", IDC_MARKER_MASKING, 128, IDC_MASKING,
              {"Open", "Single Blind", "Double Blind"});
-    c.push_back(fieldLabel("Masked Roles", {14, 156, 200, 8}));
+    c.push_back(PageControls::label(ControlTemplate::kNoId, "Masked Roles", {14, 156, 200, 8}));
     c.push_back(checkBox(IDC_MASKED_SUBJECT, "Subject", {24, 166, 80, 10}));
     c.push_back(checkBox(IDC_MASKED_CAREGIVER, "Caregiver", {110, 166, 90, 10}));
     c.push_back(checkBox(IDC_MASKED_INVESTIGATOR, "Investigator", {24, 178, 80, 10}));
@@ -99,11 +79,13 @@ DialogTemplate InterventionalDesignPage::pageTemplate() {
              {"N/A", "Safety", "Efficacy", "Safety/Efficacy ", "Bio-equivalence",
               "Bio-availability", "Pharmacokinetics", "Pharmacodynamics",
               "Pharmacokinetics/dynamics"});
-    c.push_back(fieldLabel("Enrollment Number of Subjects", {14, 278, 120, 8}));
+    c.push_back(PageControls::label(ControlTemplate::kNoId, "Enrollment Number of Subjects",
+                                    {14, 278, 120, 8}));
     c.push_back(marker(IDC_MARKER_ENROLLMENT, 278));
-    c.push_back(digitsBox(IDC_ENROLLMENT, {14, 288, 60, 12}));
-    c.push_back(fieldLabel("Enrollment Type", {140, 278, 90, 8}));
-    c.push_back(combo(IDC_ENROLLMENT_TYPE, {140, 288, 90, 12}, {"Anticipated", "Actual"}));
+    c.push_back(PageControls::edit(IDC_ENROLLMENT, {14, 288, 60, 12}, 0, StyleDigitsOnly));
+    c.push_back(PageControls::label(ControlTemplate::kNoId, "Enrollment Type", {140, 278, 90, 8}));
+    c.push_back(PageControls::combo(IDC_ENROLLMENT_TYPE, {140, 288, 90, 12}, AnchorStretchRight,
+                                    {"Anticipated", "Actual"}));
     return EditorPage::pageTemplate(kTemplateNumber, std::move(c));
 }
 

@@ -1,5 +1,6 @@
 #include "editor/ObservationalDesignPage.h"
 
+#include "editor/PageControls.h"
 #include "model/StudyRecord.h"
 
 #include <string_view>
@@ -11,35 +12,17 @@ constexpr std::string_view kExpandedAccess = "Expanded Access";
 
 ControlTemplate fieldLabel(const char* text, DialogRect rect, int id = ControlTemplate::kNoId,
                            unsigned anchors = 0) {
-    return {.id = id,
-            .kind = ControlKind::StaticText,
-            .text = QString::fromLatin1(text),
-            .rect = rect,
-            .anchors = anchors,
-            .style = StyleNoWrap};
-}
-
-ControlTemplate combo(int id, DialogRect rect, QStringList entries, unsigned anchors) {
-    return {.id = id,
-            .kind = ControlKind::ComboBox,
-            .rect = rect,
-            .anchors = anchors,
-            .entries = std::move(entries)};
+    ControlTemplate label = PageControls::label(id, text, rect);
+    label.anchors = anchors;
+    return label;
 }
 
 void addCombo(std::vector<ControlTemplate>& controls, const char* label, int markerId, int y,
               int id, QStringList entries) {
     controls.push_back(fieldLabel(label, {14, y, 200, 8}));
     controls.push_back(EditorPage::marker(markerId, y));
-    controls.push_back(combo(id, {14, y + 10, 216, 12}, std::move(entries), AnchorStretchRight));
-}
-
-ControlTemplate digitsBox(int id, DialogRect rect, unsigned anchors) {
-    return {.id = id,
-            .kind = ControlKind::Edit,
-            .rect = rect,
-            .anchors = anchors,
-            .style = StyleDigitsOnly};
+    controls.push_back(
+        PageControls::combo(id, {14, y + 10, 216, 12}, AnchorStretchRight, std::move(entries)));
 }
 
 } // namespace
@@ -71,16 +54,18 @@ DialogTemplate ObservationalDesignPage::pageTemplate() {
     c.push_back(fieldLabel("Enrollment Number of Subjects", {14, 268, 120, 8}, IDC_LABEL_ENROLLMENT,
                            AnchorMoveDown));
     c.push_back(marker(IDC_MARKER_ENROLLMENT, 268));
-    c.push_back(digitsBox(IDC_ENROLLMENT, {14, 278, 60, 12}, AnchorMoveDown));
+    c.push_back(
+        PageControls::edit(IDC_ENROLLMENT, {14, 278, 60, 12}, AnchorMoveDown, StyleDigitsOnly));
     c.push_back(fieldLabel("Enrollment Type", {140, 268, 90, 8}, IDC_LABEL_ENROLLMENT_TYPE,
                            AnchorMoveDown));
-    c.push_back(combo(IDC_ENROLLMENT_TYPE, {140, 278, 90, 12}, {"Anticipated", "Actual"},
-                      AnchorMoveDown | AnchorStretchRight));
+    c.push_back(PageControls::combo(IDC_ENROLLMENT_TYPE, {140, 278, 90, 12},
+                                    AnchorMoveDown | AnchorStretchRight,
+                                    {"Anticipated", "Actual"}));
     c.push_back(fieldLabel("Number of Groups/Cohorts", {14, 296, 200, 8},
                            IDC_LABEL_NUMBER_OF_GROUPS, AnchorMoveDown));
     c.push_back(marker(IDC_MARKER_NUMBER_OF_GROUPS, 296));
-    c.push_back(
-        digitsBox(IDC_NUMBER_OF_GROUPS, {14, 306, 216, 12}, AnchorMoveDown | AnchorStretchRight));
+    c.push_back(PageControls::edit(IDC_NUMBER_OF_GROUPS, {14, 306, 216, 12},
+                                   AnchorMoveDown | AnchorStretchRight, StyleDigitsOnly));
     return EditorPage::pageTemplate(kTemplateNumber, std::move(c));
 }
 
