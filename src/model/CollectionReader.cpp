@@ -6,7 +6,6 @@
 
 #include <cstring>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -17,7 +16,7 @@ bool isSpace(char c) {
 } // namespace
 
 CollectionReader::CollectionReader(std::string_view text, XmlParseOptions& options)
-    : m_text(text), m_options(options) {}
+    : m_text(text), m_options(options), m_reader(text, options) {}
 
 bool CollectionReader::read(OwningList<StudyRecord>& records) {
     std::size_t p = m_text.find('<');
@@ -71,12 +70,12 @@ bool CollectionReader::readChildren(std::size_t p, bool valueBlank,
                                     OwningList<StudyRecord>& records) {
     XmlNode parent;
     while (p < m_text.size()) {
-        XmlNode& child = parent.appendChildElement({}, {});
+        XmlNode& child = m_reader.appendChild(parent);
         if (!parseChild(child, p))
             return false;
         if (child.name() == "clinical_study")
             appendNew(records).readFromClinicalStudy(&child);
-        parent.clear();
+        m_reader.recycle(parent);
 
         if (startsWith(p, "</")) {
             const std::size_t nameBegin = skipSpace(p + 2);
@@ -108,39 +107,15 @@ bool CollectionReader::readChildren(std::size_t p, bool valueBlank,
     return true;
 }
 
-// Parses one child of the collection element with the XML reader. The reader
-// counts depth from the child here, one level less than in the whole tree,
-// so the whole tree's depth limit is applied afterwards.
+// Parses one child of the collection element with the XML reader, at the
+// depth it has in the whole document, so that the nesting limit falls where
+// parsing the whole text would put it.
 bool CollectionReader::parseChild(XmlNode& child, std::size_t& position) {
-    const std::optional<std::size_t> next = child.parseFromText(m_text, position, m_options);
-    if (!child.name().empty() && nestedTooDeeply(child))
-        return false;
+    const std::optional<std::size_t> next = m_reader.parse(child, position, 2);
     if (!next)
         return false;
     position = *next;
     return true;
-}
-
-// In the whole tree the child sits at depth two, so its first element at
-// level kMaxDepth (document order) is where that parse would have stopped.
-bool CollectionReader::nestedTooDeeply(const XmlNode& child) {
-    std::vector<std::pair<const XmlNode*, int>> pending{{&child, 1}};
-    while (!pending.empty()) {
-        auto [node, level] = pending.back();
-        pending.pop_back();
-        if (node->kind() != XmlNodeKind::Element)
-            continue;
-        if (level >= XmlParseOptions::kMaxDepth) {
-            m_options.clearError();
-            fail(0, static_cast<int>(XmlParseError::NestedTooDeeply),
-                 "<" + node->name() + "> is nested too deeply.");
-            return true;
-        }
-        const auto& children = node->children();
-        for (std::size_t i = children.size(); i-- > 0;)
-            pending.emplace_back(children[i].get(), level + 1);
-    }
-    return false;
 }
 
 std::optional<std::size_t> CollectionReader::scanAttributes(std::size_t p) {

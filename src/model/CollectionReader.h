@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "xml/XmlReader.h"
+
 struct XmlParseOptions;
 class XmlNode;
 
@@ -35,7 +37,6 @@ private:
     bool parseChild(XmlNode& child, std::size_t& position);
     std::optional<std::size_t> scanAttributes(std::size_t position);
     Markup skipMarkup(std::size_t& position) const;
-    bool nestedTooDeeply(const XmlNode& child);
 
     std::size_t skipSpace(std::size_t position) const;
     bool isEscaped(std::size_t position) const;
@@ -49,4 +50,7 @@ private:
     std::string_view m_text;
     XmlParseOptions& m_options;
     std::string m_rootName;
+    // One reader for every child, so that each protocol's tree reuses the
+    // nodes of the one before.
+    XmlReader m_reader;
 };

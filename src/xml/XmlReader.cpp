@@ -23,6 +23,18 @@ std::string_view trimmed(std::string_view text) {
 
 bool isBlank(const std::string& text) { return trimmed(text).empty(); }
 
+// Names are short: a byte table beats a search over the set for every byte.
+constexpr std::array<bool, 256> stopSet(std::string_view bytes) {
+    std::array<bool, 256> set{};
+    for (char c : bytes)
+        set[static_cast<unsigned char>(c)] = true;
+    return set;
+}
+
+constexpr std::array<bool, 256> kNameEnd = stopSet(" />\t\r\n");
+constexpr std::array<bool, 256> kEndTagNameEnd = stopSet(" >");
+constexpr std::array<bool, 256> kAttributeNameEnd = stopSet(" =");
+
 } // namespace
 
 void XmlParseOptions::recordError(std::size_t position, XmlParseError code, std::string message) {
@@ -37,14 +49,29 @@ void XmlParseOptions::recordError(std::size_t position, XmlParseError code, std:
 XmlReader::XmlReader(std::string_view text, XmlParseOptions& options)
     : m_text(text), m_options(options) {}
 
-std::optional<std::size_t> XmlReader::parse(XmlNode& node, std::size_t position) {
-    return parseElement(node, position, 1);
+std::optional<std::size_t> XmlReader::parse(XmlNode& node, std::size_t position, int depth) {
+    return parseElement(node, position, depth);
+}
+
+void XmlReader::recycle(XmlNode& node) {
+    std::size_t next = m_pool.size();
+    for (auto& child : node.m_children)
+        m_pool.push_back(std::move(child));
+    node.m_children.clear();
+    // Indices, not iterators: the pool grows while it is walked.
+    for (; next < m_pool.size(); ++next) {
+        XmlNode& pooled = *m_pool[next];
+        for (auto& child : pooled.m_children)
+            m_pool.push_back(std::move(child));
+        pooled.m_children.clear();
+        pooled.m_attributes.clear();
+    }
 }
 
 std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t position,
                                                    int depth) {
     node.clear();
-    std::size_t p = findFirstOf("<", position);
+    std::size_t p = m_text.find('<', position);
     if (p == npos)
         return std::nullopt;
     if (startsWith(p, "</"))
@@ -59,13 +86,13 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
         break;
     }
     // Anything between skipped markup and the next tag is not part of an element.
-    p = findFirstOf("<", p);
+    p = m_text.find('<', p);
     if (p == npos)
         return std::nullopt;
     if (startsWith(p, "</"))
         return p;
 
-    const std::size_t nameEnd = findFirstOf(" />\t\r\n", p + 1);
+    const std::size_t nameEnd = findFirstOf(kNameEnd, p + 1);
     if (nameEnd == npos)
         return std::nullopt;
     node.m_name.assign(m_text.substr(p + 1, nameEnd - p - 1));
@@ -91,7 +118,7 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
              node.m_name + " must be closed with </" + node.m_name + ">");
         return std::nullopt;
     }
-    node.m_value = applyTextRule(p + 1, textEnd);
+    applyTextRule(p + 1, textEnd, node.m_value);
     return parseChildren(node, textEnd, depth);
 }
 
@@ -106,14 +133,14 @@ std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p
                 node.m_children.reserve(4);
             node.m_children.push_back(std::move(child));
         } else
-            m_spare = std::move(child);
+            giveBack(std::move(child));
         if (!next)
             return std::nullopt;
         p = *next;
 
         if (startsWith(p, "</")) {
             const std::size_t nameBegin = skipSpace(p + 2);
-            const std::size_t nameEnd = findFirstOf(" >", nameBegin);
+            const std::size_t nameEnd = findFirstOf(kEndTagNameEnd, nameBegin);
             if (nameEnd == npos) {
                 fail(p, XmlParseError::MissingEndTag,
                      "it must be closed with </" + node.m_name + ">");
@@ -136,7 +163,7 @@ std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p
                      "it must be closed with </" + node.m_name + ">");
                 return std::nullopt;
             }
-            node.m_value = applyTextRule(p, textEnd);
+            applyTextRule(p, textEnd, node.m_value);
             p = textEnd;
         }
     }
@@ -144,12 +171,28 @@ std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p
 }
 
 std::unique_ptr<XmlNode> XmlReader::takeSpareNode(XmlNode& parent) {
-    std::unique_ptr<XmlNode> node = m_spare ? std::move(m_spare) : std::make_unique<XmlNode>();
-    node->clear();
-    node->m_value.clear();
+    std::unique_ptr<XmlNode> node;
+    if (m_pool.empty()) {
+        node = std::make_unique<XmlNode>();
+    } else {
+        node = std::move(m_pool.back());
+        m_pool.pop_back();
+        node->clear();
+        node->m_name.clear();
+        node->m_value.clear();
+    }
     node->m_kind = parent.m_kind;
     node->m_parent = &parent;
     return node;
+}
+
+XmlNode& XmlReader::appendChild(XmlNode& parent) {
+    return parent.appendChild(takeSpareNode(parent));
+}
+
+void XmlReader::giveBack(std::unique_ptr<XmlNode> node) {
+    recycle(*node);
+    m_pool.push_back(std::move(node));
 }
 
 std::optional<std::size_t> XmlReader::parseAttributes(XmlNode& node, std::size_t p) {
@@ -159,7 +202,7 @@ std::optional<std::size_t> XmlReader::parseAttributes(XmlNode& node, std::size_t
         p = skipSpace(p);
         if (p < m_text.size() && (m_text[p] == '>' || m_text[p] == '/'))
             return p;
-        const std::size_t nameEnd = findFirstOf(" =", p);
+        const std::size_t nameEnd = findFirstOf(kAttributeNameEnd, p);
         if (nameEnd == npos) {
             fail(p, XmlParseError::AttributeError, "<" + node.m_name + "> attribute has error ");
             return std::nullopt;
@@ -177,19 +220,28 @@ std::optional<std::size_t> XmlReader::parseAttributes(XmlNode& node, std::size_t
             const std::size_t close = findUnescaped(quote, p + 1);
             if (close == npos)
                 return std::nullopt;
-            attribute.setValue(applyTextRule(p + 1, close));
+            std::string value;
+            applyTextRule(p + 1, close, value);
+            attribute.setValue(std::move(value));
             p = close + 1;
         } else {
             const std::size_t close = findFirstUnescapedOf(" >", p);
             if (close == npos)
                 return std::nullopt;
-            attribute.setValue(applyTextRule(p, close));
+            std::string value;
+            applyTextRule(p, close, value);
+            attribute.setValue(std::move(value));
             p = close;
         }
     }
 }
 
 XmlReader::Markup XmlReader::skipMarkup(XmlNode& node, std::size_t& position) {
+    // Every marker starts "<?" or "<!"; most tags are neither.
+    const std::size_t first = skipSpace(position);
+    if (first + 1 < m_text.size() && m_text[first] == '<' && m_text[first + 1] != '?' &&
+        m_text[first + 1] != '!')
+        return Markup::None;
     Markup round = Markup::Skipped;
     while (round == Markup::Skipped) {
         round = Markup::None;
@@ -272,15 +324,9 @@ std::size_t XmlReader::findUnescaped(std::string_view marker, std::size_t from) 
     return npos;
 }
 
-std::size_t XmlReader::findFirstOf(std::string_view set, std::size_t from) const {
-    if (set.size() == 1)
-        return m_text.find(set[0], from);
-    // Names are short: a byte table beats a search over the set for every byte.
-    std::array<bool, 256> stop{};
-    for (char c : set)
-        stop[static_cast<unsigned char>(c)] = true;
+std::size_t XmlReader::findFirstOf(const StopSet& set, std::size_t from) const {
     for (std::size_t i = from; i < m_text.size(); ++i) {
-        if (stop[static_cast<unsigned char>(m_text[i])])
+        if (set[static_cast<unsigned char>(m_text[i])])
             return i;
     }
     return npos;
@@ -295,11 +341,18 @@ std::size_t XmlReader::findFirstUnescapedOf(std::string_view set, std::size_t fr
     return npos;
 }
 
+// Markers are a few bytes long: comparing them in place beats a library call.
 bool XmlReader::startsWith(std::size_t position, std::string_view marker) const {
-    return position <= m_text.size() && m_text.substr(position).starts_with(marker);
+    if (position > m_text.size() || m_text.size() - position < marker.size())
+        return false;
+    for (std::size_t i = 0; i < marker.size(); ++i) {
+        if (m_text[position + i] != marker[i])
+            return false;
+    }
+    return true;
 }
 
-std::string XmlReader::applyTextRule(std::size_t begin, std::size_t end) const {
+void XmlReader::applyTextRule(std::size_t begin, std::size_t end, std::string& out) const {
     std::string_view raw = m_text.substr(begin, end - begin);
     if (m_options.trimValues)
         raw = trimmed(raw);
@@ -307,16 +360,21 @@ std::string XmlReader::applyTextRule(std::size_t begin, std::size_t end) const {
                          raw.find(m_options.escapeChar) != std::string_view::npos;
     const bool entities = m_options.decodeEntities && m_options.entities &&
                           raw.find('&') != std::string_view::npos;
-    if (!escapes && !entities)
-        return std::string(raw);
-    if (!escapes)
-        return decodeEntities(raw);
-    std::string unescaped = removeEscapes(raw);
-    return entities ? decodeEntities(unescaped) : unescaped;
+    if (!escapes && !entities) {
+        out.assign(raw);
+    } else if (!escapes) {
+        decodeEntities(raw, out);
+    } else if (!entities) {
+        removeEscapes(raw, out);
+    } else {
+        std::string unescaped;
+        removeEscapes(raw, unescaped);
+        decodeEntities(unescaped, out);
+    }
 }
 
-std::string XmlReader::removeEscapes(std::string_view raw) const {
-    std::string out;
+void XmlReader::removeEscapes(std::string_view raw, std::string& out) const {
+    out.clear();
     out.reserve(raw.size());
     for (std::size_t i = 0; i < raw.size(); ++i) {
         if (raw[i] != m_options.escapeChar) {
@@ -325,11 +383,10 @@ std::string XmlReader::removeEscapes(std::string_view raw) const {
             out += raw[++i];
         }
     }
-    return out;
 }
 
-std::string XmlReader::decodeEntities(std::string_view raw) const {
-    std::string out;
+void XmlReader::decodeEntities(std::string_view raw, std::string& out) const {
+    out.clear();
     out.reserve(raw.size());
     std::size_t i = 0;
     while (i < raw.size()) {
@@ -350,7 +407,6 @@ std::string XmlReader::decodeEntities(std::string_view raw) const {
         }
         out += decoded;
     }
-    return out;
 }
 
 void XmlReader::fail(std::size_t position, XmlParseError code, std::string message) {

@@ -2,11 +2,13 @@
 
 #include "xml/XmlParseOptions.h"
 
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "xml/XmlNode.h"
 
@@ -17,7 +19,15 @@ class XmlReader {
 public:
     XmlReader(std::string_view text, XmlParseOptions& options);
 
-    std::optional<std::size_t> parse(XmlNode& node, std::size_t position);
+    // `depth` is the level `node` stands at, for the nesting limit: a node
+    // parsed out of a larger document counts the levels above it.
+    std::optional<std::size_t> parse(XmlNode& node, std::size_t position, int depth = 1);
+
+    // Takes back every descendant of `node` for reuse by later parses, with
+    // the capacity of its strings; `node` is left without children.
+    void recycle(XmlNode& node);
+    // Appends an empty element to `parent`, a recycled node when there is one.
+    XmlNode& appendChild(XmlNode& parent);
 
 private:
     static constexpr std::size_t npos = std::string_view::npos;
@@ -26,6 +36,7 @@ private:
     std::optional<std::size_t> parseChildren(XmlNode& node, std::size_t position, int depth);
     std::optional<std::size_t> parseAttributes(XmlNode& node, std::size_t position);
     std::unique_ptr<XmlNode> takeSpareNode(XmlNode& parent);
+    void giveBack(std::unique_ptr<XmlNode> node);
 
     enum class Markup { None, Skipped, EndsElement, Unterminated };
     Markup skipMarkup(XmlNode& node, std::size_t& position);
@@ -35,18 +46,22 @@ private:
     std::size_t skipSpace(std::size_t position) const;
     std::size_t findUnescaped(char c, std::size_t from) const;
     std::size_t findUnescaped(std::string_view marker, std::size_t from) const;
-    std::size_t findFirstOf(std::string_view set, std::size_t from) const;
+    // Which bytes end a search, indexed by unsigned byte value.
+    using StopSet = std::array<bool, 256>;
+    std::size_t findFirstOf(const StopSet& set, std::size_t from) const;
     std::size_t findFirstUnescapedOf(std::string_view set, std::size_t from) const;
     bool isEscaped(std::size_t position) const;
     bool startsWith(std::size_t position, std::string_view marker) const;
 
-    std::string applyTextRule(std::size_t begin, std::size_t end) const;
-    std::string removeEscapes(std::string_view raw) const;
-    std::string decodeEntities(std::string_view raw) const;
+    // Writes into `out`, reusing its capacity.
+    void applyTextRule(std::size_t begin, std::size_t end, std::string& out) const;
+    void removeEscapes(std::string_view raw, std::string& out) const;
+    void decodeEntities(std::string_view raw, std::string& out) const;
 
     void fail(std::size_t position, XmlParseError code, std::string message);
 
     std::string_view m_text;
     XmlParseOptions& m_options;
-    std::unique_ptr<XmlNode> m_spare;
+    // Nodes without a name (end tags, comments) and recycled subtrees.
+    std::vector<std::unique_ptr<XmlNode>> m_pool;
 };

@@ -27,6 +27,7 @@ void expectSameAsWholeTree(const std::string& text, const XmlParseOptions& base)
     EXPECT_EQ(streamOk, wholeOk);
     EXPECT_EQ(streamed.errorFlag, whole.errorFlag);
     EXPECT_EQ(streamed.errorCode, whole.errorCode);
+    EXPECT_EQ(streamed.errorPosition, whole.errorPosition);
     EXPECT_EQ(streamed.errorMessage, whole.errorMessage);
     if (wholeOk && streamOk) {
         EXPECT_EQ(CollectionFile::saveText(fromStream), CollectionFile::saveText(fromTree));
