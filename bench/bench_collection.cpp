@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <malloc.h>
 #include <memory>
 #include <pugixml.hpp>
@@ -207,6 +208,15 @@ long statusKb(const char* key) {
     return -1;
 }
 
+std::string fileBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool sameBytes(const fs::path& a, const fs::path& b) {
+    return fs::file_size(a) == fs::file_size(b) && fileBytes(a) == fileBytes(b);
+}
+
 // One collection size: its file and the times of every round.
 struct Workload {
     int count = 0;
@@ -266,8 +276,8 @@ void runRound(Workload& w) {
         if (!result.ok)
             fail(result.reason);
     }));
-    if (fs::file_size(w.saved) != fs::file_size(w.file))
-        fail("saved file differs in size from the loaded one");
+    if (!sameBytes(w.saved, w.file))
+        fail("saving the loaded collection changed the file");
     collection.reset();
 
     auto document = std::make_unique<pugi::xml_document>();

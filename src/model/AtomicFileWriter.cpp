@@ -66,6 +66,10 @@ void keepMode(int fd, const std::string& target) {
 } // namespace
 
 SaveResult AtomicFileWriter::write(const std::string& path, std::string_view bytes) {
+    return write(path, [bytes](const Sink& sink) { return sink(bytes); });
+}
+
+SaveResult AtomicFileWriter::write(const std::string& path, const Producer& produce) {
     if (path.empty())
         return failure(ENOENT);
     const std::string target = resolvedTarget(path);
@@ -74,8 +78,17 @@ SaveResult AtomicFileWriter::write(const std::string& path, std::string_view byt
     if (fd < 0)
         return failure(errno);
     keepMode(fd, target);
-    const bool written = writeAll(fd, bytes) && fsync(fd) == 0;
-    int error = written ? 0 : errno;
+    int error = 0;
+    const bool produced = produce([fd, &error](std::string_view piece) {
+        if (writeAll(fd, piece))
+            return true;
+        error = errno;
+        return false;
+    });
+    if (error == 0 && !produced)
+        error = EIO;
+    if (error == 0 && fsync(fd) != 0)
+        error = errno;
     if (close(fd) != 0 && error == 0)
         error = errno;
     if (error == 0 && std::rename(temporary.c_str(), target.c_str()) != 0)

@@ -2,6 +2,7 @@
 
 #include "model/SaveResult.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,12 @@
 // untouched and the temporary file is removed.
 class AtomicFileWriter {
 public:
+    // Writes one piece to the temporary file; false when it could not.
+    using Sink = std::function<bool(std::string_view)>;
+    // Calls the sink once per piece of the new content; returns false when
+    // the sink refused one.
+    using Producer = std::function<bool(const Sink&)>;
+
     static SaveResult write(const std::string& path, std::string_view bytes);
+    static SaveResult write(const std::string& path, const Producer& produce);
 };

@@ -26,8 +26,9 @@ public:
 
     // The text the reader sees: the file read in text mode (CR LF becomes LF),
     // line by line, each line without its final LF, lines joined with LF.
+    // (Lines were once joined with nothing, which ran the words of text
+    // spanning lines together.)
     static std::string documentText(std::string_view bytes);
-    static void toDocumentText(std::string& bytes);
 
 private:
     static LoadResult loadDocument(const std::string& text, StudyCollection& collection);

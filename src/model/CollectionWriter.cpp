@@ -6,6 +6,8 @@
 #include "xml/XmlNode.h"
 #include "xml/XmlWriteOptions.h"
 
+#include <algorithm>
+
 namespace {
 
 // The collection element's start tag at depth one, as the XML writer puts it
@@ -25,7 +27,7 @@ bool isLineBlankChar(char c) {
 
 } // namespace
 
-CollectionWriter::CollectionWriter() {
+CollectionWriter::CollectionWriter(const Output* output) : m_output(output) {
     m_out.append(kDeclaration).append("\r\n");
     m_out.append(commentLine()).append("\r\n");
     m_lineStart = m_out.size();
@@ -37,68 +39,81 @@ std::string CollectionWriter::commentLine() {
 }
 
 std::string CollectionWriter::fileText(const StudyCollection& collection) {
-    CollectionWriter writer;
+    CollectionWriter writer(nullptr);
+    writer.writeCollection(collection);
+    return std::move(writer.m_out);
+}
+
+bool CollectionWriter::writeFile(const StudyCollection& collection, const Output& output) {
+    CollectionWriter writer(&output);
+    writer.writeCollection(collection);
+    writer.flushLines();
+    return !writer.m_outputFailed;
+}
+
+void CollectionWriter::writeCollection(const StudyCollection& collection) {
     if (collection.records.empty()) {
         XmlNode document;
         XmlWriteOptions options = XmlWriteOptions::programDefault();
         options.depth = 1;
-        writer.appendTreeText(
-            StudyCollection::appendCollectionElement(document).writeAsText(options));
+        appendTreeText(StudyCollection::appendCollectionElement(document).writeAsText(options));
     } else {
-        writer.appendTreeText(collectionStartTag());
+        appendTreeText(collectionStartTag());
         std::string chunk;
         for (const auto& record : collection.records) {
             chunk.clear();
             XmlTextSink sink(chunk, 2);
             record->write(sink);
-            writer.appendTreeText(chunk);
-            if (&record == &collection.records.front())
-                writer.m_out.reserve(writer.m_out.size() * (collection.records.size() + 1));
+            appendTreeText(chunk);
+            if (m_output) {
+                if (m_out.size() >= kPieceSize)
+                    flushLines();
+                if (m_outputFailed)
+                    return;
+            } else if (&record == &collection.records.front()) {
+                m_out.reserve(m_out.size() * (collection.records.size() + 1));
+            }
         }
-        writer.appendTreeText("\r\n\t</");
-        writer.appendTreeText(StudyCollection::kElementName);
-        writer.appendTreeText(">");
+        appendTreeText("\r\n\t</");
+        appendTreeText(StudyCollection::kElementName);
+        appendTreeText(">");
     }
     // The wrapper's end tag stood on a line of its own.
-    writer.appendTreeText("\r\n");
-    writer.finish();
-    return std::move(writer.m_out);
+    appendTreeText("\r\n");
+    finish();
 }
 
 // Pieces must be split between nodes, so that neither "\n\n" nor "&amp;#"
-// spans two of them.
+// spans two of them. Ampersands are rare, so the next one is looked up only
+// once the scan has passed it.
 void CollectionWriter::appendTreeText(std::string_view text) {
     static constexpr std::string_view kEncodedReference = "&amp;#";
-    std::size_t i = 0;
     const std::size_t n = text.size();
+    std::size_t ampersand = std::min(text.find('&'), n);
+    std::size_t i = 0;
     while (i < n) {
-        std::size_t j = i;
-        while (j < n && text[j] != '\n' && text[j] != '&')
-            ++j;
-        if (j > i) {
-            const std::string_view segment = text.substr(i, j - i);
-            m_out.append(segment);
-            if (!m_lineHasContent) {
-                for (char c : segment) {
-                    if (!isLineBlankChar(c)) {
-                        m_lineHasContent = true;
-                        break;
-                    }
-                }
-            }
-        }
+        const std::size_t j = std::min(std::min(text.find('\n', i), n), ampersand);
+        if (j > i)
+            appendSegment(text.substr(i, j - i));
         if (j == n)
             break;
-        if (text[j] == '&') {
+        if (j == ampersand) {
             m_lineHasContent = true;
             const bool reference = text.substr(j).starts_with(kEncodedReference);
             m_out.append(reference ? "&#" : "&");
             i = j + (reference ? kEncodedReference.size() : 1);
+            ampersand = std::min(text.find('&', i), n);
         } else {
             endLine();
             i = j + ((j + 1 < n && text[j + 1] == '\n') ? 2 : 1);
         }
     }
+}
+
+void CollectionWriter::appendSegment(std::string_view segment) {
+    m_out.append(segment);
+    if (!m_lineHasContent)
+        m_lineHasContent = !std::all_of(segment.begin(), segment.end(), isLineBlankChar);
 }
 
 void CollectionWriter::endLine() {
@@ -113,4 +128,16 @@ void CollectionWriter::endLine() {
 void CollectionWriter::finish() {
     if (m_out.size() > m_lineStart)
         endLine();
+}
+
+// The line being written may still be dropped as blank, so it stays.
+void CollectionWriter::flushLines() {
+    if (!m_output || m_outputFailed || m_lineStart == 0)
+        return;
+    if (!(*m_output)(std::string_view(m_out).substr(0, m_lineStart))) {
+        m_outputFailed = true;
+        return;
+    }
+    m_out.erase(0, m_lineStart);
+    m_lineStart = 0;
 }

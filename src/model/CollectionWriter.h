@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -16,16 +17,31 @@ class CollectionWriter {
 public:
     static constexpr std::string_view kDeclaration = "<?xml version=\"1.0\" encoding=\"utf-8\"?>";
 
+    // Takes the next piece of the file; false stops the writing.
+    using Output = std::function<bool(std::string_view)>;
+
     static std::string fileText(const StudyCollection& collection);
+    // The same bytes handed over in pieces of about kPieceSize, so that a
+    // large file is never held in memory whole. False when `output` refused
+    // a piece.
+    static bool writeFile(const StudyCollection& collection, const Output& output);
     static std::string commentLine();
 
-private:
-    CollectionWriter();
+    static constexpr std::size_t kPieceSize = 256 * 1024;
 
+private:
+    explicit CollectionWriter(const Output* output);
+
+    void writeCollection(const StudyCollection& collection);
     void appendTreeText(std::string_view text);
+    void appendSegment(std::string_view segment);
     void endLine();
     void finish();
+    // Hands over the complete lines written so far.
+    void flushLines();
 
+    const Output* m_output;
+    bool m_outputFailed = false;
     std::string m_out;
     std::size_t m_lineStart = 0;
     bool m_lineHasContent = false;

@@ -4,6 +4,8 @@
 #include "xml/XmlNode.h"
 #include "xml/XmlWriteOptions.h"
 
+#include <array>
+
 // Every node starts on a new line; a parent's start tag is completed by its
 // first child.
 void XmlTextSink::beginNode() {
@@ -84,11 +86,23 @@ void XmlTextSink::copy(const XmlNode& element) {
     element.writeAsText(options, m_out);
 }
 
+namespace {
+
+// Which bytes the entity table replaces, for a one-look test per byte.
+const std::array<bool, 256> kEncodedBytes = [] {
+    std::array<bool, 256> bytes{};
+    for (const XmlEntity& entity : kXmlEntities)
+        bytes[static_cast<unsigned char>(entity.character)] = true;
+    return bytes;
+}();
+
+} // namespace
+
 void XmlTextSink::encoded(std::string_view value) {
     std::size_t runStart = 0;
     for (std::size_t i = 0; i < value.size(); ++i) {
         const char c = value[i];
-        if (c != '&' && c != '"' && c != '\'' && c != '<' && c != '>')
+        if (!kEncodedBytes[static_cast<unsigned char>(c)])
             continue;
         for (const XmlEntity& entity : kXmlEntities) {
             if (entity.character == c) {

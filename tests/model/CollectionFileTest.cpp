@@ -1,8 +1,11 @@
 #include "model/CollectionFile.h"
 
 #include "RecordFixtures.h"
+#include "model/CollectionWriter.h"
 #include "model/StudyCollection.h"
+#include "model/TextModeDecoder.h"
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -75,6 +78,17 @@ protected:
     }
     fs::path m_root;
 };
+
+// Enough protocols for the saved file to be written in several pieces, with
+// a blank-looking line (tabs only before text) in every one of them.
+void buildLargeCollection(StudyCollection& c) {
+    while (CollectionFile::saveText(c).size() < 3 * CollectionWriter::kPieceSize) {
+        for (int i = 0; i < 100; ++i) {
+            buildSmallCollection(c);
+            c.records.back()->brief_summary.setText("\t\r\n\t \r\nText " + std::to_string(i));
+        }
+    }
+}
 
 } // namespace
 
@@ -226,7 +240,28 @@ TEST(CollectionFileTest, FailedLoadReportsAndLeavesTheCollectionAlone) {
 TEST(CollectionFileTest, DocumentTextEmulatesTextModeLines) {
     EXPECT_EQ(CollectionFile::documentText("a\r\nb\r\r\nc\rd\n"), "a\nb\r\nc\rd");
     EXPECT_EQ(CollectionFile::documentText("a\n\n"), "a\n");
+    EXPECT_EQ(CollectionFile::documentText("\r"), "\r");
+    EXPECT_EQ(CollectionFile::documentText("\r\n"), "");
     EXPECT_EQ(CollectionFile::documentText(std::string("x\0\x1ay", 4)), std::string("x\0\x1ay", 4));
+}
+
+// A file is decoded while it is read, so every way of cutting it into pieces
+// must give the text of the whole.
+TEST(CollectionFileTest, TextModeDecodingDoesNotDependOnThePieces) {
+    for (const std::string whole : {"a\r\nb\r\r\nc\rd\n", "\r\r\n\r", "\r\n\r\n", "x\ry\r"}) {
+        const std::string expected = CollectionFile::documentText(whole);
+        for (std::size_t first = 0; first <= whole.size(); ++first) {
+            for (std::size_t second = first; second <= whole.size(); ++second) {
+                std::string text;
+                TextModeDecoder decoder(text);
+                decoder.append(std::string_view(whole).substr(0, first));
+                decoder.append(std::string_view(whole).substr(first, second - first));
+                decoder.append(std::string_view(whole).substr(second));
+                decoder.finish();
+                EXPECT_EQ(text, expected) << "cut at " << first << " and " << second;
+            }
+        }
+    }
 }
 
 TEST_F(TempFolder, SaveAndLoadThroughFiles) {
@@ -288,6 +323,33 @@ TEST_F(TempFolder, FailedSaveLeavesTheOldBytes) {
     }
 }
 
+TEST_F(TempFolder, LargeFileIsWrittenInPiecesWithTheSameBytes) {
+    StudyCollection collection;
+    buildLargeCollection(collection);
+    const std::string whole = CollectionFile::saveText(collection);
+    const fs::path file = m_root / "large.xml";
+    ASSERT_TRUE(CollectionFile::save(collection, file.string()).ok);
+    EXPECT_EQ(readBytes(file), whole);
+
+    std::vector<std::size_t> pieces;
+    std::string joined;
+    EXPECT_TRUE(CollectionWriter::writeFile(collection, [&](std::string_view piece) {
+        pieces.push_back(piece.size());
+        joined.append(piece);
+        return true;
+    }));
+    EXPECT_EQ(joined, whole);
+    EXPECT_GE(pieces.size(), 3u);
+    EXPECT_LT(*std::max_element(pieces.begin(), pieces.end()), 2 * CollectionWriter::kPieceSize);
+
+    int calls = 0;
+    EXPECT_FALSE(CollectionWriter::writeFile(collection, [&](std::string_view) {
+        ++calls;
+        return false;
+    }));
+    EXPECT_EQ(calls, 1);
+}
+
 TEST_F(TempFolder, SavingThroughALinkReplacesTheFileItNames) {
     const fs::path real = m_root / "real.xml";
     const fs::path link = m_root / "link.xml";
@@ -298,25 +360,30 @@ TEST_F(TempFolder, SavingThroughALinkReplacesTheFileItNames) {
     EXPECT_EQ(readBytes(real), CollectionFile::saveText(StudyCollection()));
 }
 
-// A file-size limit makes the write itself fail, whoever runs the test.
+// A file-size limit makes the write itself fail, whoever runs the test: in
+// the first piece, and in a later one of a large file.
 TEST_F(TempFolder, WriteFailureKeepsTheOldFileAndRemovesTheTemporary) {
-    StudyCollection collection;
-    buildSmallCollection(collection);
+    StudyCollection small;
+    buildSmallCollection(small);
+    StudyCollection large;
+    buildLargeCollection(large);
     const fs::path file = m_root / "study.xml";
     writeBytes(file, "old bytes");
 
-    rlimit previous{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = previous;
-    small.rlim_cur = 512;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const SaveResult result = CollectionFile::save(collection, file.string());
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, oldHandler);
+    for (const StudyCollection* collection : {&small, &large}) {
+        rlimit previous{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = previous;
+        limited.rlim_cur = collection == &small ? 512 : 2 * CollectionWriter::kPieceSize;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const SaveResult result = CollectionFile::save(*collection, file.string());
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.reason, "File too large");
-    EXPECT_EQ(readBytes(file), "old bytes");
-    EXPECT_EQ(entries(), std::vector<std::string>{"study.xml"});
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.reason, "File too large");
+        EXPECT_EQ(readBytes(file), "old bytes");
+        EXPECT_EQ(entries(), std::vector<std::string>{"study.xml"});
+    }
 }

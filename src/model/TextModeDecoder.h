@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Turns a file's bytes into the text its lines give when read in text mode
+// and joined with LF: CR LF becomes LF, a lone CR stays, and the final LF
+// goes. The bytes may come in pieces; a CR at the end of one piece is decided
+// by the first byte of the next.
+class TextModeDecoder {
+public:
+    explicit TextModeDecoder(std::string& out) : m_out(out) {}
+
+    void append(std::string_view bytes);
+    // Call once after the last piece.
+    void finish();
+
+private:
+    std::string& m_out;
+    bool m_pendingCR = false;
+};
