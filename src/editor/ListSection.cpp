@@ -1,11 +1,13 @@
 #include "editor/ListSection.h"
 
 #include "editor/MessageCaption.h"
+#include "editor/SingleLineCellDelegate.h"
 #include "platform/Platform.h"
 #include "platform/Prompts.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>
+#include <algorithm>
 #include <memory>
 
 const QString ListSection::kSelectToEdit = QStringLiteral("Please select an item to edit.");
@@ -14,6 +16,9 @@ const QString ListSection::kSelectToRemove = QStringLiteral("Please select an it
 void ListSection::attach(QTreeWidget* list, QWidget* messageParent) {
     m_list = list;
     m_messageParent = messageParent;
+    if (m_list != nullptr) {
+        m_list->setItemDelegate(new SingleLineCellDelegate(m_list));
+    }
 }
 
 void ListSection::setColumns(const std::vector<ListColumn>& columns) {
@@ -24,8 +29,10 @@ void ListSection::setColumns(const std::vector<ListColumn>& columns) {
     m_list->setColumnCount(static_cast<int>(columns.size()));
     m_list->setHeaderLabels(titles);
     m_list->header()->setStretchLastSection(false);
+    // A column is never narrower than its title, whatever the font.
     for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
-        m_list->setColumnWidth(i, columns[static_cast<std::size_t>(i)].width);
+        const int width = columns[static_cast<std::size_t>(i)].width;
+        m_list->setColumnWidth(i, std::max(width, m_list->header()->sectionSizeHint(i)));
     }
 }
 

@@ -5,8 +5,11 @@
 #include <QApplication>
 #include <QDialog>
 #include <QStringList>
+#include <QHeaderView>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -21,6 +24,11 @@ public:
     int shows = 0;
     int hides = 0;
 };
+
+// A list column's width: the template's, or its title's where that is wider.
+inline int shownColumnWidth(const QTreeWidget* list, int column, int templateWidth) {
+    return std::max(templateWidth, list->header()->sectionSizeHint(column));
+}
 
 // Runs `action` inside the modal loop of the next dialog of type T, once that
 // loop has started (the topmost modal widget is a T). Gives up after ~2 s.

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -92,12 +93,29 @@ TEST_F(OutcomesPageTest, LoadFillsBothListsWithTheTextsUnchanged) {
     const int widths[] = {200, 150, 200, 75};
     for (int column = 0; column < 4; ++column) {
         EXPECT_EQ(list->headerItem()->text(column), titles[column]);
-        EXPECT_EQ(list->columnWidth(column), widths[column]);
+        EXPECT_EQ(list->columnWidth(column), shownColumnWidth(list, column, widths[column]));
     }
 
     record.primary_outcome.clear();
     page->load(record);
     EXPECT_EQ(page->primaryOutcomes().rowCount(), 0) << "a second load replaces the rows";
+}
+
+// A row keeps the description's line breaks but shows it on one line, as
+// tall as any other row.
+TEST_F(OutcomesPageTest, MultiLineDescriptionsShowOnOneLine) {
+    addOutcome(record.secondary_outcome, "Pain").outcome_description.setText("one\r\ntwo\r\nthree");
+    addOutcome(record.secondary_outcome, "Sleep").outcome_description.setText("single");
+    page->load(record);
+    auto* list = page->control<QTreeWidget>(OutcomesPage::IDC_SECONDARY_LIST);
+    QTreeWidgetItem* multi = list->topLevelItem(0);
+    QTreeWidgetItem* single = list->topLevelItem(1);
+    ASSERT_NE(single, nullptr);
+    EXPECT_EQ(multi->text(2), "one\ntwo\nthree");
+    auto* delegate = qobject_cast<QStyledItemDelegate*>(list->itemDelegate());
+    ASSERT_NE(delegate, nullptr);
+    EXPECT_EQ(delegate->displayText(multi->data(2, Qt::DisplayRole), QLocale()), "one two three");
+    EXPECT_EQ(list->visualItemRect(multi).height(), list->visualItemRect(single).height());
 }
 
 TEST_F(OutcomesPageTest, StoreRebuildsBothListsWithFreshItems) {

@@ -1,0 +1,14 @@
+#include "editor/SingleLineCellDelegate.h"
+
+QString SingleLineCellDelegate::displayText(const QVariant& value, const QLocale& locale) const {
+    return oneLine(QStyledItemDelegate::displayText(value, locale));
+}
+
+QString SingleLineCellDelegate::oneLine(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    // The base class has turned LF into the line separator already.
+    text.replace(QChar::LineSeparator, QLatin1Char(' '));
+    return text;
+}
