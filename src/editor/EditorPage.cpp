@@ -164,7 +164,13 @@ void EditorPage::keyPressEvent(QKeyEvent* event) {
 void EditorPage::setText(int id, std::string_view text) {
     QWidget* widget = control(id);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setText(TextCodec::decode(text));
+        // A new text shows from its start, not scrolled to its end; an
+        // unchanged one keeps where the user left the cursor.
+        const QString shown = TextCodec::decode(text);
+        if (edit->text() != shown) {
+            edit->setText(shown);
+            edit->setCursorPosition(0);
+        }
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
         // A section switch reloads every page: an unchanged text keeps its
         // document, cursor and undo history instead of being laid out again.

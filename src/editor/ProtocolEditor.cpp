@@ -37,6 +37,8 @@ HelpBrowserFactory& helpWindowFactory() {
 
 // The bar's place in pixels, as left, top, right and bottom edges.
 const QRect kNavigationBarRect(QPoint(5, 5), QPoint(240 - 1, 550 - 1));
+// Pixels between the bar and the frame, as at the template's own font.
+constexpr int kFrameGap = 9;
 
 template <class Page> EditorPage* makePage(QWidget* panel) {
     return new Page(panel);
@@ -133,6 +135,7 @@ void ProtocolEditor::setHelpWindowFactory(HelpBrowserFactory factory) {
 ProtocolEditor::ProtocolEditor(QWidget* parent) : ResizableDialog(kTemplateNumber, parent) {
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     buildControls(dialogTemplate());
+    placeFrameBesideNavigationBar();
     setWindowIcon(QApplication::windowIcon());
     createPages();
     createNavigationBar();
@@ -156,6 +159,22 @@ ProtocolEditor::~ProtocolEditor() {
         page->setHelpWindow(nullptr);
     }
     m_help.reset();
+}
+
+// The bar's rectangle is in pixels, the frame's in dialog units: with a font
+// larger than the template's the frame would stand far off the bar, with a
+// smaller one over it. The frame and the panel keep their right edges and
+// start a fixed distance right of the bar.
+void ProtocolEditor::placeFrameBesideNavigationBar() {
+    QWidget* frame = control(IDC_FRAME);
+    QWidget* host = panel();
+    const int inset = host->x() - frame->x();
+    QRect frameRect = frame->geometry();
+    frameRect.setLeft(kNavigationBarRect.right() + 1 + kFrameGap);
+    frame->setGeometry(frameRect);
+    QRect panelRect = host->geometry();
+    panelRect.setLeft(frameRect.left() + inset);
+    host->setGeometry(panelRect);
 }
 
 void ProtocolEditor::createPages() {

@@ -95,6 +95,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void placeFrameBesideNavigationBar();
     void createPages();
     void createNavigationBar();
     void addSections();

@@ -263,6 +263,16 @@ TEST_F(EditorPageTest, TextsPassThroughTheCodecBothWays) {
     EXPECT_EQ(record.brief_summary.text(), "a\r\nb\r\n");
     EXPECT_EQ(record.study_design.study_type.displayText(), "Placebo Comparator");
 
+    // A long line shows its beginning; a reload of the same text keeps the
+    // user's cursor.
+    auto* line = get<QLineEdit>(SamplePage::IDC_LINE);
+    record.brief_title.setText(std::string(500, 'w') + " end");
+    page->load(record);
+    EXPECT_EQ(line->cursorPosition(), 0);
+    line->setCursorPosition(7);
+    page->load(record);
+    EXPECT_EQ(line->cursorPosition(), 7);
+
     get<QPlainTextEdit>(SamplePage::IDC_NOTES)->setPlainText("x\ny");
     EXPECT_EQ(page->text(SamplePage::IDC_NOTES), "x\r\ny");
     EXPECT_EQ(page->text(4242), "") << "unknown ids read as empty";

@@ -336,6 +336,28 @@ TEST_F(ProtocolEditorTest, WithoutAFactoryThereIsNoHelpWindow) {
     QTest::mouseClick(plain.titlePage()->control(TitlePage::IDC_MARKER_UNIQUE_ID), Qt::LeftButton);
 }
 
+// The bar is placed in pixels and the frame in dialog units; at any font the
+// frame starts just right of the bar and ends where its template puts it.
+TEST_F(ProtocolEditorTest, FrameStandsBesideTheNavigationBarAtAnyFont) {
+    const QFont font = QApplication::font();
+    for (int pointSize : {6, 9, 14}) {
+        QFont sized = font;
+        sized.setPointSize(pointSize);
+        QApplication::setFont(sized);
+        ProtocolEditor sizedEditor;
+        auto geometry = [&](int id) { return sizedEditor.control(id)->geometry(); };
+        const QRect bar = geometry(ProtocolEditor::IDC_NAVIGATION_BAR);
+        const QRect frame = geometry(ProtocolEditor::IDC_FRAME);
+        const QRect panel = geometry(ProtocolEditor::IDC_PANEL);
+        const QRect ok = geometry(ProtocolEditor::IDC_OK);
+        EXPECT_EQ(frame.left(), bar.right() + 10) << pointSize << " pt";
+        EXPECT_GT(panel.left(), frame.left());
+        EXPECT_LT(panel.right(), frame.right());
+        EXPECT_GE(ok.right(), panel.right()) << "the frame keeps its right edge";
+    }
+    QApplication::setFont(font);
+}
+
 TEST_F(ProtocolEditorTest, EnlargingMovesAndGrowsExactlyTheAnchoredControls) {
     editor().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor()));
@@ -353,7 +375,10 @@ TEST_F(ProtocolEditorTest, EnlargingMovesAndGrowsExactlyTheAnchoredControls) {
     const QRect add = onTitle(TitlePage::IDC_ADD);
     const QRect marker = onTitle(TitlePage::IDC_MARKER_SECONDARY_IDS);
     const QRect group = onTitle(TitlePage::IDC_GROUP);
+    // A hidden page lays itself out when it is shown.
+    editor().showSection(QStringLiteral("FDA"));
     const QRect hiddenGroup = editor().page(1)->control(TitlePage::IDC_GROUP)->geometry();
+    editor().showSection(QStringLiteral("Title"));
     QLabel* firstLabel = nullptr;
     for (QLabel* label : title().findChildren<QLabel*>()) {
         if (label->text() == QStringLiteral("Brief Title")) {
