@@ -2,16 +2,12 @@
 
 #include "model/OwningList.h"
 #include "model/StudyRecord.h"
+#include "xml/XmlReader.h"
 
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "xml/XmlReader.h"
-
-struct XmlParseOptions;
-class XmlNode;
 
 // Reads the records of a collection text one clinical_study at a time, so that
 // only one protocol's XmlNode tree exists at any moment. The outcome (records,

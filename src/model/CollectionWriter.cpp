@@ -59,21 +59,9 @@ void CollectionWriter::writeCollection(const StudyCollection& collection) {
         appendTreeText(StudyCollection::appendCollectionElement(document).writeAsText(options));
     } else {
         appendTreeText(collectionStartTag());
-        std::string chunk;
-        for (const auto& record : collection.records) {
-            chunk.clear();
-            XmlTextSink sink(chunk, 2);
-            record->write(sink);
-            appendTreeText(chunk);
-            if (m_output) {
-                if (m_out.size() >= kPieceSize)
-                    flushLines();
-                if (m_outputFailed)
-                    return;
-            } else if (&record == &collection.records.front()) {
-                m_out.reserve(m_out.size() * (collection.records.size() + 1));
-            }
-        }
+        writeRecords(collection);
+        if (m_outputFailed)
+            return;
         appendTreeText("\r\n\t</");
         appendTreeText(StudyCollection::kElementName);
         appendTreeText(">");
@@ -81,6 +69,24 @@ void CollectionWriter::writeCollection(const StudyCollection& collection) {
     // The wrapper's end tag stood on a line of its own.
     appendTreeText("\r\n");
     finish();
+}
+
+void CollectionWriter::writeRecords(const StudyCollection& collection) {
+    std::string chunk;
+    for (const auto& record : collection.records) {
+        chunk.clear();
+        XmlTextSink sink(chunk, 2);
+        record->write(sink);
+        appendTreeText(chunk);
+        if (m_output) {
+            if (m_out.size() >= kPieceSize)
+                flushLines();
+            if (m_outputFailed)
+                return;
+        } else if (&record == &collection.records.front()) {
+            m_out.reserve(m_out.size() * (collection.records.size() + 1));
+        }
+    }
 }
 
 // Pieces must be split between nodes, so that neither "\n\n" nor "&amp;#"

@@ -33,6 +33,7 @@ private:
     explicit CollectionWriter(const Output* output);
 
     void writeCollection(const StudyCollection& collection);
+    void writeRecords(const StudyCollection& collection);
     void appendTreeText(std::string_view text);
     void appendSegment(std::string_view segment);
     void endLine();
