@@ -16,7 +16,8 @@ const QString ListSection::kSelectToRemove = QStringLiteral("Please select an it
 void ListSection::attach(QTreeWidget* list, QWidget* messageParent) {
     m_list = list;
     m_messageParent = messageParent;
-    if (m_list != nullptr) {
+    if (m_list != nullptr &&
+        qobject_cast<SingleLineCellDelegate*>(m_list->itemDelegate()) == nullptr) {
         m_list->setItemDelegate(new SingleLineCellDelegate(m_list));
     }
 }
