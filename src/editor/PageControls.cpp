@@ -62,6 +62,22 @@ ControlTemplate PageControls::combo(int id, int y, QStringList entries) {
     return combo(id, {kLeft, y, kWidth, kControlHeight}, AnchorStretchRight, std::move(entries));
 }
 
+ControlTemplate PageControls::fieldLabel(const char* text, int y) {
+    return label(ControlTemplate::kNoId, text, {kLeft, y, 200, kLabelHeight});
+}
+
+ControlTemplate PageControls::button(int id, const char* text, int x, int y, unsigned anchors) {
+    return {.id = id,
+            .kind = ControlKind::PushButton,
+            .text = QString::fromLatin1(text),
+            .rect = {x, y, 50, 14},
+            .anchors = anchors};
+}
+
+ControlTemplate PageControls::bottomButton(int id, const char* text, int x) {
+    return button(id, text, x, 309, AnchorMoveDown);
+}
+
 void PageControls::setEnabled(const ResizableDialog& page, std::initializer_list<int> ids,
                               bool enabled) {
     for (int id : ids) {

@@ -29,6 +29,11 @@ public:
     static ControlTemplate multiLineEdit(int id, int y, int height, unsigned anchors);
     static ControlTemplate combo(int id, DialogRect rect, unsigned anchors, QStringList entries);
     static ControlTemplate combo(int id, int y, QStringList entries);
+    // A field's caption, 200 units wide: the Title and Summary pages' labels.
+    static ControlTemplate fieldLabel(const char* text, int y);
+    static ControlTemplate button(int id, const char* text, int x, int y, unsigned anchors);
+    // A button of the row along the page's bottom edge, which moves down with it.
+    static ControlTemplate bottomButton(int id, const char* text, int x);
 
     // Missing ids are skipped.
     static void setEnabled(const ResizableDialog& page, std::initializer_list<int> ids,

@@ -1,17 +1,7 @@
 #include "editor/SummaryPage.h"
 
+#include "editor/PageControls.h"
 #include "model/StudyRecord.h"
-
-namespace {
-
-ControlTemplate fieldLabel(const char* text, int y) {
-    return {.kind = ControlKind::StaticText,
-            .text = QString::fromLatin1(text),
-            .rect = {14, y, 200, 8},
-            .style = StyleNoWrap};
-}
-
-} // namespace
 
 DialogTemplate SummaryPage::pageTemplate() {
     std::vector<ControlTemplate> controls = {
@@ -20,13 +10,13 @@ DialogTemplate SummaryPage::pageTemplate() {
          .text = QStringLiteral("Summary"),
          .rect = {4, 2, 254, 327},
          .anchors = AnchorGrow},
-        fieldLabel("Brief Summary", 16),
+        PageControls::fieldLabel("Brief Summary", 16),
         marker(IDC_MARKER_BRIEF_SUMMARY, 16),
         {.id = IDC_BRIEF_SUMMARY,
          .kind = ControlKind::MultiLineEdit,
          .rect = {14, 26, 216, 118},
          .anchors = AnchorStretchRight},
-        fieldLabel("Detailed Description", 152),
+        PageControls::fieldLabel("Detailed Description", 152),
         marker(IDC_MARKER_DETAILED_DESCRIPTION, 152),
         {.id = IDC_DETAILED_DESCRIPTION,
          .kind = ControlKind::MultiLineEdit,

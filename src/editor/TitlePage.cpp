@@ -1,5 +1,6 @@
 #include "editor/TitlePage.h"
 
+#include "editor/PageControls.h"
 #include "editor/ProtocolEditor.h"
 #include "editor/SecondaryIdDialog.h"
 #include "model/StudyRecord.h"
@@ -9,39 +10,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-namespace {
-
-const QStringList kYesNo = {QStringLiteral("Yes"), QStringLiteral("No")};
-
-ControlTemplate fieldLabel(const char* text, int y) {
-    return EditorPage::label(QString::fromLatin1(text), {14, y, 200, 8});
-}
-
-ControlTemplate edit(int id, int y) {
-    return {.id = id,
-            .kind = ControlKind::Edit,
-            .rect = {14, y, 216, 12},
-            .anchors = AnchorStretchRight};
-}
-
-ControlTemplate combo(int id, int y, QStringList entries) {
-    return {.id = id,
-            .kind = ControlKind::ComboBox,
-            .rect = {14, y, 216, 12},
-            .anchors = AnchorStretchRight,
-            .entries = std::move(entries)};
-}
-
-ControlTemplate button(int id, const char* text, int x) {
-    return {.id = id,
-            .kind = ControlKind::PushButton,
-            .text = QString::fromLatin1(text),
-            .rect = {x, 309, 50, 14},
-            .anchors = AnchorMoveDown};
-}
-
-} // namespace
-
 DialogTemplate TitlePage::pageTemplate() {
     std::vector<ControlTemplate> controls = {
         {.id = IDC_GROUP,
@@ -49,41 +17,41 @@ DialogTemplate TitlePage::pageTemplate() {
          .text = QStringLiteral("Title"),
          .rect = {4, 2, 254, 327},
          .anchors = AnchorGrow},
-        fieldLabel("Unique Protocol ID", 16),
+        PageControls::fieldLabel("Unique Protocol ID", 16),
         marker(IDC_MARKER_UNIQUE_ID, 16),
-        edit(IDC_UNIQUE_ID, 26),
-        fieldLabel("Brief Title", 44),
+        PageControls::edit(IDC_UNIQUE_ID, 26),
+        PageControls::fieldLabel("Brief Title", 44),
         marker(IDC_MARKER_BRIEF_TITLE, 44),
-        edit(IDC_BRIEF_TITLE, 54),
-        fieldLabel("Acronym", 72),
+        PageControls::edit(IDC_BRIEF_TITLE, 54),
+        PageControls::fieldLabel("Acronym", 72),
         marker(IDC_MARKER_ACRONYM, 72),
-        edit(IDC_ACRONYM, 82),
-        fieldLabel("Official Title", 100),
+        PageControls::edit(IDC_ACRONYM, 82),
+        PageControls::fieldLabel("Official Title", 100),
         marker(IDC_MARKER_OFFICIAL_TITLE, 100),
         {.id = IDC_OFFICIAL_TITLE,
          .kind = ControlKind::MultiLineEdit,
          .rect = {14, 110, 216, 30},
          .anchors = AnchorStretchRight},
-        fieldLabel("Study Type", 148),
+        PageControls::fieldLabel("Study Type", 148),
         marker(IDC_MARKER_STUDY_TYPE, 148),
-        combo(IDC_STUDY_TYPE, 158,
-              {QStringLiteral("Interventional"), QStringLiteral("Observational"),
-               QStringLiteral("Expanded Access")}),
-        fieldLabel("FDA Regulated Intervention?", 176),
+        PageControls::combo(IDC_STUDY_TYPE, 158,
+                            {QStringLiteral("Interventional"), QStringLiteral("Observational"),
+                             QStringLiteral("Expanded Access")}),
+        PageControls::fieldLabel("FDA Regulated Intervention?", 176),
         marker(IDC_MARKER_FDA_REGULATED, 176),
-        combo(IDC_FDA_REGULATED, 186, kYesNo),
-        fieldLabel("IND/IDE Protocol?", 204),
+        PageControls::combo(IDC_FDA_REGULATED, 186, PageControls::yesNo()),
+        PageControls::fieldLabel("IND/IDE Protocol?", 204),
         marker(IDC_MARKER_IND_PROTOCOL, 204),
-        combo(IDC_IND_PROTOCOL, 214, kYesNo),
-        fieldLabel("Secondary IDs", 232),
+        PageControls::combo(IDC_IND_PROTOCOL, 214, PageControls::yesNo()),
+        PageControls::fieldLabel("Secondary IDs", 232),
         marker(IDC_MARKER_SECONDARY_IDS, 232),
         {.id = IDC_SECONDARY_IDS,
          .kind = ControlKind::ListView,
          .rect = {14, 242, 216, 62},
          .anchors = AnchorGrow},
-        button(IDC_ADD, "&Add", 14),
-        button(IDC_EDIT, "&Edit", 68),
-        button(IDC_REMOVE, "&Remove", 122),
+        PageControls::bottomButton(IDC_ADD, "&Add", 14),
+        PageControls::bottomButton(IDC_EDIT, "&Edit", 68),
+        PageControls::bottomButton(IDC_REMOVE, "&Remove", 122),
     };
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }

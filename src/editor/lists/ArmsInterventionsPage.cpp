@@ -1,6 +1,7 @@
 #include "editor/lists/ArmsInterventionsPage.h"
 
 #include "controls/CXPGroupBox.h"
+#include "editor/PageControls.h"
 #include "editor/lists/ArmDialog.h"
 #include "editor/lists/GroupDialog.h"
 #include "editor/lists/InterventionDialog.h"
@@ -15,14 +16,6 @@ namespace {
 const QString kInterventional = QStringLiteral("Interventional");
 const QString kObservational = QStringLiteral("Observational");
 const QString kExpandedAccess = QStringLiteral("Expanded Access");
-
-ControlTemplate button(int id, const char* text, int x, int y, unsigned anchors) {
-    return {.id = id,
-            .kind = ControlKind::PushButton,
-            .text = QString::fromLatin1(text),
-            .rect = {x, y, 50, 14},
-            .anchors = anchors};
-}
 
 ControlTemplate list(int id, int y, int height, unsigned anchors, unsigned style = 0) {
     return {.id = id,
@@ -63,9 +56,9 @@ DialogTemplate ArmsInterventionsPage::pageTemplate() {
          .rect = {4, 2, 254, 158},
          .anchors = AnchorStretchRight},
         list(IDC_INTERVENTIONS, 14, 118, AnchorStretchRight),
-        button(IDC_INTERVENTION_ADD, "&Add", 12, 138, 0),
-        button(IDC_INTERVENTION_EDIT, "&Edit", 66, 138, 0),
-        button(IDC_INTERVENTION_REMOVE, "&Remove", 120, 138, 0),
+        PageControls::button(IDC_INTERVENTION_ADD, "&Add", 12, 138, 0),
+        PageControls::button(IDC_INTERVENTION_EDIT, "&Edit", 66, 138, 0),
+        PageControls::button(IDC_INTERVENTION_REMOVE, "&Remove", 120, 138, 0),
         marker(IDC_MARKER_INTERVENTIONS, 141),
         {.id = IDC_ARMS_GROUP,
          .kind = ControlKind::GroupBox,
@@ -74,9 +67,9 @@ DialogTemplate ArmsInterventionsPage::pageTemplate() {
          .anchors = AnchorGrow},
         list(IDC_ARMS, 176, 126, AnchorGrow),
         list(IDC_GROUPS, 176, 126, AnchorGrow, StyleHidden | StyleDisabled),
-        button(IDC_ARM_ADD, "&Add", 12, 309, AnchorMoveDown),
-        button(IDC_ARM_EDIT, "&Edit", 66, 309, AnchorMoveDown),
-        button(IDC_ARM_REMOVE, "&Remove", 120, 309, AnchorMoveDown),
+        PageControls::bottomButton(IDC_ARM_ADD, "&Add", 12),
+        PageControls::bottomButton(IDC_ARM_EDIT, "&Edit", 66),
+        PageControls::bottomButton(IDC_ARM_REMOVE, "&Remove", 120),
         marker(IDC_MARKER_ARMS, 312),
         marker(IDC_MARKER_GROUPS, 312),
     };
@@ -224,7 +217,8 @@ void ArmsInterventionsPage::storeInterventions(StudyRecord& record, bool keepLab
         if (keepLabels) {
             intervention.arm_group_label = encoded(ItemTexts::splitAtCommas(row.value(3)));
         }
-        intervention.intervention_other_name = ItemTexts::splitLines(ItemTexts::encode(row.value(4)));
+        intervention.intervention_other_name =
+            ItemTexts::splitLines(ItemTexts::encode(row.value(4)));
     }
 }
 

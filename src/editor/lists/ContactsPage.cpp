@@ -1,5 +1,6 @@
 #include "editor/lists/ContactsPage.h"
 
+#include "editor/PageControls.h"
 #include "editor/lists/ItemTexts.h"
 #include "editor/lists/OfficialDialog.h"
 #include "model/StudyRecord.h"
@@ -50,14 +51,6 @@ void addContact(std::vector<ControlTemplate>& controls, int groupId, const char*
     controls.push_back(edit(first + ContactsPage::Email, 164, row2 + 10, 66, AnchorStretchRight));
 }
 
-ControlTemplate button(int id, const char* text, int x) {
-    return {.id = id,
-            .kind = ControlKind::PushButton,
-            .text = QString::fromLatin1(text),
-            .rect = {x, 309, 50, 14},
-            .anchors = AnchorMoveDown};
-}
-
 } // namespace
 
 DialogTemplate ContactsPage::pageTemplate() {
@@ -75,9 +68,9 @@ DialogTemplate ContactsPage::pageTemplate() {
                         .kind = ControlKind::ListView,
                         .rect = {12, 146, 238, 156},
                         .anchors = AnchorGrow});
-    controls.push_back(button(IDC_ADD, "&Add", 12));
-    controls.push_back(button(IDC_EDIT, "&Edit", 66));
-    controls.push_back(button(IDC_REMOVE, "&Remove", 120));
+    controls.push_back(PageControls::bottomButton(IDC_ADD, "&Add", 12));
+    controls.push_back(PageControls::bottomButton(IDC_EDIT, "&Edit", 66));
+    controls.push_back(PageControls::bottomButton(IDC_REMOVE, "&Remove", 120));
     controls.push_back(marker(IDC_MARKER_OFFICIALS, 312));
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }

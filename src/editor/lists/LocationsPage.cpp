@@ -1,5 +1,6 @@
 #include "editor/lists/LocationsPage.h"
 
+#include "editor/PageControls.h"
 #include "editor/lists/ItemTexts.h"
 #include "editor/lists/LocationDialog.h"
 #include "model/StudyRecord.h"
@@ -36,14 +37,6 @@ std::vector<Investigator> copies(const OwningList<Investigator>& investigators) 
     return all;
 }
 
-ControlTemplate button(int id, const char* text, int x) {
-    return {.id = id,
-            .kind = ControlKind::PushButton,
-            .text = QString::fromLatin1(text),
-            .rect = {x, 309, 50, 14},
-            .anchors = AnchorMoveDown};
-}
-
 } // namespace
 
 DialogTemplate LocationsPage::pageTemplate() {
@@ -57,9 +50,9 @@ DialogTemplate LocationsPage::pageTemplate() {
          .kind = ControlKind::ListView,
          .rect = {12, 14, 238, 288},
          .anchors = AnchorGrow},
-        button(IDC_ADD, "&Add", 12),
-        button(IDC_EDIT, "&Edit", 66),
-        button(IDC_REMOVE, "&Remove", 120),
+        PageControls::bottomButton(IDC_ADD, "&Add", 12),
+        PageControls::bottomButton(IDC_EDIT, "&Edit", 66),
+        PageControls::bottomButton(IDC_REMOVE, "&Remove", 120),
         marker(IDC_MARKER_LOCATIONS, 312),
     };
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));

@@ -1,5 +1,6 @@
 #include "editor/lists/OutcomesPage.h"
 
+#include "editor/PageControls.h"
 #include "editor/lists/OutcomeDialog.h"
 #include "model/StudyRecord.h"
 #include "platform/TextCodec.h"
@@ -10,14 +11,6 @@
 namespace {
 
 const std::string kExpandedAccess = "Expanded Access";
-
-ControlTemplate button(int id, const char* text, int x, int y, unsigned anchors) {
-    return {.id = id,
-            .kind = ControlKind::PushButton,
-            .text = QString::fromLatin1(text),
-            .rect = {x, y, 50, 14},
-            .anchors = anchors};
-}
 
 QStringList rowOf(const Outcome& outcome) {
     return {TextCodec::decode(outcome.outcome_measure),
@@ -63,9 +56,9 @@ DialogTemplate OutcomesPage::pageTemplate() {
          .kind = ControlKind::ListView,
          .rect = {14, 28, 216, 108},
          .anchors = AnchorStretchRight},
-        button(IDC_PRIMARY_ADD, "&Add", 14, 141, 0),
-        button(IDC_PRIMARY_EDIT, "&Edit", 68, 141, 0),
-        button(IDC_PRIMARY_REMOVE, "&Remove", 122, 141, 0),
+        PageControls::button(IDC_PRIMARY_ADD, "&Add", 14, 141, 0),
+        PageControls::button(IDC_PRIMARY_EDIT, "&Edit", 68, 141, 0),
+        PageControls::button(IDC_PRIMARY_REMOVE, "&Remove", 122, 141, 0),
         {.id = IDC_SECONDARY_GROUP,
          .kind = ControlKind::GroupBox,
          .text = QStringLiteral("Secondary Outcome Measures"),
@@ -77,9 +70,9 @@ DialogTemplate OutcomesPage::pageTemplate() {
          .kind = ControlKind::ListView,
          .rect = {14, 194, 216, 110},
          .anchors = AnchorGrow},
-        button(IDC_SECONDARY_ADD, "&Add", 14, 309, AnchorMoveDown),
-        button(IDC_SECONDARY_EDIT, "&Edit", 68, 309, AnchorMoveDown),
-        button(IDC_SECONDARY_REMOVE, "&Remove", 122, 309, AnchorMoveDown),
+        PageControls::bottomButton(IDC_SECONDARY_ADD, "&Add", 14),
+        PageControls::bottomButton(IDC_SECONDARY_EDIT, "&Edit", 68),
+        PageControls::bottomButton(IDC_SECONDARY_REMOVE, "&Remove", 122),
     };
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }

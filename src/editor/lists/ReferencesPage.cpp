@@ -1,5 +1,6 @@
 #include "editor/lists/ReferencesPage.h"
 
+#include "editor/PageControls.h"
 #include "editor/lists/CitationDialog.h"
 #include "editor/lists/LinkDialog.h"
 #include "model/NamesAndAddresses.h"
@@ -10,14 +11,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-ControlTemplate button(int id, const char* text, int x, int y, unsigned anchors) {
-    return {.id = id,
-            .kind = ControlKind::PushButton,
-            .text = QString::fromLatin1(text),
-            .rect = {x, y, 50, 14},
-            .anchors = anchors};
-}
 
 QString loginTitle() {
     return QString::fromUtf8(names::kRegistryDisplayName.data(),
@@ -47,9 +40,9 @@ DialogTemplate ReferencesPage::pageTemplate() {
          .kind = ControlKind::ListView,
          .rect = {14, 54, 216, 104},
          .anchors = AnchorStretchRight},
-        button(IDC_CITATION_ADD, "&Add", 14, 162, 0),
-        button(IDC_CITATION_EDIT, "&Edit", 68, 162, 0),
-        button(IDC_CITATION_REMOVE, "&Remove", 122, 162, 0),
+        PageControls::button(IDC_CITATION_ADD, "&Add", 14, 162, 0),
+        PageControls::button(IDC_CITATION_EDIT, "&Edit", 68, 162, 0),
+        PageControls::button(IDC_CITATION_REMOVE, "&Remove", 122, 162, 0),
         marker(IDC_MARKER_CITATIONS, 164),
         {.id = IDC_LINKS_GROUP,
          .kind = ControlKind::GroupBox,
@@ -60,9 +53,9 @@ DialogTemplate ReferencesPage::pageTemplate() {
          .kind = ControlKind::ListView,
          .rect = {14, 200, 216, 104},
          .anchors = AnchorGrow},
-        button(IDC_LINK_ADD, "&Add", 14, 309, AnchorMoveDown),
-        button(IDC_LINK_EDIT, "&Edit", 68, 309, AnchorMoveDown),
-        button(IDC_LINK_REMOVE, "&Remove", 122, 309, AnchorMoveDown),
+        PageControls::bottomButton(IDC_LINK_ADD, "&Add", 14),
+        PageControls::bottomButton(IDC_LINK_EDIT, "&Edit", 68),
+        PageControls::bottomButton(IDC_LINK_REMOVE, "&Remove", 122),
         marker(IDC_MARKER_LINKS, 311),
     };
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
