@@ -4,35 +4,26 @@
 #include "xml/XmlNode.h"
 #include "xml/XmlParseOptions.h"
 
-#include <cstring>
 #include <utility>
 
-namespace {
-
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-} // namespace
-
 CollectionReader::CollectionReader(std::string_view text, XmlParseOptions& options)
-    : m_text(text), m_options(options), m_reader(text, options) {}
+    : m_text(text), m_options(options), m_scan(text, options), m_reader(text, options) {}
 
 bool CollectionReader::read(OwningList<StudyRecord>& records) {
     std::size_t p = m_text.find('<');
     if (p == npos)
         return false;
-    if (startsWith(p, "</"))
+    if (m_scan.startsWith(p, "</"))
         return true; // a nameless root holds no records
     if (skipMarkup(p) == Markup::Unterminated)
         return false;
     p = m_text.find('<', p);
     if (p == npos)
         return false;
-    if (startsWith(p, "</"))
+    if (m_scan.startsWith(p, "</"))
         return true;
 
-    const std::size_t nameEnd = m_text.find_first_of(" />\t\r\n", p + 1);
+    const std::size_t nameEnd = m_scan.findFirstOf(XmlTextScanner::kNameEnd, p + 1);
     if (nameEnd == npos)
         return false;
     m_rootName.assign(m_text.substr(p + 1, nameEnd - p - 1));
@@ -44,12 +35,12 @@ bool CollectionReader::read(OwningList<StudyRecord>& records) {
         return false;
     p = *afterAttributes;
     if (m_text[p] == '/') {
-        if (startsWith(p + 1, ">"))
+        if (m_scan.startsWith(p + 1, ">"))
             return true;
         fail(p, 1, "Element must be closed.");
         return false;
     }
-    const std::size_t textEnd = findUnescaped('<', p + 1);
+    const std::size_t textEnd = m_scan.findUnescaped('<', p + 1);
     if (textEnd == npos) {
         fail(p, 2, m_rootName + " must be closed with </" + m_rootName + ">");
         return false;
@@ -77,9 +68,10 @@ bool CollectionReader::readChildren(std::size_t p, bool valueBlank,
             appendNew(records).readFromClinicalStudy(&child);
         m_reader.recycle(parent);
 
-        if (startsWith(p, "</")) {
-            const std::size_t nameBegin = skipSpace(p + 2);
-            const std::size_t nameEnd = m_text.find_first_of(" >", nameBegin);
+        if (m_scan.startsWith(p, "</")) {
+            const std::size_t nameBegin = m_scan.skipSpace(p + 2);
+            const std::size_t nameEnd =
+                m_scan.findFirstOf(XmlTextScanner::kEndTagNameEnd, nameBegin);
             if (nameEnd == npos) {
                 fail(p, 2, "it must be closed with </" + m_rootName + ">");
                 return false;
@@ -95,7 +87,7 @@ bool CollectionReader::readChildren(std::size_t p, bool valueBlank,
                 return false;
             }
         } else if (p < m_text.size() && m_text[p] != '<' && valueBlank) {
-            const std::size_t textEnd = findUnescaped('<', p);
+            const std::size_t textEnd = m_scan.findUnescaped('<', p);
             if (textEnd == npos) {
                 fail(p, 2, "it must be closed with </" + m_rootName + ">");
                 return false;
@@ -122,28 +114,28 @@ std::optional<std::size_t> CollectionReader::scanAttributes(std::size_t p) {
     for (;;) {
         if (p >= m_text.size())
             return std::nullopt;
-        p = skipSpace(p);
+        p = m_scan.skipSpace(p);
         if (p < m_text.size() && (m_text[p] == '>' || m_text[p] == '/'))
             return p;
-        const std::size_t nameEnd = m_text.find_first_of(" =", p);
+        const std::size_t nameEnd = m_scan.findFirstOf(XmlTextScanner::kAttributeNameEnd, p);
         if (nameEnd == npos) {
             fail(p, 4, "<" + m_rootName + "> attribute has error ");
             return std::nullopt;
         }
-        p = skipSpace(nameEnd);
-        if (!startsWith(p, "="))
+        p = m_scan.skipSpace(nameEnd);
+        if (!m_scan.startsWith(p, "="))
             continue;
-        p = skipSpace(p + 1);
+        p = m_scan.skipSpace(p + 1);
         if (p >= m_text.size())
             return std::nullopt;
         const char quote = m_text[p];
         if (quote == '"' || quote == '\'') {
-            const std::size_t close = findUnescaped(quote, p + 1);
+            const std::size_t close = m_scan.findUnescaped(quote, p + 1);
             if (close == npos)
                 return std::nullopt;
             p = close + 1;
         } else {
-            const std::size_t close = findFirstUnescapedOf(" >", p);
+            const std::size_t close = m_scan.findFirstUnescapedOf(" >", p);
             if (close == npos)
                 return std::nullopt;
             p = close;
@@ -158,19 +150,19 @@ CollectionReader::Markup CollectionReader::skipMarkup(std::size_t& position) con
     Markup round = Markup::Skipped;
     while (round == Markup::Skipped) {
         round = Markup::None;
-        const std::size_t p = skipSpace(position);
-        if (startsWith(p, "<?")) {
-            const std::size_t end = findUnescaped("?>", p + 2);
+        const std::size_t p = m_scan.skipSpace(position);
+        if (m_scan.startsWith(p, "<?")) {
+            const std::size_t end = m_scan.findUnescaped("?>", p + 2);
             if (end == npos)
                 return Markup::Unterminated;
             position = end + 2;
             round = Markup::Skipped;
         }
         for (const auto& [open, close] : kSections) {
-            const std::size_t q = skipSpace(position);
-            if (!startsWith(q, open))
+            const std::size_t q = m_scan.skipSpace(position);
+            if (!m_scan.startsWith(q, open))
                 continue;
-            const std::size_t end = findUnescaped(close, q + open.size());
+            const std::size_t end = m_scan.findUnescaped(close, q + open.size());
             if (end == npos)
                 return Markup::Unterminated;
             position = end + close.size();
@@ -178,53 +170,6 @@ CollectionReader::Markup CollectionReader::skipMarkup(std::size_t& position) con
         }
     }
     return Markup::None;
-}
-
-std::size_t CollectionReader::skipSpace(std::size_t p) const {
-    while (p < m_text.size() && isSpace(m_text[p]))
-        ++p;
-    return p;
-}
-
-bool CollectionReader::isEscaped(std::size_t position) const {
-    return m_options.escapeChar != 0 && position > 0 &&
-           m_text[position - 1] == m_options.escapeChar;
-}
-
-std::size_t CollectionReader::findUnescaped(char c, std::size_t from) const {
-    while (from < m_text.size()) {
-        const void* hit = std::memchr(m_text.data() + from, c, m_text.size() - from);
-        if (!hit)
-            return npos;
-        const auto at = static_cast<std::size_t>(static_cast<const char*>(hit) - m_text.data());
-        if (!isEscaped(at))
-            return at;
-        from = at + 1;
-    }
-    return npos;
-}
-
-std::size_t CollectionReader::findUnescaped(std::string_view marker, std::size_t from) const {
-    while (from < m_text.size()) {
-        const std::size_t at = m_text.find(marker, from);
-        if (at == npos || !isEscaped(at))
-            return at;
-        from = at + 1;
-    }
-    return npos;
-}
-
-std::size_t CollectionReader::findFirstUnescapedOf(std::string_view set, std::size_t from) const {
-    for (std::size_t at = m_text.find_first_of(set, from); at != npos;
-         at = m_text.find_first_of(set, at + 1)) {
-        if (!isEscaped(at))
-            return at;
-    }
-    return npos;
-}
-
-bool CollectionReader::startsWith(std::size_t position, std::string_view marker) const {
-    return position <= m_text.size() && m_text.substr(position).starts_with(marker);
 }
 
 // Whether the element text would be blank after the reader's text rule.
@@ -239,7 +184,7 @@ bool CollectionReader::blankAfterTextRule(std::size_t begin, std::size_t end) co
                 continue;
             c = m_text[++i];
         }
-        if (!isSpace(c))
+        if (!XmlTextScanner::isSpace(c))
             return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include "model/OwningList.h"
 #include "model/StudyRecord.h"
 #include "xml/XmlReader.h"
+#include "xml/XmlTextScanner.h"
 
 #include <cstddef>
 #include <optional>
@@ -34,17 +35,12 @@ private:
     std::optional<std::size_t> scanAttributes(std::size_t position);
     Markup skipMarkup(std::size_t& position) const;
 
-    std::size_t skipSpace(std::size_t position) const;
-    bool isEscaped(std::size_t position) const;
-    std::size_t findUnescaped(char c, std::size_t from) const;
-    std::size_t findUnescaped(std::string_view marker, std::size_t from) const;
-    std::size_t findFirstUnescapedOf(std::string_view set, std::size_t from) const;
-    bool startsWith(std::size_t position, std::string_view marker) const;
     bool blankAfterTextRule(std::size_t begin, std::size_t end) const;
     void fail(std::size_t position, int code, std::string message);
 
     std::string_view m_text;
     XmlParseOptions& m_options;
+    XmlTextScanner m_scan;
     std::string m_rootName;
     // One reader for every child, so that each protocol's tree reuses the
     // nodes of the one before.

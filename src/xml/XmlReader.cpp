@@ -2,38 +2,20 @@
 
 #include "xml/XmlNode.h"
 
-#include <array>
-#include <cstring>
-
 namespace {
-
-bool isSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 std::string_view trimmed(std::string_view text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
-    while (begin < end && isSpace(text[begin]))
+    while (begin < end && XmlTextScanner::isSpace(text[begin]))
         ++begin;
-    while (end > begin && isSpace(text[end - 1]))
+    while (end > begin && XmlTextScanner::isSpace(text[end - 1]))
         --end;
     return text.substr(begin, end - begin);
 }
 
 bool isBlank(const std::string& text) { return trimmed(text).empty(); }
 
-// Names are short: a byte table beats a search over the set for every byte.
-constexpr std::array<bool, 256> stopSet(std::string_view bytes) {
-    std::array<bool, 256> set{};
-    for (char c : bytes)
-        set[static_cast<unsigned char>(c)] = true;
-    return set;
-}
-
-constexpr std::array<bool, 256> kNameEnd = stopSet(" />\t\r\n");
-constexpr std::array<bool, 256> kEndTagNameEnd = stopSet(" >");
-constexpr std::array<bool, 256> kAttributeNameEnd = stopSet(" =");
 
 } // namespace
 
@@ -47,7 +29,7 @@ void XmlParseOptions::recordError(std::size_t position, XmlParseError code, std:
 }
 
 XmlReader::XmlReader(std::string_view text, XmlParseOptions& options)
-    : m_text(text), m_options(options) {}
+    : m_text(text), m_options(options), m_scan(text, options) {}
 
 std::optional<std::size_t> XmlReader::parse(XmlNode& node, std::size_t position, int depth) {
     return parseElement(node, position, depth);
@@ -74,7 +56,7 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
     std::size_t p = m_text.find('<', position);
     if (p == npos)
         return std::nullopt;
-    if (startsWith(p, "</"))
+    if (m_scan.startsWith(p, "</"))
         return p;
 
     switch (skipMarkup(node, p)) {
@@ -89,10 +71,10 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
     p = m_text.find('<', p);
     if (p == npos)
         return std::nullopt;
-    if (startsWith(p, "</"))
+    if (m_scan.startsWith(p, "</"))
         return p;
 
-    const std::size_t nameEnd = findFirstOf(kNameEnd, p + 1);
+    const std::size_t nameEnd = m_scan.findFirstOf(XmlTextScanner::kNameEnd, p + 1);
     if (nameEnd == npos)
         return std::nullopt;
     node.m_name.assign(m_text.substr(p + 1, nameEnd - p - 1));
@@ -106,13 +88,13 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
         return std::nullopt;
     p = *afterAttributes;
     if (m_text[p] == '/') {
-        if (startsWith(p + 1, ">"))
+        if (m_scan.startsWith(p + 1, ">"))
             return p + 2;
         fail(p, XmlParseError::ElementNotClosed, "Element must be closed.");
         return std::nullopt;
     }
 
-    const std::size_t textEnd = findUnescaped('<', p + 1);
+    const std::size_t textEnd = m_scan.findUnescaped('<', p + 1);
     if (textEnd == npos) {
         fail(p, XmlParseError::MissingEndTag,
              node.m_name + " must be closed with </" + node.m_name + ">");
@@ -138,9 +120,9 @@ std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p
             return std::nullopt;
         p = *next;
 
-        if (startsWith(p, "</")) {
-            const std::size_t nameBegin = skipSpace(p + 2);
-            const std::size_t nameEnd = findFirstOf(kEndTagNameEnd, nameBegin);
+        if (m_scan.startsWith(p, "</")) {
+            const std::size_t nameBegin = m_scan.skipSpace(p + 2);
+            const std::size_t nameEnd = m_scan.findFirstOf(XmlTextScanner::kEndTagNameEnd, nameBegin);
             if (nameEnd == npos) {
                 fail(p, XmlParseError::MissingEndTag,
                      "it must be closed with </" + node.m_name + ">");
@@ -157,7 +139,7 @@ std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p
                 return std::nullopt;
             }
         } else if (p < m_text.size() && m_text[p] != '<' && isBlank(node.m_value)) {
-            const std::size_t textEnd = findUnescaped('<', p);
+            const std::size_t textEnd = m_scan.findUnescaped('<', p);
             if (textEnd == npos) {
                 fail(p, XmlParseError::MissingEndTag,
                      "it must be closed with </" + node.m_name + ">");
@@ -199,25 +181,25 @@ std::optional<std::size_t> XmlReader::parseAttributes(XmlNode& node, std::size_t
     for (;;) {
         if (p >= m_text.size())
             return std::nullopt;
-        p = skipSpace(p);
+        p = m_scan.skipSpace(p);
         if (p < m_text.size() && (m_text[p] == '>' || m_text[p] == '/'))
             return p;
-        const std::size_t nameEnd = findFirstOf(kAttributeNameEnd, p);
+        const std::size_t nameEnd = m_scan.findFirstOf(XmlTextScanner::kAttributeNameEnd, p);
         if (nameEnd == npos) {
             fail(p, XmlParseError::AttributeError, "<" + node.m_name + "> attribute has error ");
             return std::nullopt;
         }
         XmlAttribute& attribute =
             node.addAttribute(std::string(m_text.substr(p, nameEnd - p)), std::string());
-        p = skipSpace(nameEnd);
-        if (!startsWith(p, "="))
+        p = m_scan.skipSpace(nameEnd);
+        if (!m_scan.startsWith(p, "="))
             continue;
-        p = skipSpace(p + 1);
+        p = m_scan.skipSpace(p + 1);
         if (p >= m_text.size())
             return std::nullopt;
         const char quote = m_text[p];
         if (quote == '"' || quote == '\'') {
-            const std::size_t close = findUnescaped(quote, p + 1);
+            const std::size_t close = m_scan.findUnescaped(quote, p + 1);
             if (close == npos)
                 return std::nullopt;
             std::string value;
@@ -225,7 +207,7 @@ std::optional<std::size_t> XmlReader::parseAttributes(XmlNode& node, std::size_t
             attribute.setValue(std::move(value));
             p = close + 1;
         } else {
-            const std::size_t close = findFirstUnescapedOf(" >", p);
+            const std::size_t close = m_scan.findFirstUnescapedOf(" >", p);
             if (close == npos)
                 return std::nullopt;
             std::string value;
@@ -238,16 +220,16 @@ std::optional<std::size_t> XmlReader::parseAttributes(XmlNode& node, std::size_t
 
 XmlReader::Markup XmlReader::skipMarkup(XmlNode& node, std::size_t& position) {
     // Every marker starts "<?" or "<!"; most tags are neither.
-    const std::size_t first = skipSpace(position);
+    const std::size_t first = m_scan.skipSpace(position);
     if (first + 1 < m_text.size() && m_text[first] == '<' && m_text[first + 1] != '?' &&
         m_text[first + 1] != '!')
         return Markup::None;
     Markup round = Markup::Skipped;
     while (round == Markup::Skipped) {
         round = Markup::None;
-        std::size_t p = skipSpace(position);
-        if (startsWith(p, "<?")) {
-            const std::size_t end = findUnescaped("?>", p + 2);
+        std::size_t p = m_scan.skipSpace(position);
+        if (m_scan.startsWith(p, "<?")) {
+            const std::size_t end = m_scan.findUnescaped("?>", p + 2);
             if (end == npos)
                 return Markup::Unterminated;
             position = end + 2;
@@ -273,11 +255,11 @@ XmlReader::Markup XmlReader::skipMarkup(XmlNode& node, std::size_t& position) {
 XmlReader::Markup XmlReader::skipSection(XmlNode& node, std::size_t& position,
                                          std::string_view open, std::string_view close,
                                          std::string_view nodeName, XmlNodeKind kind) {
-    const std::size_t p = skipSpace(position);
-    if (!startsWith(p, open))
+    const std::size_t p = m_scan.skipSpace(position);
+    if (!m_scan.startsWith(p, open))
         return Markup::None;
     const std::size_t contentBegin = p + open.size();
-    const std::size_t end = findUnescaped(close, contentBegin);
+    const std::size_t end = m_scan.findUnescaped(close, contentBegin);
     if (end == npos)
         return Markup::Unterminated;
     position = end + close.size();
@@ -287,69 +269,6 @@ XmlReader::Markup XmlReader::skipSection(XmlNode& node, std::size_t& position,
         std::string(nodeName), std::string(m_text.substr(contentBegin, end - contentBegin)),
         kind));
     return Markup::EndsElement;
-}
-
-std::size_t XmlReader::skipSpace(std::size_t p) const {
-    while (p < m_text.size() && isSpace(m_text[p]))
-        ++p;
-    return p;
-}
-
-bool XmlReader::isEscaped(std::size_t position) const {
-    return m_options.escapeChar != 0 && position > 0 &&
-           m_text[position - 1] == m_options.escapeChar;
-}
-
-std::size_t XmlReader::findUnescaped(char c, std::size_t from) const {
-    while (from < m_text.size()) {
-        const void* hit = std::memchr(m_text.data() + from, c, m_text.size() - from);
-        if (!hit)
-            return npos;
-        const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) -
-                                                        m_text.data());
-        if (!isEscaped(at))
-            return at;
-        from = at + 1;
-    }
-    return npos;
-}
-
-std::size_t XmlReader::findUnescaped(std::string_view marker, std::size_t from) const {
-    while (from < m_text.size()) {
-        const std::size_t at = m_text.find(marker, from);
-        if (at == npos || !isEscaped(at))
-            return at;
-        from = at + 1;
-    }
-    return npos;
-}
-
-std::size_t XmlReader::findFirstOf(const StopSet& set, std::size_t from) const {
-    for (std::size_t i = from; i < m_text.size(); ++i) {
-        if (set[static_cast<unsigned char>(m_text[i])])
-            return i;
-    }
-    return npos;
-}
-
-std::size_t XmlReader::findFirstUnescapedOf(std::string_view set, std::size_t from) const {
-    for (std::size_t at = m_text.find_first_of(set, from); at != npos;
-         at = m_text.find_first_of(set, at + 1)) {
-        if (!isEscaped(at))
-            return at;
-    }
-    return npos;
-}
-
-// Markers are a few bytes long: comparing them in place beats a library call.
-bool XmlReader::startsWith(std::size_t position, std::string_view marker) const {
-    if (position > m_text.size() || m_text.size() - position < marker.size())
-        return false;
-    for (std::size_t i = 0; i < marker.size(); ++i) {
-        if (m_text[position + i] != marker[i])
-            return false;
-    }
-    return true;
 }
 
 void XmlReader::applyTextRule(std::size_t begin, std::size_t end, std::string& out) const {

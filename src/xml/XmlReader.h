@@ -1,16 +1,15 @@
 #pragma once
 
+#include "xml/XmlNode.h"
 #include "xml/XmlParseOptions.h"
+#include "xml/XmlTextScanner.h"
 
-#include <array>
 #include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "xml/XmlNode.h"
 
 // A forgiving single-pass scanner that builds an XmlNode tree from the first
 // element of a text. It decodes only the five named entities and records the
@@ -43,16 +42,6 @@ private:
     Markup skipSection(XmlNode& node, std::size_t& position, std::string_view open,
                        std::string_view close, std::string_view nodeName, XmlNodeKind kind);
 
-    std::size_t skipSpace(std::size_t position) const;
-    std::size_t findUnescaped(char c, std::size_t from) const;
-    std::size_t findUnescaped(std::string_view marker, std::size_t from) const;
-    // Which bytes end a search, indexed by unsigned byte value.
-    using StopSet = std::array<bool, 256>;
-    std::size_t findFirstOf(const StopSet& set, std::size_t from) const;
-    std::size_t findFirstUnescapedOf(std::string_view set, std::size_t from) const;
-    bool isEscaped(std::size_t position) const;
-    bool startsWith(std::size_t position, std::string_view marker) const;
-
     // Writes into `out`, reusing its capacity.
     void applyTextRule(std::size_t begin, std::size_t end, std::string& out) const;
     void removeEscapes(std::string_view raw, std::string& out) const;
@@ -62,6 +51,7 @@ private:
 
     std::string_view m_text;
     XmlParseOptions& m_options;
+    XmlTextScanner m_scan;
     // Nodes without a name (end tags, comments) and recycled subtrees.
     std::vector<std::unique_ptr<XmlNode>> m_pool;
 };
