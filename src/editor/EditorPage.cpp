@@ -16,6 +16,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
 
 namespace {
 
@@ -69,6 +71,16 @@ void EditorPage::buildPage(const DialogTemplate& pageTemplate) {
     makeWhite();
     connectMarkers();
     watchKeysRecursively(this);
+}
+
+void EditorPage::connectListCommands(QTreeWidget* list, const ListCommands& commands) {
+    const auto onClick = [this](int id, const std::function<void()>& command) {
+        connect(control<QPushButton>(id), &QPushButton::clicked, this, command);
+    };
+    onClick(commands.addId, commands.add);
+    onClick(commands.editId, commands.edit);
+    onClick(commands.removeId, commands.remove);
+    connect(list, &QTreeWidget::itemDoubleClicked, this, commands.edit);
 }
 
 void EditorPage::makeWhite() {

@@ -3,6 +3,7 @@
 #include "editor/ResizableDialog.h"
 
 #include <QSet>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,8 @@ class TextBlock;
 // The template lists the controls in tab order with their anchors (labels
 // get none); group boxes are filled white by buildPage; lists take their
 // columns and commands from a ListSection.
+class QTreeWidget;
+
 class EditorPage : public ResizableDialog {
     Q_OBJECT
 public:
@@ -93,6 +96,18 @@ protected:
 
     // Builds the controls, then the white look, the markers and the key rule.
     void buildPage(const DialogTemplate& pageTemplate);
+
+    // A list's Add, Edit and Remove buttons and what they run; a double click
+    // in the list runs `edit` too.
+    struct ListCommands {
+        int addId;
+        int editId;
+        int removeId;
+        std::function<void()> add;
+        std::function<void()> edit;
+        std::function<void()> remove;
+    };
+    void connectListCommands(QTreeWidget* list, const ListCommands& commands);
 
     // Text between the model and a control by id, through TextCodec: one-line
     // edits hold the text as it is, multi-line edits show "\r\n" as line

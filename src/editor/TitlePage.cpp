@@ -7,7 +7,6 @@
 #include "platform/TextCodec.h"
 
 #include <QComboBox>
-#include <QPushButton>
 #include <QTreeWidget>
 
 DialogTemplate TitlePage::pageTemplate() {
@@ -65,13 +64,9 @@ TitlePage::TitlePage(QWidget* parent) : EditorPage(parent) {
                                {QStringLiteral("ID Domain"), 150}});
     connect(control<QComboBox>(IDC_STUDY_TYPE), &QComboBox::currentIndexChanged, this,
             &TitlePage::studyTypeChanged);
-    connect(control<QPushButton>(IDC_ADD), &QPushButton::clicked, this, &TitlePage::addSecondaryId);
-    connect(control<QPushButton>(IDC_EDIT), &QPushButton::clicked, this,
-            &TitlePage::editSecondaryId);
-    connect(control<QPushButton>(IDC_REMOVE), &QPushButton::clicked, this,
-            &TitlePage::removeSecondaryId);
-    connect(m_secondaryIds.list(), &QTreeWidget::itemDoubleClicked, this,
-            &TitlePage::editSecondaryId);
+    connectListCommands(m_secondaryIds.list(),
+                        {IDC_ADD, IDC_EDIT, IDC_REMOVE, [this] { addSecondaryId(); },
+                         [this] { editSecondaryId(); }, [this] { removeSecondaryId(); }});
 }
 
 void TitlePage::onLoad(StudyRecord& record) {

@@ -8,7 +8,6 @@
 #include "editor/lists/ItemTexts.h"
 #include "model/StudyRecord.h"
 
-#include <QPushButton>
 #include <QTreeWidget>
 
 namespace {
@@ -92,18 +91,14 @@ ArmsInterventionsPage::ArmsInterventionsPage(QWidget* parent) : EditorPage(paren
                        {QStringLiteral("Arm Description"), 200}});
     m_groups.setColumns({{QStringLiteral("Group/Cohort Label"), 200},
                          {QStringLiteral("Group/Cohort Description"), 200}});
-    const auto onClick = [this](int id, void (ArmsInterventionsPage::*command)()) {
-        connect(control<QPushButton>(id), &QPushButton::clicked, this, command);
-    };
-    onClick(IDC_INTERVENTION_ADD, &ArmsInterventionsPage::addIntervention);
-    onClick(IDC_INTERVENTION_EDIT, &ArmsInterventionsPage::editIntervention);
-    onClick(IDC_INTERVENTION_REMOVE, &ArmsInterventionsPage::removeIntervention);
-    onClick(IDC_ARM_ADD, &ArmsInterventionsPage::addArm);
-    onClick(IDC_ARM_EDIT, &ArmsInterventionsPage::editArm);
-    onClick(IDC_ARM_REMOVE, &ArmsInterventionsPage::removeArm);
-    connect(m_interventions.list(), &QTreeWidget::itemDoubleClicked, this,
-            &ArmsInterventionsPage::editIntervention);
-    connect(m_arms.list(), &QTreeWidget::itemDoubleClicked, this, &ArmsInterventionsPage::editArm);
+    connectListCommands(m_interventions.list(),
+                        {IDC_INTERVENTION_ADD, IDC_INTERVENTION_EDIT, IDC_INTERVENTION_REMOVE,
+                         [this] { addIntervention(); }, [this] { editIntervention(); },
+                         [this] { removeIntervention(); }});
+    // The arms and the groups share one row of buttons.
+    connectListCommands(m_arms.list(),
+                        {IDC_ARM_ADD, IDC_ARM_EDIT, IDC_ARM_REMOVE, [this] { addArm(); },
+                         [this] { editArm(); }, [this] { removeArm(); }});
     connect(m_groups.list(), &QTreeWidget::itemDoubleClicked, this,
             &ArmsInterventionsPage::editArm);
 }

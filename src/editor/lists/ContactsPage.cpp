@@ -5,7 +5,6 @@
 #include "editor/lists/OfficialDialog.h"
 #include "model/StudyRecord.h"
 
-#include <QPushButton>
 #include <QTreeWidget>
 
 namespace {
@@ -84,12 +83,9 @@ ContactsPage::ContactsPage(QWidget* parent) : EditorPage(parent) {
                             {QStringLiteral("Degree"), 100},
                             {QStringLiteral("Role"), 100},
                             {QStringLiteral("Affiliation"), 100}});
-    connect(control<QPushButton>(IDC_ADD), &QPushButton::clicked, this, &ContactsPage::addOfficial);
-    connect(control<QPushButton>(IDC_EDIT), &QPushButton::clicked, this,
-            &ContactsPage::editOfficial);
-    connect(control<QPushButton>(IDC_REMOVE), &QPushButton::clicked, this,
-            &ContactsPage::removeOfficial);
-    connect(m_officials.list(), &QTreeWidget::itemDoubleClicked, this, &ContactsPage::editOfficial);
+    connectListCommands(m_officials.list(),
+                        {IDC_ADD, IDC_EDIT, IDC_REMOVE, [this] { addOfficial(); },
+                         [this] { editOfficial(); }, [this] { removeOfficial(); }});
 }
 
 void ContactsPage::loadContact(int first, const Contact& contact) {

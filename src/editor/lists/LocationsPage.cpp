@@ -5,7 +5,6 @@
 #include "editor/lists/LocationDialog.h"
 #include "model/StudyRecord.h"
 
-#include <QPushButton>
 #include <QTreeWidget>
 #include <array>
 #include <utility>
@@ -83,14 +82,9 @@ LocationsPage::LocationsPage(QWidget* parent) : EditorPage(parent) {
         {QStringLiteral("Extension Backup"), 100},
         {QStringLiteral("Email Backup"), 100},
     });
-    connect(control<QPushButton>(IDC_ADD), &QPushButton::clicked, this,
-            &LocationsPage::addLocation);
-    connect(control<QPushButton>(IDC_EDIT), &QPushButton::clicked, this,
-            &LocationsPage::editLocation);
-    connect(control<QPushButton>(IDC_REMOVE), &QPushButton::clicked, this,
-            &LocationsPage::removeLocation);
-    connect(m_locations.list(), &QTreeWidget::itemDoubleClicked, this,
-            &LocationsPage::editLocation);
+    connectListCommands(m_locations.list(),
+                        {IDC_ADD, IDC_EDIT, IDC_REMOVE, [this] { addLocation(); },
+                         [this] { editLocation(); }, [this] { removeLocation(); }});
 }
 
 void LocationsPage::onLoad(StudyRecord& record) {

@@ -5,7 +5,6 @@
 #include "model/StudyRecord.h"
 #include "platform/TextCodec.h"
 
-#include <QPushButton>
 #include <QTreeWidget>
 
 namespace {
@@ -93,14 +92,10 @@ void OutcomesPage::connectSection(ListSection& section, int listId, int addId, i
                         {QStringLiteral("Description"), 200},
                         {QStringLiteral("Safety Issue"), 75}});
     ListSection* target = &section;
-    connect(control<QPushButton>(addId), &QPushButton::clicked, this,
-            [this, target] { addOutcome(*target); });
-    connect(control<QPushButton>(editId), &QPushButton::clicked, this,
-            [this, target] { editOutcome(*target); });
-    connect(control<QPushButton>(removeId), &QPushButton::clicked, this,
-            [this, target] { removeOutcome(*target); });
-    connect(section.list(), &QTreeWidget::itemDoubleClicked, this,
-            [this, target] { editOutcome(*target); });
+    connectListCommands(section.list(),
+                        {addId, editId, removeId, [this, target] { addOutcome(*target); },
+                         [this, target] { editOutcome(*target); },
+                         [this, target] { removeOutcome(*target); }});
 }
 
 void OutcomesPage::onLoad(StudyRecord& record) {

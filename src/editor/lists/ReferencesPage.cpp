@@ -7,7 +7,6 @@
 #include "model/StudyRecord.h"
 #include "platform/TextCodec.h"
 
-#include <QPushButton>
 #include <QTreeWidget>
 
 namespace {
@@ -73,18 +72,13 @@ ReferencesPage::ReferencesPage(QWidget* parent) : EditorPage(parent) {
 }
 
 void ReferencesPage::connectButtons() {
-    const auto onClick = [this](int id, void (ReferencesPage::*handler)()) {
-        connect(control<QPushButton>(id), &QPushButton::clicked, this, handler);
-    };
-    onClick(IDC_CITATION_ADD, &ReferencesPage::addCitation);
-    onClick(IDC_CITATION_EDIT, &ReferencesPage::editCitation);
-    onClick(IDC_CITATION_REMOVE, &ReferencesPage::removeCitation);
-    onClick(IDC_LINK_ADD, &ReferencesPage::addLink);
-    onClick(IDC_LINK_EDIT, &ReferencesPage::editLink);
-    onClick(IDC_LINK_REMOVE, &ReferencesPage::removeLink);
-    connect(m_citations.list(), &QTreeWidget::itemDoubleClicked, this,
-            &ReferencesPage::editCitation);
-    connect(m_links.list(), &QTreeWidget::itemDoubleClicked, this, &ReferencesPage::editLink);
+    connectListCommands(m_citations.list(),
+                        {IDC_CITATION_ADD, IDC_CITATION_EDIT, IDC_CITATION_REMOVE,
+                         [this] { addCitation(); }, [this] { editCitation(); },
+                         [this] { removeCitation(); }});
+    connectListCommands(m_links.list(),
+                        {IDC_LINK_ADD, IDC_LINK_EDIT, IDC_LINK_REMOVE, [this] { addLink(); },
+                         [this] { editLink(); }, [this] { removeLink(); }});
 }
 
 void ReferencesPage::onLoad(StudyRecord& record) {
