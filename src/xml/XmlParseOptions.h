@@ -13,6 +13,8 @@ enum class XmlParseError {
     MismatchedEndTag = 3,   // end tag of another element, toleration off
     AttributeError = 4,     // attribute name followed by neither space nor "="
     NestedTooDeeply = 5,    // more levels than kMaxDepth
+    Unterminated = 6,       // a start tag, attribute value, comment, CDATA section or
+                            // processing instruction runs to the end of the input
 };
 
 // Reader options; also where the reader reports the first error it meets.

@@ -32,7 +32,19 @@ XmlReader::XmlReader(std::string_view text, XmlParseOptions& options)
     : m_text(text), m_options(options), m_scan(text, options) {}
 
 std::optional<std::size_t> XmlReader::parse(XmlNode& node, std::size_t position, int depth) {
+    m_top = &node;
     return parseElement(node, position, depth);
+}
+
+std::optional<std::size_t> XmlReader::parse(XmlNode& node, std::size_t position,
+                                            const ChildHandler& handler) {
+    m_handler = &handler;
+    m_handledNode = &node;
+    m_top = &node;
+    const std::optional<std::size_t> end = parseElement(node, position, 1);
+    m_handler = nullptr;
+    m_handledNode = nullptr;
+    return end;
 }
 
 void XmlReader::recycle(XmlNode& node) {
@@ -74,16 +86,21 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
     if (m_scan.startsWith(p, "</"))
         return p;
 
+    const std::size_t startTag = p;
+    if (&node == m_top)
+        m_rootPosition = startTag;
     const std::size_t nameEnd = m_scan.findFirstOf(XmlTextScanner::kNameEnd, p + 1);
-    if (nameEnd == npos)
+    node.m_name.assign(m_text.substr(p + 1, nameEnd == npos ? npos : nameEnd - p - 1));
+    if (nameEnd == npos) {
+        failStartTag(startTag, node);
         return std::nullopt;
-    node.m_name.assign(m_text.substr(p + 1, nameEnd - p - 1));
+    }
     if (depth > XmlParseOptions::kMaxDepth) {
         fail(p, XmlParseError::NestedTooDeeply, "<" + node.m_name + "> is nested too deeply.");
         return std::nullopt;
     }
 
-    const std::optional<std::size_t> afterAttributes = parseAttributes(node, nameEnd);
+    const std::optional<std::size_t> afterAttributes = parseAttributes(node, nameEnd, startTag);
     if (!afterAttributes)
         return std::nullopt;
     p = *afterAttributes;
@@ -96,20 +113,31 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
 
     const std::size_t textEnd = m_scan.findUnescaped('<', p + 1);
     if (textEnd == npos) {
-        fail(p, XmlParseError::MissingEndTag,
+        fail(startTag, XmlParseError::MissingEndTag,
              node.m_name + " must be closed with </" + node.m_name + ">");
         return std::nullopt;
     }
     applyTextRule(p + 1, textEnd, node.m_value);
-    return parseChildren(node, textEnd, depth);
+    return parseChildren(node, textEnd, depth, startTag);
 }
 
-std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p, int depth) {
-    while (p < m_text.size()) {
+// Every element must be closed: running out of input inside one names the
+// innermost element still open, where it starts.
+std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p, int depth,
+                                                    std::size_t startTag) {
+    const auto unclosed = [&] {
+        fail(startTag, XmlParseError::MissingEndTag, "it must be closed with </" + node.m_name + ">");
+        return std::nullopt;
+    };
+    for (;;) {
+        const std::size_t childStart = m_text.find('<', p);
+        if (childStart == npos)
+            return unclosed();
         // End tags and comments leave a nameless placeholder; it is reused for
         // the next child instead of being allocated again.
+        const std::size_t before = node.m_children.size();
         std::unique_ptr<XmlNode> child = takeSpareNode(node);
-        const std::optional<std::size_t> next = parseElement(*child, p, depth + 1);
+        const std::optional<std::size_t> next = parseElement(*child, childStart, depth + 1);
         if (!child->m_name.empty()) {
             if (node.m_children.empty())
                 node.m_children.reserve(4);
@@ -117,7 +145,9 @@ std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p
         } else
             giveBack(std::move(child));
         if (!next)
-            return std::nullopt;
+            return m_options.errorFlag ? std::nullopt : unclosed();
+        if (&node == m_handledNode)
+            offerChildren(node, before);
         p = *next;
 
         if (m_scan.startsWith(p, "</")) {
@@ -140,16 +170,25 @@ std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p
             }
         } else if (p < m_text.size() && m_text[p] != '<' && isBlank(node.m_value)) {
             const std::size_t textEnd = m_scan.findUnescaped('<', p);
-            if (textEnd == npos) {
-                fail(p, XmlParseError::MissingEndTag,
-                     "it must be closed with </" + node.m_name + ">");
-                return std::nullopt;
-            }
+            if (textEnd == npos)
+                return unclosed();
             applyTextRule(p, textEnd, node.m_value);
             p = textEnd;
         }
     }
-    return p;
+}
+
+// Children appended since `from` (an element, or comments the child's parse
+// attached) go to the handler; those it takes are released at once.
+void XmlReader::offerChildren(XmlNode& node, std::size_t from) {
+    std::size_t kept = from;
+    for (std::size_t i = from; i < node.m_children.size(); ++i) {
+        if ((*m_handler)(node, *node.m_children[i]))
+            giveBack(std::move(node.m_children[i]));
+        else
+            node.m_children[kept++] = std::move(node.m_children[i]);
+    }
+    node.m_children.resize(kept);
 }
 
 std::unique_ptr<XmlNode> XmlReader::takeSpareNode(XmlNode& parent) {
@@ -168,21 +207,20 @@ std::unique_ptr<XmlNode> XmlReader::takeSpareNode(XmlNode& parent) {
     return node;
 }
 
-XmlNode& XmlReader::appendChild(XmlNode& parent) {
-    return parent.appendChild(takeSpareNode(parent));
-}
-
 void XmlReader::giveBack(std::unique_ptr<XmlNode> node) {
     recycle(*node);
     m_pool.push_back(std::move(node));
 }
 
-std::optional<std::size_t> XmlReader::parseAttributes(XmlNode& node, std::size_t p) {
+std::optional<std::size_t> XmlReader::parseAttributes(XmlNode& node, std::size_t p,
+                                                      std::size_t startTag) {
     for (;;) {
-        if (p >= m_text.size())
-            return std::nullopt;
         p = m_scan.skipSpace(p);
-        if (p < m_text.size() && (m_text[p] == '>' || m_text[p] == '/'))
+        if (p >= m_text.size()) {
+            failStartTag(startTag, node);
+            return std::nullopt;
+        }
+        if (m_text[p] == '>' || m_text[p] == '/')
             return p;
         const std::size_t nameEnd = m_scan.findFirstOf(XmlTextScanner::kAttributeNameEnd, p);
         if (nameEnd == npos) {
@@ -195,26 +233,23 @@ std::optional<std::size_t> XmlReader::parseAttributes(XmlNode& node, std::size_t
         if (!m_scan.startsWith(p, "="))
             continue;
         p = m_scan.skipSpace(p + 1);
-        if (p >= m_text.size())
+        const char quote = p < m_text.size() ? m_text[p] : '\0';
+        const bool quoted = quote == '"' || quote == '\'';
+        const std::size_t close = quoted ? m_scan.findUnescaped(quote, p + 1)
+                                         : m_scan.findFirstUnescapedOf(" >", p);
+        if (close == npos) {
+            if (quoted)
+                fail(p, XmlParseError::Unterminated,
+                     "The value of " + attribute.name() + " in <" + node.m_name +
+                         "> must be closed with " + quote);
+            else
+                failStartTag(startTag, node);
             return std::nullopt;
-        const char quote = m_text[p];
-        if (quote == '"' || quote == '\'') {
-            const std::size_t close = m_scan.findUnescaped(quote, p + 1);
-            if (close == npos)
-                return std::nullopt;
-            std::string value;
-            applyTextRule(p + 1, close, value);
-            attribute.setValue(std::move(value));
-            p = close + 1;
-        } else {
-            const std::size_t close = m_scan.findFirstUnescapedOf(" >", p);
-            if (close == npos)
-                return std::nullopt;
-            std::string value;
-            applyTextRule(p, close, value);
-            attribute.setValue(std::move(value));
-            p = close;
         }
+        std::string value;
+        applyTextRule(quoted ? p + 1 : p, close, value);
+        attribute.setValue(std::move(value));
+        p = quoted ? close + 1 : close;
     }
 }
 
@@ -224,51 +259,54 @@ XmlReader::Markup XmlReader::skipMarkup(XmlNode& node, std::size_t& position) {
     if (first + 1 < m_text.size() && m_text[first] == '<' && m_text[first + 1] != '?' &&
         m_text[first + 1] != '!')
         return Markup::None;
+    struct Section {
+        std::string_view open, close, nodeName, what;
+        XmlNodeKind kind;
+    };
+    static constexpr Section kSections[] = {
+        {"<?", "?>", {}, "The processing instruction", XmlNodeKind::Element},
+        {"<!--", "-->", XmlNode::kCommentName, "The comment", XmlNodeKind::Comment},
+        {"<![CDATA[", "]]>", XmlNode::kCDataName, "The CDATA section", XmlNodeKind::CData},
+        // Before the root only; its internal subset ends at "]>".
+        {"<!DOCTYPE", ">", {}, "The document type declaration", XmlNodeKind::Element},
+    };
     Markup round = Markup::Skipped;
     while (round == Markup::Skipped) {
         round = Markup::None;
-        std::size_t p = m_scan.skipSpace(position);
-        if (m_scan.startsWith(p, "<?")) {
-            const std::size_t end = m_scan.findUnescaped("?>", p + 2);
-            if (end == npos)
+        for (const Section& section : kSections) {
+            const std::size_t p = m_scan.skipSpace(position);
+            if (!m_scan.startsWith(p, section.open))
+                continue;
+            const bool doctype = section.open == "<!DOCTYPE";
+            if (doctype && node.m_parent)
+                continue;
+            std::size_t end = m_scan.findUnescaped(section.close, p + section.open.size());
+            std::size_t closeLength = section.close.size();
+            const std::size_t subset = doctype ? m_text.find('[', p) : npos;
+            if (subset < end) {
+                end = m_text.find("]>", subset);
+                closeLength = 2;
+            }
+            if (end == npos) {
+                fail(p, XmlParseError::Unterminated,
+                     std::string(section.what) + " must be closed with " +
+                         std::string(doctype ? std::string_view(">") : section.close));
                 return Markup::Unterminated;
-            position = end + 2;
+            }
+            const std::size_t contentBegin = p + section.open.size();
+            position = end + closeLength;
             round = Markup::Skipped;
-        }
-        for (const auto& [open, close, name, kind] :
-             {std::tuple{std::string_view("<!--"), std::string_view("-->"),
-                         XmlNode::kCommentName, XmlNodeKind::Comment},
-              std::tuple{std::string_view("<![CDATA["), std::string_view("]]>"),
-                         XmlNode::kCDataName, XmlNodeKind::CData}}) {
-            const Markup section = skipSection(node, position, open, close, name, kind);
-            if (section == Markup::EndsElement || section == Markup::Unterminated)
-                return section;
-            if (section == Markup::Skipped)
-                round = Markup::Skipped;
+            // A comment or CDATA section inside an element becomes a child of
+            // that element and ends this node's parse.
+            if (section.nodeName.empty() || !node.m_parent)
+                continue;
+            node.m_parent->appendChild(std::make_unique<XmlNode>(
+                std::string(section.nodeName),
+                std::string(m_text.substr(contentBegin, end - contentBegin)), section.kind));
+            return Markup::EndsElement;
         }
     }
     return Markup::None;
-}
-
-// A comment or CDATA section becomes a child of the parent (ending this
-// node's parse), or is skipped when there is no parent.
-XmlReader::Markup XmlReader::skipSection(XmlNode& node, std::size_t& position,
-                                         std::string_view open, std::string_view close,
-                                         std::string_view nodeName, XmlNodeKind kind) {
-    const std::size_t p = m_scan.skipSpace(position);
-    if (!m_scan.startsWith(p, open))
-        return Markup::None;
-    const std::size_t contentBegin = p + open.size();
-    const std::size_t end = m_scan.findUnescaped(close, contentBegin);
-    if (end == npos)
-        return Markup::Unterminated;
-    position = end + close.size();
-    if (!node.m_parent)
-        return Markup::Skipped;
-    node.m_parent->appendChild(std::make_unique<XmlNode>(
-        std::string(nodeName), std::string(m_text.substr(contentBegin, end - contentBegin)),
-        kind));
-    return Markup::EndsElement;
 }
 
 void XmlReader::applyTextRule(std::size_t begin, std::size_t end, std::string& out) const {
@@ -330,4 +368,9 @@ void XmlReader::decodeEntities(std::string_view raw, std::string& out) const {
 
 void XmlReader::fail(std::size_t position, XmlParseError code, std::string message) {
     m_options.recordError(position, code, std::move(message));
+}
+
+void XmlReader::failStartTag(std::size_t startTag, const XmlNode& node) {
+    fail(startTag, XmlParseError::Unterminated,
+         "The start tag <" + node.m_name + " must be closed with >");
 }

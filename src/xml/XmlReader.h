@@ -5,6 +5,7 @@
 #include "xml/XmlTextScanner.h"
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,31 +17,41 @@
 // first error in the options.
 class XmlReader {
 public:
+    // Called with the root and each of its direct children as soon as the child
+    // is complete (comments and CDATA sections included). Returning true takes
+    // the child: the reader removes it and reuses its nodes, so that a large
+    // document can be read one child at a time.
+    using ChildHandler = std::function<bool(const XmlNode& root, XmlNode& child)>;
+
     XmlReader(std::string_view text, XmlParseOptions& options);
 
     // `depth` is the level `node` stands at, for the nesting limit: a node
     // parsed out of a larger document counts the levels above it.
     std::optional<std::size_t> parse(XmlNode& node, std::size_t position, int depth = 1);
+    std::optional<std::size_t> parse(XmlNode& node, std::size_t position,
+                                     const ChildHandler& handler);
+
+    // Where the start tag of the element parsed last by parse() begins.
+    std::size_t rootPosition() const { return m_rootPosition; }
 
     // Takes back every descendant of `node` for reuse by later parses, with
     // the capacity of its strings; `node` is left without children.
     void recycle(XmlNode& node);
-    // Appends an empty element to `parent`, a recycled node when there is one.
-    XmlNode& appendChild(XmlNode& parent);
 
 private:
     static constexpr std::size_t npos = std::string_view::npos;
 
     std::optional<std::size_t> parseElement(XmlNode& node, std::size_t position, int depth);
-    std::optional<std::size_t> parseChildren(XmlNode& node, std::size_t position, int depth);
-    std::optional<std::size_t> parseAttributes(XmlNode& node, std::size_t position);
+    std::optional<std::size_t> parseChildren(XmlNode& node, std::size_t position, int depth,
+                                             std::size_t startTag);
+    std::optional<std::size_t> parseAttributes(XmlNode& node, std::size_t position,
+                                               std::size_t startTag);
     std::unique_ptr<XmlNode> takeSpareNode(XmlNode& parent);
     void giveBack(std::unique_ptr<XmlNode> node);
+    void offerChildren(XmlNode& node, std::size_t from);
 
     enum class Markup { None, Skipped, EndsElement, Unterminated };
     Markup skipMarkup(XmlNode& node, std::size_t& position);
-    Markup skipSection(XmlNode& node, std::size_t& position, std::string_view open,
-                       std::string_view close, std::string_view nodeName, XmlNodeKind kind);
 
     // Writes into `out`, reusing its capacity.
     void applyTextRule(std::size_t begin, std::size_t end, std::string& out) const;
@@ -48,10 +59,15 @@ private:
     void decodeEntities(std::string_view raw, std::string& out) const;
 
     void fail(std::size_t position, XmlParseError code, std::string message);
+    void failStartTag(std::size_t startTag, const XmlNode& node);
 
     std::string_view m_text;
     XmlParseOptions& m_options;
     XmlTextScanner m_scan;
     // Nodes without a name (end tags, comments) and recycled subtrees.
     std::vector<std::unique_ptr<XmlNode>> m_pool;
+    const ChildHandler* m_handler = nullptr;
+    const XmlNode* m_handledNode = nullptr;
+    const XmlNode* m_top = nullptr;
+    std::size_t m_rootPosition = 0;
 };

@@ -126,8 +126,8 @@ TEST(XmlReaderAttributes, UnquotedValuesAndEntitiesInValues) {
     EXPECT_EQ(*p.root->attributeValue("y"), "<&&#65;");
 }
 
-TEST(XmlReaderAttributes, QuoteWithoutItsPartnerFailsSilently) {
-    expectSilentFailure(parse("<a x=\"open>text</a>"));
+TEST(XmlReaderAttributes, QuoteWithoutItsPartnerIsNamed) {
+    expectError(parse("<a x=\"open>text</a>"), 6, "The value of x in <a> must be closed with \"");
 }
 
 TEST(XmlReaderEntities, NamedReferencesDecodedNumericLeftAlone) {
@@ -186,10 +186,29 @@ TEST(XmlReaderEndTags, StrayEndTagToleratedOrRejected) {
     expectError(parse(text, strict), 3, "'<a> ... </x>' is not wel-formed.");
 }
 
+// Input that ends inside an element names the innermost element still open,
+// at its start tag: a mistyped end tag no longer swallows the rest of a file.
 TEST(XmlReaderErrors, MissingEndTags) {
-    expectError(parse("<a><b>x</b> "), 2, "it must be closed with </a>");
-    expectError(parse("<study>some text"), 2, "study must be closed with </study>");
-    expectError(parse("<a><b/></a"), 2, "it must be closed with </a>");
+    struct Case {
+        std::string_view text;
+        std::string_view message;
+        std::size_t position;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {"<a><b>x</b> ", "it must be closed with </a>", 0},
+             {"<study>some text", "study must be closed with </study>", 0},
+             {"<a><b/></a", "it must be closed with </a>", 7},
+             {"<a><b/>", "it must be closed with </a>", 0},
+             {"<a>\n  <b>x</b>\n", "it must be closed with </a>", 0},
+             {"<a>\n<t>x</T>\n<c>y</c>\n</a>\n", "it must be closed with </t>", 4},
+             {"<a>\r\n<t>x</T>\r\n<c>y</c>\r\n</a>\r\n", "it must be closed with </t>", 5},
+             {"<a>x<b/>tail", "it must be closed with </a>", 0},
+             {"<a><?pi?>", "it must be closed with </a>", 0},
+         }) {
+        const Parsed p = parse(c.text);
+        expectError(p, 2, std::string(c.message));
+        EXPECT_EQ(p.options.errorPosition, c.position) << c.text;
+    }
 }
 
 TEST(XmlReaderErrors, ChildRunningToTheEndKeepsThePartialTree) {
@@ -207,12 +226,26 @@ TEST(XmlReaderErrors, AttributeWithoutSpaceOrEquals) {
     expectError(parse("<study x"), 4, "<study> attribute has error ");
 }
 
-TEST(XmlReaderErrors, FailuresWithoutMessage) {
+// Only a text without any element fails without a message.
+TEST(XmlReaderErrors, UnterminatedMarkupIsNamed) {
     expectSilentFailure(parse(""));
     expectSilentFailure(parse("no markup at all"));
-    expectSilentFailure(parse("<unterminated"));
-    expectSilentFailure(parse("<!-- never closed"));
-    expectSilentFailure(parse("<?xml never closed"));
+    expectError(parse("<unterminated"), 6, "The start tag <unterminated must be closed with >");
+    expectError(parse("<a b=\"1\" c "), 6, "The start tag <a must be closed with >");
+    expectError(parse("<!-- never closed"), 6, "The comment must be closed with -->");
+    expectError(parse("<?xml never closed"), 6, "The processing instruction must be closed with ?>");
+    expectError(parse("<a><![CDATA[x"), 6, "The CDATA section must be closed with ]]>");
+    expectError(parse("<!DOCTYPE a [ <!ENTITY x \"y\">"), 6,
+                "The document type declaration must be closed with >");
+}
+
+TEST(XmlReaderElements, DocumentTypeDeclarationBeforeTheRootIsSkipped) {
+    for (std::string_view text : {"<!DOCTYPE a><a>x</a>", "<?xml?>\n<!DOCTYPE a [\n<!ENTITY e \"<b>\">\n]>\n<a>x</a>"}) {
+        const Parsed p = parse(text);
+        ASSERT_TRUE(p.end) << text;
+        EXPECT_EQ(p.root->name(), "a");
+        EXPECT_EQ(p.root->value(), "x");
+    }
 }
 
 TEST(XmlReaderErrors, OnlyTheFirstErrorIsRecorded) {
