@@ -5,11 +5,11 @@
 bool loadCollectionOrReport(const std::string& path, StudyCollection& collection,
                             std::ostream& err) {
     const LoadResult result = CollectionFile::load(path, collection);
-    if (result.ok)
-        return true;
-    if (result.message.empty())
-        err << path << ": cannot read a collection from this file\n";
-    else
+    if (!result.ok) {
         err << result.message << "\n";
-    return false;
+        return false;
+    }
+    if (!result.notKept.empty())
+        err << path << ":\n" << result.notKept.message() << "\n";
+    return true;
 }

@@ -6,7 +6,7 @@
 class StudyCollection;
 
 // Loads a collection file as the program's Open does. On failure writes the
-// load message, or a line naming the file when the reader recorded none, to
-// `err` and returns false.
+// load message (what failed and where) to `err` and returns false; after a
+// load that could not keep everything, writes what it did not keep to `err`.
 bool loadCollectionOrReport(const std::string& path, StudyCollection& collection,
                             std::ostream& err);

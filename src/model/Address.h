@@ -2,9 +2,6 @@
 
 #include <string>
 
-class ElementSink;
-class XmlNode;
-
 // Element "address". No delete flag.
 class Address {
 public:
@@ -13,7 +10,11 @@ public:
     std::string country;
     std::string zip;
 
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.text("city", self.city);
+        f.text("state", self.state);
+        f.text("country", self.country);
+        f.text("zip", self.zip);
+    }
 };

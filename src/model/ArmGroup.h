@@ -4,9 +4,6 @@
 
 #include <string>
 
-class ElementSink;
-class XmlNode;
-
 // Element "arm_group"; carries a delete flag.
 class ArmGroup {
 public:
@@ -15,7 +12,10 @@ public:
     BlockText arm_group_description;
     bool deleteFlag = false;
 
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.text("arm_group_label", self.arm_group_label);
+        f.text("arm_type", self.arm_type);
+        f.blockText("arm_group_description", self.arm_group_description);
+    }
 };

@@ -7,7 +7,11 @@
 
 void BlockText::readFromTextblock(const XmlNode* textblock) {
     if (textblock)
-        m_text = toDisplayFormAllBreaks(textblock->value());
+        readFromXml(textblock->value());
+}
+
+void BlockText::readFromXml(std::string_view text) {
+    m_text = toDisplayForm(fromElementText(text));
 }
 
 void BlockText::writeTextblockInto(XmlNode& element) const {

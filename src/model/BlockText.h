@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class ElementSink;
 class XmlNode;
@@ -20,9 +21,10 @@ public:
     const std::string& text() const { return m_text; }
     void setText(std::string text) { m_text = std::move(text); }
 
-    // Null changes nothing. Markers and bare line feeds (text that spans lines
-    // in the file) both become CR LF.
+    // Null changes nothing. Line breaks in any form another tool writes
+    // (references, text that spans lines in the file) become CR LF.
     void readFromTextblock(const XmlNode* textblock);
+    void readFromXml(std::string_view text);
     // Appends a "textblock" child holding the text in XML form.
     void writeTextblockInto(XmlNode& element) const;
     void write(ElementSink& out) const;

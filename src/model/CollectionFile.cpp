@@ -3,63 +3,160 @@
 #include "model/AtomicFileWriter.h"
 #include "model/CollectionReader.h"
 #include "model/CollectionWriter.h"
+#include "model/DocumentDecoder.h"
 #include "model/StudyCollection.h"
-#include "model/TextModeDecoder.h"
 #include "xml/XmlParseOptions.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// The file's document text, decoded while it is read; an unreadable file
-// reads as the empty text.
-std::string readDocument(const std::string& path) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                         &std::fclose);
-    if (!file)
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+std::string where(const std::string& name, std::optional<CollectionFile::Place> place) {
+    std::string text = "\n\n";
+    if (!name.empty())
+        text += "File: " + name + (place ? ", line " : "");
+    else if (place)
+        text += "Line ";
+    else
         return {};
-    std::string text;
+    if (place)
+        text += std::to_string(place->line) + ", column " + std::to_string(place->column);
+    return text;
+}
+
+LoadResult failure(const std::string& reason, const std::string& name,
+                   std::optional<CollectionFile::Place> place = std::nullopt) {
+    LoadResult result;
+    result.message = std::string(CollectionFile::kLoadErrorPrefix) + reason + where(name, place);
+    return result;
+}
+
+// Opens a regular file for reading; anything else (a device, a pipe that
+// would be read for ever) is refused. Empty `reason` on success.
+File openRegular(const std::string& path, std::string& reason, bool& missing) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        missing = errno == ENOENT;
+        reason = "The file cannot be opened: " + std::string(std::strerror(errno));
+        return File(nullptr, &std::fclose);
+    }
     struct stat info {};
-    if (fstat(fileno(file.get()), &info) == 0 && S_ISREG(info.st_mode))
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        reason = "This is not a regular file.";
+        return File(nullptr, &std::fclose);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    File file(::fdopen(fd, "rb"), &std::fclose);
+    if (!file) {
+        ::close(fd);
+        reason = "The file cannot be opened: " + std::string(std::strerror(errno));
+    }
+    return file;
+}
+
+// The file's document text, decoded while it is read.
+bool readDocument(std::FILE* file, std::string& text, std::string& reason) {
+    struct stat info {};
+    if (::fstat(fileno(file), &info) == 0)
         text.reserve(static_cast<std::size_t>(info.st_size));
-    TextModeDecoder decoder(text);
+    DocumentDecoder decoder(text);
     std::string block(1 << 16, '\0');
     for (;;) {
-        const std::size_t got = std::fread(block.data(), 1, block.size(), file.get());
-        decoder.append(std::string_view(block).substr(0, got));
+        const std::size_t got = std::fread(block.data(), 1, block.size(), file);
+        if (!decoder.append(std::string_view(block).substr(0, got))) {
+            reason = decoder.error();
+            return false;
+        }
         if (got < block.size())
             break;
     }
-    if (std::ferror(file.get()))
-        return {};
-    decoder.finish();
-    return text;
+    if (std::ferror(file)) {
+        reason = "The file cannot be read: " + std::string(std::strerror(errno));
+        return false;
+    }
+    if (!decoder.finish()) {
+        reason = decoder.error();
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
 LoadResult CollectionFile::load(const std::string& path, StudyCollection& collection) {
-    return loadDocument(readDocument(path), collection);
+    std::string reason;
+    bool missing = false;
+    const File file = openRegular(path, reason, missing);
+    if (!file) {
+        LoadResult result = failure(reason, path);
+        result.fileMissing = missing;
+        return result;
+    }
+    std::string text;
+    if (!readDocument(file.get(), text, reason))
+        return failure(reason, path);
+    return loadDocument(text, collection, path);
 }
 
-LoadResult CollectionFile::loadText(std::string_view bytes, StudyCollection& collection) {
-    return loadDocument(documentText(bytes), collection);
+LoadResult CollectionFile::loadText(std::string_view bytes, StudyCollection& collection,
+                                    const std::string& name) {
+    std::string text;
+    DocumentDecoder decoder(text);
+    if (!decoder.append(bytes) || !decoder.finish())
+        return failure(decoder.error(), name);
+    return loadDocument(text, collection, name);
 }
 
-LoadResult CollectionFile::loadDocument(const std::string& text, StudyCollection& collection) {
+LoadResult CollectionFile::loadDocument(const std::string& text, StudyCollection& collection,
+                                        const std::string& name) {
     XmlParseOptions options = XmlParseOptions::program();
     OwningList<StudyRecord> records;
-    if (!CollectionReader(text, options).read(records)) {
-        LoadResult result;
-        if (options.errorFlag)
-            result.message = std::string(kLoadErrorPrefix) + options.errorMessage;
-        return result;
+    LoadResult result;
+    CollectionReader reader(text, options);
+    switch (reader.read(records, result.notKept)) {
+    case CollectionReader::Outcome::ParseFailed:
+        return failure(options.errorMessage, name, placeOf(text, options.errorPosition));
+    case CollectionReader::Outcome::NoElement:
+        return failure("The file holds no XML element.", name);
+    case CollectionReader::Outcome::NotCollection:
+        return failure("The file is not a protocol collection: its root element is <" +
+                           reader.rootName() + ">, where <" +
+                           std::string(StudyCollection::kElementName) +
+                           "> or <clinical_study> was expected.",
+                       name, placeOf(text, reader.rootPosition()));
+    case CollectionReader::Outcome::Read:
+        break;
     }
     collection.clear();
     collection.records = std::move(records);
-    return {true, {}};
+    result.ok = true;
+    return result;
+}
+
+CollectionFile::Place CollectionFile::placeOf(std::string_view text, std::size_t offset) {
+    offset = std::min(offset, text.size());
+    Place place;
+    std::size_t lineStart = 0;
+    for (std::size_t at = text.find('\n'); at < offset; at = text.find('\n', at + 1)) {
+        ++place.line;
+        lineStart = at + 1;
+    }
+    // Continuation bytes of UTF-8 do not start a character.
+    for (std::size_t i = lineStart; i < offset; ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            ++place.column;
+    }
+    return place;
 }
 
 std::string CollectionFile::saveText(const StudyCollection& collection) {
@@ -74,9 +171,8 @@ SaveResult CollectionFile::save(const StudyCollection& collection, const std::st
 
 std::string CollectionFile::documentText(std::string_view bytes) {
     std::string text;
-    text.reserve(bytes.size());
-    TextModeDecoder decoder(text);
-    decoder.append(bytes);
-    decoder.finish();
+    DocumentDecoder decoder(text);
+    if (!decoder.append(bytes) || !decoder.finish())
+        return {};
     return text;
 }

@@ -17,19 +17,31 @@ public:
         "An error occurred while loading the XML file:\n\n";
 
     static LoadResult load(const std::string& path, StudyCollection& collection);
-    static LoadResult loadText(std::string_view bytes, StudyCollection& collection);
+    // `name` names the bytes in messages, as a file's path would.
+    static LoadResult loadText(std::string_view bytes, StudyCollection& collection,
+                               const std::string& name = {});
     // The complete bytes of the saved file.
     static std::string saveText(const StudyCollection& collection);
     // Writes saveText to a temporary file beside `path` and renames it over
     // `path`; on failure the old file is untouched.
     static SaveResult save(const StudyCollection& collection, const std::string& path);
 
-    // The text the reader sees: the file read in text mode (CR LF becomes LF),
-    // line by line, each line without its final LF, lines joined with LF.
+    // The text the reader sees: the bytes in UTF-8, read in text mode (CR LF
+    // becomes LF) line by line, each line without its final LF, lines joined
+    // with LF. Empty when the bytes are in an encoding that cannot be read.
     // (Lines were once joined with nothing, which ran the words of text
     // spanning lines together.)
     static std::string documentText(std::string_view bytes);
 
+    // Where `offset` of a document text stands in its file: line (counted by
+    // line feeds) and column (in characters), both from 1.
+    struct Place {
+        std::size_t line = 1;
+        std::size_t column = 1;
+    };
+    static Place placeOf(std::string_view text, std::size_t offset);
+
 private:
-    static LoadResult loadDocument(const std::string& text, StudyCollection& collection);
+    static LoadResult loadDocument(const std::string& text, StudyCollection& collection,
+                                   const std::string& name);
 };

@@ -4,9 +4,6 @@
 
 #include <string>
 
-class ElementSink;
-class XmlNode;
-
 // Element "eligibility"; carries a delete flag.
 class Eligibility {
 public:
@@ -19,7 +16,14 @@ public:
     std::string maximum_age;
     bool deleteFlag = false;
 
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.blockText("study_population", self.study_population);
+        f.text("sampling_method", self.sampling_method);
+        f.blockText("criteria", self.criteria);
+        f.text("healthy_volunteers", self.healthy_volunteers);
+        f.text("gender", self.gender);
+        f.text("minimum_age", self.minimum_age);
+        f.text("maximum_age", self.maximum_age);
+    }
 };

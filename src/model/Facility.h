@@ -4,16 +4,15 @@
 
 #include <string>
 
-class ElementSink;
-class XmlNode;
-
 // Element "facility". No delete flag.
 class Facility {
 public:
     std::string name;
     Address address;
 
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.text("name", self.name);
+        f.record("address", self.address);
+    }
 };

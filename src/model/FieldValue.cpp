@@ -11,6 +11,6 @@ void FieldValue::setText(std::string_view text) {
 }
 
 void FieldValue::setFromXml(std::string_view text, const std::string* deleteAttribute) {
-    setText(text);
+    m_text = fromElementText(text);
     m_deleteFlag = deleteAttribute && booleanFromText(*deleteAttribute);
 }

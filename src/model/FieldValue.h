@@ -22,7 +22,8 @@ public:
     const std::string& xmlText() const { return m_text; }
     // Stores the text with CR LF, then every remaining LF, turned into markers.
     void setText(std::string_view text);
-    // The element text and the "delete" attribute (null when absent).
+    // The element text and the "delete" attribute (null when absent). Line
+    // breaks in any form another tool writes become markers.
     void setFromXml(std::string_view text, const std::string* deleteAttribute);
 
     bool deleteFlag() const { return m_deleteFlag; }

@@ -5,9 +5,6 @@
 
 #include <string>
 
-class ElementSink;
-class XmlNode;
-
 // Element "id_info": the study's identifiers. No delete flag.
 class IdInfo {
 public:
@@ -18,7 +15,13 @@ public:
     OwningList<SecondaryId> secondary_id;
 
     void clearSecondaryIds() { secondary_id.clear(); }
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.text("provider_name", self.provider_name);
+        f.text("provider_study_id", self.provider_study_id);
+        f.text("org_name", self.org_name);
+        f.text("org_study_id", self.org_study_id);
+        f.list("secondary_id", self.secondary_id);
+    }
 };

@@ -5,9 +5,6 @@
 #include <string>
 #include <vector>
 
-class ElementSink;
-class XmlNode;
-
 // Element "intervention"; carries a delete flag. The arm group labels are
 // independent texts, not references to the record's arm groups.
 class Intervention {
@@ -20,8 +17,17 @@ public:
     bool deleteFlag = false;
 
     // Empties both text lists.
-    void clearLists();
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+    void clearLists() {
+        arm_group_label.clear();
+        intervention_other_name.clear();
+    }
+
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.text("intervention_type", self.intervention_type);
+        f.text("intervention_name", self.intervention_name);
+        f.blockText("intervention_description", self.intervention_description);
+        f.textList("arm_group_label", self.arm_group_label);
+        f.textList("intervention_other_name", self.intervention_other_name);
+    }
 };

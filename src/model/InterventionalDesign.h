@@ -2,9 +2,6 @@
 
 #include <string>
 
-class ElementSink;
-class XmlNode;
-
 // Element "interventional_design"; carries a delete flag.
 class InterventionalDesign {
 public:
@@ -22,7 +19,19 @@ public:
     std::string number_of_arms;
     bool deleteFlag = false;
 
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.text("interventional_subtype", self.interventional_subtype);
+        f.text("phase", self.phase);
+        f.text("assignment", self.assignment);
+        f.text("allocation", self.allocation);
+        f.text("masking", self.masking);
+        f.text("masked_subject", self.masked_subject);
+        f.text("masked_caregiver", self.masked_caregiver);
+        f.text("masked_investigator", self.masked_investigator);
+        f.text("masked_assessor", self.masked_assessor);
+        f.text("control", self.control);
+        f.text("endpoint", self.endpoint);
+        f.text("number_of_arms", self.number_of_arms);
+    }
 };

@@ -2,9 +2,6 @@
 
 #include <string>
 
-class ElementSink;
-class XmlNode;
-
 // Element "investigator". No delete flag.
 class Investigator {
 public:
@@ -14,7 +11,12 @@ public:
     std::string degrees;
     std::string role;
 
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.text("first_name", self.first_name);
+        f.text("middle_name", self.middle_name);
+        f.text("last_name", self.last_name);
+        f.text("degrees", self.degrees);
+        f.text("role", self.role);
+    }
 };

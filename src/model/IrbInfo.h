@@ -2,9 +2,6 @@
 
 #include <string>
 
-class ElementSink;
-class XmlNode;
-
 // Element "irb_info": the review board. No delete flag.
 class IrbInfo {
 public:
@@ -17,7 +14,15 @@ public:
     std::string email;
     std::string full_address;
 
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.text("approval_status", self.approval_status);
+        f.text("approval_number", self.approval_number);
+        f.text("name", self.name);
+        f.text("affiliation", self.affiliation);
+        f.text("phone", self.phone);
+        f.text("phone_ext", self.phone_ext);
+        f.text("email", self.email);
+        f.text("full_address", self.full_address);
+    }
 };

@@ -2,9 +2,6 @@
 
 #include <string>
 
-class ElementSink;
-class XmlNode;
-
 // Element "link"; carries a delete flag.
 class Link {
 public:
@@ -12,7 +9,9 @@ public:
     std::string description;
     bool deleteFlag = false;
 
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.text("url", self.url);
+        f.text("description", self.description);
+    }
 };

@@ -7,9 +7,6 @@
 
 #include <string>
 
-class ElementSink;
-class XmlNode;
-
 // Element "location"; carries a delete flag (its contacts do not).
 class Location {
 public:
@@ -21,7 +18,13 @@ public:
     bool deleteFlag = false;
 
     void clearInvestigators() { investigator.clear(); }
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.record("facility", self.facility);
+        f.text("status", self.status);
+        f.record("contact", self.contact);
+        f.record("contact_backup", self.contact_backup);
+        f.list("investigator", self.investigator);
+    }
 };

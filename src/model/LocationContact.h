@@ -1,13 +1,9 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
-class ElementSink;
-class XmlNode;
-
-// A location's contact or its backup. The holder names and appends the
-// element ("contact" or "contact_backup"). No delete flag.
+// A location's contact or its backup ("contact" or "contact_backup", named by
+// its holder). No delete flag.
 class LocationContact {
 public:
     std::string first_name;
@@ -18,12 +14,14 @@ public:
     std::string phone_ext;
     std::string email;
 
-    void readFromElement(const XmlNode* element);
-    // Fills an element the holder has appended.
-    void writeIntoElement(XmlNode& element) const;
-    // Writes the element under the holder's name.
-    void write(ElementSink& out, std::string_view name) const;
-
-private:
-    void writeChildren(ElementSink& out) const;
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.text("first_name", self.first_name);
+        f.text("middle_name", self.middle_name);
+        f.text("last_name", self.last_name);
+        f.text("degrees", self.degrees);
+        f.text("phone", self.phone);
+        f.text("phone_ext", self.phone_ext);
+        f.text("email", self.email);
+    }
 };

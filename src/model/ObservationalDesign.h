@@ -4,9 +4,6 @@
 
 #include <string>
 
-class ElementSink;
-class XmlNode;
-
 // Element "observational_design"; carries a delete flag.
 class ObservationalDesign {
 public:
@@ -17,7 +14,12 @@ public:
     std::string number_of_groups;
     bool deleteFlag = false;
 
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.text("observational_study_design", self.observational_study_design);
+        f.text("biospecimen_retention", self.biospecimen_retention);
+        f.blockText("biospecimen_description", self.biospecimen_description);
+        f.text("timing", self.timing);
+        f.text("number_of_groups", self.number_of_groups);
+    }
 };

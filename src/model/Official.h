@@ -2,9 +2,6 @@
 
 #include <string>
 
-class ElementSink;
-class XmlNode;
-
 // Element "overall_official"; carries a delete flag.
 class Official {
 public:
@@ -16,7 +13,13 @@ public:
     std::string affiliation;
     bool deleteFlag = false;
 
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.text("first_name", self.first_name);
+        f.text("middle_name", self.middle_name);
+        f.text("last_name", self.last_name);
+        f.text("degrees", self.degrees);
+        f.text("role", self.role);
+        f.text("affiliation", self.affiliation);
+    }
 };

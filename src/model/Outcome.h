@@ -3,13 +3,8 @@
 #include "model/BlockText.h"
 
 #include <string>
-#include <string_view>
 
-class ElementSink;
-class XmlNode;
-
-// A primary or secondary outcome measure. The holder names and appends the
-// element ("primary_outcome" or "secondary_outcome"); carries a delete flag.
+// A primary or secondary outcome measure, named by its holder; carries a delete flag.
 class Outcome {
 public:
     std::string outcome_measure;
@@ -18,12 +13,11 @@ public:
     std::string outcome_safety_issue;
     bool deleteFlag = false;
 
-    void readFromElement(const XmlNode* element);
-    // Fills an element the holder has appended.
-    void writeIntoElement(XmlNode& element) const;
-    // Writes the element under the holder's name.
-    void write(ElementSink& out, std::string_view name) const;
-
-private:
-    void writeChildren(ElementSink& out) const;
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.text("outcome_measure", self.outcome_measure);
+        f.text("outcome_time_frame", self.outcome_time_frame);
+        f.blockText("outcome_description", self.outcome_description);
+        f.text("outcome_safety_issue", self.outcome_safety_issue);
+    }
 };

@@ -5,9 +5,6 @@
 #include <string>
 #include <vector>
 
-class ElementSink;
-class XmlNode;
-
 // Element "oversight_info"; carries a delete flag.
 class OversightInfo {
 public:
@@ -17,7 +14,11 @@ public:
     bool deleteFlag = false;
 
     void clearRegulatoryAuthorities() { regulatory_authority.clear(); }
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.textList("regulatory_authority", self.regulatory_authority);
+        f.record("irb_info", self.irb_info);
+        f.text("has_dmc", self.has_dmc);
+    }
 };

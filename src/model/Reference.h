@@ -2,9 +2,6 @@
 
 #include <string>
 
-class ElementSink;
-class XmlNode;
-
 // Element "reference"; carries a delete flag.
 class Reference {
 public:
@@ -13,7 +10,10 @@ public:
     std::string is_results_ref;
     bool deleteFlag = false;
 
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.text("citation", self.citation);
+        f.text("pubmed_id", self.pubmed_id);
+        f.text("is_results_ref", self.is_results_ref);
+    }
 };

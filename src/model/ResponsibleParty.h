@@ -2,9 +2,6 @@
 
 #include <string>
 
-class ElementSink;
-class XmlNode;
-
 // Element "resp_party". No delete flag.
 class ResponsibleParty {
 public:
@@ -14,7 +11,12 @@ public:
     std::string phone_ext;
     std::string email;
 
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.text("name_title", self.name_title);
+        f.text("organization", self.organization);
+        f.text("phone", self.phone);
+        f.text("phone_ext", self.phone_ext);
+        f.text("email", self.email);
+    }
 };

@@ -52,14 +52,15 @@ void ResultsElement::takeFromClinicalStudy(const XmlNode& study) {
 // The copy goes through one-line text and back, as the program has always
 // done it. An element that a saved file could not give back is left out
 // rather than written into a file that would no longer open as it was.
-void ResultsElement::copyFrom(const XmlNode& element) {
+bool ResultsElement::copyFrom(const XmlNode& element) {
     if (!survivesSaving(element))
-        return;
+        return false;
     XmlWriteOptions writeOptions;
     writeOptions.lineBreaks = false;
     const std::string text = element.writeAsText(writeOptions);
     XmlParseOptions parseOptions = XmlParseOptions::program();
     m_node.parseFromText(text, 0, parseOptions);
+    return true;
 }
 
 void ResultsElement::writeIntoClinicalStudy(XmlNode& study) const {

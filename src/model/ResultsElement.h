@@ -35,9 +35,11 @@ public:
     void write(ElementSink& out) const;
 
     bool qualifies(const std::string& childName) const;
+    // Holds a copy of `element`, unless a saved file could not give it back;
+    // false then, and the held copy stays as it was.
+    bool copyFrom(const XmlNode& element);
 
 private:
-    void copyFrom(const XmlNode& element);
 
     Kind m_kind;
     XmlNode m_node;

@@ -2,9 +2,6 @@
 
 #include <string>
 
-class ElementSink;
-class XmlNode;
-
 // Element "secondary_id"; carries a delete flag.
 class SecondaryId {
 public:
@@ -13,7 +10,10 @@ public:
     std::string id_domain;
     bool deleteFlag = false;
 
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.text("id", self.id);
+        f.text("id_type", self.id_type);
+        f.text("id_domain", self.id_domain);
+    }
 };

@@ -4,9 +4,6 @@
 #include "model/OwningList.h"
 #include "model/ResponsibleParty.h"
 
-class ElementSink;
-class XmlNode;
-
 // Element "sponsors"; carries a delete flag.
 class Sponsors {
 public:
@@ -16,7 +13,11 @@ public:
     bool deleteFlag = false;
 
     void clearCollaborators() { collaborator.clear(); }
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.record("lead_sponsor", self.lead_sponsor);
+        f.list("collaborator", self.collaborator);
+        f.record("resp_party", self.resp_party);
+    }
 };

@@ -1,5 +1,6 @@
 #include "model/StudyCollection.h"
 
+#include "model/CollectionReader.h"
 #include "model/NamesAndAddresses.h"
 #include "model/TextForms.h"
 #include "xml/XmlNode.h"
@@ -10,22 +11,22 @@ void StudyCollection::clear() {
     records.clear();
 }
 
-bool StudyCollection::isClinicalStudyRoot(const std::string& rootName) {
-    return lowerCased(rootName) == "clinical_study";
+StudyCollection::RootKind StudyCollection::rootKind(std::string_view rootName) {
+    const std::string lower = lowerCased(rootName);
+    if (lower == "clinical_study")
+        return RootKind::ClinicalStudy;
+    const std::size_t colon = lower.rfind(':');
+    const std::string_view local =
+        colon == std::string::npos ? std::string_view(lower) : std::string_view(lower).substr(colon + 1);
+    return local == "study_collection" ? RootKind::Collection : RootKind::Other;
 }
 
 void StudyCollection::readFromRoot(const XmlNode* root) {
     clear();
     if (!root)
         return;
-    if (isClinicalStudyRoot(root->name())) {
-        appendNew(records).readFromClinicalStudy(root);
-        return;
-    }
-    for (const auto& child : root->children()) {
-        if (child->name() == "clinical_study")
-            appendNew(records).readFromClinicalStudy(child.get());
-    }
+    NotKeptReport ignored;
+    CollectionReader::readTree(*root, records, ignored);
 }
 
 XmlNode& StudyCollection::appendCollectionElement(XmlNode& document) {

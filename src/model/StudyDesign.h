@@ -4,9 +4,6 @@
 #include "model/InterventionalDesign.h"
 #include "model/ObservationalDesign.h"
 
-class ElementSink;
-class XmlNode;
-
 // Element "study_design". Both designs always exist and are always written,
 // whatever the study type. No delete flag of its own.
 class StudyDesign {
@@ -15,7 +12,10 @@ public:
     InterventionalDesign interventional_design;
     ObservationalDesign observational_design;
 
-    void readFromElement(const XmlNode* element);
-    void writeIntoParent(XmlNode& parent) const;
-    void write(ElementSink& out) const;
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.field("study_type", self.study_type);
+        f.record("interventional_design", self.interventional_design);
+        f.record("observational_design", self.observational_design);
+    }
 };

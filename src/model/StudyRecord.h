@@ -2,6 +2,7 @@
 
 #include "model/ArmGroup.h"
 #include "model/Contact.h"
+#include "model/ElementReader.h"
 #include "model/Eligibility.h"
 #include "model/FieldValue.h"
 #include "model/IdInfo.h"
@@ -81,7 +82,54 @@ public:
     void emptyLists();
     // Null changes nothing after the lists are emptied.
     void readFromClinicalStudy(const XmlNode* study);
+    // The same, adding to the context's report whatever the record has no place for.
+    void readFromClinicalStudy(const XmlNode& study, ElementReader::Context& context);
     // Appends one "clinical_study" element to `collection`; null does nothing.
     void writeIntoCollection(XmlNode* collection) const;
     void write(ElementSink& out) const;
+
+    // The element's children in the order they are written.
+    template <class Self, class Fields> static void fields(Self& self, Fields& f) {
+        f.record("id_info", self.id_info);
+        f.field("is_fda_regulated", self.is_fda_regulated);
+        f.field("is_section_801", self.is_section_801);
+        f.field("delayed_posting", self.delayed_posting);
+        f.field("is_ind_study", self.is_ind_study);
+        f.record("ind_info", self.ind_info);
+        f.field("brief_title", self.brief_title);
+        f.text("acronym", self.acronym);
+        f.field("official_title", self.official_title);
+        f.record("sponsors", self.sponsors);
+        f.record("oversight_info", self.oversight_info);
+        f.textBlock("brief_summary", self.brief_summary);
+        f.textBlock("detailed_description", self.detailed_description);
+        f.field("overall_status", self.overall_status);
+        f.field("why_stopped", self.why_stopped);
+        f.field("expanded_access_status", self.expanded_access_status);
+        f.text("verification_date", self.verification_date);
+        f.field("start_date", self.start_date);
+        f.text("end_date", self.end_date);
+        f.field("last_follow_up_date", self.last_follow_up_date);
+        f.field("last_follow_up_date_type", self.last_follow_up_date_type);
+        f.field("primary_compl_date", self.primary_compl_date);
+        f.field("primary_compl_date_type", self.primary_compl_date_type);
+        f.record("study_design", self.study_design);
+        f.list("primary_outcome", self.primary_outcome);
+        f.list("secondary_outcome", self.secondary_outcome);
+        f.field("enrollment", self.enrollment);
+        f.field("enrollment_type", self.enrollment_type);
+        f.fieldList("condition", self.condition);
+        f.fieldList("keyword", self.keyword);
+        f.list("arm_group", self.arm_group);
+        f.list("intervention", self.intervention);
+        f.record("eligibility", self.eligibility);
+        f.list("overall_official", self.overall_official);
+        f.record("overall_contact", self.overall_contact);
+        f.record("overall_contact_backup", self.overall_contact_backup);
+        f.list("location", self.location);
+        f.list("link", self.link);
+        f.list("reference", self.reference);
+        f.results(self.results);
+        f.results(self.result_disposition);
+    }
 };

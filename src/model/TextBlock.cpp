@@ -1,6 +1,6 @@
 #include "model/TextBlock.h"
 
-#include "model/ElementRules.h"
+#include "model/ElementSink.h"
 #include "model/TextForms.h"
 #include "xml/XmlNode.h"
 
@@ -8,12 +8,13 @@ void TextBlock::readFromElement(const XmlNode* element) {
     if (!element)
         return;
     m_block.readFromTextblock(element->findChild("textblock"));
-    m_deleteFlag = readDeleteFlag(*element);
+    const std::string* flag = element->attributeValue("delete");
+    m_deleteFlag = flag && booleanFromText(*flag);
 }
 
 void TextBlock::writeIntoElement(XmlNode& element) const {
     m_block.writeTextblockInto(element);
-    writeDeleteFlag(element, m_deleteFlag);
+    element.addAttribute("delete", std::string(booleanToText(m_deleteFlag)));
 }
 
 void TextBlock::write(ElementSink& out, std::string_view name) const {

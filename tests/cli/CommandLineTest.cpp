@@ -120,12 +120,15 @@ TEST_F(CliFiles, NormalizeFailuresWriteNothing) {
     const CliRun broken = runCli({"normalize", path("broken.xml"), path("out.xml")});
     EXPECT_EQ(broken.code, kExitLoadFailed);
     EXPECT_EQ(broken.err, "An error occurred while loading the XML file:\n\n"
-                          "clinical_study must be closed with </clinical_study>\n");
+                          "clinical_study must be closed with </clinical_study>\n\n"
+                          "File: " + path("broken.xml") + ", line 1, column 19\n");
     EXPECT_FALSE(fs::exists(path("out.xml")));
 
     const CliRun missing = runCli({"normalize", path("missing.xml"), path("out.xml")});
     EXPECT_EQ(missing.code, kExitLoadFailed);
-    EXPECT_EQ(missing.err, path("missing.xml") + ": cannot read a collection from this file\n");
+    EXPECT_EQ(missing.err, "An error occurred while loading the XML file:\n\n"
+                           "The file cannot be opened: No such file or directory\n\n"
+                           "File: " + path("missing.xml") + "\n");
     EXPECT_FALSE(fs::exists(path("out.xml")));
 
     writeBytes(path("in.xml"), kForeignFile);

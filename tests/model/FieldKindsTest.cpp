@@ -1,6 +1,7 @@
 #include "TestXml.h"
 #include "model/BlockText.h"
-#include "model/ElementRules.h"
+#include "model/ElementWriter.h"
+#include "model/XmlTreeSink.h"
 #include "model/FieldValue.h"
 #include "model/TextBlock.h"
 #include "model/TextForms.h"
@@ -64,14 +65,14 @@ TEST(BooleanTextTest, OnlyTrueInAnyCaseAndOneAreTrue) {
 TEST(FieldValueTest, EmptyValueIsStillWrittenWithItsFlag) {
     XmlNode parent("p");
     XmlTreeSink sink(parent);
-    writeField(sink, "why_stopped", FieldValue());
+    ElementWriter(sink).field("why_stopped", FieldValue());
     EXPECT_EQ(oneLine(parent), "<p><why_stopped delete=\"false\" /></p>");
 
     FieldValue flagged("Stopped\r\nearly");
     flagged.setDeleteFlag(true);
     XmlNode other("p");
     XmlTreeSink otherSink(other);
-    writeField(otherSink, "why_stopped", flagged);
+    ElementWriter(otherSink).field("why_stopped", flagged);
     EXPECT_EQ(oneLine(other),
               "<p><why_stopped delete=\"true\" >Stopped&amp;#xd;early</why_stopped></p>");
 }
@@ -107,7 +108,7 @@ TEST(TextBlockTest, ElementWithoutTextblockKeepsTextButTakesFlag) {
 
     XmlNode parent("p");
     XmlTreeSink sink(parent);
-    writeTextBlock(sink, "brief_summary", block);
+    ElementWriter(sink).textBlock("brief_summary", block);
     EXPECT_EQ(oneLine(parent),
               "<p><brief_summary delete=\"true\" ><textblock>kept</textblock></brief_summary></p>");
 }

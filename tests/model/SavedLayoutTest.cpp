@@ -85,9 +85,9 @@ TEST(SavedLayoutTest, OnePassSaveEqualsTheStepByStepSave) {
 
 TEST(SavedLayoutTest, CopiedResultsWithTextAroundChildrenSaveTheSame) {
     auto collection =
-        loadedFrom("<c><clinical_study><results>lead text\n\n<a>x</a>  between <!-- a\n\n\nnote -->"
+        loadedFrom("<study_collection><clinical_study><results>lead text\n\n<a>x</a>  between <!-- a\n\n\nnote -->"
                    "<b/>\n\t\n</results><resultdisposition>\n<c><![CDATA[raw\n\n&amp;#]]></c>"
-                   "</resultdisposition></clinical_study></c>");
+                   "</resultdisposition></clinical_study></study_collection>");
     const std::string saved = CollectionFile::saveText(*collection);
     EXPECT_EQ(saved, stepByStepSave(*collection));
     EXPECT_EQ(CollectionFile::saveText(*loadedFrom(saved)), saved);
@@ -97,8 +97,8 @@ TEST(SavedLayoutTest, CopiedResultsWithTextAroundChildrenSaveTheSame) {
 // own tags, would corrupt copied comments and CDATA sections that hold them.
 TEST(SavedLayoutTest, OnlyTheWrapperTagsAreRemoved) {
     auto collection =
-        loadedFrom("<c><clinical_study><results><!--a<>b</>c--><x><![CDATA[<</>>]]></x></results>"
-                   "</clinical_study></c>");
+        loadedFrom("<study_collection><clinical_study><results><!--a<>b</>c--><x><![CDATA[<</>>]]></x></results>"
+                   "</clinical_study></study_collection>");
     const std::string saved = CollectionFile::saveText(*collection);
     EXPECT_NE(saved.find("<!--a<>b</>c-->"), std::string::npos);
     EXPECT_NE(saved.find("<![CDATA[<</>>]]>"), std::string::npos);

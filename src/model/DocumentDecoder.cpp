@@ -1,0 +1,54 @@
+#include "model/DocumentDecoder.h"
+
+bool DocumentDecoder::append(std::string_view bytes) {
+    if (!m_error.empty())
+        return false;
+    if (m_started)
+        return decode(bytes);
+    m_head.append(bytes);
+    return m_head.size() < XmlEncoding::kHeadSize || start();
+}
+
+bool DocumentDecoder::finish() {
+    if (!m_error.empty() || (!m_started && !start()))
+        return false;
+    if (m_transcoder && !m_transcoder->finish())
+        return failTranscoding();
+    m_lines.finish();
+    return true;
+}
+
+// The first bytes tell the encoding; they are decoded once it is known.
+bool DocumentDecoder::start() {
+    m_started = true;
+    m_encoding = XmlEncoding::detect(m_head);
+    if (m_encoding.kind == XmlEncoding::Kind::Unsupported) {
+        m_error = "The file is encoded in " + m_encoding.name +
+                  ", which Protoscribe cannot read. Save it as UTF-8 and open it again.";
+        return false;
+    }
+    if (m_encoding.kind != XmlEncoding::Kind::Utf8)
+        m_transcoder.emplace(m_encoding.kind);
+    const std::string head = std::move(m_head);
+    m_head.clear();
+    return decode(std::string_view(head).substr(std::min(m_encoding.byteOrderMark, head.size())));
+}
+
+bool DocumentDecoder::decode(std::string_view bytes) {
+    if (!m_transcoder) {
+        m_lines.append(bytes);
+        return true;
+    }
+    m_piece.clear();
+    if (!m_transcoder->append(bytes, m_piece))
+        return failTranscoding();
+    m_lines.append(m_piece);
+    return true;
+}
+
+bool DocumentDecoder::failTranscoding() {
+    m_error = "The file is not valid " + m_encoding.name + ": the bytes at offset " +
+              std::to_string(m_transcoder->errorOffset() + m_encoding.byteOrderMark) +
+              " are no character of that encoding.";
+    return false;
+}

@@ -1,0 +1,251 @@
+// Loading files written by other tools: every load keeps the content or says
+// what it did not keep, and every failure says what and where.
+#include "model/CollectionFile.h"
+
+#include "model/StudyCollection.h"
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const std::string kPrefix(CollectionFile::kLoadErrorPrefix);
+
+std::string loadMessage(std::string_view bytes) {
+    StudyCollection collection;
+    const LoadResult result = CollectionFile::loadText(bytes, collection, "f.xml");
+    EXPECT_FALSE(result.ok) << bytes;
+    return result.message;
+}
+
+struct Loaded {
+    StudyCollection collection;
+    LoadResult result;
+};
+
+std::unique_ptr<Loaded> load(std::string_view bytes) {
+    auto loaded = std::make_unique<Loaded>();
+    loaded->result = CollectionFile::loadText(bytes, loaded->collection);
+    EXPECT_TRUE(loaded->result.ok) << loaded->result.message;
+    return loaded;
+}
+
+// Code points of a UTF-8 text, for writing it in other encodings.
+std::vector<std::uint32_t> codePoints(std::string_view utf8) {
+    std::vector<std::uint32_t> codes;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        std::uint32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
+        for (int k = 1; k < length; ++k)
+            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        codes.push_back(code);
+        i += length;
+    }
+    return codes;
+}
+
+std::string encoded(std::string_view utf8, int unit, bool bigEndian, bool mark) {
+    std::vector<std::uint32_t> units;
+    if (mark)
+        units.push_back(0xFEFF);
+    for (std::uint32_t code : codePoints(utf8)) {
+        if (unit == 2 && code >= 0x10000) {
+            units.push_back(0xD800 + ((code - 0x10000) >> 10));
+            units.push_back(0xDC00 + ((code - 0x10000) & 0x3FF));
+        } else {
+            units.push_back(code);
+        }
+    }
+    std::string bytes;
+    for (std::uint32_t u : units) {
+        for (int k = 0; k < unit; ++k) {
+            const int shift = 8 * (bigEndian ? unit - 1 - k : k);
+            bytes += static_cast<char>((u >> shift) & 0xFF);
+        }
+    }
+    return bytes;
+}
+
+const std::string kDocument =
+    "<?xml version=\"1.0\" encoding=\"ENCODING\"?>\r\n<study_collection>\r\n<clinical_study>\r\n"
+    "<brief_title>Caf\u00e9 \u201cquoted\u201d \u2013 \U0001F600</brief_title>\r\n"
+    "<acronym>\u00c9T\u00c9</acronym>\r\n</clinical_study>\r\n</study_collection>\r\n";
+
+std::string withEncoding(std::string_view name) {
+    std::string text = kDocument;
+    return text.replace(text.find("ENCODING"), 8, name);
+}
+
+} // namespace
+
+TEST(CollectionLoadTest, FailuresSayWhatAndWhere) {
+    const std::string typo = "<?xml version=\"1.0\"?>\n<study_collection>\n  <clinical_study>\n"
+                             "    <brief_title>T</Brief_title>\n  </clinical_study>\n"
+                             "  <clinical_study/>\n</study_collection>\n";
+    std::string typoCrLf;
+    for (char c : typo)
+        typoCrLf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    struct Case {
+        std::string bytes;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {typo, "it must be closed with </brief_title>\n\nFile: f.xml, line 4, column 5"},
+        {typoCrLf, "it must be closed with </brief_title>\n\nFile: f.xml, line 4, column 5"},
+        {"<study_collection>\n<clinical_study>\n<brief_title>T</brief_title>",
+         "it must be closed with </clinical_study>\n\nFile: f.xml, line 2, column 1"},
+        {"<study_collection>\r\n<clinical_study>\r\n\t<brief_title>Tit",
+         "brief_title must be closed with </brief_title>\n\nFile: f.xml, line 3, column 2"},
+        {"<study_collection>\n<clinical_study>\n<!-- note",
+         "The comment must be closed with -->\n\nFile: f.xml, line 3, column 1"},
+        {"<!DOCTYPE html>\n<html><body>Not found</body></html>",
+         "The file is not a protocol collection: its root element is <html>, where "
+         "<prs:study_collection> or <clinical_study> was expected.\n\nFile: f.xml, line 2, column 1"},
+        {"", "The file holds no XML element.\n\nFile: f.xml"},
+        {"just words\n", "The file holds no XML element.\n\nFile: f.xml"},
+        {withEncoding("Shift_JIS"), "The file is encoded in Shift_JIS, which Protoscribe cannot "
+                                    "read. Save it as UTF-8 and open it again.\n\nFile: f.xml"},
+        {std::string("\xFF\xFE<\0\0\xDC", 6),
+         "The file is not valid UTF-16LE: the bytes at offset 4 are no character of that "
+         "encoding.\n\nFile: f.xml"},
+        {"<study_collection>\n<clinical_study><acronym>\xC3\xA9\xC3\xA9</acronym><x a=\"1>",
+         "The value of a in <x> must be closed with \"\n\nFile: f.xml, line 2, column 43"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(loadMessage(c.bytes), kPrefix + c.expected) << c.bytes;
+}
+
+TEST(CollectionLoadTest, EncodingsAreReadAsUtf8) {
+    const std::string utf8 = withEncoding("UTF-8");
+    const std::string expected = CollectionFile::saveText(load(utf8)->collection);
+    EXPECT_NE(expected.find("Caf\u00e9 \u201cquoted\u201d \u2013 \U0001F600"), std::string::npos);
+    const std::string utf16 = withEncoding("UTF-16");
+    const std::string utf32 = withEncoding("UTF-32");
+    for (const std::string& bytes :
+         {"\xEF\xBB\xBF" + utf8, encoded(utf16, 2, false, true), encoded(utf16, 2, true, true),
+          encoded(utf16, 2, false, false), encoded(utf16, 2, true, false),
+          encoded(utf32, 4, false, true), encoded(utf32, 4, true, true),
+          encoded(utf32, 4, false, false), encoded(utf32, 4, true, false)})
+        EXPECT_EQ(CollectionFile::saveText(load(bytes)->collection), expected);
+
+    // Single-byte Western text becomes UTF-8, since the saved file says UTF-8.
+    for (const char* name : {"ISO-8859-1", "latin1", "windows-1252"}) {
+        const auto loaded = load(std::string("<?xml version=\"1.0\" encoding=\"") + name +
+                                 "\"?><study_collection><clinical_study><brief_title>"
+                                 "Caf\xE9 \x93quoted\x94 \x96</brief_title></clinical_study>"
+                                 "</study_collection>");
+        EXPECT_EQ(loaded->collection.records.at(0)->brief_title.displayText(),
+                  "Caf\u00e9 \u201cquoted\u201d \u2013")
+            << name;
+    }
+    // Undeclared bytes that are no UTF-8 keep their bytes.
+    const auto raw = load("<study_collection><clinical_study><acronym>Caf\xE9</acronym>"
+                          "</clinical_study></study_collection>");
+    EXPECT_EQ(raw->collection.records.at(0)->acronym, "Caf\xE9");
+}
+
+// Other tools write a line break as a character reference, often followed by
+// a real line break; either way it is one break, shown and saved once.
+TEST(CollectionLoadTest, LineBreakReferencesCountOnce) {
+    for (const char* text :
+         {"a&#xd;b", "a&#xD;b", "a&#x0D;b", "a&#13;b", "a&#10;b", "a&#xa;b", "a&#x000a;b",
+          "a&#xD;\nb", "a&#13;\r\nb", "a&#10;\r\nb", "a&#xD;&#xA;b", "a&#13;&#10;\r\nb", "a\nb",
+          "a\r\nb"}) {
+        const auto loaded = load(std::string("<study_collection><clinical_study><brief_title>") +
+                                 text + "</brief_title><brief_summary><textblock>" + text +
+                                 "</textblock></brief_summary><condition>" + text +
+                                 "</condition></clinical_study></study_collection>");
+        const StudyRecord& record = *loaded->collection.records.at(0);
+        EXPECT_EQ(record.brief_title.displayText(), "a\r\nb") << text;
+        EXPECT_EQ(record.brief_title.xmlText(), "a&#xd;b") << text;
+        EXPECT_EQ(record.brief_summary.text(), "a\r\nb") << text;
+        EXPECT_EQ(record.condition.at(0).displayText(), "a\r\nb") << text;
+    }
+    // Two breaks stay two; references to other characters stay as written.
+    const auto loaded = load("<study_collection><clinical_study><brief_title>a&#10;&#10;b&#xD;"
+                             "&#13;c &#x2019;&#9;&#xD</brief_title></clinical_study>"
+                             "</study_collection>");
+    EXPECT_EQ(loaded->collection.records.at(0)->brief_title.displayText(),
+              "a\r\n\r\nb\r\n\r\nc &#x2019;&#9;&#xD");
+}
+
+TEST(CollectionLoadTest, WhatIsNotKeptIsListed) {
+    const auto loaded = load(
+        "<?xml version=\"1.0\"?><!-- tool header -->\n"
+        "<prs:study_collection xmlns:prs=\"p\" xsi:schemaLocation=\"s\">\n"
+        "<clinical_study>\n<brief_title>One</brief_title>\n<brief_title>Two</brief_title>\n"
+        "<Brief_Title>Three</Brief_Title>\n<foreign:thing/>\n<!-- a remark -->\n"
+        "<sponsors weight=\"1\"><lead_sponsor><agency><![CDATA[A & B]]></agency>"
+        "<extra>x</extra></lead_sponsor>stray text</sponsors>\n"
+        "<acronym delete=\"true\">AC<b>bold</b></acronym>\n"
+        "<brief_summary><textblock>S</textblock><textblock>S2</textblock></brief_summary>\n"
+        "</clinical_study>\n<clinical_study><foreign:thing/></clinical_study>\n"
+        "<notes>n</notes>\n</prs:study_collection>");
+    const NotKeptReport& report = loaded->result.notKept;
+    std::vector<std::pair<std::string, std::size_t>> entries;
+    for (const auto& entry : report.entries())
+        entries.emplace_back(entry.path, entry.count);
+    const std::vector<std::pair<std::string, std::size_t>> expected = {
+        {"clinical_study/acronym/b", 1},
+        {"clinical_study/acronym/@delete", 1},
+        {"clinical_study/sponsors/lead_sponsor/extra", 1},
+        {"clinical_study/sponsors/@weight", 1},
+        {"clinical_study/sponsors/text()", 1},
+        {"clinical_study/brief_summary/textblock", 1},
+        {"clinical_study/brief_title", 1},
+        {"clinical_study/Brief_Title", 1},
+        {"clinical_study/foreign:thing", 2},
+        {"clinical_study/comment()", 1},
+        {"prs:study_collection/notes", 1},
+        {"prs:study_collection/@xsi:schemaLocation", 1},
+    };
+    EXPECT_EQ(entries, expected);
+    EXPECT_EQ(loaded->collection.records.at(0)->sponsors.lead_sponsor.agency, "A & B");
+    EXPECT_EQ(loaded->collection.records.at(0)->brief_title.displayText(), "One");
+    EXPECT_TRUE(report.message().starts_with(std::string(NotKeptReport::kHeading) +
+                                             "\n\nclinical_study/acronym/b (1)\n"));
+
+    // The program's own files lose nothing.
+    const std::string saved = CollectionFile::saveText(loaded->collection);
+    EXPECT_TRUE(load(saved)->result.notKept.empty());
+}
+
+TEST(CollectionLoadTest, TheListIsShortAndNamesThePublicFormat) {
+    std::string many = "<clinical_study><required_header><download_date>d</download_date>"
+                       "</required_header>";
+    for (int i = 0; i < 25; ++i)
+        many += "<unknown" + std::to_string(i) + "/>";
+    const auto loaded = load(many + "<brief_title>Kept</brief_title></clinical_study>");
+    const NotKeptReport& report = loaded->result.notKept;
+    EXPECT_TRUE(report.isPublicRecord());
+    const std::string message = report.message();
+    EXPECT_TRUE(message.starts_with("This file is a public record of ClinicalTrials.gov, not an "
+                                    "upload file"))
+        << message;
+    EXPECT_NE(message.find("\nclinical_study/required_header (1)\n"), std::string::npos);
+    EXPECT_NE(message.find("\nclinical_study/unknown18 (1)\nand 6 more"), std::string::npos);
+    EXPECT_EQ(message.find("unknown19"), std::string::npos);
+    EXPECT_EQ(loaded->collection.records.at(0)->brief_title.displayText(), "Kept");
+}
+
+TEST(CollectionLoadTest, OnlyRegularFilesAreRead) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("protoscribe-load-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string fifo = (folder / "pipe.xml").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    StudyCollection collection;
+    const auto start = std::chrono::steady_clock::now();
+    for (const std::string& path : {fifo, std::string("/dev/zero"), folder.string()}) {
+        const LoadResult result = CollectionFile::load(path, collection);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.message, kPrefix + "This is not a regular file.\n\nFile: " + path);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    std::filesystem::remove_all(folder);
+}
