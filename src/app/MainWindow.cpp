@@ -251,34 +251,42 @@ void MainWindow::showEvent(QShowEvent* event) {
     }
 }
 
+// A remembered file that no longer loads leaves an empty list and no current
+// file; one that is simply gone is not worth a message.
 void MainWindow::restoreLastFile() {
     const QString stored = Platform::settings().readText(kPathSetting);
-    if (stored.isEmpty()) {
-        return;
-    }
-    m_collection.filePath = pathBytes(stored);
-    if (load(stored)) {
-        fillList();
+    if (!stored.isEmpty()) {
+        load(stored, LoadFailure::QuietWhenMissing);
     }
 }
 
+// The chosen file becomes the current one only once it has loaded: a failed
+// open leaves the collection, the current file and the setting as they were.
 bool MainWindow::openPath(const QString& path) {
-    m_collection.filePath = pathBytes(path);
-    Platform::settings().writeText(kPathSetting, path);
-    if (!load(path)) {
+    if (!load(path, LoadFailure::Report)) {
         return false;
     }
-    fillList();
+    Platform::settings().writeText(kPathSetting, path);
     m_modified = false;
     return true;
 }
 
-bool MainWindow::load(const QString& path) {
+bool MainWindow::load(const QString& path, LoadFailure failure) {
     const LoadResult result = CollectionFile::load(pathBytes(path), m_collection);
-    if (!result.ok && !result.message.empty()) {
-        Platform::prompts().showError(this, kLoadErrorCaption, TextCodec::decode(result.message));
+    if (!result.ok) {
+        if (failure == LoadFailure::Report || !result.fileMissing) {
+            Platform::prompts().showError(this, kLoadErrorCaption,
+                                          TextCodec::decode(result.message));
+        }
+        return false;
     }
-    return result.ok;
+    m_collection.filePath = pathBytes(path);
+    fillList();
+    if (!result.notKept.empty()) {
+        Platform::prompts().showInformation(this, kCaption,
+                                            TextCodec::decode(result.notKept.message()));
+    }
+    return true;
 }
 
 QString MainWindow::currentPath() const {

@@ -148,7 +148,8 @@ private:
     void setUpList();
     void setUpContextMenu();
     void fillList();
-    bool load(const QString& path);
+    enum class LoadFailure { Report, QuietWhenMissing };
+    bool load(const QString& path, LoadFailure failure);
     bool askToSaveChanges();
     FileDialogRequest fileRequest() const;
     void startVendorServices();

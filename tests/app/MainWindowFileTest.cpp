@@ -40,7 +40,7 @@ protected:
     MainWindow window;
 };
 
-TEST_F(MainWindowFileTest, OpenAsksForAnXmlFileAndRemembersItBeforeLoading) {
+TEST_F(MainWindowFileTest, OpenAsksForAnXmlFileAndRemembersItOnceLoaded) {
     const QString path = writeCollection(file("open me.xml"), {{"A", "Alpha"}, {"B", "Beta"}});
     platform.prompts().answerOpenFile(path);
     window.open();
@@ -75,25 +75,56 @@ TEST_F(MainWindowFileTest, MalformedFileShowsTheReadersMessageAndKeepsTheList) {
     const auto& error = platform.prompts().last();
     EXPECT_EQ(error.caption, "Protoscribe XML Edit");
     EXPECT_EQ(error.icon, MessageIcon::Error);
-    EXPECT_TRUE(error.text.startsWith("An error occurred while loading the XML file:\n\n"));
-    EXPECT_GT(error.text.size(), 50);
+    EXPECT_EQ(error.text, "An error occurred while loading the XML file:\n\n"
+                          "id_info must be closed with </id_info>\n\nFile: " +
+                              file("broken.xml") + ", line 4, column 1");
     EXPECT_EQ(rows(), 1);
     EXPECT_EQ(window.collection().records.size(), 1u);
-    // The path was taken before loading; the unsaved change is still there.
-    EXPECT_EQ(storedPath(), file("broken.xml"));
+    // The failed open changed nothing: Save still proposes the file on screen.
+    EXPECT_EQ(storedPath(), file("first.xml"));
+    EXPECT_EQ(window.currentPath(), file("first.xml"));
+    EXPECT_TRUE(window.isModified());
+    platform.prompts().answerSaveFile(std::nullopt);
+    window.save();
+    EXPECT_EQ(platform.prompts().last().file.initialPath, file("first.xml"));
+}
+
+TEST_F(MainWindowFileTest, MissingEmptyOrForeignFilesAreReportedAndChangeNothing) {
+    openAndChange();
+    writeBytes(file("empty.xml"), "");
+    writeBytes(file("page.xml"), "<!DOCTYPE html>\n<html><body>Not found</body></html>");
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("missing.xml"), QStringLiteral("The file cannot be opened: ")},
+        {QStringLiteral("empty.xml"), QStringLiteral("The file holds no XML element.")},
+        {QStringLiteral("page.xml"),
+         QStringLiteral("The file is not a protocol collection: its root element is <html>")},
+    };
+    for (const auto& [name, reason] : cases) {
+        platform.prompts().answerMessage(MessageAnswer::Ok);
+        EXPECT_FALSE(window.openPath(file(name)));
+        const auto& error = platform.prompts().last();
+        EXPECT_TRUE(error.text.contains(reason)) << error.text.toStdString();
+        EXPECT_TRUE(error.text.contains("File: " + file(name))) << error.text.toStdString();
+        EXPECT_EQ(storedPath(), file("first.xml"));
+        EXPECT_EQ(window.currentPath(), file("first.xml"));
+    }
+    EXPECT_EQ(rows(), 1);
     EXPECT_TRUE(window.isModified());
 }
 
-TEST_F(MainWindowFileTest, MissingOrEmptyFileFailsWithoutAMessage) {
-    openAndChange();
-    writeBytes(file("empty.xml"), "");
-    for (const QString& name : {QStringLiteral("missing.xml"), QStringLiteral("empty.xml")}) {
-        EXPECT_FALSE(window.openPath(file(name)));
-        EXPECT_EQ(storedPath(), file(name));
-    }
-    EXPECT_TRUE(platform.prompts().shown().empty());
+TEST_F(MainWindowFileTest, WhatAnOpenDidNotKeepIsListedAfterTheList) {
+    writeBytes(file("other tool.xml"),
+               "<study_collection><clinical_study><brief_title>T</brief_title>"
+               "<misspelt_title>M</misspelt_title></clinical_study></study_collection>");
+    platform.prompts().answerMessage(MessageAnswer::Ok);
+    EXPECT_TRUE(window.openPath(file("other tool.xml")));
+    ASSERT_EQ(platform.prompts().shown().size(), 1u);
+    const auto& note = platform.prompts().last();
+    EXPECT_EQ(note.icon, MessageIcon::Information);
+    EXPECT_EQ(note.text, "These parts of the file are not kept by Protoscribe and will be "
+                         "missing when it is saved:\n\nclinical_study/misspelt_title (1)");
     EXPECT_EQ(rows(), 1);
-    EXPECT_TRUE(window.isModified());
+    EXPECT_EQ(window.currentPath(), file("other tool.xml"));
 }
 
 TEST_F(MainWindowFileTest, OpenWithUnsavedChangesOffersToSaveFirst) {
@@ -219,8 +250,7 @@ TEST_F(MainWindowFileTest, StartUpWithAMissingStoredFileShowsAnEmptyListAndNoMes
     window.restoreLastFile();
     EXPECT_EQ(rows(), 0);
     EXPECT_TRUE(platform.prompts().shown().empty());
-    // Save proposes the remembered name.
-    EXPECT_EQ(window.currentPath(), file("gone.xml"));
+    EXPECT_TRUE(window.currentPath().isEmpty());
 }
 
 TEST_F(MainWindowFileTest, StartUpWithAMalformedStoredFileShowsTheLoadError) {
@@ -231,6 +261,8 @@ TEST_F(MainWindowFileTest, StartUpWithAMalformedStoredFileShowsTheLoadError) {
     ASSERT_EQ(platform.prompts().shown().size(), 1u);
     EXPECT_EQ(platform.prompts().last().caption, "Protoscribe XML Edit");
     EXPECT_EQ(rows(), 0);
+    // Nothing proposes to save the empty list over the broken file.
+    EXPECT_TRUE(window.currentPath().isEmpty());
 }
 
 TEST_F(MainWindowFileTest, StartUpWithAFileArgumentOpensItAsOpenDoes) {
