@@ -154,6 +154,23 @@ TEST_F(CliFiles, ListPrintsTheMainWindowCellsOnePerLine) {
     EXPECT_EQ(missing.out, "");
 }
 
+// What a load cannot keep goes to standard error; the command still succeeds.
+TEST_F(CliFiles, NormalizeAndListNameWhatIsNotKept) {
+    writeBytes(path("in.xml"), "<study_collection><clinical_study><brief_title>T</brief_title>"
+                               "<brief_titel>typo</brief_titel></clinical_study></study_collection>");
+    const std::string expected = path("in.xml") +
+                                 ":\nThese parts of the file are not kept by Protoscribe and will "
+                                 "be missing when it is saved:\n\nclinical_study/brief_titel (1)\n";
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"list", path("in.xml")},
+          std::vector<std::string>{"normalize", path("in.xml"), path("out.xml")}}) {
+        const CliRun run = runCli(command);
+        EXPECT_EQ(run.code, 0);
+        EXPECT_EQ(run.err, expected) << command.front();
+    }
+    EXPECT_TRUE(fs::exists(path("out.xml")));
+}
+
 TEST(ListLineTest, AcronymOnlyWhenPresent) {
     StudyRecord record;
     record.id_info.org_study_id = "P-7";
