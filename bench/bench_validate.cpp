@@ -4,7 +4,8 @@
 // --schema XSD` (its report, the whole document included, goes to /dev/null)
 // and `xmllint --noout --schema XSD FILE` in alternating rounds. Each run is a
 // child process: its wall time is measured around the spawn and its peak
-// resident set comes from wait4. The file is generated in a child of its own. Prints the medians of the per-round ratios.
+// resident set comes from wait4. The file is generated in a child of its own.
+// Prints the medians of the per-round ratios.
 #include "BenchTiming.h"
 #include "StudyGenerator.h"
 

@@ -495,7 +495,8 @@ void MainWindow::showValidationReport(const ValidationReport& report) {
                                     {programName(), TextCodec::decode(report.changedText())});
         return;
     }
-    Platform::prompts().showInformation(nullptr, kValidationCaption, TextCodec::decode(whole.str()));
+    Platform::prompts().showInformation(nullptr, kValidationCaption,
+                                        TextCodec::decode(whole.str()));
 }
 
 void MainWindow::quit() {

@@ -34,7 +34,8 @@ void reportRefusal(const char* url, const char* reason, xmlParserCtxtPtr ctxt) {
     if (capture == nullptr)
         return;
     XmlErrorRecord record;
-    record.message = std::string("Refused to load \"") + (url != nullptr ? url : "") + "\": " + reason;
+    record.message =
+        std::string("Refused to load \"") + (url != nullptr ? url : "") + "\": " + reason;
     if (ctxt != nullptr && ctxt->input != nullptr) {
         record.line = ctxt->input->line;
         if (ctxt->input->filename != nullptr)

@@ -112,8 +112,7 @@ void parse(DocumentSource& source, Reading& reading, int parserOptions) {
 
 } // namespace
 
-bool PlainParse::prologPasses(DocumentSource& source, XmlErrorCapture& capture,
-                              int parserOptions) {
+bool PlainParse::prologPasses(DocumentSource& source, XmlErrorCapture& capture, int parserOptions) {
     Reading reading{capture, false};
     parse(source, reading, parserOptions);
     return !capture.firstError();

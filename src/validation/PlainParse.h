@@ -17,8 +17,7 @@ public:
     // Reads the prolog, everything before the root element. True when it is well-formed
     // and declares nothing external; otherwise `capture` holds the first error, on its
     // line. `parserOptions` are the ones the document is validated with.
-    static bool prologPasses(DocumentSource& source, XmlErrorCapture& capture,
-                             int parserOptions);
+    static bool prologPasses(DocumentSource& source, XmlErrorCapture& capture, int parserOptions);
 
     // The first well-formedness error of the whole document, if any. The validating
     // reader calls a document that ends inside an element "extra content at the end";

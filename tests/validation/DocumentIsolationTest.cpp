@@ -1,13 +1,13 @@
 #include "validation/SavedFile.h"
 #include "validation/SchemaValidator.h"
 
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <optional>
 #include <poll.h>
 #include <sstream>
 #include <sys/stat.h>
@@ -65,8 +65,9 @@ std::optional<std::string> readUntilClosed(int fd, std::chrono::steady_clock::ti
 
 // Validates in a child process, so that a validator stuck on a file that never ends
 // fails the test instead of hanging it. `meanwhile` runs here once the child started.
-Outcome validateInChild(const std::string& path, const std::string& schema,
-                        const std::function<void()>& meanwhile = [] {}) {
+Outcome validateInChild(
+    const std::string& path, const std::string& schema,
+    const std::function<void()>& meanwhile = [] {}) {
     int channel[2];
     if (::pipe(channel) != 0)
         throw std::runtime_error("no pipe");
@@ -109,8 +110,8 @@ void feedPipe(const std::string& path, const std::string& bytes) {
 std::string collectionText(const std::string& prolog, const std::string& body,
                            const std::string& rootAttributes = "") {
     return "<?xml version=\"1.0\"?>\n" + prolog +
-           "\n<prs:study_collection xmlns:prs=\"http://clinicaltrials.gov/prs\"" +
-           rootAttributes + ">\n<t>" + body + "</t>\n</prs:study_collection>\n";
+           "\n<prs:study_collection xmlns:prs=\"http://clinicaltrials.gov/prs\"" + rootAttributes +
+           ">\n<t>" + body + "</t>\n</prs:study_collection>\n";
 }
 
 void replaceAll(std::string& text, const std::string& from, const std::string& to) {
@@ -131,8 +132,8 @@ class DocumentIsolationTest : public ::testing::Test {
 protected:
     ScratchDir dir;
     std::string schema = dir.write("any.xsd", permissiveSchemaText());
-    std::string secret = dir.write("private.txt", std::string(kSecret) + " first line\n" +
-                                                      kSecret + " second line\n");
+    std::string secret = dir.write("private.txt", std::string(kSecret) + " first line\n" + kSecret +
+                                                      " second line\n");
     std::string device = (dir.path() / "device").string();
 
     void SetUp() override { ASSERT_EQ(::mkfifo(device.c_str(), 0600), 0); }
@@ -161,14 +162,15 @@ TEST_F(DocumentIsolationTest, ExternalDeclarationsAreRefusedWhereTheyStand) {
         {"entity read from a device that blocks", "<!DOCTYPE c [<!ENTITY e SYSTEM \"DEVICE\">]>",
          "&e;", "DEVICE", 2},
         {"external DTD read from a file", "<!DOCTYPE c SYSTEM \"PRIVATE\">", "tea", "PRIVATE", 2},
-        {"external DTD read from a device", "<!DOCTYPE c PUBLIC \"-//Example//DTD//EN\"\n\"DEVICE\">",
-         "tea", "DEVICE", 3},
+        {"external DTD read from a device",
+         "<!DOCTYPE c PUBLIC \"-//Example//DTD//EN\"\n\"DEVICE\">", "tea", "DEVICE", 3},
         {"parameter entity read from a device",
          "<!DOCTYPE c [\n<!ENTITY % p SYSTEM \"DEVICE\">\n%p;\n]>", "tea", "%p", 3},
         {"entity declared and never used", "<!DOCTYPE c [<!ENTITY e SYSTEM \"PRIVATE\">]>", "tea",
          "\"e\"", 2},
         {"unparsed entity",
-         "<!DOCTYPE c [\n<!NOTATION n SYSTEM \"viewer\">\n<!ENTITY u SYSTEM \"PRIVATE\" NDATA n>\n]>",
+         "<!DOCTYPE c [\n<!NOTATION n SYSTEM \"viewer\">\n<!ENTITY u SYSTEM \"PRIVATE\" NDATA "
+         "n>\n]>",
          "tea", "\"u\"", 4},
     };
     for (const Case& c : cases) {

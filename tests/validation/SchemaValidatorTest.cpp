@@ -91,7 +91,8 @@ TestElement resultsElement(const std::string& name) {
 } // namespace
 
 TEST_F(SchemaValidatorTest, SuccessReportHoldsTheValidatedFileItself) {
-    const std::string head = "Validation succeeded for " + path + "\n" + std::string(22, '=') + "\n";
+    const std::string head =
+        "Validation succeeded for " + path + "\n" + std::string(22, '=') + "\n";
     const ValidationReport report = validate(collection({fullStudy(), emptyStudy()}));
     ASSERT_EQ(report.status, Status::Succeeded) << report.text;
     const std::string validated = fileText;
