@@ -29,6 +29,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <array>
+#include <sstream>
 
 const QString MainWindow::kPathSetting = QStringLiteral("m_XMLPath");
 const QString MainWindow::kBackgroundFile = QStringLiteral("globebkimage.bmp");
@@ -491,13 +492,19 @@ void MainWindow::validate() {
 }
 
 void MainWindow::showValidationReport(const ValidationReport& report) {
-    const QString text = TextCodec::decode(report.text);
     // Both boxes stand on their own, owned by no window.
     if (report.status == ValidationReport::Status::Error) {
-        Platform::prompts().message(nullptr, {programName(), text});
+        Platform::prompts().message(nullptr, {programName(), TextCodec::decode(report.text)});
         return;
     }
-    Platform::prompts().showInformation(nullptr, kValidationCaption, text);
+    std::ostringstream whole;
+    if (!report.writeTo(whole)) {
+        Platform::prompts().message(nullptr,
+                                    {programName(), TextCodec::decode(report.changedText())});
+        return;
+    }
+    Platform::prompts().showInformation(nullptr, kValidationCaption,
+                                        TextCodec::decode(whole.str()));
 }
 
 void MainWindow::quit() {

@@ -14,6 +14,8 @@
 
 namespace {
 
+thread_local int t_documentScopes = 0;
+
 bool isSchemeChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '+' || c == '-' || c == '.';
 }
@@ -27,13 +29,13 @@ std::string lowerCase(std::string_view text) {
 
 // Tells the user why the reference was not followed; the library itself would only
 // say that the entity failed to load, or nothing at all.
-void reportRefusal(const char* url, xmlParserCtxtPtr ctxt) {
+void reportRefusal(const char* url, const char* reason, xmlParserCtxtPtr ctxt) {
     XmlErrorCapture* capture = XmlErrorCapture::active();
     if (capture == nullptr)
         return;
     XmlErrorRecord record;
-    record.message = std::string("Refused to load \"") + url +
-                     "\": external references are read from local files only";
+    record.message =
+        std::string("Refused to load \"") + (url != nullptr ? url : "") + "\": " + reason;
     if (ctxt != nullptr && ctxt->input != nullptr) {
         record.line = ctxt->input->line;
         if (ctxt->input->filename != nullptr)
@@ -44,8 +46,12 @@ void reportRefusal(const char* url, xmlParserCtxtPtr ctxt) {
 }
 
 xmlParserInputPtr loadLocalOnly(const char* url, const char* publicId, xmlParserCtxtPtr ctxt) {
+    if (t_documentScopes > 0) {
+        reportRefusal(url, "a document is validated without reading other files", ctxt);
+        return nullptr;
+    }
     if (url != nullptr && !LocalEntityLoader::allows(url)) {
-        reportRefusal(url, ctxt);
+        reportRefusal(url, "external references are read from local files only", ctxt);
         return nullptr;
     }
     // The no-network loader also refuses what a catalog may map a local name to.
@@ -64,6 +70,14 @@ void LocalEntityLoader::install() {
         xmlInitializeCatalog();
         xmlSetExternalEntityLoader(&loadLocalOnly);
     });
+}
+
+LocalEntityLoader::DocumentScope::DocumentScope() {
+    ++t_documentScopes;
+}
+
+LocalEntityLoader::DocumentScope::~DocumentScope() {
+    --t_documentScopes;
 }
 
 bool LocalEntityLoader::allows(std::string_view url) {

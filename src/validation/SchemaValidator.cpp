@@ -1,21 +1,19 @@
 #include "validation/SchemaValidator.h"
 
 #include "model/NamesAndAddresses.h"
+#include "validation/DocumentCursor.h"
+#include "validation/DocumentSource.h"
 #include "validation/FileUri.h"
 #include "validation/LocalEntityLoader.h"
-#include "validation/SourceLine.h"
+#include "validation/PlainParse.h"
 #include "validation/ValidationError.h"
 #include "validation/XmlErrorCapture.h"
 
-#include <cerrno>
-#include <fstream>
 #include <libxml/parser.h>
-#include <libxml/parserInternals.h>
 #include <libxml/schemasInternals.h>
-#include <libxml/tree.h>
+#include <libxml/xmlreader.h>
 #include <libxml/xmlschemas.h>
 #include <memory>
-#include <system_error>
 
 namespace {
 
@@ -26,13 +24,11 @@ using SchemaParserPtr =
     std::unique_ptr<xmlSchemaParserCtxt, LibraryDeleter<&xmlSchemaFreeParserCtxt>>;
 using SchemaPtr = std::unique_ptr<xmlSchema, LibraryDeleter<&xmlSchemaFree>>;
 using ValidatorPtr = std::unique_ptr<xmlSchemaValidCtxt, LibraryDeleter<&xmlSchemaFreeValidCtxt>>;
-using ParserPtr = std::unique_ptr<xmlParserCtxt, LibraryDeleter<&xmlFreeParserCtxt>>;
-using DocumentPtr = std::unique_ptr<xmlDoc, LibraryDeleter<&xmlFreeDoc>>;
+using ReaderPtr = std::unique_ptr<xmlTextReader, LibraryDeleter<&xmlFreeTextReader>>;
 
-// Entities and the external DTD subset are resolved (from local files, see
-// LocalEntityLoader) so that the validator sees the document as its author meant it.
-constexpr int kDocumentOptions =
-    XML_PARSE_NONET | XML_PARSE_NOENT | XML_PARSE_DTDLOAD | XML_PARSE_BIG_LINES;
+// The document's own entities are expanded so that the validator sees the text its
+// author meant; nothing outside the document is loaded (see PlainParse).
+constexpr int kDocumentOptions = XML_PARSE_NONET | XML_PARSE_NOENT | XML_PARSE_BIG_LINES;
 
 std::string describe(const std::optional<XmlErrorRecord>& error, const std::string& fallback) {
     if (!error)
@@ -86,96 +82,76 @@ SchemaPtr loadSchema(const SchemaLocation& location, XmlErrorCapture& capture) {
     return schema;
 }
 
-struct ParseOutcome {
-    DocumentPtr document;
-    bool valid = false;
-};
-
-// Tells the validator, which sees only a stream of events, where the parser stands.
-int parserPosition(void* parser, const char** file, unsigned long* line) {
-    const auto* context = static_cast<const xmlParserCtxt*>(parser);
-    if (context == nullptr || context->input == nullptr)
-        return -1;
-    if (file != nullptr)
-        *file = context->input->filename;
-    if (line != nullptr)
-        *line = static_cast<unsigned long>(context->input->line);
-    return 0;
-}
-
-// Parses the file and validates it in the same pass, so the first error reported is
-// the first one in document order, whether it is one of form or of content.
-ParseOutcome parseValidating(const std::string& path, xmlSchemaValidCtxt& validator,
-                             XmlErrorCapture& capture) {
-    if (!std::ifstream(path, std::ios::binary)) {
-        // Said plainly here; the library would name the file by its URI.
-        const int cause = errno;
-        capture.recordError({"The file cannot be opened: " + std::generic_category().message(cause),
-                             path, 0, true});
-        return {};
-    }
-    ParserPtr parser(xmlCreateURLParserCtxt(fileUriFromPath(path).c_str(), kDocumentOptions));
-    if (!parser) {
+// Reads the document once, validating while reading, so that memory does not grow with
+// the file and the first error reported is the first in document order, whether it is
+// one of form or of content. Reading stops at that error.
+bool readValidating(DocumentSource& source, xmlSchemaValidCtxt& validator,
+                    XmlErrorCapture& capture) {
+    DocumentCursor cursor(source, capture);
+    ReaderPtr reader(xmlReaderForIO(&DocumentCursor::read, nullptr, &cursor,
+                                    fileUriFromPath(source.path()).c_str(), nullptr,
+                                    kDocumentOptions));
+    if (!reader) {
         if (capture.firstError())
-            return {}; // the file could not be opened; the capture says why
-        throw ValidationError(ValidationError::Code::ParserUnavailable, path,
+            return false; // the file could not be read; the capture says why
+        throw ValidationError(ValidationError::Code::ParserUnavailable, source.path(),
                               "The parser could not be created for this file");
     }
-    xmlSchemaValidateSetLocator(&validator, &parserPosition, parser.get());
-    xmlSchemaSAXPlugPtr plug = xmlSchemaSAXPlug(&validator, &parser->sax, &parser->userData);
-    if (plug == nullptr)
-        throw ValidationError(ValidationError::Code::ValidatorUnavailable, path,
-                              "The validator could not be attached to the parser");
-    xmlParseDocument(parser.get());
-    xmlSchemaSAXUnplug(plug);
-    xmlSchemaValidateSetLocator(&validator, nullptr, nullptr);
-
-    ParseOutcome outcome;
-    outcome.document.reset(parser->myDoc);
-    parser->myDoc = nullptr;
-    outcome.valid =
-        parser->wellFormed != 0 && xmlSchemaIsValid(&validator) == 1 && !capture.firstError();
-    return outcome;
+    if (xmlTextReaderSchemaValidateCtxt(reader.get(), &validator, 0) != 0)
+        throw ValidationError(ValidationError::Code::ValidatorUnavailable, source.path(),
+                              "The validator could not be attached to the reader");
+    int status = 1;
+    while (status == 1 && !capture.firstError())
+        status = xmlTextReaderRead(reader.get());
+    return status == 0 && !capture.firstError() && xmlSchemaIsValid(&validator) == 1;
 }
 
-std::string serialise(xmlDoc& document, const std::string& path) {
-    xmlChar* text = nullptr;
-    int size = 0;
-    xmlDocDumpMemory(&document, &text, &size);
-    if (text == nullptr)
-        throw ValidationError(ValidationError::Code::SerialisationFailed, path,
-                              "The document could not be written to memory");
-    std::string result(reinterpret_cast<const char*>(text), static_cast<std::size_t>(size));
-    xmlFree(text);
-    return result;
+// The reader, fed piece by piece, cannot tell a document that ends too early from one
+// that goes on after its end; the ordinary parser can.
+std::optional<XmlErrorRecord> firstErrorOf(DocumentSource& source, const XmlErrorCapture& capture) {
+    const std::optional<XmlErrorRecord>& error = capture.firstError();
+    if (!error || error->code != XML_ERR_DOCUMENT_END)
+        return error;
+    std::optional<XmlErrorRecord> plain = PlainParse::firstError(source, kDocumentOptions);
+    return plain ? plain : error;
 }
 
-std::string successText(const std::string& path, const std::string& documentText) {
-    return "Validation succeeded for " + path + "\n" + std::string(22, '=') + "\n" + documentText;
+std::string successHead(const std::string& path) {
+    return "Validation succeeded for " + path + "\n" + std::string(22, '=') + "\n";
 }
 
-std::string failureText(const std::string& path, const std::optional<XmlErrorRecord>& error) {
+// The source line is always the validated file's own, whatever the error names.
+std::string failureText(const std::string& path, const std::optional<XmlErrorRecord>& error,
+                        DocumentSource* source) {
     const std::string reason = error ? error->message : "The document is not valid";
     const long line = error ? error->line : 0;
-    const std::string source =
-        sourceLineText(error && !error->file.empty() ? error->file : path, line);
+    const std::string text = source != nullptr ? source->lineText(line) : std::string();
     return "Validation failed on " + path + "\n" + std::string(21, '=') + "\nReason: " + reason +
-           "\nSource: " + source + "\nLine: " + std::to_string(line);
+           "\nSource: " + text + "\nLine: " + std::to_string(line);
 }
 
 ValidationReport validateWith(const std::string& path, xmlSchema& schema,
                               XmlErrorCapture& capture) {
+    std::string whyNot;
+    const std::shared_ptr<DocumentSource> source = DocumentSource::open(path, whyNot);
+    if (!source) {
+        // Said plainly here; the library would name the file by its URI.
+        capture.recordError({"The file cannot be opened: " + whyNot, path, 0, true, 0});
+        return {ValidationReport::Status::Failed, failureText(path, capture.firstError(), nullptr),
+                nullptr};
+    }
     ValidatorPtr validator(xmlSchemaNewValidCtxt(&schema));
     if (!validator)
         throw ValidationError(ValidationError::Code::ValidatorUnavailable, path,
                               describe(capture.firstError(), "Out of memory"));
     xmlSchemaSetValidStructuredErrors(validator.get(), &XmlErrorCapture::onLibraryError, &capture);
 
-    ParseOutcome outcome = parseValidating(path, *validator, capture);
-    if (outcome.valid && outcome.document)
-        return {ValidationReport::Status::Succeeded,
-                successText(path, serialise(*outcome.document, path))};
-    return {ValidationReport::Status::Failed, failureText(path, capture.firstError())};
+    LocalEntityLoader::DocumentScope nothingLoaded;
+    if (PlainParse::prologPasses(*source, capture, kDocumentOptions) &&
+        readValidating(*source, *validator, capture))
+        return {ValidationReport::Status::Succeeded, successHead(path), source};
+    return {ValidationReport::Status::Failed,
+            failureText(path, firstErrorOf(*source, capture), source.get()), nullptr};
 }
 
 } // namespace
@@ -188,6 +164,6 @@ ValidationReport validateFile(const std::string& path, const SchemaLocation& loc
         capture.clear(); // warnings about the schema are not the document's errors
         return validateWith(path, *schema, capture);
     } catch (const ValidationError& error) {
-        return {ValidationReport::Status::Error, error.reportText()};
+        return {ValidationReport::Status::Error, error.reportText(), nullptr};
     }
 }

@@ -50,16 +50,17 @@ int runValidateCommand(const std::vector<std::string>& args,
     }
     SchemaLocation location{parsed->schema, installedSchemaDirs};
     const ValidationReport report = validateFile(parsed->file, location);
-    switch (report.status) {
-    case ValidationReport::Status::Succeeded:
-        out << report.text << '\n';
-        return kExitValid;
-    case ValidationReport::Status::Failed:
-        out << report.text << '\n';
-        return kExitInvalid;
-    case ValidationReport::Status::Error:
-        break;
+    if (report.status == ValidationReport::Status::Error) {
+        err << report.text << '\n';
+        return kExitError;
     }
-    err << report.text << '\n';
-    return kExitError;
+    if (!report.writeTo(out)) {
+        err << report.changedText() << '\n';
+        return kExitError;
+    }
+    if (!(out << '\n' << std::flush)) {
+        err << "protoscribe-cli: the report could not be written\n";
+        return kExitError;
+    }
+    return report.status == ValidationReport::Status::Succeeded ? kExitValid : kExitInvalid;
 }

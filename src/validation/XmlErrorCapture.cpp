@@ -69,6 +69,7 @@ void XmlErrorCapture::onLibraryError(void* capture, xmlErrorPtr error) {
     record.file = error->file != nullptr ? pathFromFileUri(error->file) : "";
     record.line = error->line;
     record.fromInput = raisedWhileReading(error->domain);
+    record.code = error->code;
     auto* self = static_cast<XmlErrorCapture*>(capture);
     // The library only warns when a file or entity cannot be loaded; for us the
     // document is then not what its author wrote, which is an error.

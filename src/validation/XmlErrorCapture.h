@@ -10,6 +10,7 @@ struct XmlErrorRecord {
     std::string file;       // local path of the document or entity concerned, if known
     long line = 0;          // 1-based; 0 when the library knows no line
     bool fromInput = false; // raised while reading text (I/O or well-formedness)
+    int code = 0;           // the library's error number; 0 for our own
 };
 
 // Collects the XML library's messages on the calling thread for as long as it lives.

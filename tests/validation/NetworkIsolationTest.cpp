@@ -128,31 +128,6 @@ TEST(NetworkIsolationTest, SchemaImportsOnTheNetworkAreNeverFetched) {
     EXPECT_EQ(listener.connectionsReceived(), 0);
 }
 
-TEST(NetworkIsolationTest, LocalEntitiesAreResolved) {
-    ScratchDir dir;
-    dir.write("title.ent", "Tea from a local file");
-    const std::string path = dir.write(
-        "local.xml", withDoctype("<!DOCTYPE x [<!ENTITY t SYSTEM \"title.ent\">]>", "&t;"));
-    const ValidationReport report = validateFile(path, installedSchema());
-    ASSERT_EQ(report.status, Status::Succeeded) << report.text;
-    EXPECT_THAT(report.text, HasSubstr(">Tea from a local file</brief_title>"));
-
-    // An error inside the entity is shown with the entity file's own line.
-    dir.write("bad.ent", "first line\n</oops>");
-    const std::string bad =
-        dir.write("bad.xml", withDoctype("<!DOCTYPE x [<!ENTITY b SYSTEM \"bad.ent\">]>", "&b;"));
-    const ValidationReport failed = validateFile(bad, installedSchema());
-    ASSERT_EQ(failed.status, Status::Failed) << failed.text;
-    EXPECT_THAT(failed.text, HasSubstr("\nSource: </oops>\nLine: 2"));
-
-    // A local entity that cannot be read is an error, not an empty text.
-    const std::string missing = dir.write(
-        "missing.xml", withDoctype("<!DOCTYPE x [<!ENTITY m SYSTEM \"absent.ent\">]>", "&m;"));
-    const ValidationReport unread = validateFile(missing, installedSchema());
-    EXPECT_EQ(unread.status, Status::Failed) << unread.text;
-    EXPECT_THAT(unread.text, HasSubstr("absent.ent"));
-}
-
 TEST(NetworkIsolationTest, OnlyLocalNamesAreAllowed) {
     for (const char* url : {"http://host/x", "HTTP://host/x", "https://host/x", "ftp://host/x",
                             "gopher://host/x", "a+b.c-d://host"})

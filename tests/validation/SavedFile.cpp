@@ -366,3 +366,13 @@ std::string ScratchDir::write(const std::string& name, const std::string& bytes)
 std::string installedSchemaDir() {
     return PROTOSCRIBE_RESOURCES_DIR;
 }
+
+std::string permissiveSchemaText() {
+    return "<?xml version=\"1.0\"?>\n"
+           "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\" "
+           "targetNamespace=\"http://clinicaltrials.gov/prs\">\n"
+           "<xs:element name=\"study_collection\"><xs:complexType><xs:sequence>"
+           "<xs:any processContents=\"skip\" minOccurs=\"0\" maxOccurs=\"unbounded\"/>"
+           "</xs:sequence></xs:complexType></xs:element>\n"
+           "</xs:schema>\n";
+}

@@ -51,3 +51,6 @@ private:
 
 // The schema shipped with the program.
 std::string installedSchemaDir();
+
+// A schema for the registry's namespace that takes any content below the collection.
+std::string permissiveSchemaText();

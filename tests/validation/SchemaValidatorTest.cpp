@@ -2,9 +2,12 @@
 
 #include "validation/SavedFile.h"
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <thread>
 
 using ::testing::HasSubstr;
@@ -87,20 +90,29 @@ TestElement resultsElement(const std::string& name) {
 
 } // namespace
 
-TEST_F(SchemaValidatorTest, SavedCollectionValidatesAndTheReportHoldsTheWholeDocument) {
-    const ValidationReport report = validate(collection({fullStudy(), emptyStudy()}));
-    ASSERT_EQ(report.status, Status::Succeeded) << report.text;
+TEST_F(SchemaValidatorTest, SuccessReportHoldsTheValidatedFileItself) {
     const std::string head =
         "Validation succeeded for " + path + "\n" + std::string(22, '=') + "\n";
-    ASSERT_THAT(report.text, StartsWith(head));
-    const std::string document = report.text.substr(head.size());
-    EXPECT_THAT(document, StartsWith("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-                                     "<!-- Created with Protoscribe ("));
-    EXPECT_THAT(document, HasSubstr("<brief_title delete=\"false\">A study of tea &amp; "
-                                    "biscuits</brief_title>"));
-    EXPECT_THAT(document, HasSubstr("<textblock>Line one&#13;Line two</textblock>"));
-    EXPECT_EQ(document.substr(document.rfind("</prs:study_collection>")),
-              "</prs:study_collection>\n");
+    const ValidationReport report = validate(collection({fullStudy(), emptyStudy()}));
+    ASSERT_EQ(report.status, Status::Succeeded) << report.text;
+    const std::string validated = fileText;
+
+    // Replaced on disk after the check: the report still shows the file it checked,
+    // byte for byte (line ends and character references as they are).
+    dir.write("replacement.xml", savedFileText(collection({})));
+    std::filesystem::rename(dir.path() / "replacement.xml", path);
+    std::ostringstream whole;
+    EXPECT_TRUE(report.writeTo(whole));
+    EXPECT_EQ(whole.str(), head + validated);
+
+    // Changed in place after the check: nothing of it is shown as validated.
+    const ValidationReport again = validateFile(path, installedSchema());
+    ASSERT_EQ(again.status, Status::Succeeded) << again.text;
+    std::ofstream(path, std::ios::binary | std::ios::app) << "<!-- unchecked -->";
+    std::ostringstream changed;
+    EXPECT_FALSE(again.writeTo(changed));
+    EXPECT_EQ(changed.str(), "");
+    EXPECT_THAT(again.changedText(), StartsWith("Error\nCode = 0x8004D006\n"));
 }
 
 TEST_F(SchemaValidatorTest, CollectionsThatOtherToolsMayWriteValidate) {

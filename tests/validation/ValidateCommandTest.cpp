@@ -2,6 +2,7 @@
 
 #include "validation/SavedFile.h"
 
+#include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -24,6 +25,25 @@ CommandRun run(const std::vector<std::string>& args) {
     return {code, out.str(), err.str()};
 }
 
+// An output that takes `room` bytes and then fails, as a full disk does.
+class FullOutput : public std::streambuf {
+public:
+    explicit FullOutput(std::streamsize room) : m_room(room) {}
+
+protected:
+    int_type overflow(int_type c) override {
+        return xsputn(nullptr, 1) == 1 ? traits_type::not_eof(c) : traits_type::eof();
+    }
+    std::streamsize xsputn(const char*, std::streamsize count) override {
+        const std::streamsize taken = std::min(count, m_room);
+        m_room -= taken;
+        return taken;
+    }
+
+private:
+    std::streamsize m_room;
+};
+
 } // namespace
 
 TEST(ValidateCommandTest, ExitCodeAndStreamFollowTheVerdict) {
@@ -36,7 +56,8 @@ TEST(ValidateCommandTest, ExitCodeAndStreamFollowTheVerdict) {
 
     const CommandRun ok = run({valid});
     EXPECT_EQ(ok.exitCode, 0);
-    EXPECT_THAT(ok.out, StartsWith("Validation succeeded for " + valid + "\n"));
+    EXPECT_EQ(ok.out, "Validation succeeded for " + valid + "\n" + std::string(22, '=') + "\n" +
+                          savedFileText(collection({fullStudy()})) + "\n");
     EXPECT_EQ(ok.err, "");
 
     const CommandRun bad = run({invalid});
@@ -54,6 +75,18 @@ TEST(ValidateCommandTest, ExitCodeAndStreamFollowTheVerdict) {
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_EQ(missing.out, "");
     EXPECT_THAT(missing.err, StartsWith("Error\nCode = 0x8004D001\n"));
+}
+
+TEST(ValidateCommandTest, ReportThatCannotBeWrittenIsNoVerdict) {
+    ScratchDir dir;
+    const std::string valid = dir.write("valid.xml", savedFileText(collection({fullStudy()})));
+    for (const std::streamsize room : {0, 100, 5000}) {
+        FullOutput full(room);
+        std::ostream out(&full);
+        std::ostringstream err;
+        EXPECT_EQ(runValidateCommand({valid}, {installedSchemaDir()}, out, err), 2) << room;
+        EXPECT_THAT(err.str(), HasSubstr("the report could not be written"));
+    }
 }
 
 TEST(ValidateCommandTest, UsageErrors) {
