@@ -163,16 +163,29 @@ std::string failureText(const std::string& path, const std::optional<XmlErrorRec
            "\nSource: " + source + "\nLine: " + std::to_string(line);
 }
 
-ValidationReport validateWith(const std::string& path, xmlSchema& schema,
-                              XmlErrorCapture& capture) {
+ValidatorPtr newValidator(xmlSchema& schema, XmlErrorCapture& capture, const std::string& path) {
     ValidatorPtr validator(xmlSchemaNewValidCtxt(&schema));
     if (!validator)
         throw ValidationError(ValidationError::Code::ValidatorUnavailable, path,
                               describe(capture.firstError(), "Out of memory"));
     xmlSchemaSetValidStructuredErrors(validator.get(), &XmlErrorCapture::onLibraryError, &capture);
+    return validator;
+}
 
+// The streaming pass has no attribute nodes to record xs:ID values on, so it lets
+// an id given twice through; validating the parsed tree once more catches that.
+bool treeIsValid(xmlSchema& schema, xmlDoc& document, XmlErrorCapture& capture,
+                 const std::string& path) {
+    ValidatorPtr validator = newValidator(schema, capture, path);
+    return xmlSchemaValidateDoc(validator.get(), &document) == 0 && !capture.firstError();
+}
+
+ValidationReport validateWith(const std::string& path, xmlSchema& schema,
+                              XmlErrorCapture& capture) {
+    ValidatorPtr validator = newValidator(schema, capture, path);
     ParseOutcome outcome = parseValidating(path, *validator, capture);
-    if (outcome.valid && outcome.document)
+    if (outcome.valid && outcome.document &&
+        treeIsValid(schema, *outcome.document, capture, path))
         return {ValidationReport::Status::Succeeded,
                 successText(path, serialise(*outcome.document, path))};
     return {ValidationReport::Status::Failed, failureText(path, capture.firstError())};
