@@ -18,6 +18,7 @@ shopt -s inherit_errexit # a failed wait inside $(...) ends the test
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 sample="$root/examples/sample-collection.xml"
+full_record="$root/tests/validation/data/accept-full-record.xml"
 step_timeout=${E2E_STEP_TIMEOUT:-15}
 
 log() { echo "e2e: $*"; }
@@ -177,6 +178,7 @@ check_package() {
     for path in usr/bin/protoscribe usr/bin/protoscribe-cli usr/lib/protoscribe/protoscribe \
         usr/lib/protoscribe/HELP.TXT usr/lib/protoscribe/globebkimage.bmp \
         usr/lib/protoscribe/ProtocolRecordSchema.xsd usr/share/protoscribe/ProtocolRecordSchema.xsd \
+        usr/lib/protoscribe/ResultsRecordSchema.xsd usr/share/protoscribe/ResultsRecordSchema.xsd \
         usr/share/applications/protoscribe.desktop \
         usr/share/icons/hicolor/256x256/apps/protoscribe.png; do
         grep -q " \./$path\$" <<<"$contents" || fail "the package lacks /$path"
@@ -191,9 +193,10 @@ check_package() {
         desktop-file-validate "$work/root/usr/share/applications/protoscribe.desktop" \
             || fail "the desktop entry is not valid"
     fi
-    # The command-line companion finds the installed schema.
-    "$work/root/usr/bin/protoscribe-cli" validate "$sample" >"$work/cli.log" 2>&1 \
-        || fail "the installed protoscribe-cli cannot validate the sample: $(cat "$work/cli.log")"
+    # The command-line companion finds the installed schema and the results schema
+    # it imports: a record with every element, results included, validates.
+    "$work/root/usr/bin/protoscribe-cli" validate "$full_record" >"$work/cli.log" 2>&1 \
+        || fail "the installed protoscribe-cli cannot validate $full_record: $(cat "$work/cli.log")"
 }
 
 start_program() {

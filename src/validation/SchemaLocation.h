@@ -10,6 +10,8 @@
 // An explicit path, when given, is the only candidate. Otherwise a schema file in the
 // current working directory comes first (a user can drop the registry's published
 // schema and its imports there), then the installed copies in the given folders.
+// The bundled schema imports ResultsRecordSchema.xsd from its own folder, so the two
+// files are always installed together.
 struct SchemaLocation {
     static constexpr std::string_view kFileName = "ProtocolRecordSchema.xsd";
 

@@ -25,6 +25,7 @@ using SchemaParserPtr =
 using SchemaPtr = std::unique_ptr<xmlSchema, LibraryDeleter<&xmlSchemaFree>>;
 using ValidatorPtr = std::unique_ptr<xmlSchemaValidCtxt, LibraryDeleter<&xmlSchemaFreeValidCtxt>>;
 using ReaderPtr = std::unique_ptr<xmlTextReader, LibraryDeleter<&xmlFreeTextReader>>;
+using DocumentPtr = std::unique_ptr<xmlDoc, LibraryDeleter<&xmlFreeDoc>>;
 
 // The document's own entities are expanded so that the validator sees the text its
 // author meant; nothing outside the document is loaded (see PlainParse).
@@ -86,7 +87,7 @@ SchemaPtr loadSchema(const SchemaLocation& location, XmlErrorCapture& capture) {
 // the file and the first error reported is the first in document order, whether it is
 // one of form or of content. Reading stops at that error.
 bool readValidating(DocumentSource& source, xmlSchemaValidCtxt& validator,
-                    XmlErrorCapture& capture) {
+                    XmlErrorCapture& capture, bool& holdsResults) {
     DocumentCursor cursor(source, capture);
     ReaderPtr reader(xmlReaderForIO(&DocumentCursor::read, nullptr, &cursor,
                                     fileUriFromPath(source.path()).c_str(), nullptr,
@@ -101,8 +102,14 @@ bool readValidating(DocumentSource& source, xmlSchemaValidCtxt& validator,
         throw ValidationError(ValidationError::Code::ValidatorUnavailable, source.path(),
                               "The validator could not be attached to the reader");
     int status = 1;
-    while (status == 1 && !capture.firstError())
+    while (status == 1 && !capture.firstError()) {
         status = xmlTextReaderRead(reader.get());
+        if (status == 1 && !holdsResults &&
+            xmlTextReaderNodeType(reader.get()) == XML_READER_TYPE_ELEMENT) {
+            const xmlChar* ns = xmlTextReaderConstNamespaceUri(reader.get());
+            holdsResults = ns != nullptr && names::kRrsNamespace == reinterpret_cast<const char*>(ns);
+        }
+    }
     return status == 0 && !capture.firstError() && xmlSchemaIsValid(&validator) == 1;
 }
 
@@ -130,6 +137,29 @@ std::string failureText(const std::string& path, const std::optional<XmlErrorRec
            "\nSource: " + text + "\nLine: " + std::to_string(line);
 }
 
+ValidatorPtr newValidator(xmlSchema& schema, XmlErrorCapture& capture, const std::string& path) {
+    ValidatorPtr validator(xmlSchemaNewValidCtxt(&schema));
+    if (!validator)
+        throw ValidationError(ValidationError::Code::ValidatorUnavailable, path,
+                              describe(capture.firstError(), "Out of memory"));
+    xmlSchemaSetValidStructuredErrors(validator.get(), &XmlErrorCapture::onLibraryError, &capture);
+    return validator;
+}
+
+// The streaming pass has no attribute nodes to record xs:ID values on, so it lets an
+// id given twice through. Only results sections declare ids: a document that holds
+// one is read into a tree once more and validated whole.
+bool idsAreUnique(DocumentSource& source, xmlSchema& schema, XmlErrorCapture& capture) {
+    DocumentCursor cursor(source, capture);
+    DocumentPtr document(xmlReadIO(&DocumentCursor::read, nullptr, &cursor,
+                                   fileUriFromPath(source.path()).c_str(), nullptr,
+                                   kDocumentOptions));
+    if (!document)
+        return !capture.firstError();
+    ValidatorPtr validator = newValidator(schema, capture, source.path());
+    return xmlSchemaValidateDoc(validator.get(), document.get()) == 0 && !capture.firstError();
+}
+
 ValidationReport validateWith(const std::string& path, xmlSchema& schema,
                               XmlErrorCapture& capture) {
     std::string whyNot;
@@ -140,15 +170,12 @@ ValidationReport validateWith(const std::string& path, xmlSchema& schema,
         return {ValidationReport::Status::Failed, failureText(path, capture.firstError(), nullptr),
                 nullptr};
     }
-    ValidatorPtr validator(xmlSchemaNewValidCtxt(&schema));
-    if (!validator)
-        throw ValidationError(ValidationError::Code::ValidatorUnavailable, path,
-                              describe(capture.firstError(), "Out of memory"));
-    xmlSchemaSetValidStructuredErrors(validator.get(), &XmlErrorCapture::onLibraryError, &capture);
-
+    ValidatorPtr validator = newValidator(schema, capture, path);
     LocalEntityLoader::DocumentScope nothingLoaded;
+    bool holdsResults = false;
     if (PlainParse::prologPasses(*source, capture, kDocumentOptions) &&
-        readValidating(*source, *validator, capture))
+        readValidating(*source, *validator, capture, holdsResults) &&
+        (!holdsResults || idsAreUnique(*source, schema, capture)))
         return {ValidationReport::Status::Succeeded, successHead(path), source};
     return {ValidationReport::Status::Failed,
             failureText(path, firstErrorOf(*source, capture), source.get()), nullptr};

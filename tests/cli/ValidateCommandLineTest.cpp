@@ -16,11 +16,10 @@ struct CliRun {
     std::string err;
 };
 
-CliRun validate(const std::string& file) {
+CliRun validate(const std::string& file, const std::string& schema = PROTOSCRIBE_SCHEMA) {
     std::ostringstream out;
     std::ostringstream err;
-    const int status =
-        CommandLine::run({"validate", file, "--schema", PROTOSCRIBE_SCHEMA}, out, err);
+    const int status = CommandLine::run({"validate", file, "--schema", schema}, out, err);
     return {status, out.str(), err.str()};
 }
 
@@ -70,4 +69,11 @@ TEST(ValidateCommandLine, AnElementOutOfOrderFailsWithItsLine) {
     EXPECT_EQ(CommandLine::run({"validate", file.string(), "--schema", "/nonexistent.xsd"}, out, err),
               2);
     EXPECT_NE(err.str().find("Error\n"), std::string::npos);
+}
+
+// The build puts the schema beside the program together with the results schema it
+// imports; with either missing, no file could be checked at all.
+TEST(ValidateCommandLine, TheSchemaBesideTheBuiltProgramChecksResults) {
+    const CliRun outcome = validate(PROTOSCRIBE_FULL_RECORD, PROTOSCRIBE_BUILT_SCHEMA);
+    EXPECT_EQ(outcome.status, 0) << outcome.out << outcome.err;
 }
