@@ -61,6 +61,11 @@ const std::string* ElementReader::takeAttribute(const XmlNode& element, std::str
     return value;
 }
 
+void ElementReader::attribute(std::string_view name, std::string& value) {
+    if (const std::string* found = takeAttribute(m_element, name))
+        value = *found;
+}
+
 bool ElementReader::deleteFlag() {
     const std::string* value = takeAttribute(m_element, kDelete);
     return value && booleanFromText(*value);

@@ -55,6 +55,15 @@ public:
     void results(ResultsElement& holder);
     template <class Record> void record(std::string_view name, Record& record);
     template <class Record> void list(std::string_view name, OwningList<Record>& list);
+    // Elements written only when they hold a value read like the others.
+    void optionalText(std::string_view name, std::string& value) { text(name, value); }
+    void optionalField(std::string_view name, FieldValue& value) { field(name, value); }
+    void optionalBlockText(std::string_view name, BlockText& block) { blockText(name, block); }
+    template <class Record> void optionalRecord(std::string_view name, Record& value) {
+        record(name, value);
+    }
+    // An attribute of the element itself, as written.
+    void attribute(std::string_view name, std::string& value);
 
     // Whether the element's own "delete" attribute says true.
     bool deleteFlag();
@@ -87,6 +96,8 @@ template <class Record>
 void ElementReader::read(Record& record, const XmlNode& element, Context& context) {
     context.m_path.push_back(element.name());
     ElementReader reader(element, context);
+    if constexpr (requires { Record::attributes(record, reader); })
+        Record::attributes(record, reader);
     Record::fields(record, reader);
     if constexpr (requires { record.deleteFlag = true; })
         record.deleteFlag = reader.deleteFlag();

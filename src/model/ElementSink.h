@@ -1,8 +1,14 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 class XmlNode;
+
+struct SinkAttribute {
+    std::string_view name;
+    std::string_view value;
+};
 
 // Where a record writes its elements: into an XmlNode tree, or straight into
 // the text the XML writer would make of that tree. Names must stay valid
@@ -15,6 +21,8 @@ public:
     virtual void open(std::string_view name) = 0;
     // The same, carrying the "delete" attribute.
     virtual void open(std::string_view name, bool deleteFlag) = 0;
+    // The same, carrying these attributes in this order.
+    virtual void open(std::string_view name, const std::vector<SinkAttribute>& attributes) = 0;
     virtual void close() = 0;
     // An element holding a text and no children.
     virtual void text(std::string_view name, std::string_view value) = 0;

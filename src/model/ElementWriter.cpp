@@ -32,3 +32,34 @@ void ElementWriter::fieldList(std::string_view name, const std::vector<FieldValu
 }
 
 void ElementWriter::results(const ResultsElement& holder) { holder.write(m_out); }
+
+void ElementWriter::optionalText(std::string_view name, const std::string& text) {
+    if (!text.empty())
+        m_out.text(name, text);
+}
+
+void ElementWriter::optionalField(std::string_view name, const FieldValue& field) {
+    if (!field.xmlText().empty() || field.deleteFlag())
+        ElementWriter::field(name, field);
+}
+
+void ElementWriter::optionalBlockText(std::string_view name, const BlockText& block) {
+    if (!block.text().empty())
+        blockText(name, block);
+}
+
+void ElementWriter::Probe::field(std::string_view, const FieldValue& field) {
+    found |= !field.xmlText().empty() || field.deleteFlag();
+}
+
+void ElementWriter::Probe::blockText(std::string_view, const BlockText& block) {
+    found |= !block.text().empty();
+}
+
+void ElementWriter::Probe::textBlock(std::string_view, const TextBlock& block) {
+    found |= !block.text().empty() || block.deleteFlag();
+}
+
+void ElementWriter::Probe::results(const ResultsElement& holder) {
+    found |= holder.node().childCount() > 0;
+}

@@ -12,6 +12,8 @@ public:
     BlockText criteria;
     std::string healthy_volunteers;
     std::string gender;
+    std::string gender_based;
+    BlockText gender_description;
     std::string minimum_age;
     std::string maximum_age;
     bool deleteFlag = false;
@@ -23,6 +25,8 @@ public:
         f.blockText("criteria", self.criteria);
         f.text("healthy_volunteers", self.healthy_volunteers);
         f.text("gender", self.gender);
+        f.optionalText("gender_based", self.gender_based);
+        f.optionalBlockText("gender_description", self.gender_description);
         f.text("minimum_age", self.minimum_age);
         f.text("maximum_age", self.maximum_age);
     }

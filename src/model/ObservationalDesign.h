@@ -12,6 +12,9 @@ public:
     BlockText biospecimen_description;
     std::string timing;
     std::string number_of_groups;
+    std::string patient_registry;
+    std::string target_duration_quantity;
+    std::string target_duration_units;
     bool deleteFlag = false;
 
     // The element's children in the order they are written.
@@ -21,5 +24,8 @@ public:
         f.blockText("biospecimen_description", self.biospecimen_description);
         f.text("timing", self.timing);
         f.text("number_of_groups", self.number_of_groups);
+        f.optionalText("patient_registry", self.patient_registry);
+        f.optionalText("target_duration_quantity", self.target_duration_quantity);
+        f.optionalText("target_duration_units", self.target_duration_units);
     }
 };

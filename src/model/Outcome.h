@@ -4,7 +4,8 @@
 
 #include <string>
 
-// A primary or secondary outcome measure, named by its holder; carries a delete flag.
+// A primary, secondary or other pre-specified outcome measure, named by its
+// holder; carries a delete flag.
 class Outcome {
 public:
     std::string outcome_measure;

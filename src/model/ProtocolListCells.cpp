@@ -10,6 +10,7 @@ ProtocolListCells ProtocolListCells::of(const StudyRecord& record) {
         row.briefTitle += " (" + record.acronym + ")";
     row.overallStatus = record.overall_status.displayText();
     row.owner = record.id_info.org_name;
+    row.partialUpload = record.isPartialUpload();
     return row;
 }
 

@@ -16,6 +16,9 @@ public:
     std::string briefTitle;       // brief title, then " (acronym)" when there is one
     std::string overallStatus;
     std::string owner; // id_info org_name
+    // Uploading such a record replaces only what it carries, so lists mark it.
+    bool partialUpload = false;
+    static constexpr std::string_view kPartialMark = " (partial)";
 
     static ProtocolListCells of(const StudyRecord& record);
     std::array<std::string, 4> cells() const;

@@ -63,6 +63,12 @@ bool ResultsElement::copyFrom(const XmlNode& element) {
     return true;
 }
 
+void ResultsElement::clear() {
+    m_node.clear();
+    m_node.setName({});
+    m_node.setValue({});
+}
+
 void ResultsElement::writeIntoClinicalStudy(XmlNode& study) const {
     if (m_node.childCount() > 0)
         study.appendCopyOf(m_node);

@@ -30,6 +30,8 @@ public:
     // Copies the last child of `study` whose letter-case-insensitive name
     // qualifies for this kind.
     void takeFromClinicalStudy(const XmlNode& study);
+    // Holds nothing again.
+    void clear();
     // Appends a copy of the held element when it has at least one child.
     void writeIntoClinicalStudy(XmlNode& study) const;
     void write(ElementSink& out) const;

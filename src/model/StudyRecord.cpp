@@ -1,6 +1,8 @@
 #include "model/StudyRecord.h"
 
 #include "model/ElementWriter.h"
+#include "model/RecordClearer.h"
+#include "model/TextForms.h"
 #include "model/XmlTreeSink.h"
 
 namespace {
@@ -9,9 +11,14 @@ constexpr std::string_view kElementName = "clinical_study";
 
 } // namespace
 
+void StudyRecord::clear() { RecordClearer::clear(*this); }
+
+bool StudyRecord::isPartialUpload() const { return booleanFromText(partial_upload); }
+
 void StudyRecord::emptyLists() {
     primary_outcome.clear();
     secondary_outcome.clear();
+    other_outcome.clear();
     condition.clear();
     keyword.clear();
     arm_group.clear();
@@ -20,6 +27,7 @@ void StudyRecord::emptyLists() {
     location.clear();
     link.clear();
     reference.clear();
+    study_document.clear();
 }
 
 void StudyRecord::readFromClinicalStudy(const XmlNode* study) {

@@ -8,6 +8,7 @@
 #include "model/IdInfo.h"
 #include "model/IndInfo.h"
 #include "model/Intervention.h"
+#include "model/IpdSharingStatement.h"
 #include "model/Link.h"
 #include "model/Location.h"
 #include "model/Official.h"
@@ -18,6 +19,7 @@
 #include "model/ResultsElement.h"
 #include "model/Sponsors.h"
 #include "model/StudyDesign.h"
+#include "model/StudyDocument.h"
 #include "model/TextBlock.h"
 
 #include <string>
@@ -35,6 +37,9 @@ public:
     StudyRecord(const StudyRecord&) = delete;
     StudyRecord& operator=(const StudyRecord&) = delete;
 
+    // The clinical_study element's attribute: "true" makes an upload replace
+    // only the elements the file carries. Kept as the file spells it.
+    std::string partial_upload;
     IdInfo id_info;
     FieldValue is_fda_regulated;
     FieldValue is_section_801;
@@ -53,6 +58,7 @@ public:
     FieldValue expanded_access_status;
     std::string verification_date;
     FieldValue start_date;
+    FieldValue start_date_type;
     std::string end_date;
     FieldValue last_follow_up_date;
     FieldValue last_follow_up_date_type;
@@ -61,6 +67,7 @@ public:
     StudyDesign study_design;
     OwningList<Outcome> primary_outcome;
     OwningList<Outcome> secondary_outcome;
+    OwningList<Outcome> other_outcome;
     FieldValue enrollment;
     FieldValue enrollment_type;
     // Written with their display text: a line break stays a raw CR LF.
@@ -73,12 +80,19 @@ public:
     Contact overall_contact;
     Contact overall_contact_backup;
     OwningList<Location> location;
+    IpdSharingStatement ipd_sharing_statement;
     OwningList<Link> link;
     OwningList<Reference> reference;
+    OwningList<StudyDocument> study_document;
     ResultsElement results{ResultsElement::Kind::Results};
     ResultsElement result_disposition{ResultsElement::Kind::ResultDisposition};
 
-    // Destroys the entries of the ten lists; nothing else changes.
+    // Whether an upload of this record replaces only what the file carries.
+    bool isPartialUpload() const;
+
+    // Every field as in a new record.
+    void clear();
+    // Destroys the entries of the lists; nothing else changes.
     void emptyLists();
     // Null changes nothing after the lists are emptied.
     void readFromClinicalStudy(const XmlNode* study);
@@ -88,6 +102,9 @@ public:
     void writeIntoCollection(XmlNode* collection) const;
     void write(ElementSink& out) const;
 
+    template <class Self, class Fields> static void attributes(Self& self, Fields& f) {
+        f.attribute("partial_upload", self.partial_upload);
+    }
     // The element's children in the order they are written.
     template <class Self, class Fields> static void fields(Self& self, Fields& f) {
         f.record("id_info", self.id_info);
@@ -108,6 +125,7 @@ public:
         f.field("expanded_access_status", self.expanded_access_status);
         f.text("verification_date", self.verification_date);
         f.field("start_date", self.start_date);
+        f.optionalField("start_date_type", self.start_date_type);
         f.text("end_date", self.end_date);
         f.field("last_follow_up_date", self.last_follow_up_date);
         f.field("last_follow_up_date_type", self.last_follow_up_date_type);
@@ -116,6 +134,7 @@ public:
         f.record("study_design", self.study_design);
         f.list("primary_outcome", self.primary_outcome);
         f.list("secondary_outcome", self.secondary_outcome);
+        f.list("other_outcome", self.other_outcome);
         f.field("enrollment", self.enrollment);
         f.field("enrollment_type", self.enrollment_type);
         f.fieldList("condition", self.condition);
@@ -127,8 +146,10 @@ public:
         f.record("overall_contact", self.overall_contact);
         f.record("overall_contact_backup", self.overall_contact_backup);
         f.list("location", self.location);
+        f.optionalRecord("ipd_sharing_statement", self.ipd_sharing_statement);
         f.list("link", self.link);
         f.list("reference", self.reference);
+        f.list("study_document", self.study_document);
         f.results(self.results);
         f.results(self.result_disposition);
     }

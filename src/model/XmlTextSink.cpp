@@ -40,6 +40,19 @@ void XmlTextSink::open(std::string_view name, bool deleteFlag) {
     ++m_depth;
 }
 
+void XmlTextSink::open(std::string_view name, const std::vector<SinkAttribute>& attributes) {
+    startTag(name);
+    if (!attributes.empty())
+        m_out += ' ';
+    for (const SinkAttribute& attribute : attributes) {
+        m_out.append(attribute.name).append("=\"");
+        encoded(attribute.value);
+        m_out.append("\" ");
+    }
+    m_open.push_back({name, true});
+    ++m_depth;
+}
+
 void XmlTextSink::close() {
     const Open element = m_open.back();
     m_open.pop_back();

@@ -15,6 +15,7 @@ public:
 
     void open(std::string_view name) override;
     void open(std::string_view name, bool deleteFlag) override;
+    void open(std::string_view name, const std::vector<SinkAttribute>& attributes) override;
     void close() override;
     void text(std::string_view name, std::string_view value) override;
     void text(std::string_view name, std::string_view value, bool deleteFlag) override;

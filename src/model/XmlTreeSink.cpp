@@ -19,6 +19,13 @@ void XmlTreeSink::open(std::string_view name, bool deleteFlag) {
     m_open.push_back({&appendElement(name, {}), deleteFlag ? Flag::True : Flag::False});
 }
 
+void XmlTreeSink::open(std::string_view name, const std::vector<SinkAttribute>& attributes) {
+    XmlNode& element = appendElement(name, {});
+    for (const SinkAttribute& attribute : attributes)
+        element.addAttribute(std::string(attribute.name), std::string(attribute.value));
+    m_open.push_back({&element, Flag::None});
+}
+
 // The "delete" attribute is added after all children.
 void XmlTreeSink::close() {
     const Open& element = m_open.back();

@@ -7,7 +7,8 @@ class StudyCollection;
 
 // Fills every field of a record, every contained record and two entries of
 // every list with distinct texts ("<prefix>1", "<prefix>2", ...), multi-line
-// where the field can hold lines, and sets every other delete flag.
+// where the field can hold lines, sets every other delete flag and marks the
+// record a partial upload.
 class RecordFiller {
 public:
     explicit RecordFiller(std::string prefix) : m_prefix(std::move(prefix)) {}
@@ -20,10 +21,11 @@ public:
     int trueFlags() const { return m_trueFlags; }
     std::string token(int i) const { return m_prefix + std::to_string(i) + "x"; }
 
-private:
     std::string next();
     std::string nextLines();
     bool nextFlag();
+
+private:
 
     std::string m_prefix;
     int m_count = 0;

@@ -73,7 +73,7 @@ TEST(StudyRecordTest, EmptyStudyIsWrittenInFullInFixedOrder) {
         }
     }
     EXPECT_EQ(oneLine(*study.findChild("sponsors")),
-              "<sponsors delete=\"false\" ><lead_sponsor><agency/></lead_sponsor><resp_party>"
+              "<sponsors delete=\"false\" ><lead_sponsor><agency/></lead_sponsor><resp_party><resp_party_type/>"
               "<name_title/><organization/><phone/><phone_ext/><email/></resp_party></sponsors>");
     EXPECT_EQ(
         oneLine(*study.findChild("study_design")),
@@ -176,7 +176,7 @@ TEST(RecordElementsTest, MissingPartsAreWrittenEmpty) {
               "<role/></investigator></location>");
     EXPECT_EQ(oneLine(*study.findChild("sponsors")),
               "<sponsors delete=\"false\" ><lead_sponsor><agency/></lead_sponsor><collaborator>"
-              "<agency/></collaborator><resp_party><name_title/><organization/><phone/>"
+              "<agency/></collaborator><resp_party><resp_party_type/><name_title/><organization/><phone/>"
               "<phone_ext/><email/></resp_party></sponsors>");
     EXPECT_EQ(record.study_design.interventional_design.phase, "Phase 2");
     EXPECT_EQ(study.findChild("study_design")->findChild("observational_design")->childCount(), 5);

@@ -56,7 +56,7 @@ TestElement sponsors(int collaborators, const std::string& text) {
     for (int i = 0; i < collaborators; ++i)
         children.push_back(parent("collaborator", {leaf("agency", text)}));
     children.push_back(leaves(
-        "resp_party", {"name_title", "organization", "phone", "phone_ext", "email"}, text, false));
+        "resp_party", {"resp_party_type", "name_title", "organization", "phone", "phone_ext", "email"}, text, false));
     return parent("sponsors", std::move(children), true);
 }
 

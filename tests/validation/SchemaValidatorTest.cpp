@@ -100,7 +100,7 @@ TEST_F(SchemaValidatorTest, SuccessReportHoldsTheValidatedFileItself) {
 
     // Replaced on disk after the check: the report still shows the file it checked,
     // byte for byte (line ends and character references as they are).
-    dir.write("replacement.xml", savedFileText(collection({})));
+    dir.write("replacement.xml", savedFileText(collection({emptyStudy()})));
     std::filesystem::rename(dir.path() / "replacement.xml", path);
     std::ostringstream whole;
     EXPECT_TRUE(report.writeTo(whole));
