@@ -13,7 +13,9 @@ const std::vector<CliCommand>& CommandLine::commands() {
          "load IN as the program opens a file, save it to OUT as the program saves", 2, 2,
          &runNormalize},
         {"list", "FILE",
-         "print one line per protocol: ID, brief title, overall status, owner (tab-separated)", 1,
+         "print one line per protocol: ID, brief title, overall status, owner, and \"partial\" "
+         "for a partial upload (tab-separated)",
+         1,
          1, &runList},
         {"validate", "FILE [--schema XSD]",
          "check FILE against the registry schema; exit 0 valid, 1 invalid, 2 the schema check "

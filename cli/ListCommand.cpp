@@ -24,12 +24,15 @@ std::string oneLineCell(const std::string& cell) {
 std::string listLine(const StudyRecord& record) {
     std::string line;
     bool first = true;
-    for (const std::string& cell : ProtocolListCells::of(record).cells()) {
+    const ProtocolListCells row = ProtocolListCells::of(record);
+    for (const std::string& cell : row.cells()) {
         if (!first)
             line += '\t';
         first = false;
         line += oneLineCell(cell);
     }
+    if (row.partialUpload)
+        line += "\tpartial";
     return line;
 }
 

@@ -298,9 +298,13 @@ void MainWindow::fillList() {
     m_list->clear();
     for (const auto& record : m_collection.records) {
         QStringList texts;
-        for (const std::string& cell : ProtocolListCells::of(*record).cells()) {
+        const ProtocolListCells row = ProtocolListCells::of(*record);
+        for (const std::string& cell : row.cells()) {
             // A cell has one line.
             texts.append(TextCodec::decodeLines(cell).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        }
+        if (row.partialUpload) {
+            texts[0] += fromView(ProtocolListCells::kPartialMark);
         }
         auto* item = new QTreeWidgetItem(m_list, texts);
         item->setIcon(0, m_protocolIcon);

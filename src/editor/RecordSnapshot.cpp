@@ -19,6 +19,8 @@ void RecordSnapshot::restoreInto(StudyRecord& record) const {
     if (isEmpty()) {
         return;
     }
-    // Reading empties the lists and sets every field the record writes.
+    // Fields written only when they hold a value are absent from the
+    // snapshot when they were empty, so they are emptied first.
+    record.clear();
     record.readFromClinicalStudy(m_collection->childAt(0));
 }

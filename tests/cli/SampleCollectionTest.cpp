@@ -18,14 +18,14 @@ std::string readBytes(const std::filesystem::path& path) {
 
 } // namespace
 
-TEST(SampleCollectionTest, IsInTheSavedLayoutAndHoldsThreeKindsOfStudy) {
+TEST(SampleCollectionTest, IsInTheSavedLayoutAndHoldsEveryKindOfStudy) {
     const std::string sample = readBytes(PROTOSCRIBE_SAMPLE);
     ASSERT_FALSE(sample.empty());
     StudyCollection collection;
     ASSERT_TRUE(CollectionFile::loadText(sample, collection).ok);
     EXPECT_EQ(CollectionFile::saveText(collection), sample);
 
-    ASSERT_EQ(collection.records.size(), 3u);
+    ASSERT_EQ(collection.records.size(), 4u);
     const StudyRecord& interventional = *collection.records[0];
     const StudyRecord& observational = *collection.records[1];
     const StudyRecord& expanded = *collection.records[2];
@@ -45,4 +45,12 @@ TEST(SampleCollectionTest, IsInTheSavedLayoutAndHoldsThreeKindsOfStudy) {
     EXPECT_GE(observational.arm_group.size(), 2u);
     EXPECT_FALSE(observational.eligibility.study_population.text().empty());
     EXPECT_EQ(expanded.expanded_access_status.displayText(), "Available");
+
+    // The registry's current format: what the protocols of 2010 could not hold.
+    const StudyRecord& current = *collection.records[3];
+    EXPECT_EQ(current.sponsors.resp_party.resp_party_type, "Principal Investigator");
+    EXPECT_FALSE(current.oversight_info.fda_regulated_device.empty());
+    EXPECT_FALSE(current.ipd_sharing_statement.sharing_ipd.empty());
+    EXPECT_EQ(current.other_outcome.size(), 1u);
+    EXPECT_EQ(current.study_document.size(), 1u);
 }

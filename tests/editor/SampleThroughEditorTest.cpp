@@ -26,7 +26,7 @@ TEST(SampleThroughEditor, OkOnEveryProtocolAfterVisitingEverySectionChangesNothi
     const std::string original = sampleBytes();
     StudyCollection collection;
     ASSERT_TRUE(CollectionFile::loadText(original, collection).ok);
-    ASSERT_EQ(collection.records.size(), 3u);
+    ASSERT_EQ(collection.records.size(), 4u);
 
     for (std::size_t i = 0; i < collection.records.size(); ++i) {
         ProtocolEditor editor;
