@@ -2,6 +2,7 @@
 
 #include "web/CacheDownload.h"
 
+#include <cstddef>
 #include <string>
 
 // Composes a journal citation for a PubMed identifier: cut out of the article's
@@ -9,6 +10,8 @@
 // of the same article. Never fails loudly; the result is empty when neither works.
 class PubMedLookup {
 public:
+    static constexpr std::size_t kMaxSummaryBytes = 1024u * 1024u;
+
     // Hosts are base addresses such as "https://pubmed.ncbi.nlm.nih.gov".
     PubMedLookup(std::string pubMedHost, std::string eutilsHost,
                  CacheDownload cache = CacheDownload());
@@ -24,7 +27,7 @@ public:
     // "authors. title journal-citation" cut out of the page's HTML with fixed markers.
     static std::string citationFromPage(const std::string& page);
     // The same shape composed from an E-utilities summary; empty when the JSON holds
-    // no usable article.
+    // no usable article or is longer than kMaxSummaryBytes.
     static std::string citationFromSummary(const std::string& json);
 
 private:
