@@ -112,7 +112,7 @@ int MessageLine::runningThreads() {
     return g_runningThreads.load();
 }
 
-std::optional<MessageLine::Message> MessageLine::messageFrom(const std::vector<std::string>& lines,
+std::optional<MessageLine::Message> MessageLine::messageFrom(const TextLines& lines,
                                                              const std::string& defaultTarget) {
     const auto entry = TagLinePage::lastEntry(lines);
     if (!entry) {

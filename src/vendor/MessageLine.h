@@ -1,6 +1,7 @@
 #pragma once
 
 #include "web/CacheDownload.h"
+#include "web/TextLines.h"
 
 #include <QString>
 #include <chrono>
@@ -9,7 +10,6 @@
 #include <optional>
 #include <string>
 #include <thread>
-#include <vector>
 
 class QObject;
 
@@ -63,7 +63,7 @@ public:
     // The message the page's lines yield; none without an entry. The target is
     // the default when the entry has none or names anything but an http or https
     // address, so the shell never receives other kinds of targets from the site.
-    static std::optional<Message> messageFrom(const std::vector<std::string>& lines,
+    static std::optional<Message> messageFrom(const TextLines& lines,
                                               const std::string& defaultTarget);
 
 private:

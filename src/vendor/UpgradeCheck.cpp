@@ -113,7 +113,7 @@ bool UpgradeCheck::isCheckDue() {
 
 void UpgradeCheck::check() {
     m_page.clearDescription();
-    m_page.read(fetchPage());
+    readPage();
     bool declined = false;
     if (isNewer(m_page.version(), m_currentVersion)) {
         declined = !offerDownload();
@@ -134,11 +134,14 @@ void UpgradeCheck::reject() {
     QDialog::reject();
 }
 
-UpgradeCheck::Lines UpgradeCheck::fetchPage() {
+void UpgradeCheck::readPage() {
     CheckingWindow checking(this);
     checking.showNow();
-    const auto lines = m_pageSource ? m_pageSource(m_pageAddress) : m_fetcher.fetch(m_pageAddress);
-    return lines ? *lines : Lines();
+    if (m_pageSource) {
+        m_page.read(m_pageSource(m_pageAddress).value_or(Lines()));
+    } else {
+        m_page.read(m_fetcher.fetch(m_pageAddress).value_or(TextLines()));
+    }
 }
 
 bool UpgradeCheck::offerDownload() {

@@ -82,7 +82,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    Lines fetchPage();
+    void readPage();
     // False when the user declined the download.
     bool offerDownload();
     void openDownloadLink();

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "web/TextLines.h"
+
 #include <optional>
 #include <string>
-#include <vector>
 
 // Downloads an address into the per-user cache folder and hands back the file's
 // path. Redirects are followed up to a fixed count; a download that fails, ends in
@@ -26,7 +27,7 @@ public:
     static std::string defaultDirectory();
 
     // The file's lines without "\n" or "\r\n"; none when it cannot be read.
-    static std::optional<std::vector<std::string>> readLines(const std::string& path);
+    static std::optional<TextLines> readLines(const std::string& path);
 
 private:
     std::string m_directory;

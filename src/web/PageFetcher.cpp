@@ -31,27 +31,6 @@ bool isFollowedRedirect(long status) {
     return status == 301 || status == 302 || status == 303;
 }
 
-// The body's lines without "\n" or "\r\n". After a broken transfer the text after
-// the last line end is an incomplete line and is dropped.
-std::vector<std::string> splitLines(const std::string& body, bool complete) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < body.size()) {
-        const std::size_t end = body.find('\n', start);
-        if (end == std::string::npos && !complete) {
-            break;
-        }
-        const std::size_t stop = end == std::string::npos ? body.size() : end;
-        std::string line = body.substr(start, stop - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(std::move(line));
-        start = stop + 1;
-    }
-    return lines;
-}
-
 // A referer must not smuggle further header lines into the request.
 std::string singleLine(std::string text) {
     std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
@@ -77,10 +56,10 @@ void PageFetcher::setProxy(bool useProxy, std::string name, std::string bypass) 
     m_proxyBypass = std::move(bypass);
 }
 
-std::optional<std::vector<std::string>> PageFetcher::fetch(const std::string& address, Verb verb,
-                                                           const std::string& referer) {
+std::optional<TextLines> PageFetcher::fetch(const std::string& address, Verb verb,
+                                            const std::string& referer) {
     const std::lock_guard<std::mutex> hold(fetchLock());
-    m_lines.clear();
+    m_lines = TextLines();
     return fetchLocked(address, verb, referer);
 }
 
@@ -95,8 +74,8 @@ std::vector<std::string> PageFetcher::requestHeaders(const std::string& referer)
     return headers;
 }
 
-std::optional<std::vector<std::string>>
-PageFetcher::fetchLocked(const std::string& address, Verb verb, const std::string& referer) {
+std::optional<TextLines> PageFetcher::fetchLocked(const std::string& address, Verb verb,
+                                                  const std::string& referer) {
     HttpTransfer transfer;
     if (!transfer.valid()) {
         if (m_message) {
@@ -137,6 +116,6 @@ PageFetcher::fetchLocked(const std::string& address, Verb verb, const std::strin
             return std::nullopt;
         }
     }
-    m_lines = splitLines(response.body, response.outcome.completed);
+    m_lines = TextLines(std::move(response.body), response.outcome.completed);
     return m_lines;
 }

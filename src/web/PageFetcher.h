@@ -1,5 +1,7 @@
 #pragma once
 
+#include "web/TextLines.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -35,21 +37,21 @@ public:
     // other body, and a transport failure gives the lines read until then (normally
     // none). None when the address cannot be used, when a redirect has no usable
     // Location or does not lead to a 200 answer, or when no session can be made.
-    std::optional<std::vector<std::string>> fetch(const std::string& address, Verb verb = Verb::Get,
-                                                  const std::string& referer = {});
+    std::optional<TextLines> fetch(const std::string& address, Verb verb = Verb::Get,
+                                   const std::string& referer = {});
 
     // The lines of the last fetch.
-    const std::vector<std::string>& lines() const { return m_lines; }
+    const TextLines& lines() const { return m_lines; }
 
 private:
     std::vector<std::string> requestHeaders(const std::string& referer) const;
-    std::optional<std::vector<std::string>> fetchLocked(const std::string& address, Verb verb,
-                                                        const std::string& referer);
+    std::optional<TextLines> fetchLocked(const std::string& address, Verb verb,
+                                         const std::string& referer);
 
     CredentialsCallback m_credentials;
     MessageCallback m_message;
     bool m_useProxy = false;
     std::string m_proxyName;
     std::string m_proxyBypass;
-    std::vector<std::string> m_lines;
+    TextLines m_lines;
 };

@@ -244,7 +244,7 @@ std::string PubMedLookup::downloadText(const std::string& address) const {
     const auto lines = path ? CacheDownload::readLines(*path) : std::nullopt;
     std::string text;
     if (lines) {
-        for (const std::string& line : *lines) {
+        for (const std::string_view line : *lines) {
             text += line;
         }
     }
