@@ -183,6 +183,10 @@ void UpgradeCheck::setPageSource(PageSource source) {
     m_pageSource = std::move(source);
 }
 
+void UpgradeCheck::setTimeLimit(std::chrono::milliseconds limit) {
+    m_fetcher.setTimeLimit(limit);
+}
+
 void UpgradeCheck::setClock(Clock clock) {
     m_clock = std::move(clock);
 }

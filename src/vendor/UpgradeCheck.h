@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QDialog>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -59,6 +60,8 @@ public:
 
     // The page is fetched with PageFetcher unless a source is set.
     void setPageSource(PageSource source);
+    // The time the fetch may take; Deadline::kActionTime unless set.
+    void setTimeLimit(std::chrono::milliseconds limit);
     void setClock(Clock clock);
 
     QString productName() const { return m_productName; }

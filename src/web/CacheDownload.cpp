@@ -66,6 +66,11 @@ std::string CacheDownload::defaultDirectory() {
 }
 
 std::optional<std::string> CacheDownload::download(const std::string& address) const {
+    return download(address, Deadline());
+}
+
+std::optional<std::string> CacheDownload::download(const std::string& address,
+                                                   const Deadline& deadline) const {
     const auto checked = HttpTransfer::checkedAddress(HttpTransfer::withScheme(address));
     if (!checked || !ensureDirectory(m_directory)) {
         return std::nullopt;
@@ -78,8 +83,8 @@ std::optional<std::string> CacheDownload::download(const std::string& address) c
     }
     transfer.setHeaders({std::string(kUserAgent)});
     transfer.setFollowRedirects(kMaxRedirects);
-    const auto outcome =
-        transfer.perform(*checked, [&file](std::string_view piece) { return file.write(piece); });
+    const auto outcome = transfer.perform(
+        *checked, [&file](std::string_view piece) { return file.write(piece); }, deadline);
     if (!isSuccess(outcome) || !file.commit()) {
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "web/Deadline.h"
 #include "web/TextLines.h"
 
 #include <optional>
@@ -19,8 +20,11 @@ public:
 
     const std::string& directory() const { return m_directory; }
 
-    // Path of the downloaded copy, or none.
+    // Path of the downloaded copy, or none. The download ends by the deadline,
+    // or within Deadline::kActionTime.
     std::optional<std::string> download(const std::string& address) const;
+    std::optional<std::string> download(const std::string& address,
+                                        const Deadline& deadline) const;
 
     // "$XDG_CACHE_HOME/Protoscribe", or "~/.cache/Protoscribe" when that is unset
     // or not absolute; empty when neither is known.

@@ -8,8 +8,8 @@
 namespace {
 
 // Serialises every fetch of the process, whatever thread it runs on.
-std::mutex& fetchLock() {
-    static std::mutex lock;
+std::timed_mutex& fetchLock() {
+    static std::timed_mutex lock;
     return lock;
 }
 
@@ -18,12 +18,15 @@ struct Response {
     std::string body;
 };
 
-Response request(HttpTransfer& transfer, const std::string& address) {
+Response request(HttpTransfer& transfer, const std::string& address, const Deadline& deadline) {
     Response response;
-    response.outcome = transfer.perform(address, [&response](std::string_view piece) {
-        response.body.append(piece);
-        return true;
-    });
+    response.outcome = transfer.perform(
+        address,
+        [&response](std::string_view piece) {
+            response.body.append(piece);
+            return true;
+        },
+        deadline);
     return response;
 }
 
@@ -58,9 +61,13 @@ void PageFetcher::setProxy(bool useProxy, std::string name, std::string bypass) 
 
 std::optional<TextLines> PageFetcher::fetch(const std::string& address, Verb verb,
                                             const std::string& referer) {
-    const std::lock_guard<std::mutex> hold(fetchLock());
+    Deadline deadline(m_timeLimit);
     m_lines = TextLines();
-    return fetchLocked(address, verb, referer);
+    const std::unique_lock<std::timed_mutex> hold(fetchLock(), deadline.end());
+    if (!hold.owns_lock()) {
+        return m_lines; // other fetches took all the time there was
+    }
+    return fetchLocked(address, verb, referer, deadline);
 }
 
 std::vector<std::string> PageFetcher::requestHeaders(const std::string& referer) const {
@@ -75,7 +82,7 @@ std::vector<std::string> PageFetcher::requestHeaders(const std::string& referer)
 }
 
 std::optional<TextLines> PageFetcher::fetchLocked(const std::string& address, Verb verb,
-                                                  const std::string& referer) {
+                                                  const std::string& referer, Deadline& deadline) {
     HttpTransfer transfer;
     if (!transfer.valid()) {
         if (m_message) {
@@ -92,12 +99,13 @@ std::optional<TextLines> PageFetcher::fetchLocked(const std::string& address, Ve
         return std::nullopt;
     }
     transfer.setHeadOnly(verb == Verb::Head);
-    Response response = request(transfer, *checked);
-    if (response.outcome.status == 401) {
-        const auto credentials = m_credentials ? m_credentials(*checked) : std::nullopt;
+    Response response = request(transfer, *checked, deadline);
+    // Nobody is asked for credentials that could no longer be sent.
+    if (response.outcome.status == 401 && m_credentials && !deadline.passed()) {
+        const auto credentials = deadline.excluding([&] { return m_credentials(*checked); });
         if (credentials) {
             transfer.setCredentials(credentials->user, credentials->password);
-            response = request(transfer, *checked);
+            response = request(transfer, *checked, deadline);
         }
     }
     if (isFollowedRedirect(response.outcome.status)) {
@@ -110,7 +118,7 @@ std::optional<TextLines> PageFetcher::fetchLocked(const std::string& address, Ve
         // The credentials were given for the first address only.
         transfer.clearCredentials();
         transfer.setHeadOnly(false);
-        response = request(transfer, *target);
+        response = request(transfer, *target, deadline);
         // A transport failure counts like any other: whatever was read.
         if (response.outcome.status != 200 && response.outcome.status != 0) {
             return std::nullopt;

@@ -192,9 +192,10 @@ PubMedLookup::PubMedLookup(std::string pubMedHost, std::string eutilsHost, Cache
       m_eutilsHost(withoutTrailingSlashes(std::move(eutilsHost))), m_cache(std::move(cache)) {}
 
 std::string PubMedLookup::lookUpCitation(const std::string& pmid) const {
-    std::string citation = citationFromPage(downloadText(pageAddress(pmid)));
+    const Deadline deadline(m_timeLimit);
+    std::string citation = citationFromPage(downloadText(pageAddress(pmid), deadline));
     if (citation.empty()) {
-        citation = citationFromSummary(downloadText(summaryAddress(pmid)));
+        citation = citationFromSummary(downloadText(summaryAddress(pmid), deadline));
     }
     return citation;
 }
@@ -239,8 +240,9 @@ std::string PubMedLookup::citationFromSummary(const std::string& json) {
 }
 
 // The downloaded copy's lines run together; empty when anything fails.
-std::string PubMedLookup::downloadText(const std::string& address) const {
-    const auto path = m_cache.download(address);
+std::string PubMedLookup::downloadText(const std::string& address,
+                                       const Deadline& deadline) const {
+    const auto path = m_cache.download(address, deadline);
     const auto lines = path ? CacheDownload::readLines(*path) : std::nullopt;
     std::string text;
     if (lines) {

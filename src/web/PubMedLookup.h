@@ -2,6 +2,7 @@
 
 #include "web/CacheDownload.h"
 
+#include <chrono>
 #include <cstddef>
 #include <string>
 
@@ -16,7 +17,9 @@ public:
     PubMedLookup(std::string pubMedHost, std::string eutilsHost,
                  CacheDownload cache = CacheDownload());
 
+    // Both services together get at most the time limit.
     std::string lookUpCitation(const std::string& pmid) const;
+    void setTimeLimit(std::chrono::milliseconds limit) { m_timeLimit = limit; }
 
     // The article page: the host, "/pubmed/" and the identifier as typed, with the
     // characters that would change the address's structure percent-encoded.
@@ -31,9 +34,10 @@ public:
     static std::string citationFromSummary(const std::string& json);
 
 private:
-    std::string downloadText(const std::string& address) const;
+    std::string downloadText(const std::string& address, const Deadline& deadline) const;
 
     std::string m_pubMedHost;
     std::string m_eutilsHost;
     CacheDownload m_cache;
+    std::chrono::milliseconds m_timeLimit = Deadline::kActionTime;
 };
