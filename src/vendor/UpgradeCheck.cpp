@@ -8,6 +8,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/TextCodec.h"
+#include "vendor/BoundedText.h"
 #include "vendor/CheckingWindow.h"
 #include "vendor/UpgradeDate.h"
 #include "vendor/WebAddress.h"
@@ -147,7 +148,8 @@ void UpgradeCheck::readPage() {
 bool UpgradeCheck::offerDownload() {
     const MessageRequest request{
         QStringLiteral("A new upgrade is available."),
-        availableText(m_productName, TextCodec::decode(m_page.description())),
+        availableText(m_productName,
+                      BoundedText::decode(m_page.description(), kMaxDescriptionLength)),
         MessageIcon::Question, MessageButtons::YesNo};
     if (Platform::prompts().message(this, request) != MessageAnswer::Yes) {
         return false;

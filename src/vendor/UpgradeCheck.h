@@ -33,6 +33,9 @@ public:
     static constexpr int kCloseId = 2;
     static constexpr int kPromptId = 1000;
 
+    // The description shown with the offer is cut to this many characters.
+    static constexpr qsizetype kMaxDescriptionLength = 10000;
+
     static constexpr std::string_view kSettingName = "UpgradeDate";
     static constexpr std::string_view kPagePath = "/Protoscribe/Upgrade";
 

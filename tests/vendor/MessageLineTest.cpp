@@ -130,6 +130,41 @@ TEST(MessageLinePageTest, TargetsOtherThanWebAddressesAreReplaced) {
     }
 }
 
+TEST(MessageLinePageTest, LongTextsAreCutAndLongTargetsReplaced) {
+    const std::string eAcute = "\xC3\xA9";
+    const std::string clef = "\xF0\x9D\x84\x9E"; // two UTF-16 units
+    const auto repeated = [](const std::string& piece, std::size_t count) {
+        std::string text;
+        for (std::size_t i = 0; i < count; ++i) {
+            text += piece;
+        }
+        return text;
+    };
+    const std::string longTarget = "http://t.test/" + std::string(MessageLine::kMaxTargetBytes, 'a');
+    const std::string fullTarget = longTarget.substr(0, MessageLine::kMaxTargetBytes);
+    const struct {
+        std::string text;
+        std::string target;
+        QString shownText;
+        std::string shownTarget;
+    } cases[] = {
+        {std::string(16u << 20, 'x'), fullTarget, QString(MessageLine::kMaxTextLength, 'x'),
+         fullTarget},
+        {repeated(eAcute, 600), longTarget, QString::fromStdString(repeated(eAcute, 500)),
+         kDefault},
+        // Cut before a character that would not fit whole.
+        {"a" + repeated(clef, 300), "", QString::fromStdString("a" + repeated(clef, 249)),
+         kDefault},
+    };
+    for (const auto& c : cases) {
+        const auto message =
+            MessageLine::messageFrom(page({"PROTOSCRIBE TAGLINE", c.text, c.target}), kDefault);
+        ASSERT_TRUE(message);
+        EXPECT_EQ(message->text, c.shownText);
+        EXPECT_EQ(message->target, QString::fromStdString(c.shownTarget));
+    }
+}
+
 TEST_F(MessageLineTest, DeliversTheLastEntryOnTheReceiversThread) {
     serve("Welcome\nPROTOSCRIBE TAGLINE\nOld news\n\nPROTOSCRIBE TAGLINE\r\nNew release\r\n"
           "file:///etc/passwd\r\n");

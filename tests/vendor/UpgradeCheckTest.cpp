@@ -104,6 +104,18 @@ TEST_F(UpgradeCheckTest, NewerVersionShowsDescriptionAndOpensTheLink) {
     EXPECT_EQ(platform.settings().readText(kSetting), QStringLiteral("5 20 2026"));
 }
 
+TEST_F(UpgradeCheckTest, AHugeDescriptionIsCutBeforeItIsShown) {
+    std::vector<std::string> page = pageWithVersion("1.2");
+    page[3] = std::string(1u << 20, 'd');
+    page[4] = "";
+    auto dialog = dialogReading(page);
+    platform.prompts().answerMessage(MessageAnswer::No);
+    dialog->check();
+    EXPECT_EQ(platform.prompts().last().text,
+              UpgradeCheck::availableText(QStringLiteral("Protoscribe"),
+                                          QString(UpgradeCheck::kMaxDescriptionLength, 'd')));
+}
+
 TEST_F(UpgradeCheckTest, DecliningEndsTheDialogWithoutOpening) {
     auto dialog = dialogReading(pageWithVersion("1.11"));
     bool ended = false;
