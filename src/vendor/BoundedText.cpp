@@ -2,6 +2,8 @@
 
 #include "platform/TextCodec.h"
 
+#include <algorithm>
+
 namespace {
 
 // No UTF-16 unit comes from more than three bytes, so this many bytes decode

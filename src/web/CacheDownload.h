@@ -23,8 +23,7 @@ public:
     // Path of the downloaded copy, or none. The download ends by the deadline,
     // or within Deadline::kActionTime.
     std::optional<std::string> download(const std::string& address) const;
-    std::optional<std::string> download(const std::string& address,
-                                        const Deadline& deadline) const;
+    std::optional<std::string> download(const std::string& address, const Deadline& deadline) const;
 
     // "$XDG_CACHE_HOME/Protoscribe", or "~/.cache/Protoscribe" when that is unset
     // or not absolute; empty when neither is known.

@@ -115,8 +115,8 @@ std::string journalFromPage(const std::string& page) {
     if (end == npos) {
         return {};
     }
-    return withoutLinkEnds(std::string_view(page).substr(tagEnd + kTagEnd.size(),
-                                                         end - tagEnd - kTagEnd.size()));
+    return withoutLinkEnds(
+        std::string_view(page).substr(tagEnd + kTagEnd.size(), end - tagEnd - kTagEnd.size()));
 }
 
 std::string stringField(const nlohmann::json& object, const char* key) {
@@ -240,8 +240,7 @@ std::string PubMedLookup::citationFromSummary(const std::string& json) {
 }
 
 // The downloaded copy's lines run together; empty when anything fails.
-std::string PubMedLookup::downloadText(const std::string& address,
-                                       const Deadline& deadline) const {
+std::string PubMedLookup::downloadText(const std::string& address, const Deadline& deadline) const {
     const auto path = m_cache.download(address, deadline);
     const auto lines = path ? CacheDownload::readLines(*path) : std::nullopt;
     std::string text;

@@ -80,9 +80,9 @@ TEST(DesktopEntry, OtherFieldCodesAreDroppedAndPercentEscapesKept) {
 
 TEST(DesktopEntry, AFileOrUrlCodeInsideQuotesMakesTheEntryUnusable) {
     const QString address = QStringLiteral("https://example.org/'$(id)'");
-    for (const char* exec : {R"(sh -c "browser '%u'")", R"(sh -c "exec browser \\"%U\\"")",
-                             R"(browser "%u")", R"(browser "--url=%f")", R"(browser --go="x %F")",
-                             R"(browser %u "sh -c 'x %u'")"}) {
+    for (const char* exec :
+         {R"(sh -c "browser '%u'")", R"(sh -c "exec browser \\"%U\\"")", R"(browser "%u")",
+          R"(browser "--url=%f")", R"(browser --go="x %F")", R"(browser %u "sh -c 'x %u'")"}) {
         EXPECT_EQ(commandOf(QString::fromUtf8(exec), address), (QStringList{"<malformed>"}))
             << exec;
     }

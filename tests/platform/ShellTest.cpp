@@ -277,8 +277,8 @@ TEST_F(FakeDesktop, AnEntryThatQuotesTheAddressIntoAShellScriptIsNotUsed) {
     writeDesktopEntry(QStringLiteral("fake-browser.desktop"),
                       "/bin/sh -c \"" + bin(QStringLiteral("browser")).toLocal8Bit() + " '%u'\"");
     // Closes the script's quote, runs a command, opens a quote again.
-    const QString target =
-        QStringLiteral("https://example.org/?q=';/usr/bin/touch ") + pwnedPath() + QStringLiteral(";'");
+    const QString target = QStringLiteral("https://example.org/?q=';/usr/bin/touch ") +
+                           pwnedPath() + QStringLiteral(";'");
     EXPECT_EQ(shell.open(target), ShellResult::AssociationIncomplete);
     EXPECT_FALSE(ran(QStringLiteral("browser")));
     EXPECT_FALSE(pwned());

@@ -81,7 +81,8 @@ TEST(MessageLinePageTest, AddressesAreOnTheMakersSite) {
 
 TEST(MessageLinePageTest, PageWithoutMarkerYieldsNothing) {
     EXPECT_FALSE(MessageLine::messageFrom(TextLines(), kDefault));
-    EXPECT_FALSE(MessageLine::messageFrom(page({"<html>", "protoscribe tagline", "text"}), kDefault));
+    EXPECT_FALSE(
+        MessageLine::messageFrom(page({"<html>", "protoscribe tagline", "text"}), kDefault));
 }
 
 TEST(MessageLinePageTest, LastEntryWins) {
@@ -115,7 +116,8 @@ TEST(MessageLinePageTest, MissingOrEmptyTargetUsesTheDefault) {
     EXPECT_EQ(noTarget->text, QStringLiteral("News"));
     EXPECT_EQ(noTarget->target, QString::fromStdString(kDefault));
 
-    const auto empty = MessageLine::messageFrom(page({"PROTOSCRIBE TAGLINE", "News", ""}), kDefault);
+    const auto empty =
+        MessageLine::messageFrom(page({"PROTOSCRIBE TAGLINE", "News", ""}), kDefault);
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty->target, QString::fromStdString(kDefault));
 }
@@ -140,7 +142,8 @@ TEST(MessageLinePageTest, LongTextsAreCutAndLongTargetsReplaced) {
         }
         return text;
     };
-    const std::string longTarget = "http://t.test/" + std::string(MessageLine::kMaxTargetBytes, 'a');
+    const std::string longTarget =
+        "http://t.test/" + std::string(MessageLine::kMaxTargetBytes, 'a');
     const std::string fullTarget = longTarget.substr(0, MessageLine::kMaxTargetBytes);
     const struct {
         std::string text;

@@ -32,12 +32,12 @@ protected:
             response.set_redirect("/trickle", 302);
         });
         // An endless chain of slow redirects, each well inside the stall time.
-        server.Get(R"(/loop/(\d+))", [this](const httplib::Request& request,
-                                             httplib::Response& response) {
-            loopback.waitForRelease(300ms);
-            response.set_redirect("/loop/" + std::to_string(std::stoi(request.matches[1]) + 1),
-                                  302);
-        });
+        server.Get(R"(/loop/(\d+))",
+                   [this](const httplib::Request& request, httplib::Response& response) {
+                       loopback.waitForRelease(300ms);
+                       response.set_redirect(
+                           "/loop/" + std::to_string(std::stoi(request.matches[1]) + 1), 302);
+                   });
         server.Get("/private", [](const httplib::Request& request, httplib::Response& response) {
             if (request.get_header_value("Authorization") == "Basic dXNlcjpzZWNyZXQ=") {
                 response.set_content("welcome\n", "text/plain");
@@ -76,8 +76,7 @@ TEST_F(ActionTimeLimit, AFetchEndsWithItsRedirectAndCredentialsStep) {
     PageFetcher fetcher([](const std::string&) { return std::optional(secret()); });
     fetcher.setTimeLimit(kLimit);
     for (const char* path : {"/stall", "/trickle", "/unauthorized", "/to-trickle"}) {
-        EXPECT_LT(timed([&] { fetcher.fetch(loopback.base() + path); }), kLimit + kSlack)
-            << path;
+        EXPECT_LT(timed([&] { fetcher.fetch(loopback.base() + path); }), kLimit + kSlack) << path;
     }
 }
 

@@ -159,7 +159,8 @@ TEST(CacheDownloadReading, LinesLoseTheirLineEnds) {
     const TemporaryFolder folder;
     const std::string path = folder.path() + "/page";
     std::ofstream(path, std::ios::binary) << "one\r\ntwo\n\nthree\rstill three";
-    EXPECT_EQ(linesOf(CacheDownload::readLines(path)), Lines({"one", "two", "", "three\rstill three"}));
+    EXPECT_EQ(linesOf(CacheDownload::readLines(path)),
+              Lines({"one", "two", "", "three\rstill three"}));
     EXPECT_EQ(linesOf(CacheDownload::readLines(folder.path() + "/absent")), std::nullopt);
 }
 

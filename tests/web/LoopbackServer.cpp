@@ -57,10 +57,10 @@ void LoopbackServer::serveTrickle(const std::string& path, int status) {
 }
 
 void LoopbackServer::trickle(httplib::Response& response) {
-    response.set_chunked_content_provider("text/plain", [this](std::size_t,
-                                                               httplib::DataSink& sink) {
-        return sink.write("x", 1) && !waitForRelease(std::chrono::milliseconds(50));
-    });
+    response.set_chunked_content_provider(
+        "text/plain", [this](std::size_t, httplib::DataSink& sink) {
+            return sink.write("x", 1) && !waitForRelease(std::chrono::milliseconds(50));
+        });
 }
 
 void LoopbackServer::release() {

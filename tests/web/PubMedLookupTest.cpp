@@ -65,9 +65,10 @@ TEST(PubMedLookupPage, OnlyLinksInsideTheAuthorListAreAuthors) {
 }
 
 TEST(PubMedLookupPage, ALinkCountsOnceWhateverItsAttributesHold) {
-    EXPECT_EQ(PubMedLookup::citationFromPage("<p class=\"auth_list\"><a href=\"/1\" "
-                                             "title=\"a href\">One</a>, <a href=\"/2\">Two</a></p>"),
-              "One, Two.  ");
+    EXPECT_EQ(
+        PubMedLookup::citationFromPage("<p class=\"auth_list\"><a href=\"/1\" "
+                                       "title=\"a href\">One</a>, <a href=\"/2\">Two</a></p>"),
+        "One, Two.  ");
 }
 
 // Pages built so that a cutter that searches the rest of the page once per
