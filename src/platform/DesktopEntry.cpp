@@ -4,6 +4,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -88,6 +90,81 @@ ExpandedArgument expandFieldCodes(const QString& argument) {
     return expanded;
 }
 
+// An Exec argument as split, with each character marked when it stood inside
+// double quotes.
+struct SplitArgument {
+    QString text;
+    std::vector<bool> quoted;
+
+    void append(QChar c, bool inQuotes) {
+        text.append(c);
+        quoted.push_back(inQuotes);
+    }
+};
+
+// Whether a file or URL field code of the argument stood inside quotes. Such
+// an entry would splice the address into a quoted string, typically the
+// script of "sh -c", where its quotes and "$(...)" would run as commands.
+bool hasQuotedUrlFieldCode(const SplitArgument& argument) {
+    const QString& text = argument.text;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('%')) {
+            continue;
+        }
+        const auto at = static_cast<std::size_t>(i);
+        if (isUrlFieldCode(text.at(i + 1)) && (argument.quoted[at] || argument.quoted[at + 1])) {
+            return true;
+        }
+        ++i; // the code, or the second "%" of "%%"
+    }
+    return false;
+}
+
+bool isExecBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
+}
+
+// The Exec line's arguments, quotes and backslash escapes removed; none for an
+// unterminated quote.
+std::optional<std::vector<SplitArgument>> splitArguments(const QString& exec) {
+    std::vector<SplitArgument> arguments;
+    SplitArgument current;
+    bool inArgument = false;
+    bool quoted = false;
+    for (qsizetype i = 0; i < exec.size(); ++i) {
+        const QChar c = exec.at(i);
+        if (quoted) {
+            if (c == QLatin1Char('\\') && i + 1 < exec.size()) {
+                current.append(exec.at(++i), true);
+            } else if (c == QLatin1Char('"')) {
+                quoted = false;
+            } else {
+                current.append(c, true);
+            }
+        } else if (isExecBlank(c)) {
+            if (inArgument) {
+                arguments.push_back(std::move(current));
+                current = SplitArgument();
+                inArgument = false;
+            }
+        } else {
+            inArgument = true;
+            if (c == QLatin1Char('"')) {
+                quoted = true;
+            } else {
+                current.append(c, false);
+            }
+        }
+    }
+    if (quoted) {
+        return std::nullopt;
+    }
+    if (inArgument) {
+        arguments.push_back(std::move(current));
+    }
+    return arguments;
+}
+
 bool isPlainId(const QString& id) {
     return id.endsWith(QLatin1String(".desktop")) && !id.startsWith(QLatin1Char('.')) &&
            !id.contains(QLatin1Char('/')) && !id.contains(QLatin1Char('\\'));
@@ -170,13 +247,14 @@ QString DesktopEntry::locate(const QString& id, const QStringList& dataDirectori
 }
 
 std::optional<QStringList> DesktopEntry::commandFor(const QString& address) const {
-    const std::optional<QStringList> arguments = splitExec(m_exec);
-    if (!arguments || arguments->isEmpty()) {
+    const std::optional<std::vector<SplitArgument>> arguments = splitArguments(m_exec);
+    if (!arguments || arguments->empty() ||
+        std::any_of(arguments->begin(), arguments->end(), hasQuotedUrlFieldCode)) {
         return std::nullopt;
     }
     QStringList command;
-    for (const QString& argument : *arguments) {
-        const ExpandedArgument expanded = expandFieldCodes(argument);
+    for (const SplitArgument& argument : *arguments) {
+        const ExpandedArgument expanded = expandFieldCodes(argument.text);
         if (expanded.cutAt) {
             if (command.isEmpty()) {
                 return std::nullopt; // no program before the address
@@ -196,40 +274,13 @@ std::optional<QStringList> DesktopEntry::commandFor(const QString& address) cons
 }
 
 std::optional<QStringList> DesktopEntry::splitExec(const QString& exec) {
-    QStringList arguments;
-    QString current;
-    bool inArgument = false;
-    bool quoted = false;
-    for (qsizetype i = 0; i < exec.size(); ++i) {
-        const QChar c = exec.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('\\') && i + 1 < exec.size()) {
-                current.append(exec.at(++i));
-            } else if (c == QLatin1Char('"')) {
-                quoted = false;
-            } else {
-                current.append(c);
-            }
-        } else if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n')) {
-            if (inArgument) {
-                arguments.append(current);
-                current.clear();
-                inArgument = false;
-            }
-        } else {
-            inArgument = true;
-            if (c == QLatin1Char('"')) {
-                quoted = true;
-            } else {
-                current.append(c);
-            }
-        }
-    }
-    if (quoted) {
+    const std::optional<std::vector<SplitArgument>> arguments = splitArguments(exec);
+    if (!arguments) {
         return std::nullopt;
     }
-    if (inArgument) {
-        arguments.append(current);
+    QStringList texts;
+    for (const SplitArgument& argument : *arguments) {
+        texts.append(argument.text);
     }
-    return arguments;
+    return texts;
 }

@@ -25,7 +25,10 @@ public:
     // desktop-entry quoting rules and cut at its first file or URL field code
     // (%f %F %u %U), the address taking the code's place as one argument.
     // Without such a code the address is appended. Other field codes are
-    // dropped and "%%" reads "%". None when the line is malformed or empty.
+    // dropped and "%%" reads "%". None when the line is malformed or empty, and
+    // when it puts a file or URL code inside quotes (which desktop entries must
+    // not do): the address would become part of a longer string, such as a
+    // shell script, instead of an argument of its own.
     std::optional<QStringList> commandFor(const QString& address) const;
 
     // The Exec line's arguments, quotes and backslash escapes removed; none

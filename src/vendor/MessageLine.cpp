@@ -1,6 +1,7 @@
 #include "vendor/MessageLine.h"
 
 #include "platform/TextCodec.h"
+#include "vendor/BoundedText.h"
 #include "vendor/TagLinePage.h"
 #include "vendor/WebAddress.h"
 
@@ -112,13 +113,17 @@ int MessageLine::runningThreads() {
     return g_runningThreads.load();
 }
 
-std::optional<MessageLine::Message> MessageLine::messageFrom(const std::vector<std::string>& lines,
+std::optional<MessageLine::Message> MessageLine::messageFrom(const TextLines& lines,
                                                              const std::string& defaultTarget) {
     const auto entry = TagLinePage::lastEntry(lines);
     if (!entry) {
         return std::nullopt;
     }
-    Message message{TextCodec::decode(entry->text), TextCodec::decode(entry->target).trimmed()};
+    Message message{BoundedText::decode(entry->text, kMaxTextLength), {}};
+    // A cut address would lead somewhere else: an overlong one is not used at all.
+    if (entry->target.size() <= kMaxTargetBytes) {
+        message.target = TextCodec::decode(entry->target).trimmed();
+    }
     if (!WebAddress::isWebAddress(message.target)) {
         message.target = TextCodec::decode(defaultTarget);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "web/CacheDownload.h"
+#include "web/TextLines.h"
 
 #include <QString>
 #include <chrono>
@@ -9,7 +10,6 @@
 #include <optional>
 #include <string>
 #include <thread>
-#include <vector>
 
 class QObject;
 
@@ -60,11 +60,15 @@ public:
     // Message threads of the process that have not ended yet.
     static int runningThreads();
 
-    // The message the page's lines yield; none without an entry. The target is
-    // the default when the entry has none or names anything but an http or https
-    // address, so the shell never receives other kinds of targets from the site.
-    static std::optional<Message> messageFrom(const std::vector<std::string>& lines,
+    // The message the page's lines yield; none without an entry. Its text is cut
+    // to kMaxTextLength. The target is the default when the entry has none, names
+    // anything but an http or https address (so the shell never receives other
+    // kinds of targets from the site) or is longer than kMaxTargetBytes.
+    static std::optional<Message> messageFrom(const TextLines& lines,
                                               const std::string& defaultTarget);
+
+    static constexpr qsizetype kMaxTextLength = 500;
+    static constexpr std::size_t kMaxTargetBytes = 2048;
 
 private:
     struct State;

@@ -1,22 +1,21 @@
 #include "vendor/TagLinePage.h"
 
-namespace {
-
-std::string lineAt(const std::vector<std::string>& lines, std::size_t index) {
-    return index < lines.size() ? lines[index] : std::string();
-}
-
-} // namespace
-
-std::optional<TagLinePage::Entry> TagLinePage::lastEntry(const std::vector<std::string>& lines) {
-    std::optional<Entry> last;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].find(kMarker) == std::string::npos) {
-            continue;
+void TagLinePage::read(std::string_view line) {
+    // The entry's two value lines are taken as they are, marker or not.
+    switch (m_expect) {
+    case Expect::Marker:
+        if (line.find(kMarker) != std::string_view::npos) {
+            m_last = Entry{};
+            m_expect = Expect::Text;
         }
-        // The entry's two value lines are taken as they are, marker or not.
-        last = Entry{lineAt(lines, i + 1), lineAt(lines, i + 2)};
-        i += 2;
+        break;
+    case Expect::Text:
+        m_last->text = line;
+        m_expect = Expect::Target;
+        break;
+    case Expect::Target:
+        m_last->target = line;
+        m_expect = Expect::Marker;
+        break;
     }
-    return last;
 }

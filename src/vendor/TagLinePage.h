@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // The maker's message page: an entry is a line containing the marker, then the
 // message text, then the link target (may be empty). Lines outside entries are
@@ -18,6 +17,20 @@ public:
     };
 
     // None when no line holds the marker. Lines missing at the end of the page
-    // read as empty.
-    static std::optional<Entry> lastEntry(const std::vector<std::string>& lines);
+    // read as empty. `Lines` is any range of lines, read once from the front.
+    template <typename Lines> static std::optional<Entry> lastEntry(const Lines& lines) {
+        TagLinePage page;
+        for (const auto& line : lines) {
+            page.read(line);
+        }
+        return page.m_last;
+    }
+
+private:
+    enum class Expect { Marker, Text, Target };
+
+    void read(std::string_view line);
+
+    std::optional<Entry> m_last;
+    Expect m_expect = Expect::Marker;
 };

@@ -8,6 +8,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/TextCodec.h"
+#include "vendor/BoundedText.h"
 #include "vendor/CheckingWindow.h"
 #include "vendor/UpgradeDate.h"
 #include "vendor/WebAddress.h"
@@ -113,7 +114,7 @@ bool UpgradeCheck::isCheckDue() {
 
 void UpgradeCheck::check() {
     m_page.clearDescription();
-    m_page.read(fetchPage());
+    readPage();
     bool declined = false;
     if (isNewer(m_page.version(), m_currentVersion)) {
         declined = !offerDownload();
@@ -134,17 +135,21 @@ void UpgradeCheck::reject() {
     QDialog::reject();
 }
 
-UpgradeCheck::Lines UpgradeCheck::fetchPage() {
+void UpgradeCheck::readPage() {
     CheckingWindow checking(this);
     checking.showNow();
-    const auto lines = m_pageSource ? m_pageSource(m_pageAddress) : m_fetcher.fetch(m_pageAddress);
-    return lines ? *lines : Lines();
+    if (m_pageSource) {
+        m_page.read(m_pageSource(m_pageAddress).value_or(Lines()));
+    } else {
+        m_page.read(m_fetcher.fetch(m_pageAddress).value_or(TextLines()));
+    }
 }
 
 bool UpgradeCheck::offerDownload() {
     const MessageRequest request{
         QStringLiteral("A new upgrade is available."),
-        availableText(m_productName, TextCodec::decode(m_page.description())),
+        availableText(m_productName,
+                      BoundedText::decode(m_page.description(), kMaxDescriptionLength)),
         MessageIcon::Question, MessageButtons::YesNo};
     if (Platform::prompts().message(this, request) != MessageAnswer::Yes) {
         return false;
@@ -178,6 +183,10 @@ QDate UpgradeCheck::today() const {
 
 void UpgradeCheck::setPageSource(PageSource source) {
     m_pageSource = std::move(source);
+}
+
+void UpgradeCheck::setTimeLimit(std::chrono::milliseconds limit) {
+    m_fetcher.setTimeLimit(limit);
 }
 
 void UpgradeCheck::setClock(Clock clock) {

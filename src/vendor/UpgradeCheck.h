@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QDialog>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -31,6 +32,9 @@ public:
     static constexpr int kOkId = 1;
     static constexpr int kCloseId = 2;
     static constexpr int kPromptId = 1000;
+
+    // The description shown with the offer is cut to this many characters.
+    static constexpr qsizetype kMaxDescriptionLength = 10000;
 
     static constexpr std::string_view kSettingName = "UpgradeDate";
     static constexpr std::string_view kPagePath = "/Protoscribe/Upgrade";
@@ -59,6 +63,8 @@ public:
 
     // The page is fetched with PageFetcher unless a source is set.
     void setPageSource(PageSource source);
+    // The time the fetch may take; Deadline::kActionTime unless set.
+    void setTimeLimit(std::chrono::milliseconds limit);
     void setClock(Clock clock);
 
     QString productName() const { return m_productName; }
@@ -82,7 +88,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    Lines fetchPage();
+    void readPage();
     // False when the user declined the download.
     bool offerDownload();
     void openDownloadLink();

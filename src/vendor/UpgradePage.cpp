@@ -15,41 +15,41 @@ bool isBlank(char c) {
 
 } // namespace
 
-void UpgradePage::read(const std::vector<std::string>& lines) {
-    // A marker takes the line after it as its value; that line is not itself
-    // looked at for markers. A marker on the last line has no value.
-    const std::size_t count = lines.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::string& line = lines[i];
-        const bool hasNext = i + 1 < count;
-        if (contains(line, kVersionMarker)) {
-            if (hasNext) {
-                m_version = leadingNumber(lines[++i]);
-            }
-        } else if (contains(line, kDescriptionMarker)) {
-            if (!contains(line, kDescriptionEnd)) {
-                i = readDescription(lines, i);
-            }
-        } else if (contains(line, kDownloadLinkMarker)) {
-            if (hasNext) {
-                m_downloadLink = lines[++i];
-            }
-        } else if (contains(line, kRenewLinkMarker)) {
-            ++i;
+// A marker takes the line after it as its value; that line is not itself
+// looked at for markers. A marker on the last line has no value.
+UpgradePage::Expect UpgradePage::readLine(Expect expect, std::string_view line) {
+    switch (expect) {
+    case Expect::Marker:
+        return readMarker(line);
+    case Expect::Version:
+        m_version = leadingNumber(line);
+        break;
+    case Expect::Description:
+        if (!contains(line, kDescriptionEnd)) {
+            m_description += line;
+            return Expect::Description;
         }
+        break;
+    case Expect::DownloadLink:
+        m_downloadLink = line;
+        break;
+    case Expect::RenewLink:
+        break;
     }
-    m_releaseDate = releaseDateIn(m_description);
+    return Expect::Marker;
 }
 
-std::size_t UpgradePage::readDescription(const std::vector<std::string>& lines, std::size_t index) {
-    std::size_t i = index + 1;
-    for (; i < lines.size(); ++i) {
-        if (contains(lines[i], kDescriptionEnd)) {
-            return i;
-        }
-        m_description += lines[i];
+UpgradePage::Expect UpgradePage::readMarker(std::string_view line) {
+    if (contains(line, kVersionMarker)) {
+        return Expect::Version;
     }
-    return i;
+    if (contains(line, kDescriptionMarker)) {
+        return contains(line, kDescriptionEnd) ? Expect::Marker : Expect::Description;
+    }
+    if (contains(line, kDownloadLinkMarker)) {
+        return Expect::DownloadLink;
+    }
+    return contains(line, kRenewLinkMarker) ? Expect::RenewLink : Expect::Marker;
 }
 
 void UpgradePage::clearDescription() {

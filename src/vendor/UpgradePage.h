@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 // What the maker's upgrade page says: the newest version, its description and
 // where to download it. The page is plain lines with comment markers; a marker
@@ -20,7 +19,14 @@ public:
     static constexpr std::string_view kRenewLinkMarker = "<!-- UPGRADE Renew Link";
     static constexpr std::string_view kReleaseDateLabel = "Release Date: ";
 
-    void read(const std::vector<std::string>& lines);
+    // `Lines` is any range of lines, read once from the front.
+    template <typename Lines> void read(const Lines& lines) {
+        Expect expect = Expect::Marker;
+        for (const auto& line : lines) {
+            expect = readLine(expect, line);
+        }
+        m_releaseDate = releaseDateIn(m_description);
+    }
     void clearDescription();
 
     // 0 until a page with a version line was read.
@@ -35,9 +41,12 @@ public:
     static std::string releaseDateIn(std::string_view description);
 
 private:
-    // Reads the description that starts after the marker at `index`; returns the
-    // index of the last line it consumed.
-    std::size_t readDescription(const std::vector<std::string>& lines, std::size_t index);
+    // What a line means: a marker, or the value line a marker announced.
+    enum class Expect { Marker, Version, Description, DownloadLink, RenewLink };
+
+    // Takes one line; returns what the next line means.
+    Expect readLine(Expect expect, std::string_view line);
+    static Expect readMarker(std::string_view line);
 
     double m_version = 0.0;
     std::string m_description;

@@ -3,6 +3,7 @@
 #include "web/AtomicFile.h"
 #include "web/HttpTransfer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -65,6 +66,11 @@ std::string CacheDownload::defaultDirectory() {
 }
 
 std::optional<std::string> CacheDownload::download(const std::string& address) const {
+    return download(address, Deadline());
+}
+
+std::optional<std::string> CacheDownload::download(const std::string& address,
+                                                   const Deadline& deadline) const {
     const auto checked = HttpTransfer::checkedAddress(HttpTransfer::withScheme(address));
     if (!checked || !ensureDirectory(m_directory)) {
         return std::nullopt;
@@ -77,29 +83,24 @@ std::optional<std::string> CacheDownload::download(const std::string& address) c
     }
     transfer.setHeaders({std::string(kUserAgent)});
     transfer.setFollowRedirects(kMaxRedirects);
-    const auto outcome =
-        transfer.perform(*checked, [&file](std::string_view piece) { return file.write(piece); });
+    const auto outcome = transfer.perform(
+        *checked, [&file](std::string_view piece) { return file.write(piece); }, deadline);
     if (!isSuccess(outcome) || !file.commit()) {
         return std::nullopt;
     }
     return target;
 }
 
-std::optional<std::vector<std::string>> CacheDownload::readLines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+std::optional<TextLines> CacheDownload::readLines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) {
         return std::nullopt;
     }
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(line);
-    }
-    if (in.bad()) {
+    std::string text(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0);
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    if (!in) {
         return std::nullopt;
     }
-    return lines;
+    return TextLines(std::move(text));
 }

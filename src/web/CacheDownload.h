@@ -1,8 +1,10 @@
 #pragma once
 
+#include "web/Deadline.h"
+#include "web/TextLines.h"
+
 #include <optional>
 #include <string>
-#include <vector>
 
 // Downloads an address into the per-user cache folder and hands back the file's
 // path. Redirects are followed up to a fixed count; a download that fails, ends in
@@ -18,15 +20,17 @@ public:
 
     const std::string& directory() const { return m_directory; }
 
-    // Path of the downloaded copy, or none.
+    // Path of the downloaded copy, or none. The download ends by the deadline,
+    // or within Deadline::kActionTime.
     std::optional<std::string> download(const std::string& address) const;
+    std::optional<std::string> download(const std::string& address, const Deadline& deadline) const;
 
     // "$XDG_CACHE_HOME/Protoscribe", or "~/.cache/Protoscribe" when that is unset
     // or not absolute; empty when neither is known.
     static std::string defaultDirectory();
 
     // The file's lines without "\n" or "\r\n"; none when it cannot be read.
-    static std::optional<std::vector<std::string>> readLines(const std::string& path);
+    static std::optional<TextLines> readLines(const std::string& path);
 
 private:
     std::string m_directory;

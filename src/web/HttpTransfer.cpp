@@ -128,10 +128,8 @@ HttpTransfer::HttpTransfer() : m_impl(std::make_unique<Impl>()) {
         return;
     }
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, kConnectTimeoutMs);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT, kTotalTimeoutSeconds);
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
@@ -194,12 +192,18 @@ void HttpTransfer::setFollowRedirects(long maxRedirects) {
     curl_easy_setopt(curl, CURLOPT_MAXREDIRS, maxRedirects);
 }
 
-HttpTransfer::Outcome HttpTransfer::perform(const std::string& address, const BodySink& sink) {
+HttpTransfer::Outcome HttpTransfer::perform(const std::string& address, const BodySink& sink,
+                                            const Deadline& deadline) {
     Outcome outcome;
     CURL* curl = m_impl->curl.get();
-    if (curl == nullptr) {
+    const std::chrono::milliseconds left = deadline.remaining();
+    if (curl == nullptr || left.count() == 0) {
         return outcome;
     }
+    // Both are whole-request limits; libcurl reads 0 as "none", which `left` never is.
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, static_cast<long>(left.count()));
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS,
+                     static_cast<long>(std::min(left, kConnectTimeout).count()));
     Receiver receiver;
     receiver.sink = &sink;
     curl_easy_setopt(curl, CURLOPT_URL, address.c_str());

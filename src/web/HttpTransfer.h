@@ -1,5 +1,8 @@
 #pragma once
 
+#include "web/Deadline.h"
+
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -15,11 +18,10 @@
 class HttpTransfer {
 public:
     static constexpr std::size_t kMaxBodyBytes = 16u * 1024u * 1024u;
-    static constexpr long kConnectTimeoutMs = 5000;
+    static constexpr std::chrono::milliseconds kConnectTimeout{5000};
     // A transfer that delivers no data for this long, or whose rate stays below one
     // byte a second for this long, is aborted.
     static constexpr long kStallSeconds = 5;
-    static constexpr long kTotalTimeoutSeconds = 60;
 
     // Receives the body in pieces; returning false aborts the transfer.
     using BodySink = std::function<bool(std::string_view)>;
@@ -46,7 +48,9 @@ public:
     void setHeadOnly(bool headOnly);
     void setFollowRedirects(long maxRedirects);
 
-    Outcome perform(const std::string& address, const BodySink& sink);
+    // Runs one request, redirects included, within what is left of `deadline`;
+    // nothing is sent once it has passed.
+    Outcome perform(const std::string& address, const BodySink& sink, const Deadline& deadline);
 
     // An address beginning with "http://" or "https://" (any letter case) as it is,
     // any other with "http://" in front.

@@ -8,8 +8,8 @@
 namespace {
 
 // Serialises every fetch of the process, whatever thread it runs on.
-std::mutex& fetchLock() {
-    static std::mutex lock;
+std::timed_mutex& fetchLock() {
+    static std::timed_mutex lock;
     return lock;
 }
 
@@ -18,38 +18,20 @@ struct Response {
     std::string body;
 };
 
-Response request(HttpTransfer& transfer, const std::string& address) {
+Response request(HttpTransfer& transfer, const std::string& address, const Deadline& deadline) {
     Response response;
-    response.outcome = transfer.perform(address, [&response](std::string_view piece) {
-        response.body.append(piece);
-        return true;
-    });
+    response.outcome = transfer.perform(
+        address,
+        [&response](std::string_view piece) {
+            response.body.append(piece);
+            return true;
+        },
+        deadline);
     return response;
 }
 
 bool isFollowedRedirect(long status) {
     return status == 301 || status == 302 || status == 303;
-}
-
-// The body's lines without "\n" or "\r\n". After a broken transfer the text after
-// the last line end is an incomplete line and is dropped.
-std::vector<std::string> splitLines(const std::string& body, bool complete) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < body.size()) {
-        const std::size_t end = body.find('\n', start);
-        if (end == std::string::npos && !complete) {
-            break;
-        }
-        const std::size_t stop = end == std::string::npos ? body.size() : end;
-        std::string line = body.substr(start, stop - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(std::move(line));
-        start = stop + 1;
-    }
-    return lines;
 }
 
 // A referer must not smuggle further header lines into the request.
@@ -77,11 +59,15 @@ void PageFetcher::setProxy(bool useProxy, std::string name, std::string bypass) 
     m_proxyBypass = std::move(bypass);
 }
 
-std::optional<std::vector<std::string>> PageFetcher::fetch(const std::string& address, Verb verb,
-                                                           const std::string& referer) {
-    const std::lock_guard<std::mutex> hold(fetchLock());
-    m_lines.clear();
-    return fetchLocked(address, verb, referer);
+std::optional<TextLines> PageFetcher::fetch(const std::string& address, Verb verb,
+                                            const std::string& referer) {
+    Deadline deadline(m_timeLimit);
+    m_lines = TextLines();
+    const std::unique_lock<std::timed_mutex> hold(fetchLock(), deadline.end());
+    if (!hold.owns_lock()) {
+        return m_lines; // other fetches took all the time there was
+    }
+    return fetchLocked(address, verb, referer, deadline);
 }
 
 std::vector<std::string> PageFetcher::requestHeaders(const std::string& referer) const {
@@ -95,8 +81,8 @@ std::vector<std::string> PageFetcher::requestHeaders(const std::string& referer)
     return headers;
 }
 
-std::optional<std::vector<std::string>>
-PageFetcher::fetchLocked(const std::string& address, Verb verb, const std::string& referer) {
+std::optional<TextLines> PageFetcher::fetchLocked(const std::string& address, Verb verb,
+                                                  const std::string& referer, Deadline& deadline) {
     HttpTransfer transfer;
     if (!transfer.valid()) {
         if (m_message) {
@@ -113,12 +99,13 @@ PageFetcher::fetchLocked(const std::string& address, Verb verb, const std::strin
         return std::nullopt;
     }
     transfer.setHeadOnly(verb == Verb::Head);
-    Response response = request(transfer, *checked);
-    if (response.outcome.status == 401) {
-        const auto credentials = m_credentials ? m_credentials(*checked) : std::nullopt;
+    Response response = request(transfer, *checked, deadline);
+    // Nobody is asked for credentials that could no longer be sent.
+    if (response.outcome.status == 401 && m_credentials && !deadline.passed()) {
+        const auto credentials = deadline.excluding([&] { return m_credentials(*checked); });
         if (credentials) {
             transfer.setCredentials(credentials->user, credentials->password);
-            response = request(transfer, *checked);
+            response = request(transfer, *checked, deadline);
         }
     }
     if (isFollowedRedirect(response.outcome.status)) {
@@ -131,12 +118,12 @@ PageFetcher::fetchLocked(const std::string& address, Verb verb, const std::strin
         // The credentials were given for the first address only.
         transfer.clearCredentials();
         transfer.setHeadOnly(false);
-        response = request(transfer, *target);
+        response = request(transfer, *target, deadline);
         // A transport failure counts like any other: whatever was read.
         if (response.outcome.status != 200 && response.outcome.status != 0) {
             return std::nullopt;
         }
     }
-    m_lines = splitLines(response.body, response.outcome.completed);
+    m_lines = TextLines(std::move(response.body), response.outcome.completed);
     return m_lines;
 }

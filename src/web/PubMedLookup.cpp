@@ -48,7 +48,9 @@ std::string between(const std::string& text, std::size_t first, std::size_t end)
     return text.substr(first, end - first);
 }
 
-// The link texts inside the author-list paragraph, joined by ", ".
+// The link texts inside the author-list paragraph, joined by ", ". Each link
+// is looked for after the end of the one before, so the page is read once
+// however it is built.
 std::string authorsFromPage(const std::string& page) {
     std::string authors;
     const std::size_t list = page.find(kAuthorList);
@@ -57,23 +59,22 @@ std::string authorsFromPage(const std::string& page) {
     }
     const std::size_t listStart = list + kAuthorList.size();
     const std::size_t listEnd = page.find(kParagraphEnd, listStart);
-    if (listEnd == npos) {
-        return authors;
-    }
-    for (std::size_t link = page.find(kLink, listStart); link != npos && link < listEnd;
-         link = page.find(kLink, link + kLink.size())) {
-        const std::size_t tagEnd = page.find(kTagEnd, link + kLink.size());
-        if (tagEnd == npos) {
-            continue;
+    for (std::size_t from = listStart; listEnd != npos;) {
+        const std::size_t link = page.find(kLink, from);
+        if (link == npos || link >= listEnd) {
+            break;
         }
-        const std::size_t linkEnd = page.find(kLinkEnd, tagEnd + kTagEnd.size());
+        const std::size_t tagEnd = page.find(kTagEnd, link + kLink.size());
+        const std::size_t linkEnd =
+            tagEnd == npos ? npos : page.find(kLinkEnd, tagEnd + kTagEnd.size());
         if (linkEnd == npos) {
-            continue;
+            break; // no later link is ended either
         }
         if (!authors.empty()) {
             authors += ", ";
         }
         authors += between(page, tagEnd + kTagEnd.size(), linkEnd);
+        from = linkEnd + kLinkEnd.size();
     }
     return authors;
 }
@@ -86,6 +87,19 @@ std::string titleFromPage(const std::string& page) {
     const std::size_t start = title + kTitle.size();
     const std::size_t end = page.find(kTitleEnd, start);
     return end == npos ? std::string() : between(page, start, end);
+}
+
+// The text with every link end tag left out, copied once rather than shifted
+// once per tag.
+std::string withoutLinkEnds(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    std::size_t at = 0;
+    for (std::size_t tag = text.find(kLinkEnd); tag != npos; tag = text.find(kLinkEnd, at)) {
+        kept.append(text.substr(at, tag - at));
+        at = tag + kLinkEnd.size();
+    }
+    return kept.append(text.substr(at));
 }
 
 // The citation paragraph from the end of its first link's start tag, without the
@@ -101,11 +115,8 @@ std::string journalFromPage(const std::string& page) {
     if (end == npos) {
         return {};
     }
-    std::string text = between(page, tagEnd + kTagEnd.size(), end);
-    for (std::size_t at = text.find(kLinkEnd); at != npos; at = text.find(kLinkEnd, at)) {
-        text.erase(at, kLinkEnd.size());
-    }
-    return text;
+    return withoutLinkEnds(
+        std::string_view(page).substr(tagEnd + kTagEnd.size(), end - tagEnd - kTagEnd.size()));
 }
 
 std::string stringField(const nlohmann::json& object, const char* key) {
@@ -181,9 +192,10 @@ PubMedLookup::PubMedLookup(std::string pubMedHost, std::string eutilsHost, Cache
       m_eutilsHost(withoutTrailingSlashes(std::move(eutilsHost))), m_cache(std::move(cache)) {}
 
 std::string PubMedLookup::lookUpCitation(const std::string& pmid) const {
-    std::string citation = citationFromPage(downloadText(pageAddress(pmid)));
+    const Deadline deadline(m_timeLimit);
+    std::string citation = citationFromPage(downloadText(pageAddress(pmid), deadline));
     if (citation.empty()) {
-        citation = citationFromSummary(downloadText(summaryAddress(pmid)));
+        citation = citationFromSummary(downloadText(summaryAddress(pmid), deadline));
     }
     return citation;
 }
@@ -211,6 +223,9 @@ std::string PubMedLookup::citationFromPage(const std::string& page) {
 }
 
 std::string PubMedLookup::citationFromSummary(const std::string& json) {
+    if (json.size() > kMaxSummaryBytes) {
+        return {}; // far beyond any real summary: not worth parsing
+    }
     const auto root = nlohmann::json::parse(json, nullptr, false);
     const nlohmann::json* article = root.is_object() ? firstArticle(root) : nullptr;
     if (article == nullptr) {
@@ -225,12 +240,12 @@ std::string PubMedLookup::citationFromSummary(const std::string& json) {
 }
 
 // The downloaded copy's lines run together; empty when anything fails.
-std::string PubMedLookup::downloadText(const std::string& address) const {
-    const auto path = m_cache.download(address);
+std::string PubMedLookup::downloadText(const std::string& address, const Deadline& deadline) const {
+    const auto path = m_cache.download(address, deadline);
     const auto lines = path ? CacheDownload::readLines(*path) : std::nullopt;
     std::string text;
     if (lines) {
-        for (const std::string& line : *lines) {
+        for (const std::string_view line : *lines) {
             text += line;
         }
     }

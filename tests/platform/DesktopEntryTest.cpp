@@ -59,8 +59,8 @@ TEST(DesktopEntry, TheAddressTakesThePlaceOfTheFirstFileOrUrlCode) {
     const QString address = QStringLiteral(R"(https://example.org/a b?q="x"&r=$(id))");
     EXPECT_EQ(commandOf(QStringLiteral("browser --new %U --after %f"), address),
               (QStringList{"browser", "--new", address}));
-    EXPECT_EQ(commandOf(QStringLiteral(R"("/opt/b/browser" "%u")"), address),
-              (QStringList{"/opt/b/browser", address}));
+    EXPECT_EQ(commandOf(QStringLiteral(R"("/opt/b/browser" --go %u)"), address),
+              (QStringList{"/opt/b/browser", "--go", address}));
     EXPECT_EQ(commandOf(QStringLiteral("browser --url=%u"), address),
               (QStringList{"browser", "--url=" + address}));
     EXPECT_EQ(commandOf(QStringLiteral("browser -nohome"), address),
@@ -76,6 +76,21 @@ TEST(DesktopEntry, OtherFieldCodesAreDroppedAndPercentEscapesKept) {
               (QStringList{"<malformed>"}));
     EXPECT_EQ(commandOf(QStringLiteral(R"(browser "bad)"), QStringLiteral("x")),
               (QStringList{"<malformed>"}));
+}
+
+TEST(DesktopEntry, AFileOrUrlCodeInsideQuotesMakesTheEntryUnusable) {
+    const QString address = QStringLiteral("https://example.org/'$(id)'");
+    for (const char* exec :
+         {R"(sh -c "browser '%u'")", R"(sh -c "exec browser \\"%U\\"")", R"(browser "%u")",
+          R"(browser "--url=%f")", R"(browser --go="x %F")", R"(browser %u "sh -c 'x %u'")"}) {
+        EXPECT_EQ(commandOf(QString::fromUtf8(exec), address), (QStringList{"<malformed>"}))
+            << exec;
+    }
+    // Codes that hand the address over as an argument of its own stay usable.
+    EXPECT_EQ(commandOf(QStringLiteral(R"(sh -c "exec browser \\"\\$1\\"" sh %u)"), address),
+              (QStringList{"sh", "-c", R"(exec browser "$1")", "sh", address}));
+    EXPECT_EQ(commandOf(QStringLiteral(R"(browser "%%u 100%%" "%i" %u)"), address),
+              (QStringList{"browser", "%u 100%", address}));
 }
 
 TEST(DesktopEntry, LocatesAnIdInTheFirstDataDirectoryThatHasIt) {

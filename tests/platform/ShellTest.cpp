@@ -168,10 +168,11 @@ protected:
     }
 
     QString hostileTarget() const {
-        return QStringLiteral("https://example.org/a b?q=\"x\"&r='y';$(touch ") +
-               m_root.filePath(QStringLiteral("pwned")) + QStringLiteral(")`id`");
+        return QStringLiteral("https://example.org/a b?q=\"x\"&r='y';$(touch ") + pwnedPath() +
+               QStringLiteral(")`id`");
     }
-    bool pwned() const { return QFile::exists(m_root.filePath(QStringLiteral("pwned"))); }
+    QString pwnedPath() const { return m_root.filePath(QStringLiteral("pwned")); }
+    bool pwned() const { return QFile::exists(pwnedPath()); }
 
     XdgShell shell;
 
@@ -267,6 +268,20 @@ TEST_F(FakeDesktop, AHandlerThatCannotBeUsedReportsWhy) {
     writeDesktopEntry(QStringLiteral("fake-browser.desktop"), "\"browser %u");
     EXPECT_EQ(shell.open(QStringLiteral("https://example.org/")),
               ShellResult::AssociationIncomplete);
+}
+
+TEST_F(FakeDesktop, AnEntryThatQuotesTheAddressIntoAShellScriptIsNotUsed) {
+    writeRecorder(QStringLiteral("xdg-open"), 4);
+    writeRecorder(QStringLiteral("browser"));
+    writeMimeQuery("fake-browser.desktop");
+    writeDesktopEntry(QStringLiteral("fake-browser.desktop"),
+                      "/bin/sh -c \"" + bin(QStringLiteral("browser")).toLocal8Bit() + " '%u'\"");
+    // Closes the script's quote, runs a command, opens a quote again.
+    const QString target = QStringLiteral("https://example.org/?q=';/usr/bin/touch ") +
+                           pwnedPath() + QStringLiteral(";'");
+    EXPECT_EQ(shell.open(target), ShellResult::AssociationIncomplete);
+    EXPECT_FALSE(ran(QStringLiteral("browser")));
+    EXPECT_FALSE(pwned());
 }
 
 TEST_F(FakeDesktop, AnOpenerStillRunningAtTheEndOfTheWaitCountsAsSuccess) {

@@ -15,7 +15,14 @@ namespace {
 
 const std::string kDefault = "http://maker.test/Protoscribe";
 
-using Lines = std::vector<std::string>;
+// A page of the given lines.
+TextLines page(std::initializer_list<std::string_view> lines) {
+    std::string text;
+    for (const std::string_view line : lines) {
+        text.append(line).append("\n");
+    }
+    return TextLines(std::move(text));
+}
 
 template <typename Predicate> bool processEventsUntil(Predicate done, int milliseconds = 10000) {
     QElapsedTimer timer;
@@ -73,14 +80,15 @@ TEST(MessageLinePageTest, AddressesAreOnTheMakersSite) {
 }
 
 TEST(MessageLinePageTest, PageWithoutMarkerYieldsNothing) {
-    EXPECT_FALSE(MessageLine::messageFrom({}, kDefault));
-    EXPECT_FALSE(MessageLine::messageFrom({"<html>", "protoscribe tagline", "text"}, kDefault));
+    EXPECT_FALSE(MessageLine::messageFrom(TextLines(), kDefault));
+    EXPECT_FALSE(
+        MessageLine::messageFrom(page({"<html>", "protoscribe tagline", "text"}), kDefault));
 }
 
 TEST(MessageLinePageTest, LastEntryWins) {
     const auto message = MessageLine::messageFrom(
-        {"<!-- PROTOSCRIBE TAGLINE -->", "First", "http://one.test/",
-         "<!-- PROTOSCRIBE TAGLINE -->", "Second", "https://two.test/news", "trailing"},
+        page({"<!-- PROTOSCRIBE TAGLINE -->", "First", "http://one.test/",
+              "<!-- PROTOSCRIBE TAGLINE -->", "Second", "https://two.test/news", "trailing"}),
         kDefault);
     ASSERT_TRUE(message);
     EXPECT_EQ(message->text, QStringLiteral("Second"));
@@ -90,24 +98,26 @@ TEST(MessageLinePageTest, LastEntryWins) {
 TEST(MessageLinePageTest, EntryValueLinesAreNotMarkers) {
     // The text and target lines of an entry are taken as they are.
     const auto message = MessageLine::messageFrom(
-        {"PROTOSCRIBE TAGLINE", "PROTOSCRIBE TAGLINE in the text", "http://t.test/"}, kDefault);
+        page({"PROTOSCRIBE TAGLINE", "PROTOSCRIBE TAGLINE in the text", "http://t.test/"}),
+        kDefault);
     ASSERT_TRUE(message);
     EXPECT_EQ(message->text, QStringLiteral("PROTOSCRIBE TAGLINE in the text"));
     EXPECT_EQ(message->target, QStringLiteral("http://t.test/"));
 }
 
 TEST(MessageLinePageTest, MissingOrEmptyTargetUsesTheDefault) {
-    const auto lastLine = MessageLine::messageFrom({"x", "PROTOSCRIBE TAGLINE"}, kDefault);
+    const auto lastLine = MessageLine::messageFrom(page({"x", "PROTOSCRIBE TAGLINE"}), kDefault);
     ASSERT_TRUE(lastLine);
     EXPECT_EQ(lastLine->text, QString());
     EXPECT_EQ(lastLine->target, QString::fromStdString(kDefault));
 
-    const auto noTarget = MessageLine::messageFrom({"PROTOSCRIBE TAGLINE", "News"}, kDefault);
+    const auto noTarget = MessageLine::messageFrom(page({"PROTOSCRIBE TAGLINE", "News"}), kDefault);
     ASSERT_TRUE(noTarget);
     EXPECT_EQ(noTarget->text, QStringLiteral("News"));
     EXPECT_EQ(noTarget->target, QString::fromStdString(kDefault));
 
-    const auto empty = MessageLine::messageFrom({"PROTOSCRIBE TAGLINE", "News", ""}, kDefault);
+    const auto empty =
+        MessageLine::messageFrom(page({"PROTOSCRIBE TAGLINE", "News", ""}), kDefault);
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty->target, QString::fromStdString(kDefault));
 }
@@ -116,9 +126,45 @@ TEST(MessageLinePageTest, TargetsOtherThanWebAddressesAreReplaced) {
     for (const char* target : {"file:///etc/passwd", "javascript:alert(1)", "/bin/sh",
                                "mailto:someone@example.test", "news", "http://"}) {
         const auto message =
-            MessageLine::messageFrom({"PROTOSCRIBE TAGLINE", "News", target}, kDefault);
+            MessageLine::messageFrom(page({"PROTOSCRIBE TAGLINE", "News", target}), kDefault);
         ASSERT_TRUE(message);
         EXPECT_EQ(message->target, QString::fromStdString(kDefault)) << target;
+    }
+}
+
+TEST(MessageLinePageTest, LongTextsAreCutAndLongTargetsReplaced) {
+    const std::string eAcute = "\xC3\xA9";
+    const std::string clef = "\xF0\x9D\x84\x9E"; // two UTF-16 units
+    const auto repeated = [](const std::string& piece, std::size_t count) {
+        std::string text;
+        for (std::size_t i = 0; i < count; ++i) {
+            text += piece;
+        }
+        return text;
+    };
+    const std::string longTarget =
+        "http://t.test/" + std::string(MessageLine::kMaxTargetBytes, 'a');
+    const std::string fullTarget = longTarget.substr(0, MessageLine::kMaxTargetBytes);
+    const struct {
+        std::string text;
+        std::string target;
+        QString shownText;
+        std::string shownTarget;
+    } cases[] = {
+        {std::string(16u << 20, 'x'), fullTarget, QString(MessageLine::kMaxTextLength, 'x'),
+         fullTarget},
+        {repeated(eAcute, 600), longTarget, QString::fromStdString(repeated(eAcute, 500)),
+         kDefault},
+        // Cut before a character that would not fit whole.
+        {"a" + repeated(clef, 300), "", QString::fromStdString("a" + repeated(clef, 249)),
+         kDefault},
+    };
+    for (const auto& c : cases) {
+        const auto message =
+            MessageLine::messageFrom(page({"PROTOSCRIBE TAGLINE", c.text, c.target}), kDefault);
+        ASSERT_TRUE(message);
+        EXPECT_EQ(message->text, c.shownText);
+        EXPECT_EQ(message->target, QString::fromStdString(c.shownTarget));
     }
 }
 

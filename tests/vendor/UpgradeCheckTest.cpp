@@ -5,6 +5,7 @@
 #include "web/LoopbackServer.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -101,6 +102,18 @@ TEST_F(UpgradeCheckTest, NewerVersionShowsDescriptionAndOpensTheLink) {
     EXPECT_EQ(platform.shell().opened(), QStringList{"https://downloads.example.test/setup"});
     EXPECT_FALSE(dialog->okButton()->isEnabled());
     EXPECT_EQ(platform.settings().readText(kSetting), QStringLiteral("5 20 2026"));
+}
+
+TEST_F(UpgradeCheckTest, AHugeDescriptionIsCutBeforeItIsShown) {
+    std::vector<std::string> page = pageWithVersion("1.2");
+    page[3] = std::string(1u << 20, 'd');
+    page[4] = "";
+    auto dialog = dialogReading(page);
+    platform.prompts().answerMessage(MessageAnswer::No);
+    dialog->check();
+    EXPECT_EQ(platform.prompts().last().text,
+              UpgradeCheck::availableText(QStringLiteral("Protoscribe"),
+                                          QString(UpgradeCheck::kMaxDescriptionLength, 'd')));
 }
 
 TEST_F(UpgradeCheckTest, DecliningEndsTheDialogWithoutOpening) {
@@ -250,4 +263,31 @@ TEST_F(UpgradeCheckTest, SiteAskingForCredentialsPromptsForThem) {
     ASSERT_EQ(platform.prompts().shown().size(), 2u);
     EXPECT_EQ(platform.prompts().shown()[0].kind, PromptKind::Credentials);
     EXPECT_EQ(platform.prompts().last().caption, QStringLiteral("A new upgrade is available."));
+}
+
+TEST_F(UpgradeCheckTest, ASiteThatNeverFinishesEndsTheCheckInTime) {
+    LoopbackServer server;
+    server.server().Get("/Protoscribe/Upgrade",
+                        [&server](const httplib::Request& req, httplib::Response& res) {
+                            if (!req.has_header("Authorization")) {
+                                res.status = 401;
+                                res.set_header("WWW-Authenticate", "Basic realm=\"maker\"");
+                                return;
+                            }
+                            server.trickle(res);
+                        });
+    server.start();
+    auto dialog = makeDialog();
+    dialog->setParameters(QStringLiteral("Protoscribe"), 1.1f,
+                          UpgradeCheck::pageAddressFor(server.base()));
+    dialog->setTimeLimit(std::chrono::milliseconds(400));
+    platform.prompts().answerCredentials(Credentials{QStringLiteral("user"), QStringLiteral("pw")});
+    platform.prompts().answerMessage(MessageAnswer::Ok);
+    QElapsedTimer timer;
+    timer.start();
+    dialog->check();
+    EXPECT_LT(timer.elapsed(), 1500);
+    ASSERT_EQ(platform.prompts().shown().size(), 2u);
+    EXPECT_EQ(platform.prompts().shown()[0].kind, PromptKind::Credentials);
+    EXPECT_EQ(platform.prompts().last().text, UpgradeCheck::upToDateText(1.1f));
 }

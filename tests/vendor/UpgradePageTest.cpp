@@ -98,7 +98,7 @@ TEST(UpgradePageTest, LaterMarkersReplaceAndDescriptionsAccumulate) {
 
     // A later page without a version keeps the version; a fresh check clears the text.
     page.clearDescription();
-    page.read({"nothing here"});
+    page.read(std::vector<std::string>{"nothing here"});
     EXPECT_DOUBLE_EQ(page.version(), 1.4);
     EXPECT_EQ(page.description(), "");
 }

@@ -1,13 +1,13 @@
 #include "web/CacheDownload.h"
 
 #include "web/HttpTransfer.h"
+#include "web/LinesOf.h"
 #include "web/LoopbackServer.h"
+#include "web/PeakMemory.h"
 #include "web/TemporaryFolder.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
-
-using Lines = std::vector<std::string>;
 
 namespace {
 
@@ -69,7 +69,7 @@ TEST_F(CacheDownloadTest, FollowsRedirectsIntoAFileOfTheCacheFolder) {
     const auto path = cache.download(loopback.base() + "/a");
     ASSERT_TRUE(path.has_value());
     EXPECT_EQ(std::filesystem::path(*path).parent_path(), cache.directory());
-    EXPECT_EQ(CacheDownload::readLines(*path), Lines({"hello", "world"}));
+    EXPECT_EQ(linesOf(CacheDownload::readLines(*path)), Lines({"hello", "world"}));
     EXPECT_EQ(std::filesystem::status(*path).permissions() & std::filesystem::perms::others_read,
               std::filesystem::perms::none);
 }
@@ -88,8 +88,8 @@ TEST_F(CacheDownloadTest, EachAddressHasOneCopyReplacedByTheNextDownload) {
     ASSERT_TRUE(first && second && other);
     EXPECT_EQ(*first, *second);
     EXPECT_NE(*first, *other);
-    EXPECT_EQ(CacheDownload::readLines(*second), Lines({"version 2"}));
-    EXPECT_EQ(CacheDownload::readLines(*other), Lines({"other"}));
+    EXPECT_EQ(linesOf(CacheDownload::readLines(*second)), Lines({"version 2"}));
+    EXPECT_EQ(linesOf(CacheDownload::readLines(*other)), Lines({"other"}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cache.directory()),
                             std::filesystem::directory_iterator()),
               2);
@@ -159,6 +159,23 @@ TEST(CacheDownloadReading, LinesLoseTheirLineEnds) {
     const TemporaryFolder folder;
     const std::string path = folder.path() + "/page";
     std::ofstream(path, std::ios::binary) << "one\r\ntwo\n\nthree\rstill three";
-    EXPECT_EQ(CacheDownload::readLines(path), Lines({"one", "two", "", "three\rstill three"}));
-    EXPECT_EQ(CacheDownload::readLines(folder.path() + "/absent"), std::nullopt);
+    EXPECT_EQ(linesOf(CacheDownload::readLines(path)),
+              Lines({"one", "two", "", "three\rstill three"}));
+    EXPECT_EQ(linesOf(CacheDownload::readLines(folder.path() + "/absent")), std::nullopt);
+}
+
+TEST(CacheDownloadReading, MillionsOfEmptyLinesStayOneText) {
+    const TemporaryFolder folder;
+    const std::string path = folder.path() + "/page";
+    std::ofstream(path, std::ios::binary) << std::string(HttpTransfer::kMaxBodyBytes, '\n');
+    forgetPeakMemory();
+    const std::size_t before = peakMemoryBytes();
+    std::size_t count = 0;
+    if (const auto lines = CacheDownload::readLines(path)) {
+        for (const std::string_view line : *lines) {
+            count += line.empty() ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(count, HttpTransfer::kMaxBodyBytes);
+    EXPECT_LT(peakMemoryBytes() - before, 96u << 20);
 }

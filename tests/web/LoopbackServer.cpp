@@ -44,9 +44,23 @@ std::string LoopbackServer::base() const {
     return "http://" + hostAndPort();
 }
 
-void LoopbackServer::waitForRelease(std::chrono::seconds longest) {
+bool LoopbackServer::waitForRelease(std::chrono::milliseconds longest) {
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_released.wait_for(lock, longest, [this] { return m_isReleased; });
+    return m_released.wait_for(lock, longest, [this] { return m_isReleased; });
+}
+
+void LoopbackServer::serveTrickle(const std::string& path, int status) {
+    m_server.Get(path, [this, status](const httplib::Request&, httplib::Response& response) {
+        response.status = status;
+        trickle(response);
+    });
+}
+
+void LoopbackServer::trickle(httplib::Response& response) {
+    response.set_chunked_content_provider(
+        "text/plain", [this](std::size_t, httplib::DataSink& sink) {
+            return sink.write("x", 1) && !waitForRelease(std::chrono::milliseconds(50));
+        });
 }
 
 void LoopbackServer::release() {

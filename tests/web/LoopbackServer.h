@@ -26,8 +26,16 @@ public:
     // "http://127.0.0.1:port"
     std::string base() const;
 
-    void waitForRelease(std::chrono::seconds longest);
+    // True when released, false when `longest` passed first.
+    bool waitForRelease(std::chrono::milliseconds longest);
     void release();
+
+    // Answers `path` with `status` and a body that never ends: one byte every
+    // 50 ms, each in time for any stall detection, until released or the
+    // client goes.
+    void serveTrickle(const std::string& path, int status = 200);
+    // Gives `response` that body.
+    void trickle(httplib::Response& response);
 
     // A port on 127.0.0.1 where nothing listens.
     static int unusedPort();

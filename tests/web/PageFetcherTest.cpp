@@ -1,14 +1,15 @@
 #include "web/PageFetcher.h"
 
 #include "web/HttpTransfer.h"
+#include "web/LinesOf.h"
 #include "web/LoopbackServer.h"
+#include "web/PeakMemory.h"
 
 #include <atomic>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using ::testing::ElementsAre;
-using Lines = std::vector<std::string>;
 
 namespace {
 
@@ -42,8 +43,8 @@ TEST(PageFetcherAddress, SchemeIsAddedOnlyWhenMissing) {
 
 TEST(PageFetcherAddress, UnusableAddressesYieldNone) {
     PageFetcher fetcher;
-    EXPECT_EQ(fetcher.fetch("http://"), std::nullopt);
-    EXPECT_EQ(fetcher.fetch("http://bad host/page"), std::nullopt);
+    EXPECT_EQ(linesOf(fetcher.fetch("http://")), std::nullopt);
+    EXPECT_EQ(linesOf(fetcher.fetch("http://bad host/page")), std::nullopt);
 }
 
 TEST(PageFetcher, FetchesBodyLinesWithAndWithoutScheme) {
@@ -52,12 +53,12 @@ TEST(PageFetcher, FetchesBodyLinesWithAndWithoutScheme) {
     loopback.start();
 
     PageFetcher fetcher;
-    EXPECT_EQ(fetcher.fetch(loopback.hostAndPort() + "/page"),
+    EXPECT_EQ(linesOf(fetcher.fetch(loopback.hostAndPort() + "/page")),
               Lines({"first", "second", "", "last"}));
-    EXPECT_EQ(fetcher.lines(), Lines({"first", "second", "", "last"}));
-    EXPECT_EQ(fetcher.fetch("HTTP://" + loopback.hostAndPort() + "/page"),
+    EXPECT_EQ(linesOf(fetcher.lines()), Lines({"first", "second", "", "last"}));
+    EXPECT_EQ(linesOf(fetcher.fetch("HTTP://" + loopback.hostAndPort() + "/page")),
               Lines({"first", "second", "", "last"}));
-    EXPECT_EQ(fetcher.fetch(loopback.base() + "/page", PageFetcher::Verb::Head), Lines());
+    EXPECT_EQ(linesOf(fetcher.fetch(loopback.base() + "/page", PageFetcher::Verb::Head)), Lines());
     EXPECT_TRUE(fetcher.lines().empty());
 }
 
@@ -96,8 +97,8 @@ TEST(PageFetcher, ErrorPagesAreReturnedLikeAnyBody) {
     loopback.start();
 
     PageFetcher fetcher;
-    EXPECT_EQ(fetcher.fetch(loopback.base() + "/missing"), Lines({"<h1>Not here</h1>"}));
-    EXPECT_EQ(fetcher.fetch(loopback.base() + "/broken"), Lines({"oops"}));
+    EXPECT_EQ(linesOf(fetcher.fetch(loopback.base() + "/missing")), Lines({"<h1>Not here</h1>"}));
+    EXPECT_EQ(linesOf(fetcher.fetch(loopback.base() + "/broken")), Lines({"oops"}));
 }
 
 TEST(PageFetcher, UnreachableServerGivesEmptyListAndNoMessage) {
@@ -123,10 +124,10 @@ TEST_P(PageFetcherRedirect, OneRedirectIsFollowed) {
     loopback.start();
 
     PageFetcher fetcher;
-    EXPECT_EQ(fetcher.fetch(loopback.base() + "/old"), Lines({"arrived"}));
-    EXPECT_EQ(fetcher.fetch(loopback.base() + "/relative"), Lines({"arrived"}));
+    EXPECT_EQ(linesOf(fetcher.fetch(loopback.base() + "/old")), Lines({"arrived"}));
+    EXPECT_EQ(linesOf(fetcher.fetch(loopback.base() + "/relative")), Lines({"arrived"}));
     // Header names are case-insensitive; servers speaking HTTP/2 send them in lower case.
-    EXPECT_EQ(fetcher.fetch(loopback.base() + "/lower"), Lines({"arrived"}));
+    EXPECT_EQ(linesOf(fetcher.fetch(loopback.base() + "/lower")), Lines({"arrived"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(FollowedStatuses, PageFetcherRedirect, ::testing::Values(301, 302, 303));
@@ -147,10 +148,10 @@ TEST(PageFetcher, RedirectsThatCannotEndInAPageYieldNone) {
     loopback.start();
 
     PageFetcher fetcher;
-    EXPECT_EQ(fetcher.fetch(loopback.base() + "/first"), std::nullopt);
-    EXPECT_EQ(fetcher.fetch(loopback.base() + "/to-missing"), std::nullopt);
-    EXPECT_EQ(fetcher.fetch(loopback.base() + "/to-file"), std::nullopt);
-    EXPECT_EQ(fetcher.fetch(loopback.base() + "/no-location"), std::nullopt);
+    EXPECT_EQ(linesOf(fetcher.fetch(loopback.base() + "/first")), std::nullopt);
+    EXPECT_EQ(linesOf(fetcher.fetch(loopback.base() + "/to-missing")), std::nullopt);
+    EXPECT_EQ(linesOf(fetcher.fetch(loopback.base() + "/to-file")), std::nullopt);
+    EXPECT_EQ(linesOf(fetcher.fetch(loopback.base() + "/no-location")), std::nullopt);
     EXPECT_TRUE(fetcher.lines().empty());
 }
 
@@ -161,7 +162,7 @@ TEST(PageFetcher, OtherRedirectStatusesAreReturnedAsBodies) {
     loopback.start();
 
     PageFetcher fetcher;
-    EXPECT_EQ(fetcher.fetch(loopback.base() + "/temporary"), Lines({"moved"}));
+    EXPECT_EQ(linesOf(fetcher.fetch(loopback.base() + "/temporary")), Lines({"moved"}));
 }
 
 class PageFetcherAuthentication : public ::testing::Test {
@@ -194,23 +195,23 @@ protected:
 
 TEST_F(PageFetcherAuthentication, CredentialsFromTheCallbackAreSent) {
     PageFetcher fetcher = fetcherAnswering(PageFetcher::Credentials{"user", "secret"});
-    EXPECT_EQ(fetcher.fetch(loopback.base() + "/private"), Lines({"welcome"}));
+    EXPECT_EQ(linesOf(fetcher.fetch(loopback.base() + "/private")), Lines({"welcome"}));
     EXPECT_THAT(asked, ElementsAre(loopback.base() + "/private"));
 }
 
 TEST_F(PageFetcherAuthentication, WrongCredentialsAreAskedForOnce) {
     PageFetcher fetcher = fetcherAnswering(PageFetcher::Credentials{"user", "guess"});
-    EXPECT_EQ(fetcher.fetch(loopback.base() + "/private"), Lines({"denied"}));
+    EXPECT_EQ(linesOf(fetcher.fetch(loopback.base() + "/private")), Lines({"denied"}));
     EXPECT_EQ(asked.size(), 1u);
 }
 
 TEST_F(PageFetcherAuthentication, CancelledOrMissingCallbackGivesTheRefusalPage) {
     PageFetcher fetcher = fetcherAnswering(std::nullopt);
-    EXPECT_EQ(fetcher.fetch(loopback.base() + "/private"), Lines({"denied"}));
+    EXPECT_EQ(linesOf(fetcher.fetch(loopback.base() + "/private")), Lines({"denied"}));
     EXPECT_EQ(asked.size(), 1u);
 
     PageFetcher withoutCallback;
-    EXPECT_EQ(withoutCallback.fetch(loopback.base() + "/private"), Lines({"denied"}));
+    EXPECT_EQ(linesOf(withoutCallback.fetch(loopback.base() + "/private")), Lines({"denied"}));
 }
 
 TEST(PageFetcherLimits, StalledServerIsAbandonedKeepingCompleteLines) {
@@ -228,7 +229,7 @@ TEST(PageFetcherLimits, StalledServerIsAbandonedKeepingCompleteLines) {
 
     PageFetcher fetcher;
     const auto begin = std::chrono::steady_clock::now();
-    const auto lines = fetcher.fetch(loopback.base() + "/stall");
+    const auto lines = linesOf(fetcher.fetch(loopback.base() + "/stall"));
     const auto elapsed = std::chrono::steady_clock::now() - begin;
     loopback.release();
 
@@ -250,7 +251,7 @@ TEST(PageFetcherLimits, EndlessBodyIsCutAtTheLimit) {
     loopback.start();
 
     PageFetcher fetcher;
-    const auto lines = fetcher.fetch(loopback.base() + "/endless");
+    const auto lines = linesOf(fetcher.fetch(loopback.base() + "/endless"));
     ASSERT_TRUE(lines.has_value());
     std::size_t bytes = 0;
     for (const std::string& line : *lines) {
@@ -259,6 +260,24 @@ TEST(PageFetcherLimits, EndlessBodyIsCutAtTheLimit) {
     EXPECT_GT(lines->size(), 100u);
     EXPECT_LE(bytes, HttpTransfer::kMaxBodyBytes);
     EXPECT_EQ(lines->back(), std::string(64 * 1024 - 1, 'x'));
+}
+
+TEST(PageFetcherLimits, MillionsOfEmptyLinesStayOneText) {
+    LoopbackServer loopback;
+    serveText(loopback.server(), "/empty", std::string(HttpTransfer::kMaxBodyBytes, '\n'));
+    loopback.start();
+
+    PageFetcher fetcher;
+    forgetPeakMemory();
+    const std::size_t before = peakMemoryBytes();
+    std::size_t count = 0;
+    if (const auto lines = fetcher.fetch(loopback.base() + "/empty")) {
+        for (const std::string_view line : *lines) {
+            count += line.empty() ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(count, HttpTransfer::kMaxBodyBytes);
+    EXPECT_LT(peakMemoryBytes() - before, 160u << 20);
 }
 
 TEST(PageFetcherLocking, FetchesFromSeveralThreadsRunOneAfterAnother) {
@@ -279,7 +298,7 @@ TEST(PageFetcherLocking, FetchesFromSeveralThreadsRunOneAfterAnother) {
     for (int i = 0; i < 3; ++i) {
         threads.emplace_back([&] {
             PageFetcher fetcher;
-            if (fetcher.fetch(loopback.base() + "/slow") == Lines({"done"})) {
+            if (linesOf(fetcher.fetch(loopback.base() + "/slow")) == Lines({"done"})) {
                 ++succeeded;
             }
         });

@@ -3,6 +3,7 @@
 #include "web/LoopbackServer.h"
 #include "web/TemporaryFolder.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 
 namespace {
@@ -63,6 +64,38 @@ TEST(PubMedLookupPage, OnlyLinksInsideTheAuthorListAreAuthors) {
               "One.  ");
 }
 
+TEST(PubMedLookupPage, ALinkCountsOnceWhateverItsAttributesHold) {
+    EXPECT_EQ(
+        PubMedLookup::citationFromPage("<p class=\"auth_list\"><a href=\"/1\" "
+                                       "title=\"a href\">One</a>, <a href=\"/2\">Two</a></p>"),
+        "One, Two.  ");
+}
+
+// Pages built so that a cutter that searches the rest of the page once per
+// marker, or shifts it once per removed tag, takes minutes.
+TEST(PubMedLookupPage, HostilePagesAreCutInOnePass) {
+    constexpr std::size_t kBytes = 2u * 1024u * 1024u;
+    const auto fill = [](const std::string& piece) {
+        std::string text;
+        for (std::size_t i = 0; i < kBytes / piece.size(); ++i) {
+            text += piece;
+        }
+        return text;
+    };
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"<p class=\"auth_list\">" + fill("a href") + "</p>", ""},
+        {"<p class=\"auth_list\">" + fill("<a href=\"/x\">") + "</p>", ""},
+        {"<p class=\"citation\"><a href=\"/j\">" + fill("J</a>") + "</p>",
+         std::string(kBytes / 5, 'J')},
+    };
+    for (const auto& [text, citation] : cases) {
+        const auto begin = std::chrono::steady_clock::now();
+        EXPECT_EQ(PubMedLookup::citationFromPage(text), citation);
+        EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(2))
+            << text.substr(0, 40);
+    }
+}
+
 TEST(PubMedLookupSummary, CitationIsComposedInThePageShape) {
     EXPECT_EQ(PubMedLookup::citationFromSummary(kSummary),
               "Smith J, Doe A. A study of things. J Biol Chem. 2001 Jan;276(1):1-10.");
@@ -87,6 +120,11 @@ TEST(PubMedLookupSummary, UnusableSummariesGiveNothing) {
         PubMedLookup::citationFromSummary(
             R"({"result": {"uids": ["5"], "5": {"uid": "5", "error": "cannot get document summary"}}})"),
         "");
+    // A summary is a few kilobytes; a megabyte is not parsed at all.
+    const std::string padded =
+        kSummary + std::string(PubMedLookup::kMaxSummaryBytes - kSummary.size(), ' ');
+    EXPECT_NE(PubMedLookup::citationFromSummary(padded), "");
+    EXPECT_EQ(PubMedLookup::citationFromSummary(padded + " "), "");
     // Fields of the wrong kind are ignored rather than trusted.
     EXPECT_EQ(PubMedLookup::citationFromSummary(
                   R"({"result": {"uids": ["5"], "5": {"title": 7, "authors": {"name": "X"},
