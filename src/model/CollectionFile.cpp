@@ -1,6 +1,7 @@
 #include "model/CollectionFile.h"
 
-#include "model/AtomicFileWriter.h"
+#include "files/AtomicFileWriter.h"
+
 #include "model/CollectionReader.h"
 #include "model/CollectionWriter.h"
 #include "model/DocumentDecoder.h"
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <new>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -93,7 +95,24 @@ bool readDocument(std::FILE* file, std::string& text, std::string& reason) {
 
 } // namespace
 
+namespace {
+
+// Whatever a load runs out of memory for, the collection stays as it was.
+template <class Load> LoadResult guarded(const std::string& name, Load load) {
+    try {
+        return load();
+    } catch (const std::bad_alloc&) {
+        return failure("There is not enough memory to load this file.", name);
+    }
+}
+
+} // namespace
+
 LoadResult CollectionFile::load(const std::string& path, StudyCollection& collection) {
+    return guarded(path, [&] { return loadFile(path, collection); });
+}
+
+LoadResult CollectionFile::loadFile(const std::string& path, StudyCollection& collection) {
     std::string reason;
     bool missing = false;
     const File file = openRegular(path, reason, missing);
@@ -110,11 +129,13 @@ LoadResult CollectionFile::load(const std::string& path, StudyCollection& collec
 
 LoadResult CollectionFile::loadText(std::string_view bytes, StudyCollection& collection,
                                     const std::string& name) {
-    std::string text;
-    DocumentDecoder decoder(text);
-    if (!decoder.append(bytes) || !decoder.finish())
-        return failure(decoder.error(), name);
-    return loadDocument(text, collection, name);
+    return guarded(name, [&] {
+        std::string text;
+        DocumentDecoder decoder(text);
+        if (!decoder.append(bytes) || !decoder.finish())
+            return failure(decoder.error(), name);
+        return loadDocument(text, collection, name);
+    });
 }
 
 LoadResult CollectionFile::loadDocument(const std::string& text, StudyCollection& collection,
@@ -163,10 +184,14 @@ std::string CollectionFile::saveText(const StudyCollection& collection) {
     return CollectionWriter::fileText(collection);
 }
 
-SaveResult CollectionFile::save(const StudyCollection& collection, const std::string& path) {
-    return AtomicFileWriter::write(path, [&collection](const AtomicFileWriter::Sink& sink) {
-        return CollectionWriter::writeFile(collection, sink);
-    });
+SaveResult CollectionFile::save(const StudyCollection& collection, const std::string& path,
+                                SaveOptions options) {
+    return AtomicFileWriter::write(
+        path,
+        [&collection](const AtomicFileWriter::Sink& sink) {
+            return CollectionWriter::writeFile(collection, sink);
+        },
+        options);
 }
 
 std::string CollectionFile::documentText(std::string_view bytes) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/LoadResult.h"
-#include "model/SaveResult.h"
+#include "files/AtomicFileWriter.h"
 
 #include <string>
 #include <string_view>
@@ -24,7 +24,8 @@ public:
     static std::string saveText(const StudyCollection& collection);
     // Writes saveText to a temporary file beside `path` and renames it over
     // `path`; on failure the old file is untouched.
-    static SaveResult save(const StudyCollection& collection, const std::string& path);
+    static SaveResult save(const StudyCollection& collection, const std::string& path,
+                           SaveOptions options = {});
 
     // The text the reader sees: the bytes in UTF-8, read in text mode (CR LF
     // becomes LF) line by line, each line without its final LF, lines joined
@@ -42,6 +43,7 @@ public:
     static Place placeOf(std::string_view text, std::size_t offset);
 
 private:
+    static LoadResult loadFile(const std::string& path, StudyCollection& collection);
     static LoadResult loadDocument(const std::string& text, StudyCollection& collection,
                                    const std::string& name);
 };

@@ -6,12 +6,29 @@
 #include "xml/XmlReader.h"
 
 #include <algorithm>
+#include <fstream>
+#include <limits>
+#include <new>
 
 namespace {
 
 constexpr std::string_view kClinicalStudy = "clinical_study";
 // An element of the registry's public record format, which no upload file has.
 constexpr std::string_view kPublicRecordMark = "required_header";
+
+// Memory the system can still give, from /proc/meminfo; unlimited where unknown.
+std::size_t availableMemory() {
+    std::ifstream info("/proc/meminfo");
+    std::string key;
+    std::size_t kilobytes = 0;
+    std::string unit;
+    while (info >> key >> kilobytes) {
+        std::getline(info, unit);
+        if (key == "MemAvailable:")
+            return kilobytes * 1024;
+    }
+    return std::numeric_limits<std::size_t>::max();
+}
 
 bool isBlank(std::string_view text) {
     return text.find_first_not_of(" \t\n\v\f\r") == std::string_view::npos;
@@ -22,7 +39,8 @@ bool isBlank(std::string_view text) {
 class RootContent {
 public:
     explicit RootContent(OwningList<StudyRecord>& records)
-        : m_records(records), m_context(&m_report) {}
+        : m_records(records), m_context(&m_report),
+          m_recordLimit(availableMemory() / sizeof(StudyRecord)) {}
 
     NotKeptReport& report() { return m_report; }
 
@@ -33,7 +51,7 @@ public:
             return false;
         case StudyCollection::RootKind::Collection:
             if (child.kind() == XmlNodeKind::Element && child.name() == kClinicalStudy)
-                appendNew(m_records).readFromClinicalStudy(child, m_context);
+                newRecord().readFromClinicalStudy(child, m_context);
             else
                 m_report.add(root.name() + "/" + partName(child));
             return true;
@@ -47,7 +65,7 @@ public:
         case StudyCollection::RootKind::ClinicalStudy:
             if (root.findChild(kPublicRecordMark))
                 m_report.setPublicRecord();
-            appendNew(m_records).readFromClinicalStudy(root, m_context);
+            newRecord().readFromClinicalStudy(root, m_context);
             return CollectionReader::Outcome::Read;
         case StudyCollection::RootKind::Collection:
             reportRoot(root);
@@ -60,6 +78,14 @@ public:
     }
 
 private:
+    // A file of millions of protocols (even empty ones) would be ended by the
+    // system for want of memory; it is stopped here, before, and said so.
+    StudyRecord& newRecord() {
+        if (m_records.size() >= m_recordLimit)
+            throw std::bad_alloc();
+        return appendNew(m_records);
+    }
+
     static std::string partName(const XmlNode& node) {
         if (node.kind() == XmlNodeKind::Comment)
             return "comment()";
@@ -81,6 +107,7 @@ private:
     OwningList<StudyRecord>& m_records;
     NotKeptReport m_report;
     ElementReader::Context m_context;
+    std::size_t m_recordLimit;
 };
 
 // What a failed read found is dropped; what a good one found is handed over.

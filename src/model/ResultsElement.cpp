@@ -34,6 +34,11 @@ bool survivesSaving(const XmlNode& root) {
 
 } // namespace
 
+const XmlNode& ResultsElement::node() const {
+    static const XmlNode kNothing;
+    return m_node ? *m_node : kNothing;
+}
+
 bool ResultsElement::qualifies(const std::string& childName) const {
     const std::string lower = lowerCased(childName);
     const bool disposition = lower.find("resultdisposition") != std::string::npos;
@@ -59,22 +64,22 @@ bool ResultsElement::copyFrom(const XmlNode& element) {
     writeOptions.lineBreaks = false;
     const std::string text = element.writeAsText(writeOptions);
     XmlParseOptions parseOptions = XmlParseOptions::program();
-    m_node.parseFromText(text, 0, parseOptions);
+    if (!m_node)
+        m_node = std::make_unique<XmlNode>();
+    m_node->parseFromText(text, 0, parseOptions);
     return true;
 }
 
 void ResultsElement::clear() {
-    m_node.clear();
-    m_node.setName({});
-    m_node.setValue({});
+    m_node.reset();
 }
 
 void ResultsElement::writeIntoClinicalStudy(XmlNode& study) const {
-    if (m_node.childCount() > 0)
-        study.appendCopyOf(m_node);
+    if (node().childCount() > 0)
+        study.appendCopyOf(*m_node);
 }
 
 void ResultsElement::write(ElementSink& out) const {
-    if (m_node.childCount() > 0)
-        out.copy(m_node);
+    if (node().childCount() > 0)
+        out.copy(*m_node);
 }

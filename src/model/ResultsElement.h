@@ -3,6 +3,8 @@
 #include "xml/XmlNode.h"
 #include "xml/XmlParseOptions.h"
 
+#include <memory>
+
 class ElementSink;
 
 // Keeps a results section of a clinical_study element that the editor does
@@ -25,7 +27,7 @@ public:
 
     Kind kind() const { return m_kind; }
     // The held copy; nameless and empty until a qualifying element is taken.
-    const XmlNode& node() const { return m_node; }
+    const XmlNode& node() const;
 
     // Copies the last child of `study` whose letter-case-insensitive name
     // qualifies for this kind.
@@ -44,5 +46,6 @@ public:
 private:
 
     Kind m_kind;
-    XmlNode m_node;
+    // Made only when an element is taken: most records hold none.
+    std::unique_ptr<XmlNode> m_node;
 };

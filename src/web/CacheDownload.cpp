@@ -1,6 +1,6 @@
 #include "web/CacheDownload.h"
 
-#include "web/AtomicFile.h"
+#include "files/AtomicFileWriter.h"
 #include "web/HttpTransfer.h"
 
 #include <algorithm>
@@ -76,16 +76,20 @@ std::optional<std::string> CacheDownload::download(const std::string& address,
         return std::nullopt;
     }
     const std::string target = m_directory + "/" + fileNameFor(*checked);
-    AtomicFile file(target);
     HttpTransfer transfer;
-    if (!file.isOpen() || !transfer.valid()) {
+    if (!transfer.valid()) {
         return std::nullopt;
     }
     transfer.setHeaders({std::string(kUserAgent)});
     transfer.setFollowRedirects(kMaxRedirects);
-    const auto outcome = transfer.perform(
-        *checked, [&file](std::string_view piece) { return file.write(piece); }, deadline);
-    if (!isSuccess(outcome) || !file.commit()) {
+    // A download that fails leaves the cached copy as it was.
+    const SaveResult saved = AtomicFileWriter::write(
+        target,
+        [&](const AtomicFileWriter::Sink& sink) {
+            return isSuccess(transfer.perform(*checked, sink, deadline));
+        },
+        AtomicFileWriter::Options{.replaceReadOnly = true, .privateNewFile = true});
+    if (!saved.ok) {
         return std::nullopt;
     }
     return target;

@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -248,4 +250,35 @@ TEST(CollectionLoadTest, OnlyRegularFilesAreRead) {
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     std::filesystem::remove_all(folder);
+}
+
+// Running out of memory (here: a file of empty protocols under a small limit)
+// is a message, and the collection stays as it was.
+TEST(CollectionLoadTest, RunningOutOfMemoryIsAMessage) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more memory than the limit allows";
+#else
+    std::string many = "<study_collection>";
+    for (int i = 0; i < 400000; ++i)
+        many += "<clinical_study/>";
+    many += "</study_collection>";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit limit{256u << 20, 256u << 20};
+        ::setrlimit(RLIMIT_AS, &limit);
+        StudyCollection collection;
+        appendNew(collection.records).acronym = "KEPT";
+        const LoadResult result = CollectionFile::loadText(many, collection, "many.xml");
+        const bool reported =
+            !result.ok &&
+            result.message == kPrefix + "There is not enough memory to load this file.\n\n"
+                                        "File: many.xml";
+        const bool kept = collection.records.size() == 1 && collection.records[0]->acronym == "KEPT";
+        ::_exit(reported && kept ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status)) << "the load ended the process: " << status;
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+#endif
 }
