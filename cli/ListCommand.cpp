@@ -5,16 +5,59 @@
 #include "model/ProtocolListCells.h"
 #include "model/StudyCollection.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace {
 
-std::string oneLineCell(const std::string& cell) {
+void appendEscaped(std::string& line, unsigned char byte) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    line += "\\x";
+    line += kHex[byte >> 4];
+    line += kHex[byte & 0xF];
+}
+
+// Length of the valid UTF-8 sequence at `i`, or 0.
+std::size_t utf8Length(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    if (length == 0 || i + length > text.size())
+        return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+            return 0;
+    }
+    return length;
+}
+
+// A cell on one line that cannot drive the terminal: line breaks and tabs
+// become spaces; control characters (C0, DEL, C1) and bytes that are no UTF-8
+// are written as escapes such as \x1b.
+std::string oneLineCell(std::string_view cell) {
     std::string line;
     line.reserve(cell.size());
-    for (std::size_t i = 0; i < cell.size(); ++i) {
-        const char c = cell[i];
-        if (c == '\r' && i + 1 < cell.size() && cell[i + 1] == '\n')
-            continue;
-        line += (c == '\r' || c == '\n' || c == '\t') ? ' ' : c;
+    for (std::size_t i = 0; i < cell.size();) {
+        const auto c = static_cast<unsigned char>(cell[i]);
+        if (c == '\r' && i + 1 < cell.size() && cell[i + 1] == '\n') {
+            ++i;
+        } else if (c == '\r' || c == '\n' || c == '\t') {
+            line += ' ';
+            ++i;
+        } else if (c < 0x20 || c == 0x7F) {
+            appendEscaped(line, c);
+            ++i;
+        } else if (c < 0x80) {
+            line += static_cast<char>(c);
+            ++i;
+        } else if (const std::size_t length = utf8Length(cell, i);
+                   length > 0 && !(c == 0xC2 && static_cast<unsigned char>(cell[i + 1]) < 0xA0)) {
+            line.append(cell.substr(i, length));
+            i += length;
+        } else {
+            for (std::size_t k = 0; k < std::max<std::size_t>(length, 1); ++k)
+                appendEscaped(line, static_cast<unsigned char>(cell[i + k]));
+            i += std::max<std::size_t>(length, 1);
+        }
     }
     return line;
 }

@@ -3,7 +3,8 @@
 set -euo pipefail
 build=$1
 for b in "$build"/bench/bench_*; do
-  [[ -x "$b" ]] || continue
+  # Only the programs: the build also leaves folders named bench_*_autogen.
+  [[ -f "$b" && -x "$b" ]] || continue
   echo "== $(basename "$b")"
   "$b"
 done

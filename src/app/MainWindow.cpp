@@ -410,7 +410,15 @@ MainWindow::SaveOutcome MainWindow::save() {
     if (!path.has_value()) {
         return SaveOutcome::Cancelled;
     }
-    const SaveResult result = CollectionFile::save(m_collection, pathBytes(*path));
+    SaveResult result = CollectionFile::save(m_collection, pathBytes(*path));
+    if (result.readOnly) {
+        // Read-only is often how a finished file is kept from changes.
+        if (!Platform::prompts().askYesNo(this, kCaption,
+                                          *path + QStringLiteral(" is read-only. Save anyway?"))) {
+            return SaveOutcome::Cancelled;
+        }
+        result = CollectionFile::save(m_collection, pathBytes(*path), {.replaceReadOnly = true});
+    }
     if (!result.ok) {
         Platform::prompts().showError(
             this, kCaption,

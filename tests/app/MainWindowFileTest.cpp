@@ -236,6 +236,28 @@ TEST_F(MainWindowFileTest, FailedSaveNamesTheFileAndKeepsPathFlagAndSetting) {
     EXPECT_EQ(readBytes(file("first.xml")), before);
 }
 
+TEST_F(MainWindowFileTest, AReadOnlyFileIsReplacedOnlyAfterAsking) {
+    openAndChange();
+    const QString target = file("approved.xml");
+    writeBytes(target, "approved");
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+
+    platform.prompts().answerSaveFile(target);
+    platform.prompts().answerMessage(MessageAnswer::No);
+    EXPECT_EQ(window.save(), MainWindow::SaveOutcome::Cancelled);
+    EXPECT_EQ(platform.prompts().last().text, target + " is read-only. Save anyway?");
+    EXPECT_EQ(platform.prompts().last().icon, MessageIcon::Question);
+    EXPECT_EQ(readBytes(target), "approved");
+    EXPECT_TRUE(window.isModified());
+
+    platform.prompts().answerSaveFile(target);
+    platform.prompts().answerMessage(MessageAnswer::Yes);
+    platform.prompts().answerMessage(MessageAnswer::Ok);
+    EXPECT_EQ(window.save(), MainWindow::SaveOutcome::Saved);
+    EXPECT_EQ(readBytes(target), CollectionFile::saveText(window.collection()));
+    EXPECT_EQ(QFile::permissions(target) & QFile::WriteOwner, 0);
+}
+
 TEST_F(MainWindowFileTest, StartUpLoadsTheStoredFile) {
     const QString path = writeCollection(file("last.xml"), {{"A", "Alpha"}});
     platform.settings().writeText(MainWindow::kPathSetting, path);

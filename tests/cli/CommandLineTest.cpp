@@ -140,6 +140,13 @@ TEST_F(CliFiles, NormalizeFailuresWriteNothing) {
     fs::create_directory(path("folder"));
     EXPECT_EQ(runCli({"normalize", path("in.xml"), path("folder")}).code, kExitWriteFailed);
     EXPECT_TRUE(fs::is_directory(path("folder")));
+
+    writeBytes(path("final.xml"), "approved");
+    fs::permissions(path("final.xml"), fs::perms::owner_read | fs::perms::group_read);
+    const CliRun readOnly = runCli({"normalize", path("in.xml"), path("final.xml")});
+    EXPECT_EQ(readOnly.code, kExitWriteFailed);
+    EXPECT_EQ(readOnly.err, path("final.xml") + ": The file is read-only.\n");
+    EXPECT_EQ(readBytes(path("final.xml")), "approved");
 }
 
 TEST_F(CliFiles, ListPrintsTheMainWindowCellsOnePerLine) {
@@ -180,4 +187,15 @@ TEST(ListLineTest, AcronymOnlyWhenPresent) {
     EXPECT_EQ(listLine(record), "P-7\tBrief\tCompleted\tOrg");
     record.acronym = "BR";
     EXPECT_EQ(listLine(record), "P-7\tBrief (BR)\tCompleted\tOrg");
+}
+
+// A field's control characters cannot drive the terminal that shows the list.
+TEST(ListLineTest, ControlCharactersAreEscaped) {
+    StudyRecord record;
+    record.id_info.org_study_id = "P\x1b[2J-8";
+    record.brief_title.setText("Caf\xC3\xA9\x07 \xC2\x9B" "1m \xE9 x\x7F");
+    record.id_info.org_name = "Org\r\nline\tend";
+    record.partial_upload = "true";
+    EXPECT_EQ(listLine(record),
+              "P\\x1b[2J-8\tCaf\xC3\xA9\\x07 \\xc2\\x9b" "1m \\xe9 x\\x7f\t\tOrg line end\tpartial");
 }
