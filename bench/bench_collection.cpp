@@ -2,9 +2,12 @@
 //
 // For N = 1,000 and N = 10,000 generated protocols (each with multi-line
 // texts, entities, five outcomes and ten locations) the program saves a file,
-// then times (medians of 5, the two sizes in alternating rounds) loading it
-// into a collection, saving that collection to disk, and pugixml parsing and
-// saving the same file. Peak
+// then times (medians of 5; sizes and sides take turns) both sides on equal
+// terms: each parses the file's bytes from the same warm buffer into a buffer
+// of its own and a document (the program: decoding, reading and building the
+// records), and writes what it read into a warm string of its own. The
+// program's load from disk and save to disk (temporary file, flush, rename)
+// are timed as well, for throughput. Peak
 // memory of the N = 10,000 load is the growth of the resident set during the
 // load: VmHWM is reset through /proc/self/clear_refs just before loading and
 // read afterwards; the resident set before the load is subtracted, so the
@@ -12,6 +15,7 @@
 // the way.
 #include "StudyGenerator.h"
 #include "model/CollectionFile.h"
+#include "model/CollectionWriter.h"
 #include "model/StudyCollection.h"
 
 #include <algorithm>
@@ -67,9 +71,9 @@ struct Workload {
     int count = 0;
     fs::path file;
     fs::path saved;
-    fs::path pugiSaved;
     double megabytes = 0;
-    std::vector<double> load, save, pugiParse, pugiSave;
+    std::string bytes; // the file, read once
+    std::vector<double> load, save, pugiParse, pugiSave, fileLoad, fileSave;
 };
 
 void fail(const std::string& what) {
@@ -82,7 +86,6 @@ Workload prepare(int count, const fs::path& folder) {
     w.count = count;
     w.file = folder / ("collection-" + std::to_string(count) + ".xml");
     w.saved = folder / ("saved-" + std::to_string(count) + ".xml");
-    w.pugiSaved = folder / ("pugixml-" + std::to_string(count) + ".xml");
     StudyGenerator::saveCollection(count, w.file.string());
     w.megabytes = static_cast<double>(fs::file_size(w.file)) / (1024.0 * 1024.0);
     return w;
@@ -102,48 +105,91 @@ long peakGrowthOfLoad(const Workload& w) {
     return statusKb("VmHWM:") - before;
 }
 
-// One round for one size: load, save, pugixml parse, pugixml save.
-void runRound(Workload& w) {
+struct Buffers {
+    std::string ours;
+    std::string pugi;
+};
+
+struct StringWriter : pugi::xml_writer {
+    std::string* text = nullptr;
+    void write(const void* data, std::size_t size) override {
+        text->append(static_cast<const char*>(data), size);
+    }
+};
+
+void runOurs(Workload& w, Buffers& buffers) {
     auto collection = std::make_unique<StudyCollection>();
     w.load.push_back(seconds([&] {
-        if (!CollectionFile::load(w.file.string(), *collection).ok)
+        if (!CollectionFile::loadText(w.bytes, *collection).ok)
             fail("load failed");
     }));
     if (collection->records.size() != static_cast<std::size_t>(w.count))
         fail("wrong record count");
+    buffers.ours.clear();
     w.save.push_back(seconds([&] {
+        CollectionWriter::writeFile(*collection, [&](std::string_view piece) {
+            buffers.ours.append(piece);
+            return true;
+        });
+    }));
+    if (buffers.ours != w.bytes)
+        fail("saving the loaded collection changed the file");
+}
+
+void runPugi(Workload& w, Buffers& buffers) {
+    auto document = std::make_unique<pugi::xml_document>();
+    w.pugiParse.push_back(seconds([&] {
+        if (!document->load_buffer(w.bytes.data(), w.bytes.size()))
+            fail("pugixml parse failed");
+    }));
+    buffers.pugi.clear();
+    StringWriter writer;
+    writer.text = &buffers.pugi;
+    w.pugiSave.push_back(seconds([&] { document->save(writer, "\t"); }));
+}
+
+// The program's own file input and output, for throughput.
+void runFiles(Workload& w) {
+    auto collection = std::make_unique<StudyCollection>();
+    w.fileLoad.push_back(seconds([&] {
+        if (!CollectionFile::load(w.file.string(), *collection).ok)
+            fail("load failed");
+    }));
+    w.fileSave.push_back(seconds([&] {
         const SaveResult result = CollectionFile::save(*collection, w.saved.string());
         if (!result.ok)
             fail(result.reason);
     }));
     if (!sameBytes(w.saved, w.file))
         fail("saving the loaded collection changed the file");
-    collection.reset();
+}
 
-    auto document = std::make_unique<pugi::xml_document>();
-    w.pugiParse.push_back(seconds([&] {
-        if (!document->load_file(w.file.c_str()))
-            fail("pugixml parse failed");
-    }));
-    w.pugiSave.push_back(seconds([&] {
-        if (!document->save_file(w.pugiSaved.c_str(), "\t"))
-            fail("pugixml save failed");
-    }));
+// One round for one size; which side goes first changes every round.
+void runRound(Workload& w, Buffers& buffers, bool oursFirst) {
+    if (oursFirst) {
+        runOurs(w, buffers);
+        runPugi(w, buffers);
+    } else {
+        runPugi(w, buffers);
+        runOurs(w, buffers);
+    }
+    runFiles(w);
 }
 
 struct Medians {
-    double load, save, pugiParse, pugiSave;
+    double load, save, pugiParse, pugiSave, fileLoad, fileSave;
 };
 
 Medians medians(const Workload& w) {
-    return {median(w.load), median(w.save), median(w.pugiParse), median(w.pugiSave)};
+    return {median(w.load),      median(w.save),     median(w.pugiParse),
+            median(w.pugiSave),  median(w.fileLoad), median(w.fileSave)};
 }
 
 void report(const Workload& w, const Medians& m) {
-    std::printf("N=%-6d file=%7.1f MB  load=%.3fs (%.0f MB/s)  save=%.3fs (%.0f MB/s)  "
-                "pugixml parse=%.3fs save=%.3fs\n",
-                w.count, w.megabytes, m.load, w.megabytes / m.load, m.save, w.megabytes / m.save,
-                m.pugiParse, m.pugiSave);
+    std::printf("N=%-6d file=%7.1f MB  load=%.3fs save=%.3fs  pugixml parse=%.3fs save=%.3fs  "
+                "from disk %.0f MB/s, to disk %.0f MB/s\n",
+                w.count, w.megabytes, m.load, m.save, m.pugiParse, m.pugiSave,
+                w.megabytes / m.fileLoad, w.megabytes / m.fileSave);
 }
 
 } // namespace
@@ -157,9 +203,15 @@ int main() {
     Workload small = prepare(1000, folder);
     Workload large = prepare(10000, folder);
     const long peakGrowthKb = peakGrowthOfLoad(large);
+    small.bytes = fileBytes(small.file);
+    large.bytes = fileBytes(large.file);
+    Buffers buffers;
     for (int round = 0; round < 5; ++round) {
-        runRound(small);
-        runRound(large);
+        const bool oursFirst = round % 2 == 0;
+        Workload& first = round % 2 == 0 ? small : large;
+        Workload& second = round % 2 == 0 ? large : small;
+        runRound(first, buffers, oursFirst);
+        runRound(second, buffers, oursFirst);
     }
     fs::remove_all(folder);
 

@@ -9,7 +9,10 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <array>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -132,38 +135,50 @@ struct StringWriter : pugi::xml_writer {
     }
 };
 
+// One document size and the times of both sides.
+struct Workload {
+    std::string text;
+    std::string pugiCopy; // pugixml parses in place: a warm copy made before each round
+    std::vector<double> reader, writer, pugiParse, pugiSave;
+    double megabytes() const { return static_cast<double>(text.size()) / 1e6; }
+};
+
+// Both sides read from a warm buffer into a fresh document and write into a warm string.
+struct Sides {
+    std::string written;
+    StringWriter pugiWritten;
+
+    void ours(Workload& w) {
+        auto root = std::make_unique<XmlNode>();
+        w.reader.push_back(secondsOf([&] {
+            XmlParseOptions options = XmlParseOptions::program();
+            if (!root->parseFromText(w.text, 0, options))
+                std::fprintf(stderr, "parse failed\n");
+        }));
+        written.clear();
+        w.writer.push_back(
+            secondsOf([&] { root->writeAsText(XmlWriteOptions::programDefault(), written); }));
+    }
+
+    void pugi(Workload& w) {
+        w.pugiCopy.assign(w.text);
+        auto document = std::make_unique<pugi::xml_document>();
+        w.pugiParse.push_back(secondsOf([&] {
+            if (!document->load_buffer_inplace(w.pugiCopy.data(), w.pugiCopy.size()))
+                std::fprintf(stderr, "pugixml parse failed\n");
+        }));
+        pugiWritten.text.clear();
+        w.pugiSave.push_back(secondsOf([&] { document->save(pugiWritten, "\t"); }));
+    }
+};
+
 struct Figures {
     double reader, writer, pugiParse, pugiSave, megabytes;
 };
 
-Figures measure(const std::string& text, int runs) {
-    Figures f{};
-    f.megabytes = static_cast<double>(text.size()) / 1e6;
-    auto root = std::make_unique<XmlNode>();
-    f.reader = medianSeconds(
-        runs,
-        [&] {
-            XmlParseOptions options = XmlParseOptions::program();
-            if (!root->parseFromText(text, 0, options))
-                std::fprintf(stderr, "parse failed\n");
-        },
-        [&] { root = std::make_unique<XmlNode>(); });
-    std::string written;
-    f.writer = medianSeconds(runs, [&] {
-        written.clear();
-        root->writeAsText(XmlWriteOptions::programDefault(), written);
-    });
-    root.reset();
-
-    auto doc = std::make_unique<pugi::xml_document>();
-    f.pugiParse = medianSeconds(
-        runs, [&] { doc->load_buffer(text.data(), text.size()); },
-        [&] { doc = std::make_unique<pugi::xml_document>(); });
-    f.pugiSave = medianSeconds(runs, [&] {
-        StringWriter out;
-        doc->save(out);
-    });
-    return f;
+Figures figuresOf(const Workload& w) {
+    return {median(w.reader), median(w.writer), median(w.pugiParse), median(w.pugiSave),
+            w.megabytes()};
 }
 
 void report(const char* label, const Figures& f) {
@@ -175,16 +190,33 @@ void report(const char* label, const Figures& f) {
 
 } // namespace
 
+// Sizes and sides take turns, so that neither is favoured by going first.
 int main() {
     Generator generator(42);
-    const Figures small = measure(generator.document(10'000'000), 5);
-    report("10 MB", small);
-    const Figures large = measure(generator.document(100'000'000), 5);
-    report("100 MB", large);
+    Workload small{generator.document(10'000'000), {}, {}, {}, {}, {}};
+    Workload large{generator.document(100'000'000), {}, {}, {}, {}, {}};
+    Sides sides;
+    for (int round = 0; round < 6; ++round) {
+        const std::array<Workload*, 2> order = round % 2 == 0 ? std::array{&small, &large}
+                                                              : std::array{&large, &small};
+        for (Workload* w : order) {
+            if ((round / 2) % 2 == 0) {
+                sides.ours(*w);
+                sides.pugi(*w);
+            } else {
+                sides.pugi(*w);
+                sides.ours(*w);
+            }
+        }
+    }
+    const Figures s = figuresOf(small);
+    const Figures l = figuresOf(large);
+    report("10 MB", s);
+    report("100 MB", l);
     std::printf("linearity (time per MB, 100 MB / 10 MB): reader %.2f, writer %.2f\n",
-                (large.reader / large.megabytes) / (small.reader / small.megabytes),
-                (large.writer / large.megabytes) / (small.writer / small.megabytes));
-    std::printf("reader/pugixml=%.2f writer/pugixml=%.2f\n", large.reader / large.pugiParse,
-                large.writer / large.pugiSave);
+                (l.reader / l.megabytes) / (s.reader / s.megabytes),
+                (l.writer / l.megabytes) / (s.writer / s.megabytes));
+    std::printf("reader/pugixml=%.2f writer/pugixml=%.2f\n", l.reader / l.pugiParse,
+                l.writer / l.pugiSave);
     return 0;
 }
