@@ -67,20 +67,17 @@ TitlePage::TitlePage(QWidget* parent) : EditorPage(parent) {
     connectListCommands(m_secondaryIds.list(),
                         {IDC_ADD, IDC_EDIT, IDC_REMOVE, [this] { addSecondaryId(); },
                          [this] { editSecondaryId(); }, [this] { removeSecondaryId(); }});
+    using R = StudyRecord;
+    bind(IDC_UNIQUE_ID, [](R& r) -> std::string& { return r.id_info.org_study_id; });
+    bind(IDC_BRIEF_TITLE, [](R& r) -> FieldValue& { return r.brief_title; });
+    bind(IDC_ACRONYM, [](R& r) -> std::string& { return r.acronym; });
+    bind(IDC_OFFICIAL_TITLE, [](R& r) -> FieldValue& { return r.official_title; });
+    bind(IDC_STUDY_TYPE, [](R& r) -> FieldValue& { return r.study_design.study_type; });
+    bind(IDC_FDA_REGULATED, [](R& r) -> FieldValue& { return r.is_fda_regulated; });
+    bind(IDC_IND_PROTOCOL, [](R& r) -> FieldValue& { return r.is_ind_study; });
 }
 
 void TitlePage::onLoad(StudyRecord& record) {
-    setText(IDC_UNIQUE_ID, record.id_info.org_study_id);
-    setText(IDC_BRIEF_TITLE, record.brief_title);
-    setText(IDC_ACRONYM, record.acronym);
-    setText(IDC_OFFICIAL_TITLE, record.official_title);
-    {
-        // The rule below follows the record's own text, not the entry it selects.
-        const QSignalBlocker quiet(control(IDC_STUDY_TYPE));
-        setText(IDC_STUDY_TYPE, record.study_design.study_type);
-    }
-    setText(IDC_FDA_REGULATED, record.is_fda_regulated);
-    setText(IDC_IND_PROTOCOL, record.is_ind_study);
     m_secondaryIds.clear();
     for (const auto& secondary : record.id_info.secondary_id) {
         m_secondaryIds.appendRow({TextCodec::decode(secondary->id),
@@ -92,13 +89,6 @@ void TitlePage::onLoad(StudyRecord& record) {
 
 void TitlePage::onStore(StudyRecord& record) {
     record.id_info.clearSecondaryIds();
-    storeText(IDC_UNIQUE_ID, record.id_info.org_study_id);
-    storeText(IDC_BRIEF_TITLE, record.brief_title);
-    storeText(IDC_ACRONYM, record.acronym);
-    storeText(IDC_OFFICIAL_TITLE, record.official_title);
-    storeText(IDC_STUDY_TYPE, record.study_design.study_type);
-    storeText(IDC_FDA_REGULATED, record.is_fda_regulated);
-    storeText(IDC_IND_PROTOCOL, record.is_ind_study);
     for (const QStringList& row : m_secondaryIds.rows()) {
         SecondaryId& secondary = appendNew(record.id_info.secondary_id);
         secondary.id = TextCodec::encode(row.value(0));

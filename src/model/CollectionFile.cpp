@@ -6,6 +6,7 @@
 #include "model/CollectionWriter.h"
 #include "model/DocumentDecoder.h"
 #include "model/StudyCollection.h"
+#include "model/XmlTextSink.h"
 #include "xml/XmlParseOptions.h"
 
 #include <cerrno>
@@ -178,6 +179,13 @@ CollectionFile::Place CollectionFile::placeOf(std::string_view text, std::size_t
             ++place.column;
     }
     return place;
+}
+
+std::string CollectionFile::recordText(const StudyRecord& record) {
+    std::string text;
+    XmlTextSink sink(text, 0);
+    record.write(sink);
+    return text;
 }
 
 std::string CollectionFile::saveText(const StudyCollection& collection) {

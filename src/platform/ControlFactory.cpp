@@ -1,6 +1,7 @@
 #include "platform/ControlFactory.h"
 
 #include "platform/ClickableLabel.h"
+#include "platform/DropDownList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,7 +23,7 @@ QWidget* ControlFactory::create(const ControlTemplate& control, QWidget* parent)
     case ControlKind::MultiLineEdit:
         return new QPlainTextEdit(parent);
     case ControlKind::ComboBox:
-        return new QComboBox(parent);
+        return new DropDownList(parent);
     case ControlKind::CheckBox:
         return new QCheckBox(parent);
     case ControlKind::RadioButton:

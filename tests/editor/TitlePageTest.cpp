@@ -62,7 +62,7 @@ protected:
 
 } // namespace
 
-TEST_F(TitlePageTest, LoadShowsTheRecordAndSelectsByPrefix) {
+TEST_F(TitlePageTest, LoadShowsTheRecordsOwnTexts) {
     record.id_info.org_study_id = "ABC-1";
     record.brief_title.setText("Brief");
     record.acronym = "ACR";
@@ -79,9 +79,9 @@ TEST_F(TitlePageTest, LoadShowsTheRecordAndSelectsByPrefix) {
     EXPECT_EQ(get<QLineEdit>(TitlePage::IDC_ACRONYM)->text(), "ACR");
     EXPECT_EQ(get<QPlainTextEdit>(TitlePage::IDC_OFFICIAL_TITLE)->toPlainText(),
               "Line one\nLine two");
-    EXPECT_EQ(combo(TitlePage::IDC_STUDY_TYPE), "Observational");
-    EXPECT_EQ(get<QComboBox>(TitlePage::IDC_FDA_REGULATED)->currentIndex(), -1);
-    EXPECT_EQ(combo(TitlePage::IDC_IND_PROTOCOL), "No");
+    EXPECT_EQ(combo(TitlePage::IDC_STUDY_TYPE), "observational");
+    EXPECT_EQ(combo(TitlePage::IDC_FDA_REGULATED), "true");
+    EXPECT_EQ(combo(TitlePage::IDC_IND_PROTOCOL), "n");
     ASSERT_EQ(page->secondaryIds().rowCount(), 2);
     EXPECT_EQ(page->secondaryIds().rowTexts(0), (QStringList{"S1", "Registry Identifier", "Reg"}));
     EXPECT_EQ(page->secondaryIds().rowTexts(1), (QStringList{"S2", "", ""}));
@@ -113,7 +113,7 @@ TEST_F(TitlePageTest, StoreWritesControlsAndFreshSecondaryIds) {
     EXPECT_EQ(record.id_info.org_study_id, "  spaced  ");
     EXPECT_EQ(record.official_title.displayText(), "a\r\nb");
     EXPECT_EQ(record.study_design.study_type.displayText(), "Expanded Access");
-    EXPECT_EQ(record.is_fda_regulated.displayText(), "") << "no selection stores empty";
+    EXPECT_EQ(record.is_fda_regulated.displayText(), "true") << "untouched";
     EXPECT_EQ(record.id_info.org_name, "Org");
     EXPECT_EQ(record.id_info.provider_name, "Provider");
     ASSERT_EQ(record.id_info.secondary_id.size(), 2u);
@@ -233,16 +233,17 @@ TEST(SecondaryIdDialogTest, DomainLabelFollowsTheType) {
         types->setCurrentIndex(i);
         EXPECT_EQ(dialog.domainLabel(), expected[i]) << types->currentText().toStdString();
     }
-    // An unknown input type selects nothing and keeps the default label.
+    // A type the list does not have is shown as it is and keeps the default
+    // label; no prefix stands for an entry.
     SecondaryIdDialog unknown;
     unknown.setInputs("x", "Something else", "d");
     EXPECT_EQ(
-        qobject_cast<QComboBox*>(unknown.control(SecondaryIdDialog::IDC_ID_TYPE))->currentIndex(),
-        -1);
+        qobject_cast<QComboBox*>(unknown.control(SecondaryIdDialog::IDC_ID_TYPE))->currentText(),
+        "Something else");
     EXPECT_EQ(unknown.domainLabel(), "ID Domain");
     SecondaryIdDialog prefixed;
     prefixed.setInputs("x", "other g", "d");
-    EXPECT_EQ(prefixed.domainLabel(), "Grant or Funder");
+    EXPECT_EQ(prefixed.domainLabel(), "ID Domain");
 }
 
 TEST(SecondaryIdDialogTest, OkRefusesAnEmptyIdAndReturnsTheTextsAsTyped) {
