@@ -10,6 +10,7 @@
 #include "platform/ClickableLabel.h"
 #include "platform/TextCodec.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QChildEvent>
 #include <QComboBox>
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 
 namespace {
 
@@ -73,14 +73,14 @@ void EditorPage::buildPage(const DialogTemplate& pageTemplate) {
     watchKeysRecursively(this);
 }
 
-void EditorPage::connectListCommands(QTreeWidget* list, const ListCommands& commands) {
+void EditorPage::connectListCommands(QAbstractItemView* list, const ListCommands& commands) {
     const auto onClick = [this](int id, const std::function<void()>& command) {
         connect(control<QPushButton>(id), &QPushButton::clicked, this, command);
     };
     onClick(commands.addId, commands.add);
     onClick(commands.editId, commands.edit);
     onClick(commands.removeId, commands.remove);
-    connect(list, &QTreeWidget::itemDoubleClicked, this, commands.edit);
+    connect(list, &QAbstractItemView::doubleClicked, this, commands.edit);
 }
 
 void EditorPage::makeWhite() {

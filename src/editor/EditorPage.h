@@ -48,7 +48,7 @@ class TextBlock;
 // The template lists the controls in tab order with their anchors (labels
 // get none); group boxes are filled white by buildPage; lists take their
 // columns and commands from a ListSection.
-class QTreeWidget;
+class QAbstractItemView;
 
 class EditorPage : public ResizableDialog {
     Q_OBJECT
@@ -107,7 +107,7 @@ protected:
         std::function<void()> edit;
         std::function<void()> remove;
     };
-    void connectListCommands(QTreeWidget* list, const ListCommands& commands);
+    void connectListCommands(QAbstractItemView* list, const ListCommands& commands);
 
     // Text between the model and a control by id, through TextCodec: one-line
     // edits hold the text as it is, multi-line edits show "\r\n" as line

@@ -8,8 +8,6 @@
 #include "model/RecordFixtures.h"
 #include "model/StudyRecord.h"
 #include "platform/TestPlatform.h"
-#include "xml/XmlNode.h"
-#include "xml/XmlWriteOptions.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,19 +15,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
-
-std::string writtenText(const StudyRecord& record) {
-    XmlNode collection("collection");
-    record.writeIntoCollection(&collection);
-    XmlWriteOptions options;
-    options.lineBreaks = false;
-    return collection.writeAsText(options);
-}
 
 class ProtocolEditorTest : public ::testing::Test {
 protected:
@@ -248,7 +237,7 @@ TEST_F(ProtocolEditorTest, CancelWithAnIdAsksAndNoRestoresEverything) {
 
     const int result = run([](ProtocolEditor* e) {
         e->titlePage()->control<QLineEdit>(TitlePage::IDC_BRIEF_TITLE)->setText("New brief");
-        e->titlePage()->secondaryIds().clear();
+        e->titlePage()->secondaryIds().model().setItems({});
         e->showSection(QStringLiteral("Summary")); // stores into the record
         e->close();
     });

@@ -1,23 +1,10 @@
 #include "editor/RecordSnapshot.h"
 
+#include "EditorTestSupport.h"
 #include "model/RecordFixtures.h"
 #include "model/StudyRecord.h"
-#include "xml/XmlNode.h"
-#include "xml/XmlWriteOptions.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-std::string writtenText(const StudyRecord& record) {
-    XmlNode collection("collection");
-    record.writeIntoCollection(&collection);
-    XmlWriteOptions options;
-    options.lineBreaks = false;
-    return collection.writeAsText(options);
-}
-
-} // namespace
 
 TEST(RecordSnapshot, PutsAnEmptyRecordBackAfterEverythingWasFilled) {
     StudyRecord record;
