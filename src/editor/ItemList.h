@@ -58,8 +58,9 @@ public:
         m_model.setItems(std::move(copies));
     }
 
-    // Gives `items` the rows' items; entries already there are assigned to,
-    // not made again.
+    // Gives `items` the rows' items. Entries already there are assigned to,
+    // not made again: a long list that is stored at every section switch
+    // reuses its memory.
     void store(OwningList<T>& items) const {
         const std::vector<T>& rows = m_model.items();
         items.resize(rows.size());
