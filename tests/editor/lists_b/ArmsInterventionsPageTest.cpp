@@ -214,7 +214,8 @@ TEST_F(ArmsInterventionsPageTest, StoreKeepsTheItemsWithTheirFlagsInRowOrder) {
     page->arms().model().append(arm("B", "Other"));
     Intervention device;
     device.intervention_name = "M";
-    device.arm_group_label = {"X", "Y"};
+    device.arm_group_label = {"X,Y", "Z"};
+    device.intervention_other_name = {"", "two\r\nlines"};
     page->interventions().model().append(device);
     page->store();
     ASSERT_EQ(record.arm_group.size(), 2u);
@@ -223,7 +224,10 @@ TEST_F(ArmsInterventionsPageTest, StoreKeepsTheItemsWithTheirFlagsInRowOrder) {
     EXPECT_FALSE(record.arm_group[1]->deleteFlag);
     ASSERT_EQ(record.intervention.size(), 2u);
     EXPECT_TRUE(record.intervention[0]->deleteFlag);
-    EXPECT_EQ(record.intervention[1]->arm_group_label, (std::vector<std::string>{"X", "Y"}));
+    EXPECT_EQ(record.intervention[1]->arm_group_label, (std::vector<std::string>{"X,Y", "Z"}))
+        << "a label with a comma stays one label";
+    EXPECT_EQ(record.intervention[1]->intervention_other_name,
+              (std::vector<std::string>{"", "two\r\nlines"}));
 }
 
 TEST_F(ArmsInterventionsPageTest, ListCommandsRefuseWithoutSelectionAndReselectAfterRemove) {
