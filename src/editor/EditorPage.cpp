@@ -11,6 +11,7 @@
 #include "platform/ClickableLabel.h"
 #include "platform/TextCodec.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QChildEvent>
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <algorithm>
 
 namespace {
@@ -128,14 +128,14 @@ void EditorPage::buildPage(const DialogTemplate& pageTemplate) {
     watchKeysRecursively(this);
 }
 
-void EditorPage::connectListCommands(QTreeWidget* list, const ListCommands& commands) {
+void EditorPage::connectListCommands(QAbstractItemView* list, const ListCommands& commands) {
     const auto onClick = [this](int id, const std::function<void()>& command) {
         connect(control<QPushButton>(id), &QPushButton::clicked, this, command);
     };
     onClick(commands.addId, commands.add);
     onClick(commands.editId, commands.edit);
     onClick(commands.removeId, commands.remove);
-    connect(list, &QTreeWidget::itemDoubleClicked, this, commands.edit);
+    connect(list, &QAbstractItemView::doubleClicked, this, commands.edit);
 }
 
 void EditorPage::makeWhite() {

@@ -52,7 +52,7 @@ class TextBlock;
 // The template lists the controls in tab order with their anchors (labels
 // get none); group boxes are filled white by buildPage; lists take their
 // columns and commands from a ListSection.
-class QTreeWidget;
+class QAbstractItemView;
 
 class EditorPage : public ResizableDialog {
     Q_OBJECT
@@ -131,12 +131,13 @@ protected:
         std::function<void()> edit;
         std::function<void()> remove;
     };
-    void connectListCommands(QTreeWidget* list, const ListCommands& commands);
+    void connectListCommands(QAbstractItemView* list, const ListCommands& commands);
 
     // Text between the model and a control by id, through TextCodec: one-line
     // edits hold the text as it is, multi-line edits show "\r\n" as line
-    // breaks, drop-down lists select by prefix (ComboText). Unknown ids and
-    // other kinds of control are ignored (set) or read as empty (get).
+    // breaks, drop-down lists select the entry equal to the text or show the
+    // text after the entries (ComboText). Unknown ids and other kinds of
+    // control are ignored (set) or read as empty (get).
     void setText(int id, std::string_view text);
     void setText(int id, const FieldValue& field);
     void setText(int id, const TextBlock& block);

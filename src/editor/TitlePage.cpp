@@ -7,7 +7,18 @@
 #include "platform/TextCodec.h"
 
 #include <QComboBox>
-#include <QTreeWidget>
+#include <QTreeView>
+
+namespace {
+
+ItemList<SecondaryId>::Columns secondaryIdColumns() {
+    using Column = ItemColumn<SecondaryId>;
+    return {Column::of(QStringLiteral("ID"), 200, &SecondaryId::id),
+            Column::of(QStringLiteral("ID Type"), 150, &SecondaryId::id_type),
+            Column::of(QStringLiteral("ID Domain"), 150, &SecondaryId::id_domain)};
+}
+
+} // namespace
 
 DialogTemplate TitlePage::pageTemplate() {
     std::vector<ControlTemplate> controls = {
@@ -45,7 +56,7 @@ DialogTemplate TitlePage::pageTemplate() {
         PageControls::fieldLabel("Secondary IDs", 232),
         marker(IDC_MARKER_SECONDARY_IDS, 232),
         {.id = IDC_SECONDARY_IDS,
-         .kind = ControlKind::ListView,
+         .kind = ControlKind::ItemListView,
          .rect = {14, 242, 216, 62},
          .anchors = AnchorGrow},
         PageControls::bottomButton(IDC_ADD, "&Add", 14),
@@ -55,16 +66,14 @@ DialogTemplate TitlePage::pageTemplate() {
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }
 
-TitlePage::TitlePage(QWidget* parent) : EditorPage(parent) {
+TitlePage::TitlePage(QWidget* parent) : EditorPage(parent), m_secondaryIds(secondaryIdColumns()) {
     buildPage(pageTemplate());
-    m_secondaryIds.attach(control<QTreeWidget>(IDC_SECONDARY_IDS), this);
+    m_secondaryIds.attach(control<QTreeView>(IDC_SECONDARY_IDS), this,
+                          ItemList<SecondaryId>::dialogOf<SecondaryIdDialog>(this));
     addEnterExempt(IDC_OFFICIAL_TITLE);
-    m_secondaryIds.setColumns({{QStringLiteral("ID"), 200},
-                               {QStringLiteral("ID Type"), 150},
-                               {QStringLiteral("ID Domain"), 150}});
     connect(control<QComboBox>(IDC_STUDY_TYPE), &QComboBox::currentIndexChanged, this,
             &TitlePage::studyTypeChanged);
-    connectListCommands(m_secondaryIds.list(),
+    connectListCommands(m_secondaryIds.view(),
                         {IDC_ADD, IDC_EDIT, IDC_REMOVE, [this] { addSecondaryId(); },
                          [this] { editSecondaryId(); }, [this] { removeSecondaryId(); }});
     using R = StudyRecord;
@@ -78,23 +87,12 @@ TitlePage::TitlePage(QWidget* parent) : EditorPage(parent) {
 }
 
 void TitlePage::onLoad(StudyRecord& record) {
-    m_secondaryIds.clear();
-    for (const auto& secondary : record.id_info.secondary_id) {
-        m_secondaryIds.appendRow({TextCodec::decode(secondary->id),
-                                  TextCodec::decode(secondary->id_type),
-                                  TextCodec::decode(secondary->id_domain)});
-    }
+    m_secondaryIds.load(record.id_info.secondary_id);
     applyStudyType(TextCodec::decode(record.study_design.study_type.displayText()));
 }
 
 void TitlePage::onStore(StudyRecord& record) {
-    record.id_info.clearSecondaryIds();
-    for (const QStringList& row : m_secondaryIds.rows()) {
-        SecondaryId& secondary = appendNew(record.id_info.secondary_id);
-        secondary.id = TextCodec::encode(row.value(0));
-        secondary.id_type = TextCodec::encode(row.value(1));
-        secondary.id_domain = TextCodec::encode(row.value(2));
-    }
+    m_secondaryIds.store(record.id_info.secondary_id);
 }
 
 void TitlePage::studyTypeChanged() {
@@ -107,21 +105,12 @@ void TitlePage::applyStudyType(const QString& studyType) {
     }
 }
 
-std::optional<QStringList> TitlePage::runSecondaryIdDialog(const QStringList& inputs) {
-    SecondaryIdDialog dialog(this);
-    dialog.setInputs(inputs.value(0), inputs.value(1), inputs.value(2));
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return QStringList{dialog.id(), dialog.idType(), dialog.domain()};
-}
-
 void TitlePage::addSecondaryId() {
-    m_secondaryIds.add([this](const QStringList& inputs) { return runSecondaryIdDialog(inputs); });
+    m_secondaryIds.add();
 }
 
 void TitlePage::editSecondaryId() {
-    m_secondaryIds.edit([this](const QStringList& inputs) { return runSecondaryIdDialog(inputs); });
+    m_secondaryIds.edit();
 }
 
 void TitlePage::removeSecondaryId() {

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeView>
 #include <QTreeWidget>
 
 QWidget* ControlFactory::create(const ControlTemplate& control, QWidget* parent) const {
@@ -32,6 +33,8 @@ QWidget* ControlFactory::create(const ControlTemplate& control, QWidget* parent)
         return new QGroupBox(parent);
     case ControlKind::ListView:
         return new QTreeWidget(parent);
+    case ControlKind::ItemListView:
+        return new QTreeView(parent);
     case ControlKind::StaticText:
     case ControlKind::Picture:
     case ControlKind::HyperLink:

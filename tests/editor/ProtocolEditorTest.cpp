@@ -9,8 +9,6 @@
 #include "model/RecordFixtures.h"
 #include "model/StudyRecord.h"
 #include "platform/TestPlatform.h"
-#include "xml/XmlNode.h"
-#include "xml/XmlWriteOptions.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -18,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -240,7 +237,7 @@ TEST_F(ProtocolEditorTest, CancelWithAnIdAsksAndNoRestoresEverything) {
 
     const int result = run([](ProtocolEditor* e) {
         e->titlePage()->control<QLineEdit>(TitlePage::IDC_BRIEF_TITLE)->setText("New brief");
-        e->titlePage()->secondaryIds().clear();
+        e->titlePage()->secondaryIds().model().setItems({});
         e->showSection(QStringLiteral("Summary")); // stores into the record
         e->close();
     });
