@@ -7,7 +7,7 @@
 #include "controls/CHyperLink.h"
 #include "editor/ProtocolEditor.h"
 #include "model/CollectionFile.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "model/ProtocolListCells.h"
 #include "platform/Platform.h"
 #include "platform/Prompts.h"

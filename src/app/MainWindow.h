@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/ResizableDialog.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "model/StudyCollection.h"
 #include "validation/SchemaLocation.h"
 #include "vendor/MessageLine.h"
