@@ -6,8 +6,8 @@
 
 // Where the files the program ships with (help text, list background, schema)
 // are found: beside the executable, as the build tree leaves them, then in the
-// data folder an install puts them in. The working directory is the user's and
-// holds none of them.
+// data folder an install puts them in. Never the working directory: that is
+// wherever the user happened to start the program.
 class ProgramFiles {
 public:
     static const QString kHelpFile;       // "HELP.TXT"
