@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/Artwork.h"
 #include "app/ListBackground.h"
+#include "app/RecentFiles.h"
 #include "app/SplashWindow.h"
 #include "controls/CHyperLink.h"
 #include "editor/ProtocolEditor.h"
@@ -19,15 +20,22 @@
 #include "vendor/WebAddress.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QUrl>
@@ -175,7 +183,10 @@ MainWindow::MainWindow(QWidget* parent)
       m_helpViewFactory(HelpWindow::webEngineView()), m_upgrade(this),
       m_messageLine(vendorSite().host, CacheDownload(vendorSite().cacheDirectory)) {
     buildControls(mainTemplate());
+    // Every window of the program, the editor and its dialogs included, shows it.
+    QApplication::setWindowIcon(Artwork::programIconSet());
     setWindowIcon(Artwork::programIconSet());
+    setAcceptDrops(true);
     if (auto* icon = control<QLabel>(kIconId)) {
         icon->setPixmap(
             QPixmap::fromImage(Artwork::programIcon(std::min(icon->width(), icon->height()))));
@@ -187,6 +198,10 @@ MainWindow::MainWindow(QWidget* parent)
     setUpList();
     setUpContextMenu();
     connectCommands();
+    addShortcuts();
+    updateTitle();
+    // The protocols are what the keyboard works on first.
+    m_list->setFocus();
 }
 
 MainWindow::~MainWindow() {
@@ -212,6 +227,68 @@ void MainWindow::connectCommands() {
     connectButton(kUpgradeId, &MainWindow::upgrade);
     connectButton(kValidateId, &MainWindow::validate);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &MainWindow::editProtocol);
+    connect(m_list->header(), &QHeaderView::sectionClicked, this, &MainWindow::sortByColumn);
+    m_list->installEventFilter(this);
+}
+
+void MainWindow::addShortcuts() {
+    const auto add = [this](const QKeySequence& keys, auto slot) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::newProtocol);
+    add(QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::open);
+    add(QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::save);
+    add(QKeySequence(Qt::Key_F1), &MainWindow::help);
+    add(QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::quit);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier;
+        if (plain && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            editProtocol();
+            return true;
+        }
+        if (plain && key->key() == Qt::Key_Delete) {
+            removeProtocol();
+            return true;
+        }
+    }
+    return ResizableDialog::eventFilter(watched, event);
+}
+
+// The first click on a column sorts it ascending, the next one flips the order.
+void MainWindow::sortByColumn(int column) {
+    m_sortOrder = column == m_sortColumn && m_sortOrder == Qt::AscendingOrder
+                      ? Qt::DescendingOrder
+                      : Qt::AscendingOrder;
+    m_sortColumn = column;
+    m_list->header()->setSortIndicatorShown(true);
+    m_list->header()->setSortIndicator(column, m_sortOrder);
+    m_list->sortItems(column, m_sortOrder);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) {
+        return;
+    }
+    event->acceptProposedAction();
+    openChosen(urls.front().toLocalFile());
+}
+
+void MainWindow::openChosen(const QString& path) {
+    if (settleUnsavedChanges()) {
+        openPath(path);
+    }
 }
 
 void MainWindow::setUpList() {
@@ -242,6 +319,58 @@ void MainWindow::setUpContextMenu() {
     connect(about, &QAction::triggered, this, &MainWindow::about);
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_recentSeparator = new QAction(this);
+    m_recentSeparator->setSeparator(true);
+    addAction(m_recentSeparator);
+    fillRecentFiles();
+}
+
+void MainWindow::fillRecentFiles() {
+    qDeleteAll(m_recentActions);
+    m_recentActions.clear();
+    const QStringList paths = RecentFiles(Platform::settings()).paths();
+    m_recentSeparator->setVisible(!paths.isEmpty());
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path), this);
+        connect(action, &QAction::triggered, this, [this, path] { openChosen(path); });
+        addAction(action);
+        m_recentActions.append(action);
+    }
+}
+
+void MainWindow::rememberFile(const QString& path) {
+    Platform::settings().writeText(kPathSetting, path);
+    RecentFiles(Platform::settings()).add(path);
+    fillRecentFiles();
+}
+
+void MainWindow::setModified(bool modified) {
+    m_modified = modified;
+    updateTitle();
+}
+
+// "sample.xml* – Protoscribe": the file's name, a mark for unsaved changes.
+void MainWindow::updateTitle() {
+    QString name = QFileInfo(currentPath()).fileName();
+    if (name.isEmpty() && m_modified) {
+        name = QStringLiteral("Untitled");
+    }
+    if (m_modified) {
+        name += u'*';
+    }
+    setWindowTitle(name.isEmpty() ? kCaption : name + QStringLiteral(" \u2013 ") + kCaption);
+}
+
+QString MainWindow::startPath() const {
+    const QString current = currentPath();
+    if (!current.isEmpty()) {
+        return current;
+    }
+    // A folder is given with a trailing slash: no file name is proposed in it.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const bool usable = !documents.isEmpty() && QDir(documents).exists();
+    return (usable ? documents : QDir::homePath()) + u'/';
 }
 
 void MainWindow::initialise(const std::optional<QString>& file) {
@@ -294,8 +423,8 @@ bool MainWindow::openPath(const QString& path) {
     if (!load(path, LoadFailure::Report)) {
         return false;
     }
-    Platform::settings().writeText(kPathSetting, path);
-    m_modified = false;
+    rememberFile(path);
+    setModified(false);
     return true;
 }
 
@@ -310,6 +439,7 @@ bool MainWindow::load(const QString& path, LoadFailure failure) {
     }
     m_collection.filePath = pathBytes(path);
     fillList();
+    updateTitle();
     if (!result.notKept.empty()) {
         Platform::prompts().showInformation(this, kCaption,
                                             TextCodec::decode(result.notKept.message()));
@@ -335,22 +465,28 @@ void MainWindow::fillList() {
         }
         auto* item = new QTreeWidgetItem(m_list, texts);
         item->setIcon(0, m_protocolIcon);
+        item->setData(0, Qt::UserRole, m_list->topLevelItemCount() - 1);
+    }
+    if (m_sortColumn >= 0) {
+        m_list->sortItems(m_sortColumn, m_sortOrder);
     }
 }
 
 int MainWindow::selectedRow() const {
     const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
-    return selected.isEmpty() ? -1 : m_list->indexOfTopLevelItem(selected.first());
+    return selected.isEmpty() ? -1 : selected.first()->data(0, Qt::UserRole).toInt();
 }
 
 void MainWindow::selectRow(int row) {
-    QTreeWidgetItem* item = m_list->topLevelItem(row);
-    if (item == nullptr) {
-        m_list->clearSelection();
-        return;
+    for (int visual = 0; visual < m_list->topLevelItemCount(); ++visual) {
+        QTreeWidgetItem* item = m_list->topLevelItem(visual);
+        if (item->data(0, Qt::UserRole).toInt() == row) {
+            m_list->setCurrentItem(item);
+            item->setSelected(true);
+            return;
+        }
     }
-    m_list->setCurrentItem(item);
-    item->setSelected(true);
+    m_list->clearSelection();
 }
 
 int MainWindow::runProtocolEditor(QWidget* parent, StudyRecord& record, const QString& title) {
@@ -367,7 +503,7 @@ void MainWindow::newProtocol() {
     }
     m_collection.records.push_back(std::move(record));
     fillList();
-    m_modified = true;
+    setModified(true);
 }
 
 void MainWindow::editProtocol() {
@@ -386,7 +522,7 @@ void MainWindow::editProtocol() {
     }
     fillList();
     // OK without a change leaves nothing to save.
-    m_modified = m_modified || CollectionFile::recordText(record) != before;
+    setModified(m_modified || CollectionFile::recordText(record) != before);
 }
 
 void MainWindow::removeProtocol() {
@@ -403,9 +539,9 @@ void MainWindow::removeProtocol() {
             QStringLiteral("Remove protocol %1 from the collection?").arg(id))) {
         return;
     }
-    std::unique_ptr<QTreeWidgetItem> item(m_list->takeTopLevelItem(row));
     m_collection.records.erase(m_collection.records.begin() + row);
-    m_modified = true;
+    fillList();
+    setModified(true);
     const int count = m_list->topLevelItemCount();
     if (count > 0) {
         selectRow(std::min(row, count - 1));
@@ -442,6 +578,7 @@ void MainWindow::open() {
         return;
     }
     FileDialogRequest request = fileRequest();
+    request.initialPath = startPath();
     request.confirmOverwrite = false;
     const std::optional<QString> path = Platform::prompts().openFile(this, request);
     if (path.has_value()) {
@@ -451,7 +588,7 @@ void MainWindow::open() {
 
 MainWindow::SaveOutcome MainWindow::save() {
     FileDialogRequest request = fileRequest();
-    request.initialPath = currentPath();
+    request.initialPath = startPath();
     request.defaultExtension = QStringLiteral("xml");
     request.confirmOverwrite = true;
     const std::optional<QString> path = Platform::prompts().saveFile(this, request);
@@ -475,8 +612,8 @@ MainWindow::SaveOutcome MainWindow::save() {
         return SaveOutcome::Failed;
     }
     m_collection.filePath = pathBytes(*path);
-    Platform::settings().writeText(kPathSetting, *path);
-    m_modified = false;
+    rememberFile(*path);
+    setModified(false);
     Platform::prompts().showInformation(
         this, kCaption,
         registryName() + QStringLiteral(" XML file successfully saved to ") + *path);
@@ -562,7 +699,7 @@ QString MainWindow::programName() {
 
 void MainWindow::validate() {
     FileDialogRequest request = fileRequest();
-    request.initialPath = currentPath();
+    request.initialPath = startPath();
     request.confirmOverwrite = false;
     const std::optional<QString> path = Platform::prompts().openFile(this, request);
     if (!path.has_value()) {

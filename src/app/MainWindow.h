@@ -10,6 +10,7 @@
 #include "vendor/UpgradeCheck.h"
 
 #include <QIcon>
+#include <QList>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -17,6 +18,9 @@
 #include <string>
 
 class CHyperLink;
+class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QTreeWidget;
 class QTreeWidgetItem;
 class SplashWindow;
@@ -98,9 +102,12 @@ public:
     QString currentPath() const;
 
     QTreeWidget* list() const { return m_list; }
-    // The selected row, or -1.
+    // The collection's index of the selected protocol, or -1; the list may be
+    // sorted differently from the collection.
     int selectedRow() const;
     void selectRow(int row);
+    // The context menu's entries that reopen the files used last, newest first.
+    QList<QAction*> recentFileActions() const { return m_recentActions; }
     SplashWindow* splash() const { return m_splash.get(); }
     const QIcon& protocolIcon() const { return m_protocolIcon; }
 
@@ -151,9 +158,24 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Enter and Delete on the protocol list edit and remove.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // A collection file dropped on the window is opened as Open does.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void connectCommands();
+    void addShortcuts();
+    void sortByColumn(int column);
+    // Opens a file chosen some other way than the Open dialog, after the save question.
+    void openChosen(const QString& path);
+    void rememberFile(const QString& path);
+    void fillRecentFiles();
+    void setModified(bool modified);
+    void updateTitle();
+    // Where the file dialogs start: the current file, else the documents folder.
+    QString startPath() const;
     void setUpList();
     void setUpContextMenu();
     void fillList();
@@ -167,6 +189,10 @@ private:
     StudyCollection m_collection;
     bool m_modified = false;
     QTreeWidget* m_list = nullptr;
+    int m_sortColumn = -1; // -1: the collection's own order
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    QAction* m_recentSeparator = nullptr;
+    QList<QAction*> m_recentActions;
     QIcon m_protocolIcon;
     std::unique_ptr<SplashWindow> m_splash;
     EditorRunner m_editorRunner;

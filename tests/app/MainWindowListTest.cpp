@@ -277,8 +277,9 @@ TEST_F(MainWindowListTest, TheRealEditorOpensWithTheTitleOfItsCommand) {
 
 TEST_F(MainWindowListTest, ContextMenuOpensTheAboutBox) {
     const QList<QAction*> actions = window->actions();
-    ASSERT_EQ(actions.size(), 1);
+    ASSERT_EQ(actions.size(), 2);
     EXPECT_EQ(actions[0]->text(), "&About Protoscribe...");
+    EXPECT_FALSE(actions[1]->isVisible()) << "no recent files: no separator below About";
     EXPECT_EQ(window->contextMenuPolicy(), Qt::ActionsContextMenu);
 
     QString caption;
