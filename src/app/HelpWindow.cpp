@@ -84,9 +84,29 @@ void HelpWindow::resizeEvent(QResizeEvent* event) {
     fitView();
 }
 
+// The page's anchor is the field's help key, "BriefTitle": shown as words.
+QString HelpWindow::unreachableText(const QString& address) {
+    const QUrl url(address);
+    QString field;
+    for (const QChar c : url.fragment()) {
+        if (c.isUpper() && !field.isEmpty() && !field.back().isUpper()) {
+            field += u' ';
+        }
+        field += c;
+    }
+    QString text = QStringLiteral("The definitions page could not be reached.\n\n");
+    if (!field.isEmpty()) {
+        text += QStringLiteral("Field: ") + field + u'\n';
+    }
+    return text + QStringLiteral("Address: ") + url.toString() +
+           QStringLiteral("\n\nPlease check the network connection, then choose the field's "
+                          "help marker again.");
+}
+
 HelpView& HelpWindow::ensureView() {
     if (m_view == nullptr) {
         m_view = m_viewFactory(this);
+        m_view->setFailureHandler([this] { m_view->showText(unreachableText(m_address)); });
         m_view->widget()->show();
         fitView();
     }

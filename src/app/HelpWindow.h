@@ -36,6 +36,9 @@ public:
     // None until the browser was needed.
     HelpView* view() const { return m_view; }
 
+    // What the window shows when the page at `address` could not be loaded.
+    static QString unreachableText(const QString& address);
+
     // The hidden "&Close" button: hides the window.
     void accept() override;
 

@@ -12,4 +12,5 @@ public:
 
     QWidget* widget() override { return this; }
     void navigate(const QUrl& address) override;
+    void showText(const QString& text) override;
 };

@@ -67,6 +67,10 @@ public:
     using QWidget::QWidget;
     QWidget* widget() override { return this; }
     void navigate(const QUrl& address) override { addresses.append(address); }
+    void showText(const QString& text) override { texts.append(text); }
+    // As the browser does when a page does not load.
+    void fail() const { reportFailure(); }
 
     QList<QUrl> addresses;
+    QStringList texts;
 };

@@ -100,3 +100,17 @@ TEST_F(HelpWindowTest, TheEditorsFactoryMakesHiddenWindowsOwnedByTheEditor) {
 }
 
 } // namespace
+
+TEST_F(HelpWindowTest, APageThatDoesNotLoadIsReplacedByWhatFailedAndForWhichField) {
+    HelpWindow window(&owner, fakeViews());
+    const QString address = "https://prsinfo.clinicaltrials.gov/definitions.html#BriefTitle";
+    window.navigateTo(address);
+    ASSERT_TRUE(last);
+    last->fail();
+    ASSERT_EQ(last->texts.size(), 1);
+    EXPECT_EQ(last->texts[0], HelpWindow::unreachableText(address));
+    EXPECT_TRUE(last->texts[0].startsWith("The definitions page could not be reached.\n\n"
+                                          "Field: Brief Title\nAddress: " +
+                                          address));
+    EXPECT_FALSE(HelpWindow::unreachableText("file:///help.txt").contains("Field:"));
+}
