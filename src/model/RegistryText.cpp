@@ -8,8 +8,9 @@ namespace {
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// Length of the valid UTF-8 sequence at `i`, or 0.
-std::size_t sequenceLength(std::string_view text, std::size_t i) {
+} // namespace
+
+std::size_t RegistryText::utf8Length(std::string_view text, std::size_t i) {
     const auto lead = static_cast<unsigned char>(text[i]);
     const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
     if (length == 0 || i + length > text.size())
@@ -21,8 +22,6 @@ std::size_t sequenceLength(std::string_view text, std::size_t i) {
     return length;
 }
 
-} // namespace
-
 std::size_t RegistryText::characterCount(std::string_view text) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++count) {
@@ -31,7 +30,7 @@ std::size_t RegistryText::characterCount(std::string_view text) {
         else if (text.substr(i).starts_with(kDisplayLineBreak))
             i += kDisplayLineBreak.size();
         else
-            i += std::max<std::size_t>(sequenceLength(text, i), 1);
+            i += std::max<std::size_t>(utf8Length(text, i), 1);
     }
     return count;
 }

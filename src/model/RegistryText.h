@@ -10,6 +10,8 @@ public:
     // LF, or the record's line-break marker) one character, and every byte
     // that is no part of a UTF-8 character one character as well.
     static std::size_t characterCount(std::string_view text);
+    // Length of the valid UTF-8 character at `at`, or 0 when none starts there.
+    static std::size_t utf8Length(std::string_view text, std::size_t at);
     // "Yes" or "true" in any letter case: the two spellings the registry writes.
     static bool isYes(std::string_view answer);
     // "No" or "false" in any letter case.
