@@ -1,6 +1,7 @@
 #include "model/DateChecks.h"
 
 #include "model/CalendarDate.h"
+#include "model/RegistryText.h"
 #include "model/RuleChecks.h"
 
 #include <algorithm>
@@ -10,18 +11,14 @@ namespace {
 
 constexpr int kMonthsBetweenVerifications = 12;
 
-bool isAnyOf(std::string_view text, std::initializer_list<std::string_view> values) {
-    return std::find(values.begin(), values.end(), text) != values.end();
-}
-
 // The status of a study that has not ended, or nothing.
 std::string_view openStatus(const StudyRecord& r) {
     const std::string& status = r.overall_status.xmlText();
-    if (isAnyOf(status, {"Not yet recruiting", "Recruiting", "Enrolling by invitation",
+    if (RegistryText::isAnyOf(status, {"Not yet recruiting", "Recruiting", "Enrolling by invitation",
                          "Active, not recruiting", "Suspended"}))
         return status;
     const std::string& access = r.expanded_access_status.xmlText();
-    if (isAnyOf(access, {"Available", "Temporarily not available"}))
+    if (RegistryText::isAnyOf(access, {"Available", "Temporarily not available"}))
         return access;
     return {};
 }
@@ -51,7 +48,7 @@ void DateChecks::enrollmentActual(const RegistryRule& rule, RuleRun& run) {
     const StudyRecord& r = run.record();
     const std::string& status = r.overall_status.xmlText();
     if (r.enrollment_type.xmlText() == "Anticipated" &&
-        isAnyOf(status, {"Active, not recruiting", "Completed", "Terminated"}))
+        RegistryText::isAnyOf(status, {"Active, not recruiting", "Completed", "Terminated"}))
         run.report(rule, 0,
                    RuleChecks::message({rule.label, " must be Actual once enrollment has ended (the "
                                                     "status is ",

@@ -16,7 +16,7 @@ namespace {
 using Text = RegistryText;
 constexpr auto message = &RuleChecks::message;
 
-bool blank(std::string_view text) { return Text::trimmed(text).empty(); }
+constexpr auto blank = &Text::isBlank;
 
 // What the secondary ID's description names for the types that need one.
 struct DomainUse {

@@ -48,6 +48,10 @@ bool RegistryText::equalsIgnoringCase(std::string_view a, std::string_view b) {
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
 }
 
+bool RegistryText::isAnyOf(std::string_view text, std::initializer_list<std::string_view> values) {
+    return std::find(values.begin(), values.end(), text) != values.end();
+}
+
 bool RegistryText::isUnitedStates(std::string_view country) {
     static constexpr std::string_view kNames[] = {"United States", "USA", "US", "U.S.",
                                                   "United States of America"};

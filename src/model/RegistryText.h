@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string_view>
 
 // How the registry reads the texts and answers of a record.
@@ -19,6 +20,10 @@ public:
     static bool equalsIgnoringCase(std::string_view a, std::string_view b);
     // The country names the registry takes for the United States.
     static bool isUnitedStates(std::string_view country);
+    // Nothing but spaces, or nothing at all.
+    static bool isBlank(std::string_view text) { return trimmed(text).empty(); }
+    // The text is exactly one of the values.
+    static bool isAnyOf(std::string_view text, std::initializer_list<std::string_view> values);
     // The text without spaces at either end.
     static std::string_view trimmed(std::string_view text);
 };

@@ -47,7 +47,7 @@ void RuleChecks::required(const RegistryRule& rule, RuleRun& run) {
     if (!condition.holds)
         return;
     forEachText(rule, run, [&](std::size_t item, std::string_view text) {
-        if (!isBlank(text))
+        if (!RegistryText::isBlank(text))
             return;
         if (rule.phrase.empty())
             run.report(rule, item, message({rule.label, " is required."}));
@@ -60,7 +60,7 @@ void RuleChecks::required(const RegistryRule& rule, RuleRun& run) {
 
 void RuleChecks::atLeastOne(const RegistryRule& rule, RuleRun& run) {
     bool found = false;
-    forEachText(rule, run, [&](std::size_t, std::string_view text) { found |= !isBlank(text); });
+    forEachText(rule, run, [&](std::size_t, std::string_view text) { found |= !RegistryText::isBlank(text); });
     if (!found)
         run.report(rule, 0, message({"At least one ", rule.label, " is required."}));
 }
@@ -97,7 +97,7 @@ void RuleChecks::form(const RegistryRule& rule, RuleRun& run) {
 void RuleChecks::notCollected(const RegistryRule& rule, RuleRun& run) {
     bool given = false;
     forEachText(rule, run,
-                [&](std::size_t item, std::string_view text) { given |= item > 0 || !isBlank(text); });
+                [&](std::size_t item, std::string_view text) { given |= item > 0 || !RegistryText::isBlank(text); });
     if (given)
         run.report(rule, 0, message({rule.label, " is not collected for Expanded Access studies."}));
 }
@@ -132,4 +132,3 @@ std::string RuleChecks::quoted(std::string_view value) {
     return message({"\"", value.substr(0, cutPoint(value, kLongestQuote)), "...\""});
 }
 
-bool RuleChecks::isBlank(std::string_view text) { return RegistryText::trimmed(text).empty(); }

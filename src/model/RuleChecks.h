@@ -34,7 +34,6 @@ public:
     static std::string message(std::initializer_list<std::string_view> parts);
     // A value as messages quote it: in quotes, long ones cut.
     static std::string quoted(std::string_view value);
-    static bool isBlank(std::string_view text);
 };
 
 #include "model/RuleRun.h"

@@ -15,11 +15,7 @@ using Text = RegistryText;
 
 RuleCondition holdsIf(bool condition, std::string_view value = {}) { return {condition, value}; }
 
-bool isAnyOf(std::string_view text, std::initializer_list<std::string_view> values) {
-    return std::find(values.begin(), values.end(), text) != values.end();
-}
-
-bool blank(std::string_view text) { return Text::trimmed(text).empty(); }
+constexpr auto blank = &Text::isBlank;
 
 // A question not answered yet, or answered "None" as the registry writes it.
 bool unanswered(std::string_view answer) { return blank(answer) || Text::trimmed(answer) == "None"; }
@@ -52,7 +48,7 @@ double numberOf(std::string_view digits) {
 
 RuleCondition RuleConditions::stopped(const StudyRecord& r) {
     const std::string& status = r.overall_status.xmlText();
-    return holdsIf(isAnyOf(status, {"Suspended", "Terminated", "Withdrawn"}), status);
+    return holdsIf(Text::isAnyOf(status, {"Suspended", "Terminated", "Withdrawn"}), status);
 }
 
 RuleCondition RuleConditions::startDateGiven(const StudyRecord& r) {
@@ -105,7 +101,7 @@ RuleCondition RuleConditions::indDrug(const StudyRecord& r) {
 
 RuleCondition RuleConditions::boardSubmitted(const StudyRecord& r) {
     const std::string& status = r.oversight_info.irb_info.approval_status;
-    return holdsIf(isAnyOf(status, {"Approved", "Pending", "Exempt", "Denied"}), status);
+    return holdsIf(Text::isAnyOf(status, {"Approved", "Pending", "Exempt", "Denied"}), status);
 }
 
 RuleCondition RuleConditions::boardApproved(const StudyRecord& r) {
@@ -171,12 +167,12 @@ RuleCondition RuleConditions::sharingAllowed(const StudyRecord& r) {
 
 RuleCondition RuleConditions::interventionalAllowed(const StudyRecord& r) {
     const std::string& type = r.study_design.study_type.xmlText();
-    return holdsIf(isAnyOf(type, {"", "Interventional"}));
+    return holdsIf(Text::isAnyOf(type, {"", "Interventional"}));
 }
 
 RuleCondition RuleConditions::observationalAllowed(const StudyRecord& r) {
     const std::string& type = r.study_design.study_type.xmlText();
-    return holdsIf(isAnyOf(type, {"", "Observational"}));
+    return holdsIf(Text::isAnyOf(type, {"", "Observational"}));
 }
 
 bool RuleConditions::isDate(std::string_view text) { return CalendarDate::parse(text).has_value(); }
