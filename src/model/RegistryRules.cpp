@@ -54,8 +54,7 @@ constexpr R::Reach intField = field<&S::study_design, &Design::interventional_de
 template <auto Member>
 constexpr R::Reach obsField = field<&S::study_design, &Design::observational_design, Member>;
 template <auto Member> constexpr R::Reach ipdField = field<&S::ipd_sharing_statement, Member>;
-template <auto Member>
-constexpr R::Reach oversightField = field<&S::oversight_info, Member>;
+template <auto Member> constexpr R::Reach oversightField = field<&S::oversight_info, Member>;
 
 // The columns every row has.
 constexpr R row(std::string_view id, RuleSeverity severity, std::string_view section,
@@ -149,32 +148,36 @@ constexpr R custom(std::string_view id, RuleSeverity severity, std::string_view 
 }
 
 constexpr R acrossRecords(std::string_view id, RuleSeverity severity, std::string_view section,
-                          std::string_view path, std::string_view label,
-                          R::CollectionCheck check) {
+                          std::string_view path, std::string_view label, R::CollectionCheck check) {
     R rule = row(id, severity, section, path, label, nullptr);
     rule.collectionCheck = check;
     return rule;
 }
 
 constexpr std::string_view kStudyTypes[] = {"Interventional", "Observational", "Expanded Access"};
-constexpr std::string_view kOverallStatuses[] = {
-    "Not yet recruiting", "Recruiting", "Enrolling by invitation", "Active, not recruiting",
-    "Completed",          "Suspended",  "Terminated",              "Withdrawn"};
-constexpr std::string_view kAccessStatuses[] = {"Available", "No longer available",
-                                                "Temporarily not available",
-                                                "Approved for marketing"};
+constexpr std::string_view kOverallStatuses[] = {"Not yet recruiting",
+                                                 "Recruiting",
+                                                 "Enrolling by invitation",
+                                                 "Active, not recruiting",
+                                                 "Completed",
+                                                 "Suspended",
+                                                 "Terminated",
+                                                 "Withdrawn"};
+constexpr std::string_view kAccessStatuses[] = {
+    "Available", "No longer available", "Temporarily not available", "Approved for marketing"};
 constexpr std::string_view kDateTypes[] = {"Anticipated", "Actual"};
-constexpr std::string_view kIdTypes[] = {"NIH Grant Number",       "Other Grant/Funding Number",
-                                         "Registry Identifier",    "EU Trial (CTIS) Number",
-                                         "EudraCT Number",         "Other Identifier"};
+constexpr std::string_view kIdTypes[] = {"NIH Grant Number",    "Other Grant/Funding Number",
+                                         "Registry Identifier", "EU Trial (CTIS) Number",
+                                         "EudraCT Number",      "Other Identifier"};
 constexpr std::string_view kPartyTypes[] = {"Sponsor", "Principal Investigator",
                                             "Sponsor-Investigator"};
 constexpr std::string_view kBoardStatuses[] = {"Approved", "Pending",      "Exempt",
                                                "Denied",   "Not required", "Not yet submitted"};
 constexpr std::string_view kGrantors[] = {"CDER", "CBER", "CDRH"};
 constexpr std::string_view kPurposes[] = {
-    "Treatment",  "Prevention", "Diagnostic",         "Supportive Care", "Screening",
-    "Health Services Research", "Basic Science", "Device Feasibility", "Other"};
+    "Treatment",       "Prevention",         "Diagnostic",
+    "Supportive Care", "Screening",          "Health Services Research",
+    "Basic Science",   "Device Feasibility", "Other"};
 // The registry takes the older "Phase 0" as "Early Phase 1".
 constexpr std::string_view kPhases[] = {"N/A",     "Early Phase 1",   "Phase 1", "Phase 1/Phase 2",
                                         "Phase 2", "Phase 2/Phase 3", "Phase 3", "Phase 4",
@@ -184,30 +187,42 @@ constexpr std::string_view kAssignments[] = {"Single Group Assignment", "Paralle
                                              "Crossover Assignment", "Factorial Assignment",
                                              "Sequential Assignment"};
 constexpr std::string_view kObservationalModels[] = {
-    "Cohort", "Case-Control", "Case-Only", "Case-Crossover", "Ecologic or Community",
+    "Cohort",       "Case-Control", "Case-Only", "Case-Crossover", "Ecologic or Community",
     "Family-Based", "Other"};
-constexpr std::string_view kTimings[] = {"Retrospective", "Prospective", "Cross-Sectional", "Other"};
+constexpr std::string_view kTimings[] = {"Retrospective", "Prospective", "Cross-Sectional",
+                                         "Other"};
 constexpr std::string_view kRetentions[] = {"None Retained", "Samples With DNA",
                                             "Samples Without DNA"};
 constexpr std::string_view kDurationUnits[] = {"Years", "Months", "Weeks", "Days"};
-constexpr std::string_view kArmTypes[] = {"Experimental",    "Active Comparator",
+constexpr std::string_view kArmTypes[] = {"Experimental",       "Active Comparator",
                                           "Placebo Comparator", "Sham Comparator",
-                                          "No Intervention", "Other"};
+                                          "No Intervention",    "Other"};
 constexpr std::string_view kInterventionTypes[] = {
-    "Drug",       "Device",          "Biological/Vaccine",  "Procedure/Surgery",
-    "Radiation",  "Behavioral",      "Genetic",             "Dietary Supplement",
-    "Combination Product", "Diagnostic Test", "Other"};
+    "Drug",       "Device",  "Biological/Vaccine", "Procedure/Surgery",   "Radiation",
+    "Behavioral", "Genetic", "Dietary Supplement", "Combination Product", "Diagnostic Test",
+    "Other"};
 // The registry takes the older "Both" as "All".
 constexpr std::string_view kSexes[] = {"All", "Female", "Male", "Both"};
 constexpr std::string_view kSamplingMethods[] = {"Probability Sample", "Non-Probability Sample"};
-constexpr std::string_view kSiteStatuses[] = {
-    "Not yet recruiting", "Recruiting", "No longer recruiting", "Active, not recruiting",
-    "Enrolling by invitation", "Completed", "Suspended", "Terminated", "Withdrawn", "Available"};
+constexpr std::string_view kSiteStatuses[] = {"Not yet recruiting",
+                                              "Recruiting",
+                                              "No longer recruiting",
+                                              "Active, not recruiting",
+                                              "Enrolling by invitation",
+                                              "Completed",
+                                              "Suspended",
+                                              "Terminated",
+                                              "Withdrawn",
+                                              "Available"};
 constexpr std::string_view kOfficialRoles[] = {"Principal Investigator", "Study Chair",
                                                "Study Director"};
-constexpr std::string_view kDocumentTypes[] = {
-    "Individual Participant Data Set", "Study Protocol", "Statistical Analysis Plan",
-    "Informed Consent Form", "Clinical Study Report", "Analytic Code", "Other"};
+constexpr std::string_view kDocumentTypes[] = {"Individual Participant Data Set",
+                                               "Study Protocol",
+                                               "Statistical Analysis Plan",
+                                               "Informed Consent Form",
+                                               "Clinical Study Report",
+                                               "Analytic Code",
+                                               "Other"};
 // Answers, compared without regard to letter case.
 constexpr std::string_view kYesNo[] = {"Yes", "No"};
 constexpr std::string_view kYesNoNone[] = {"Yes", "No", "None"};
@@ -279,16 +294,16 @@ constinit const R kRules[] = {
          field<&S::verification_date>, &C::isMonth, "a month of the form YYYY-MM"),
     custom("verification_date.future", W, kStatus, "verification_date", "Record Verification Date",
            R::AnyType, 0, &DateChecks::verificationNotFuture),
-    custom("verification_date.current", W, kStatus, "verification_date",
-           "Record Verification Date", R::AnyType, 0, &DateChecks::verificationCurrent),
+    custom("verification_date.current", W, kStatus, "verification_date", "Record Verification Date",
+           R::AnyType, 0, &DateChecks::verificationCurrent),
     required("overall_status.required", W, kStatus, "overall_status", "Overall Recruitment Status",
              R::Studies, Req, field<&S::overall_status>),
     values("overall_status.value", kStatus, "overall_status", "Overall Recruitment Status",
            field<&S::overall_status>, kOverallStatuses),
     custom("overall_status.recruiting_sites", E, kStatus, "overall_status",
            "Overall Recruitment Status", R::AnyType, 0, &RecordChecks::recruitingSites),
-    required("why_stopped.required", E, kStatus, "why_stopped", "Why Study Stopped", R::AnyType, Req,
-             field<&S::why_stopped>, &C::stopped, "when the status is"),
+    required("why_stopped.required", E, kStatus, "why_stopped", "Why Study Stopped", R::AnyType,
+             Req, field<&S::why_stopped>, &C::stopped, "when the status is"),
     limit("why_stopped.length", E, kStatus, "why_stopped", "Why Study Stopped",
           field<&S::why_stopped>, 250),
     required("expanded_access_status.required", W, kStatus, "expanded_access_status",
@@ -359,22 +374,29 @@ constinit const R kRules[] = {
                  fields<field<&S::last_follow_up_date>, field<&S::last_follow_up_date_type>>),
 
     // Sponsor/Collaborators
+    // A responsible party left out is the definitions' requirement; one given
+    // without its type fails the upload format itself.
+    required("resp_party.required", W, kSponsor, "sponsors/resp_party", "Responsible Party",
+             R::AnyType, Req,
+             field<&S::sponsors, &Sponsors::resp_party, &ResponsibleParty::resp_party_type>,
+             &C::responsiblePartyMissing),
     required("resp_party_type.required", E, kSponsor, "sponsors/resp_party/resp_party_type",
-             "Responsible Party", R::AnyType, Req,
-             field<&S::sponsors, &Sponsors::resp_party, &ResponsibleParty::resp_party_type>),
+             "Responsible Party type", R::AnyType, 0,
+             field<&S::sponsors, &Sponsors::resp_party, &ResponsibleParty::resp_party_type>,
+             &C::responsiblePartyGiven, "when responsible party details are given"),
     values("resp_party_type.value", kSponsor, "sponsors/resp_party/resp_party_type",
            "Responsible Party",
            field<&S::sponsors, &Sponsors::resp_party, &ResponsibleParty::resp_party_type>,
            kPartyTypes),
-    onlyWhen("resp_party.investigator.unused", E, kSponsor, "sponsors/resp_party",
-             "Investigator information",
-             fields<field<&S::sponsors, &Sponsors::resp_party,
-                          &ResponsibleParty::investigator_username>,
-                    field<&S::sponsors, &Sponsors::resp_party, &ResponsibleParty::investigator_title>,
-                    field<&S::sponsors, &Sponsors::resp_party,
-                          &ResponsibleParty::investigator_affiliation>>,
-             &C::investigatorAllowed,
-             "when the Responsible Party is a Principal Investigator or Sponsor-Investigator"),
+    onlyWhen(
+        "resp_party.investigator.unused", E, kSponsor, "sponsors/resp_party",
+        "Investigator information",
+        fields<field<&S::sponsors, &Sponsors::resp_party, &ResponsibleParty::investigator_username>,
+               field<&S::sponsors, &Sponsors::resp_party, &ResponsibleParty::investigator_title>,
+               field<&S::sponsors, &Sponsors::resp_party,
+                     &ResponsibleParty::investigator_affiliation>>,
+        &C::investigatorAllowed,
+        "when the Responsible Party is a Principal Investigator or Sponsor-Investigator"),
     required("investigator_username.required", W, kSponsor,
              "sponsors/resp_party/investigator_username", "Investigator Username", R::AnyType, Req,
              field<&S::sponsors, &Sponsors::resp_party, &ResponsibleParty::investigator_username>,
@@ -383,19 +405,18 @@ constinit const R kRules[] = {
              "Investigator Official Title", R::AnyType, Req,
              field<&S::sponsors, &Sponsors::resp_party, &ResponsibleParty::investigator_title>,
              &C::investigatorParty, "when the Responsible Party is"),
-    required("investigator_affiliation.required", W, kSponsor,
-             "sponsors/resp_party/investigator_affiliation", "Investigator Affiliation", R::AnyType,
-             Req,
-             field<&S::sponsors, &Sponsors::resp_party, &ResponsibleParty::investigator_affiliation>,
-             &C::principalInvestigator, "when the Responsible Party is"),
+    required(
+        "investigator_affiliation.required", W, kSponsor,
+        "sponsors/resp_party/investigator_affiliation", "Investigator Affiliation", R::AnyType, Req,
+        field<&S::sponsors, &Sponsors::resp_party, &ResponsibleParty::investigator_affiliation>,
+        &C::principalInvestigator, "when the Responsible Party is"),
     required("lead_sponsor.required", W, kSponsor, "sponsors/lead_sponsor/agency",
              "Name of the Sponsor", R::AnyType, Req,
              field<&S::sponsors, &Sponsors::lead_sponsor, &Agency::agency>),
     limit("lead_sponsor.length", E, kSponsor, "sponsors/lead_sponsor/agency", "Name of the Sponsor",
           field<&S::sponsors, &Sponsors::lead_sponsor, &Agency::agency>, 160),
     required("collaborator.required", E, kSponsor, "sponsors/collaborator/agency", "Collaborator",
-             R::AnyType, 0,
-             items<In<&S::sponsors, &Sponsors::collaborator>, In<&Agency::agency>>),
+             R::AnyType, 0, items<In<&S::sponsors, &Sponsors::collaborator>, In<&Agency::agency>>),
     limit("collaborator.length", E, kSponsor, "sponsors/collaborator/agency", "Collaborator",
           items<In<&S::sponsors, &Sponsors::collaborator>, In<&Agency::agency>>, 160),
 
@@ -419,7 +440,8 @@ constinit const R kRules[] = {
     values("delayed_posting.value", kOversight, "delayed_posting",
            "Device Product Not Approved or Cleared by U.S. FDA", field<&S::delayed_posting>,
            kYesNoNone, Blind),
-    onlyWhen("post_prior_to_approval.unused", W, kOversight, "oversight_info/post_prior_to_approval",
+    onlyWhen("post_prior_to_approval.unused", W, kOversight,
+             "oversight_info/post_prior_to_approval",
              "Post Prior to U.S. FDA Approval or Clearance",
              oversightField<&OversightInfo::post_prior_to_approval>, &C::unapprovedDeviceAllowed,
              "when the device product is not approved or cleared"),
@@ -445,8 +467,8 @@ constinit const R kRules[] = {
              "when a U.S. FDA-regulated product is studied"),
     values("is_ind_study.value", kOversight, "is_ind_study", "U.S. FDA IND or IDE",
            field<&S::is_ind_study>, kYesNo, Blind),
-    required("ind_grantor.required", E, kOversight, "ind_info/ind_grantor", "FDA Center", R::AnyType,
-             Req, field<&S::ind_info, &IndInfo::ind_grantor>, &C::indStudy,
+    required("ind_grantor.required", E, kOversight, "ind_info/ind_grantor", "FDA Center",
+             R::AnyType, Req, field<&S::ind_info, &IndInfo::ind_grantor>, &C::indStudy,
              "when the study has an IND/IDE"),
     values("ind_grantor.value", kOversight, "ind_info/ind_grantor", "FDA Center",
            field<&S::ind_info, &IndInfo::ind_grantor>, kGrantors),
@@ -499,8 +521,8 @@ constinit const R kRules[] = {
              "Board Email", R::AnyType, Req,
              field<&S::oversight_info, &OversightInfo::irb_info, &IrbInfo::email>,
              &C::boardSubmitted, "when the board status is"),
-    required("irb_info.full_address.required", W, kOversight, "oversight_info/irb_info/full_address",
-             "Board Address", R::AnyType, Req,
+    required("irb_info.full_address.required", W, kOversight,
+             "oversight_info/irb_info/full_address", "Board Address", R::AnyType, Req,
              field<&S::oversight_info, &OversightInfo::irb_info, &IrbInfo::full_address>,
              &C::boardSubmitted, "when the board status is"),
     values("has_dmc.value", kOversight, "oversight_info/has_dmc", "Data Monitoring Committee",
@@ -552,8 +574,7 @@ constinit const R kRules[] = {
              "study_design/interventional_design/number_of_arms", "Number of Arms",
              R::Interventional, Req, intField<&Int::number_of_arms>),
     form("number_of_arms.form", W, kDesign, "study_design/interventional_design/number_of_arms",
-         "Number of Arms", intField<&Int::number_of_arms>, &C::isPositiveWholeNumber,
-         kWholeNumber),
+         "Number of Arms", intField<&Int::number_of_arms>, &C::isPositiveWholeNumber, kWholeNumber),
     custom("number_of_arms.count", W, kDesign, "study_design/interventional_design/number_of_arms",
            "Number of Arms", R::Interventional, 0,
            &RecordChecks::armCount<&S::study_design, &Design::interventional_design,
@@ -568,9 +589,8 @@ constinit const R kRules[] = {
            "No Masking", intField<&Int::no_masking>, kFlags, Blind),
     values("masked_subject.value", kDesign, "study_design/interventional_design/masked_subject",
            "Masking: Participant", intField<&Int::masked_subject>, kFlags, Blind),
-    values("masked_caregiver.value", kDesign,
-           "study_design/interventional_design/masked_caregiver", "Masking: Care Provider",
-           intField<&Int::masked_caregiver>, kFlags, Blind),
+    values("masked_caregiver.value", kDesign, "study_design/interventional_design/masked_caregiver",
+           "Masking: Care Provider", intField<&Int::masked_caregiver>, kFlags, Blind),
     values("masked_investigator.value", kDesign,
            "study_design/interventional_design/masked_investigator", "Masking: Investigator",
            intField<&Int::masked_investigator>, kFlags, Blind),
@@ -598,13 +618,13 @@ constinit const R kRules[] = {
            "study_design/observational_design/biospecimen_retention", "Biospecimen Retention",
            obsField<&Obs::biospecimen_retention>, kRetentions),
     required("biospecimen_description.required", E, kDesign,
-             "study_design/observational_design/biospecimen_description",
-             "Biospecimen Description", R::AnyType, Req, obsField<&Obs::biospecimen_description>,
-             &C::samplesRetained, "when Biospecimen Retention is"),
+             "study_design/observational_design/biospecimen_description", "Biospecimen Description",
+             R::AnyType, Req, obsField<&Obs::biospecimen_description>, &C::samplesRetained,
+             "when Biospecimen Retention is"),
     onlyWhen("biospecimen_description.unused", E, kDesign,
-             "study_design/observational_design/biospecimen_description",
-             "Biospecimen Description", obsField<&Obs::biospecimen_description>,
-             &C::descriptionOfSamplesAllowed, "when samples are retained"),
+             "study_design/observational_design/biospecimen_description", "Biospecimen Description",
+             obsField<&Obs::biospecimen_description>, &C::descriptionOfSamplesAllowed,
+             "when samples are retained"),
     limit("biospecimen_description.length", E, kDesign,
           "study_design/observational_design/biospecimen_description", "Biospecimen Description",
           obsField<&Obs::biospecimen_description>, 1000),
@@ -623,21 +643,19 @@ constinit const R kRules[] = {
            "Patient Registry", obsField<&Obs::patient_registry>, kFlags, Blind),
     required("target_duration_quantity.required", E, kDesign,
              "study_design/observational_design/target_duration_quantity",
-             "Target Follow-Up Duration", R::AnyType, Req,
-             obsField<&Obs::target_duration_quantity>, &C::patientRegistry,
-             "for a patient registry"),
+             "Target Follow-Up Duration", R::AnyType, Req, obsField<&Obs::target_duration_quantity>,
+             &C::patientRegistry, "for a patient registry"),
     form("target_duration_quantity.form", E, kDesign,
-         "study_design/observational_design/target_duration_quantity",
-         "Target Follow-Up Duration", obsField<&Obs::target_duration_quantity>,
-         &C::isPositiveWholeNumber, "a whole number above 0"),
+         "study_design/observational_design/target_duration_quantity", "Target Follow-Up Duration",
+         obsField<&Obs::target_duration_quantity>, &C::isPositiveWholeNumber,
+         "a whole number above 0"),
     required("target_duration_units.required", E, kDesign,
              "study_design/observational_design/target_duration_units",
              "Target Follow-Up Duration unit", R::AnyType, Req,
              obsField<&Obs::target_duration_units>, &C::patientRegistry, "for a patient registry"),
     values("target_duration_units.value", kDesign,
            "study_design/observational_design/target_duration_units",
-           "Target Follow-Up Duration unit", obsField<&Obs::target_duration_units>,
-           kDurationUnits),
+           "Target Follow-Up Duration unit", obsField<&Obs::target_duration_units>, kDurationUnits),
     custom("exp_acc_type.required", W, kDesign, "study_design/exp_acc_type_individual",
            "Expanded Access Type", R::ExpandedAccess, Req | Final, &RecordChecks::accessTypeGiven),
     custom("no_exp_acc_type.excludes", E, kDesign, "study_design/no_exp_acc_type",
@@ -725,9 +743,8 @@ constinit const R kRules[] = {
              0, Primary::timeFrame),
     limit("primary_outcome.time_frame.length", W, kOutcomes, "primary_outcome/outcome_time_frame",
           "Primary Outcome Measure Time Frame", Primary::timeFrame, 255),
-    limit("primary_outcome.description.length", E, kOutcomes,
-          "primary_outcome/outcome_description", "Primary Outcome Measure Description",
-          Primary::description, 999),
+    limit("primary_outcome.description.length", E, kOutcomes, "primary_outcome/outcome_description",
+          "Primary Outcome Measure Description", Primary::description, 999),
     required("secondary_outcome.measure.required", E, kOutcomes,
              "secondary_outcome/outcome_measure", "Secondary Outcome Measure Title", R::AnyType, 0,
              Secondary::measure),
@@ -839,10 +856,11 @@ constinit const R kRules[] = {
     required("location.facility.name.required", E, kContacts, "location/facility/name",
              "Facility Name", R::AnyType, 0,
              items<Locations, In<&Location::facility, &Facility::name>>),
-    limit("location.facility.name.length", E, kContacts, "location/facility/name",
-          "Facility Name", items<Locations, In<&Location::facility, &Facility::name>>, 254),
+    limit("location.facility.name.length", E, kContacts, "location/facility/name", "Facility Name",
+          items<Locations, In<&Location::facility, &Facility::name>>, 254),
     required("location.city.required", W, kContacts, "location/facility/address/city", "City",
-             R::AnyType, 0, items<Locations, In<&Location::facility, &Facility::address, &Address::city>>),
+             R::AnyType, 0,
+             items<Locations, In<&Location::facility, &Facility::address, &Address::city>>),
     required("location.country.required", W, kContacts, "location/facility/address/country",
              "Country", R::AnyType, 0,
              items<Locations, In<&Location::facility, &Facility::address, &Address::country>>),
@@ -914,7 +932,9 @@ constinit const R kRules[] = {
 
 } // namespace
 
-std::span<const RegistryRule> RegistryRules::table() { return kRules; }
+std::span<const RegistryRule> RegistryRules::table() {
+    return kRules;
+}
 
 const RegistryRule* RegistryRules::find(std::string_view id) {
     const auto found = std::find_if(std::begin(kRules), std::end(kRules),

@@ -13,12 +13,16 @@ namespace {
 
 using Text = RegistryText;
 
-RuleCondition holdsIf(bool condition, std::string_view value = {}) { return {condition, value}; }
+RuleCondition holdsIf(bool condition, std::string_view value = {}) {
+    return {condition, value};
+}
 
 constexpr auto blank = &Text::isBlank;
 
 // A question not answered yet, or answered "None" as the registry writes it.
-bool unanswered(std::string_view answer) { return blank(answer) || Text::trimmed(answer) == "None"; }
+bool unanswered(std::string_view answer) {
+    return blank(answer) || Text::trimmed(answer) == "None";
+}
 
 bool hasUnitedStatesSite(const StudyRecord& record) {
     return std::any_of(record.location.begin(), record.location.end(), [](const auto& location) {
@@ -34,8 +38,8 @@ struct AgeUnit {
     double minutes;
 };
 
-constexpr AgeUnit kAgeUnits[] = {{"Years", 525960},  {"Months", 43830}, {"Weeks", 10080},
-                                 {"Days", 1440},     {"Hours", 60},     {"Minutes", 1}};
+constexpr AgeUnit kAgeUnits[] = {{"Years", 525960}, {"Months", 43830}, {"Weeks", 10080},
+                                 {"Days", 1440},    {"Hours", 60},     {"Minutes", 1}};
 
 double numberOf(std::string_view digits) {
     double value = 0;
@@ -65,6 +69,14 @@ RuleCondition RuleConditions::completionGiven(const StudyRecord& r) {
 
 RuleCondition RuleConditions::enrollmentGiven(const StudyRecord& r) {
     return holdsIf(!blank(r.enrollment.xmlText()));
+}
+
+RuleCondition RuleConditions::responsiblePartyGiven(const StudyRecord& r) {
+    return holdsIf(ElementWriter::holdsValue(r.sponsors.resp_party));
+}
+
+RuleCondition RuleConditions::responsiblePartyMissing(const StudyRecord& r) {
+    return holdsIf(!responsiblePartyGiven(r).holds);
 }
 
 RuleCondition RuleConditions::investigatorParty(const StudyRecord& r) {
@@ -175,7 +187,9 @@ RuleCondition RuleConditions::observationalAllowed(const StudyRecord& r) {
     return holdsIf(Text::isAnyOf(type, {"", "Observational"}));
 }
 
-bool RuleConditions::isDate(std::string_view text) { return CalendarDate::parse(text).has_value(); }
+bool RuleConditions::isDate(std::string_view text) {
+    return CalendarDate::parse(text).has_value();
+}
 
 bool RuleConditions::isMonth(std::string_view text) {
     return CalendarDate::parseMonth(text).has_value();
@@ -208,7 +222,8 @@ std::optional<double> RuleConditions::ageInMinutes(std::string_view text) {
 
 bool RuleConditions::isWebAddress(std::string_view text) {
     for (std::string_view scheme : {std::string_view("http://"), std::string_view("https://")}) {
-        if (text.size() > scheme.size() && Text::equalsIgnoringCase(text.substr(0, scheme.size()), scheme))
+        if (text.size() > scheme.size() &&
+            Text::equalsIgnoringCase(text.substr(0, scheme.size()), scheme))
             return text.find_first_of(" \t\r\n") == std::string_view::npos;
     }
     return false;

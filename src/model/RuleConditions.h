@@ -17,6 +17,8 @@ public:
     static RuleCondition primaryCompletionGiven(const StudyRecord& record);
     static RuleCondition completionGiven(const StudyRecord& record);
     static RuleCondition enrollmentGiven(const StudyRecord& record);
+    static RuleCondition responsiblePartyGiven(const StudyRecord& record);
+    static RuleCondition responsiblePartyMissing(const StudyRecord& record);
     static RuleCondition investigatorParty(const StudyRecord& record);
     static RuleCondition principalInvestigator(const StudyRecord& record);
     static RuleCondition fdaProduct(const StudyRecord& record);

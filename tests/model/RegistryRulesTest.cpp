@@ -345,8 +345,14 @@ const RuleCase kCases[] = {
      [](S& r) { r.last_follow_up_date_type.setText("Anticipated"); }, nullptr},
 
     // Sponsor/Collaborators
-    {"resp_party_type.required", Int, [](S& r) { r.sponsors.resp_party.resp_party_type = ""; },
+    {"resp_party.required", Int, [](S& r) { r.sponsors.resp_party = ResponsibleParty(); },
      [](S& r) { r.sponsors.resp_party.resp_party_type = "Sponsor"; }},
+    {"resp_party_type.required", Int,
+     [](S& r) {
+         r.sponsors.resp_party.resp_party_type = "";
+         r.sponsors.resp_party.organization = "HCI";
+     },
+     [](S& r) { r.sponsors.resp_party.resp_party_type = ""; }},
     {"resp_party_type.value", Int,
      [](S& r) { r.sponsors.resp_party.resp_party_type = "Sponsor Investigator"; },
      [](S& r) { r.sponsors.resp_party.resp_party_type = "Sponsor-Investigator"; }},
