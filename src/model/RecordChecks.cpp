@@ -84,7 +84,9 @@ public:
     void results(const ResultsElement&) {}
     void field(std::string_view name, const FieldValue& value) { note(name, value.deleteFlag()); }
     void optionalField(std::string_view name, const FieldValue& value) { field(name, value); }
-    void textBlock(std::string_view name, const TextBlock& block) { note(name, block.deleteFlag()); }
+    void textBlock(std::string_view name, const TextBlock& block) {
+        note(name, block.deleteFlag());
+    }
     void fieldList(std::string_view name, const std::vector<FieldValue>& list) {
         for (const FieldValue& value : list)
             field(name, value);
@@ -117,12 +119,13 @@ void RecordChecks::secondaryDomainGiven(const RegistryRule& rule, RuleRun& run) 
     std::size_t item = 0;
     for (const auto& id : run.record().id_info.secondary_id) {
         ++item;
-        const auto need = std::find_if(std::begin(kDomainNeeded), std::end(kDomainNeeded),
-                                       [&](const DomainUse& use) { return use.type == id->id_type; });
+        const auto need =
+            std::find_if(std::begin(kDomainNeeded), std::end(kDomainNeeded),
+                         [&](const DomainUse& use) { return use.type == id->id_type; });
         if (need != std::end(kDomainNeeded) && blank(id->id_domain))
             run.report(rule, item,
-                       message({rule.label, " is required when the Secondary ID Type is ", need->type,
-                                " (", need->names, ")."}));
+                       message({rule.label, " is required when the Secondary ID Type is ",
+                                need->type, " (", need->names, ")."}));
     }
 }
 
@@ -130,9 +133,8 @@ void RecordChecks::secondaryDomainUnused(const RegistryRule& rule, RuleRun& run)
     std::size_t item = 0;
     for (const auto& id : run.record().id_info.secondary_id) {
         ++item;
-        if (!blank(id->id_domain) &&
-            std::find(std::begin(kDomainUnused), std::end(kDomainUnused), id->id_type) !=
-                std::end(kDomainUnused))
+        if (!blank(id->id_domain) && std::find(std::begin(kDomainUnused), std::end(kDomainUnused),
+                                               id->id_type) != std::end(kDomainUnused))
             run.report(rule, item,
                        message({rule.label, " is not used when the Secondary ID Type is ",
                                 id->id_type, "."}));
@@ -169,9 +171,9 @@ void RecordChecks::uniqueProtocolIds(const RegistryRule& rule, const StudyCollec
         finding.section = rule.section;
         finding.path = rule.path;
         finding.record = index;
-        finding.message = message({rule.label, " ", RuleChecks::quoted(id),
-                                   " is already used by protocol ",
-                                   std::to_string(first->second + 1), " of this collection."});
+        finding.message =
+            message({rule.label, " ", RuleChecks::quoted(id), " is already used by protocol ",
+                     std::to_string(first->second + 1), " of this collection."});
         findings.push_back(std::move(finding));
     }
 }
@@ -181,12 +183,14 @@ void RecordChecks::recruitingSites(const RegistryRule& rule, RuleRun& run) {
     const std::string& status = r.overall_status.xmlText();
     if (blank(status) || status == "Recruiting")
         return;
-    const auto site = std::find_if(r.location.begin(), r.location.end(),
-                                   [](const auto& location) { return location->status == "Recruiting"; });
+    const auto site = std::find_if(r.location.begin(), r.location.end(), [](const auto& location) {
+        return location->status == "Recruiting";
+    });
     if (site != r.location.end())
-        run.report(rule, 0,
-                   message({rule.label, " must be Recruiting while a site is Recruiting (location ",
-                            std::to_string(site - r.location.begin() + 1), "); it is ", status, "."}));
+        run.report(
+            rule, 0,
+            message({rule.label, " must be Recruiting while a site is Recruiting (location ",
+                     std::to_string(site - r.location.begin() + 1), "); it is ", status, "."}));
 }
 
 void RecordChecks::interventionalDesignFits(const RegistryRule& rule, RuleRun& run) {
@@ -247,8 +251,8 @@ void RecordChecks::armCount(const RegistryRule& rule, RuleRun& run, const std::s
         std::string_view(number).substr(std::min(number.find_first_not_of('0'), number.size() - 1));
     if (digits != std::to_string(listed))
         run.report(rule, 0,
-                   message({rule.label, " (", number, ") does not match the ", std::to_string(listed),
-                            " arms or groups listed."}));
+                   message({rule.label, " (", number, ") does not match the ",
+                            std::to_string(listed), " arms or groups listed."}));
 }
 
 void RecordChecks::armLabelsUnique(const RegistryRule& rule, RuleRun& run) {
@@ -258,7 +262,8 @@ void RecordChecks::armLabelsUnique(const RegistryRule& rule, RuleRun& run) {
         if (blank(label))
             continue;
         const auto end = arms.begin() + static_cast<std::ptrdiff_t>(i);
-        if (std::any_of(arms.begin(), end, [&](const auto& arm) { return arm->arm_group_label == label; }))
+        if (std::any_of(arms.begin(), end,
+                        [&](const auto& arm) { return arm->arm_group_label == label; }))
             run.report(rule, i + 1,
                        message({rule.label, " ", RuleChecks::quoted(label),
                                 " is used by an earlier arm or group."}));
@@ -273,10 +278,11 @@ void RecordChecks::interventionArmsGiven(const RegistryRule& rule, RuleRun& run)
     for (const auto& intervention : r.intervention) {
         ++item;
         const auto& labels = intervention->arm_group_label;
-        if (std::all_of(labels.begin(), labels.end(), [](const std::string& l) { return blank(l); }))
-            run.report(rule, item,
-                       message({rule.label,
-                                " is required when there is more than one arm or group."}));
+        if (std::all_of(labels.begin(), labels.end(),
+                        [](const std::string& l) { return blank(l); }))
+            run.report(
+                rule, item,
+                message({rule.label, " is required when there is more than one arm or group."}));
     }
 }
 
@@ -289,9 +295,9 @@ void RecordChecks::interventionArmsKnown(const RegistryRule& rule, RuleRun& run)
     for (const auto& intervention : r.intervention) {
         ++item;
         for (const std::string& label : intervention->arm_group_label) {
-            const bool known = std::any_of(r.arm_group.begin(), r.arm_group.end(), [&](const auto& arm) {
-                return arm->arm_group_label == label;
-            });
+            const bool known =
+                std::any_of(r.arm_group.begin(), r.arm_group.end(),
+                            [&](const auto& arm) { return arm->arm_group_label == label; });
             if (!blank(label) && !known) {
                 run.report(rule, item,
                            message({rule.label, " ", RuleChecks::quoted(label),
@@ -314,11 +320,13 @@ void RecordChecks::agesInOrder(const RegistryRule& rule, RuleRun& run) {
 
 void RecordChecks::centralContactGiven(const RegistryRule& rule, RuleRun& run) {
     const StudyRecord& r = run.record();
-    const std::string& status = r.overall_status.xmlText();
-    const std::string& access = r.expanded_access_status.xmlText();
+    // Views on both sides: a string on one side would make the result a
+    // temporary copy, and the view would dangle.
+    const std::string_view status = r.overall_status.xmlText();
+    const std::string_view access = r.expanded_access_status.xmlText();
     const std::string_view open = status == "Not yet recruiting" || status == "Recruiting" ? status
-                                  : access == "Available"                                ? access
-                                                                                         : "";
+                                  : access == "Available"                                  ? access
+                                                          : std::string_view();
     if (open.empty() || !blank(r.overall_contact.last_name))
         return;
     const bool everySite =
