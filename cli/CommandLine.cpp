@@ -4,7 +4,7 @@
 #include "cli/ListCommand.h"
 #include "cli/NormalizeCommand.h"
 #include "cli/ValidateSubcommand.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 
 #include <algorithm>
 
