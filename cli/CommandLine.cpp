@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/CheckCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/NormalizeCommand.h"
 #include "cli/ValidateSubcommand.h"
@@ -21,6 +22,10 @@ const std::vector<CliCommand>& CommandLine::commands() {
          "check FILE against the registry schema; exit 0 valid, 1 invalid, 2 the schema check "
          "could not run",
          1, 3, &runValidate},
+        {"check", "FILE [--format text|json]",
+         "check FILE against the registry schema and the registry's rules for each protocol; "
+         "exit 0 no errors (warnings allowed), 1 errors found, 2 the check could not run",
+         1, 3, &runCheck},
     };
     return kCommands;
 }

@@ -137,6 +137,16 @@ std::string failureText(const std::string& path, const std::optional<XmlErrorRec
            "\nSource: " + text + "\nLine: " + std::to_string(line);
 }
 
+ValidationReport failedReport(const std::string& path, const std::optional<XmlErrorRecord>& error,
+                              DocumentSource* source) {
+    ValidationReport::FirstError first;
+    if (error)
+        first = {error->message, error->line, error->column};
+    else
+        first.reason = "The document is not valid";
+    return {ValidationReport::Status::Failed, failureText(path, error, source), nullptr, first};
+}
+
 ValidatorPtr newValidator(xmlSchema& schema, XmlErrorCapture& capture, const std::string& path) {
     ValidatorPtr validator(xmlSchemaNewValidCtxt(&schema));
     if (!validator)
@@ -167,8 +177,7 @@ ValidationReport validateWith(const std::string& path, xmlSchema& schema,
     if (!source) {
         // Said plainly here; the library would name the file by its URI.
         capture.recordError({"The file cannot be opened: " + whyNot, path, 0, true, 0});
-        return {ValidationReport::Status::Failed, failureText(path, capture.firstError(), nullptr),
-                nullptr};
+        return failedReport(path, capture.firstError(), nullptr);
     }
     ValidatorPtr validator = newValidator(schema, capture, path);
     LocalEntityLoader::DocumentScope nothingLoaded;
@@ -176,9 +185,8 @@ ValidationReport validateWith(const std::string& path, xmlSchema& schema,
     if (PlainParse::prologPasses(*source, capture, kDocumentOptions) &&
         readValidating(*source, *validator, capture, holdsResults) &&
         (!holdsResults || idsAreUnique(*source, schema, capture)))
-        return {ValidationReport::Status::Succeeded, successHead(path), source};
-    return {ValidationReport::Status::Failed,
-            failureText(path, firstErrorOf(*source, capture), source.get()), nullptr};
+        return {ValidationReport::Status::Succeeded, successHead(path), source, {}};
+    return failedReport(path, firstErrorOf(*source, capture), source.get());
 }
 
 } // namespace
@@ -191,6 +199,6 @@ ValidationReport validateFile(const std::string& path, const SchemaLocation& loc
         capture.clear(); // warnings about the schema are not the document's errors
         return validateWith(path, *schema, capture);
     } catch (const ValidationError& error) {
-        return {ValidationReport::Status::Error, error.reportText(), nullptr};
+        return {ValidationReport::Status::Error, error.reportText(), nullptr, {}};
     }
 }

@@ -19,6 +19,14 @@ struct ValidationReport {
     // are not held here but read from `document` while the report is written.
     std::string text;
     std::shared_ptr<DocumentSource> document;
+    // For a failed file, the first error alone, for callers that list it in
+    // their own words: the reason and where it lies (0 when unknown).
+    struct FirstError {
+        std::string reason;
+        long line = 0;
+        int column = 0;
+    };
+    FirstError firstError = {};
 
     // Writes the whole report. False when the document changed on disk after it was
     // validated (nothing is written then; show changedText() instead) or could not

@@ -68,6 +68,7 @@ void XmlErrorCapture::onLibraryError(void* capture, xmlErrorPtr error) {
     record.message = trimmedMessage(error->message);
     record.file = error->file != nullptr ? pathFromFileUri(error->file) : "";
     record.line = error->line;
+    record.column = error->int2;
     record.fromInput = raisedWhileReading(error->domain);
     record.code = error->code;
     auto* self = static_cast<XmlErrorCapture*>(capture);

@@ -11,6 +11,7 @@ struct XmlErrorRecord {
     long line = 0;          // 1-based; 0 when the library knows no line
     bool fromInput = false; // raised while reading text (I/O or well-formedness)
     int code = 0;           // the library's error number; 0 for our own
+    int column = 0;         // 1-based; 0 when the library knows no column
 };
 
 // Collects the XML library's messages on the calling thread for as long as it lives.

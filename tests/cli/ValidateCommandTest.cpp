@@ -1,4 +1,4 @@
-#include "validation/ValidateCommand.h"
+#include "cli/ValidateSubcommand.h"
 
 #include "validation/SavedFile.h"
 
@@ -21,7 +21,7 @@ struct CommandRun {
 CommandRun run(const std::vector<std::string>& args) {
     std::ostringstream out;
     std::ostringstream err;
-    const int code = runValidateCommand(args, {installedSchemaDir()}, out, err);
+    const int code = runValidateWith(args, {installedSchemaDir()}, out, err);
     return {code, out.str(), err.str()};
 }
 
@@ -84,7 +84,7 @@ TEST(ValidateCommandTest, ReportThatCannotBeWrittenIsNoVerdict) {
         FullOutput full(room);
         std::ostream out(&full);
         std::ostringstream err;
-        EXPECT_EQ(runValidateCommand({valid}, {installedSchemaDir()}, out, err), 2) << room;
+        EXPECT_EQ(runValidateWith({valid}, {installedSchemaDir()}, out, err), 2) << room;
         EXPECT_THAT(err.str(), HasSubstr("the report could not be written"));
     }
 }
