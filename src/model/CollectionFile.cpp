@@ -131,6 +131,7 @@ LoadResult CollectionFile::loadText(std::string_view bytes, StudyCollection& col
                                     const std::string& name) {
     return guarded(name, [&] {
         std::string text;
+        text.reserve(bytes.size());
         DocumentDecoder decoder(text);
         if (!decoder.append(bytes) || !decoder.finish())
             return failure(decoder.error(), name);
@@ -196,6 +197,7 @@ SaveResult CollectionFile::save(const StudyCollection& collection, const std::st
 
 std::string CollectionFile::documentText(std::string_view bytes) {
     std::string text;
+    text.reserve(bytes.size());
     DocumentDecoder decoder(text);
     if (!decoder.append(bytes) || !decoder.finish())
         return {};

@@ -5,12 +5,16 @@ bool DocumentDecoder::append(std::string_view bytes) {
         return false;
     if (m_started)
         return decode(bytes);
+    // A first piece long enough to tell the encoding is read where it is,
+    // not copied into the head first.
+    if (m_head.empty() && bytes.size() >= XmlEncoding::kHeadSize)
+        return start(bytes);
     m_head.append(bytes);
-    return m_head.size() < XmlEncoding::kHeadSize || start();
+    return m_head.size() < XmlEncoding::kHeadSize || startWithHead();
 }
 
 bool DocumentDecoder::finish() {
-    if (!m_error.empty() || (!m_started && !start()))
+    if (!m_error.empty() || (!m_started && !startWithHead()))
         return false;
     if (m_transcoder && !m_transcoder->finish())
         return failTranscoding();
@@ -18,10 +22,16 @@ bool DocumentDecoder::finish() {
     return true;
 }
 
+bool DocumentDecoder::startWithHead() {
+    const std::string head = std::move(m_head);
+    m_head.clear();
+    return start(head);
+}
+
 // The first bytes tell the encoding; they are decoded once it is known.
-bool DocumentDecoder::start() {
+bool DocumentDecoder::start(std::string_view head) {
     m_started = true;
-    m_encoding = XmlEncoding::detect(m_head);
+    m_encoding = XmlEncoding::detect(head);
     if (m_encoding.kind == XmlEncoding::Kind::Unsupported) {
         m_error = "The file is encoded in " + m_encoding.name +
                   ", which Protoscribe cannot read. Save it as UTF-8 and open it again.";
@@ -29,9 +39,7 @@ bool DocumentDecoder::start() {
     }
     if (m_encoding.kind != XmlEncoding::Kind::Utf8)
         m_transcoder.emplace(m_encoding.kind);
-    const std::string head = std::move(m_head);
-    m_head.clear();
-    return decode(std::string_view(head).substr(std::min(m_encoding.byteOrderMark, head.size())));
+    return decode(head.substr(std::min(m_encoding.byteOrderMark, head.size())));
 }
 
 bool DocumentDecoder::decode(std::string_view bytes) {

@@ -22,7 +22,8 @@ public:
     const std::string& error() const { return m_error; }
 
 private:
-    bool start();
+    bool start(std::string_view head);
+    bool startWithHead();
     bool decode(std::string_view bytes);
     bool failTranscoding();
 
