@@ -2,6 +2,8 @@
 
 #include "xml/XmlNode.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string_view trimmed(std::string_view text) {
@@ -85,8 +87,13 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
         return std::nullopt;
     if (m_scan.startsWith(p, "</"))
         return p;
+    return parseStartTag(node, p, depth);
+}
 
-    const std::size_t startTag = p;
+// `startTag` is the "<" of a start tag; `node` holds no children or attributes.
+std::optional<std::size_t> XmlReader::parseStartTag(XmlNode& node, std::size_t startTag,
+                                                    int depth) {
+    std::size_t p = startTag;
     if (&node == m_top)
         m_rootPosition = startTag;
     const std::size_t nameEnd = m_scan.findFirstOf(XmlTextScanner::kNameEnd, p + 1);
@@ -100,10 +107,14 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
         return std::nullopt;
     }
 
-    const std::optional<std::size_t> afterAttributes = parseAttributes(node, nameEnd, startTag);
-    if (!afterAttributes)
-        return std::nullopt;
-    p = *afterAttributes;
+    if (m_text[nameEnd] != '>') {
+        const std::optional<std::size_t> afterAttributes = parseAttributes(node, nameEnd, startTag);
+        if (!afterAttributes)
+            return std::nullopt;
+        p = *afterAttributes;
+    } else {
+        p = nameEnd;
+    }
     if (m_text[p] == '/') {
         if (m_scan.startsWith(p + 1, ">"))
             return p + 2;
@@ -125,57 +136,145 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
 // innermost element still open, where it starts.
 std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p, int depth,
                                                     std::size_t startTag) {
-    const auto unclosed = [&] {
-        fail(startTag, XmlParseError::MissingEndTag, "it must be closed with </" + node.m_name + ">");
-        return std::nullopt;
-    };
+    // The handler sees the root's children in the root itself as they come;
+    // any other node gathers them on the pending stack until it ends.
+    const bool handled = &node == m_handledNode;
+    const PendingChildren pending(*this, handled ? nullptr : &node);
+    // Only this loop changes the value; whether it is blank is asked after
+    // every child, so the answer is kept.
+    std::optional<bool> blankValue;
     for (;;) {
-        const std::size_t childStart = m_text.find('<', p);
+        const std::size_t childStart = m_scan.find('<', p);
         if (childStart == npos)
-            return unclosed();
-        // End tags and comments leave a nameless placeholder; it is reused for
-        // the next child instead of being allocated again.
-        const std::size_t before = node.m_children.size();
-        std::unique_ptr<XmlNode> child = takeSpareNode(node);
-        const std::optional<std::size_t> next = parseElement(*child, childStart, depth + 1);
-        if (!child->m_name.empty()) {
-            if (node.m_children.empty())
-                node.m_children.reserve(4);
-            node.m_children.push_back(std::move(child));
-        } else
-            giveBack(std::move(child));
-        if (!next)
-            return m_options.errorFlag ? std::nullopt : unclosed();
-        if (&node == m_handledNode)
-            offerChildren(node, before);
-        p = *next;
+            return unclosed(node, startTag);
+        p = childStart;
+        if (!m_scan.startsWith(childStart, "</")) {
+            const std::size_t before = node.m_children.size();
+            const std::optional<std::size_t> next = parseChild(node, childStart, depth + 1);
+            if (!next)
+                return m_options.errorFlag ? std::nullopt : unclosed(node, startTag);
+            if (handled)
+                offerChildren(node, before);
+            p = *next;
+        }
 
         if (m_scan.startsWith(p, "</")) {
-            const std::size_t nameBegin = m_scan.skipSpace(p + 2);
-            const std::size_t nameEnd = m_scan.findFirstOf(XmlTextScanner::kEndTagNameEnd, nameBegin);
-            if (nameEnd == npos) {
-                fail(p, XmlParseError::MissingEndTag,
-                     "it must be closed with </" + node.m_name + ">");
-                return std::nullopt;
-            }
-            p = nameEnd + 1;
-            const std::string_view endName = m_text.substr(nameBegin, nameEnd - nameBegin);
-            if (endName == node.m_name)
+            switch (readEndTag(node, p)) {
+            case EndTag::Closes:
                 return p;
-            if (!m_options.tolerateMismatchedEndTags) {
-                fail(nameBegin, XmlParseError::MismatchedEndTag,
-                     "'<" + node.m_name + "> ... </" + std::string(endName) +
-                         ">' is not wel-formed.");
+            case EndTag::Failed:
                 return std::nullopt;
+            case EndTag::Stray:
+                break;
             }
-        } else if (p < m_text.size() && m_text[p] != '<' && isBlank(node.m_value)) {
-            const std::size_t textEnd = m_scan.findUnescaped('<', p);
-            if (textEnd == npos)
-                return unclosed();
-            applyTextRule(p, textEnd, node.m_value);
+        } else if (p < m_text.size() && m_text[p] != '<') {
+            if (!blankValue)
+                blankValue = isBlank(node.m_value);
+            if (!*blankValue)
+                continue;
+            std::size_t textEnd = indentEnd(p);
+            if (textEnd != npos) {
+                node.m_value.assign(m_options.trimValues ? std::string_view()
+                                                         : m_text.substr(p, textEnd - p));
+            } else {
+                textEnd = m_scan.findUnescaped('<', p);
+                if (textEnd == npos)
+                    return unclosed(node, startTag);
+                applyTextRule(p, textEnd, node.m_value);
+                blankValue = isBlank(node.m_value);
+            }
             p = textEnd;
         }
     }
+}
+
+// Reads the end tag at `p` and moves `p` past its name and the byte after it.
+// An end tag of another element is stray, when that is tolerated.
+XmlReader::EndTag XmlReader::readEndTag(const XmlNode& node, std::size_t& p) {
+    const std::string& name = node.m_name;
+    // Nearly every end tag is exactly "</name>": one comparison settles it.
+    if (m_text.size() - p > name.size() + 2 && !XmlTextScanner::isSpace(m_text[p + 2]) &&
+        m_text.compare(p + 2, name.size(), name) == 0 && m_text[p + 2 + name.size()] == '>') {
+        p += name.size() + 3;
+        return EndTag::Closes;
+    }
+    const std::size_t nameBegin = m_scan.skipSpace(p + 2);
+    const std::size_t nameEnd = m_scan.findFirstOf(XmlTextScanner::kEndTagNameEnd, nameBegin);
+    if (nameEnd == npos) {
+        fail(p, XmlParseError::MissingEndTag, "it must be closed with </" + name + ">");
+        return EndTag::Failed;
+    }
+    p = nameEnd + 1;
+    const std::string_view endName = m_text.substr(nameBegin, nameEnd - nameBegin);
+    if (endName == name)
+        return EndTag::Closes;
+    if (m_options.tolerateMismatchedEndTags)
+        return EndTag::Stray;
+    fail(nameBegin, XmlParseError::MismatchedEndTag,
+         "'<" + name + "> ... </" + std::string(endName) + ">' is not wel-formed.");
+    return EndTag::Failed;
+}
+
+// Where the white space from `p` ends at a tag; npos when anything else
+// comes first. Such a run is the value the text rule gives, read as it is.
+std::size_t XmlReader::indentEnd(std::size_t p) const {
+    if (XmlTextScanner::isSpace(m_options.escapeChar))
+        return npos;
+    const std::size_t end = m_scan.skipSpace(p);
+    return end < m_text.size() && m_text[end] == '<' ? end : npos;
+}
+
+std::nullopt_t XmlReader::unclosed(const XmlNode& node, std::size_t startTag) {
+    fail(startTag, XmlParseError::MissingEndTag, "it must be closed with </" + node.m_name + ">");
+    return std::nullopt;
+}
+
+// Parses what starts at `childStart` (not an end tag) into a new child of
+// `node`. Markup that ends no element (end tags, comments) leaves a nameless
+// node, which goes back to the pool instead of into the tree.
+std::optional<std::size_t> XmlReader::parseChild(XmlNode& node, std::size_t childStart,
+                                                 int depth) {
+    std::unique_ptr<XmlNode> child = takeSpareNode(node);
+    const bool plainStartTag = childStart + 1 < m_text.size() &&
+                               m_text[childStart + 1] != '?' && m_text[childStart + 1] != '!';
+    const std::optional<std::size_t> next = plainStartTag
+                                                ? parseStartTag(*child, childStart, depth)
+                                                : parseElement(*child, childStart, depth);
+    if (child->m_name.empty())
+        giveBack(std::move(child));
+    else
+        addChild(node, std::move(child));
+    return next;
+}
+
+// Children of a node that gathers them wait on the pending stack; any other
+// node (the handled root, the parent of the node parsed first) takes them now.
+void XmlReader::addChild(XmlNode& parent, std::unique_ptr<XmlNode> child) {
+    child->m_parent = &parent;
+    if (&parent == m_gathering)
+        m_pending.push_back(std::move(child));
+    else
+        parent.m_children.push_back(std::move(child));
+}
+
+XmlReader::PendingChildren::PendingChildren(XmlReader& reader, XmlNode* node)
+    : m_reader(reader), m_node(node), m_outer(reader.m_gathering),
+      m_base(reader.m_pending.size()) {
+    reader.m_gathering = node;
+}
+
+// The children go into the node on every way out, an error included, so that
+// a failed parse leaves the same partial tree.
+XmlReader::PendingChildren::~PendingChildren() {
+    auto& pending = m_reader.m_pending;
+    if (m_node && pending.size() > m_base) {
+        auto& children = m_node->m_children;
+        children.reserve(children.size() + (pending.size() - m_base));
+        for (std::size_t i = m_base; i < pending.size(); ++i)
+            children.push_back(std::move(pending[i]));
+        pending.resize(m_base);
+    }
+    m_reader.m_gathering = m_outer;
 }
 
 // Children appended since `from` (an element, or comments the child's parse
@@ -300,9 +399,11 @@ XmlReader::Markup XmlReader::skipMarkup(XmlNode& node, std::size_t& position) {
             // that element and ends this node's parse.
             if (section.nodeName.empty() || !node.m_parent)
                 continue;
-            node.m_parent->appendChild(std::make_unique<XmlNode>(
-                std::string(section.nodeName),
-                std::string(m_text.substr(contentBegin, end - contentBegin)), section.kind));
+            addChild(*node.m_parent,
+                     std::make_unique<XmlNode>(
+                         std::string(section.nodeName),
+                         std::string(m_text.substr(contentBegin, end - contentBegin)),
+                         section.kind));
             return Markup::EndsElement;
         }
     }
@@ -342,28 +443,36 @@ void XmlReader::removeEscapes(std::string_view raw, std::string& out) const {
     }
 }
 
+// Decoded text is never longer: it is copied once and decoded in place.
 void XmlReader::decodeEntities(std::string_view raw, std::string& out) const {
-    out.clear();
-    out.reserve(raw.size());
-    std::size_t i = 0;
-    while (i < raw.size()) {
-        const std::size_t amp = raw.find('&', i);
-        if (amp == std::string_view::npos) {
-            out.append(raw.substr(i));
-            break;
-        }
-        out.append(raw.substr(i, amp - i));
-        i = amp + 1;
-        char decoded = '&';
-        for (const XmlEntity& entity : *m_options.entities) {
-            if (raw.substr(amp).starts_with(entity.reference)) {
-                decoded = entity.character;
-                i = amp + entity.reference.size();
-                break;
-            }
-        }
-        out += decoded;
+    out.assign(raw);
+    std::size_t read = out.find('&');
+    std::size_t write = read;
+    while (read < out.size()) {
+        const XmlEntity* entity = entityAt(out, read);
+        out[write++] = entity ? entity->character : '&';
+        read += entity ? entity->reference.size() : 1;
+        const std::size_t next = std::min(out.find('&', read), out.size());
+        std::char_traits<char>::move(out.data() + write, out.data() + read, next - read);
+        write += next - read;
+        read = next;
     }
+    if (write < out.size())
+        out.resize(write);
+}
+
+// The first entity of the table whose reference starts at `amp`.
+const XmlEntity* XmlReader::entityAt(std::string_view raw, std::size_t amp) const {
+    const std::string_view rest = raw.substr(amp);
+    for (const XmlEntity& entity : *m_options.entities) {
+        const std::string_view reference = entity.reference;
+        // One byte rules out most references before a whole comparison.
+        if (reference.size() > 1 && rest.size() > 1 && rest[1] != reference[1])
+            continue;
+        if (rest.starts_with(reference))
+            return &entity;
+    }
+    return nullptr;
 }
 
 void XmlReader::fail(std::size_t position, XmlParseError code, std::string message) {

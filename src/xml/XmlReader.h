@@ -41,9 +41,32 @@ public:
 private:
     static constexpr std::size_t npos = std::string_view::npos;
 
+    // Collects the children of a node on m_pending while it is parsed: the
+    // node's list is then allocated once, at its final size.
+    class PendingChildren {
+    public:
+        PendingChildren(XmlReader& reader, XmlNode* node);
+        ~PendingChildren();
+        PendingChildren(const PendingChildren&) = delete;
+        PendingChildren& operator=(const PendingChildren&) = delete;
+
+    private:
+        XmlReader& m_reader;
+        XmlNode* m_node;
+        XmlNode* m_outer;
+        std::size_t m_base;
+    };
+
     std::optional<std::size_t> parseElement(XmlNode& node, std::size_t position, int depth);
+    std::optional<std::size_t> parseStartTag(XmlNode& node, std::size_t startTag, int depth);
     std::optional<std::size_t> parseChildren(XmlNode& node, std::size_t position, int depth,
                                              std::size_t startTag);
+    std::optional<std::size_t> parseChild(XmlNode& node, std::size_t childStart, int depth);
+    enum class EndTag { Closes, Stray, Failed };
+    EndTag readEndTag(const XmlNode& node, std::size_t& position);
+    std::nullopt_t unclosed(const XmlNode& node, std::size_t startTag);
+    std::size_t indentEnd(std::size_t position) const;
+    void addChild(XmlNode& parent, std::unique_ptr<XmlNode> child);
     std::optional<std::size_t> parseAttributes(XmlNode& node, std::size_t position,
                                                std::size_t startTag);
     std::unique_ptr<XmlNode> takeSpareNode(XmlNode& parent);
@@ -57,6 +80,7 @@ private:
     void applyTextRule(std::size_t begin, std::size_t end, std::string& out) const;
     void removeEscapes(std::string_view raw, std::string& out) const;
     void decodeEntities(std::string_view raw, std::string& out) const;
+    const XmlEntity* entityAt(std::string_view raw, std::size_t amp) const;
 
     void fail(std::size_t position, XmlParseError code, std::string message);
     void failStartTag(std::size_t startTag, const XmlNode& node);
@@ -66,6 +90,9 @@ private:
     XmlTextScanner m_scan;
     // Nodes without a name (end tags, comments) and recycled subtrees.
     std::vector<std::unique_ptr<XmlNode>> m_pool;
+    // Children of the nodes being parsed, innermost last; see PendingChildren.
+    std::vector<std::unique_ptr<XmlNode>> m_pending;
+    XmlNode* m_gathering = nullptr;
     const ChildHandler* m_handler = nullptr;
     const XmlNode* m_handledNode = nullptr;
     const XmlNode* m_top = nullptr;
