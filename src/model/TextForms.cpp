@@ -167,10 +167,25 @@ std::string_view booleanToText(bool value) {
     return value ? "true" : "false";
 }
 
+namespace {
+
+char lowerCasedChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+} // namespace
+
 std::string lowerCased(std::string_view text) {
     std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](char c) {
-        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    });
+    std::transform(out.begin(), out.end(), out.begin(), lowerCasedChar);
     return out;
+}
+
+bool holdsIgnoringCase(std::string_view text, std::string_view lowerWord) {
+    for (std::size_t at = 0; at + lowerWord.size() <= text.size(); ++at) {
+        std::size_t i = 0;
+        while (i < lowerWord.size() && lowerCasedChar(text[at + i]) == lowerWord[i])
+            ++i;
+        if (i == lowerWord.size())
+            return true;
+    }
+    return false;
 }

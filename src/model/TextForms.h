@@ -27,3 +27,5 @@ std::string_view booleanToText(bool value);
 
 // Lower-cases ASCII letters; bytes of multibyte characters are left alone.
 std::string lowerCased(std::string_view text);
+// Whether lowerCased(text) holds `lowerWord`, without making it.
+bool holdsIgnoringCase(std::string_view text, std::string_view lowerWord);
