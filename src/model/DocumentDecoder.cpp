@@ -1,5 +1,7 @@
 #include "model/DocumentDecoder.h"
 
+#include <algorithm>
+
 bool DocumentDecoder::append(std::string_view bytes) {
     if (!m_error.empty())
         return false;
@@ -8,7 +10,7 @@ bool DocumentDecoder::append(std::string_view bytes) {
     // A first piece long enough to tell the encoding is read where it is,
     // not copied into the head first.
     if (m_head.empty() && bytes.size() >= XmlEncoding::kHeadSize)
-        return start(bytes);
+        return begin(bytes) && decode(bytes);
     m_head.append(bytes);
     return m_head.size() < XmlEncoding::kHeadSize || startWithHead();
 }
@@ -22,14 +24,14 @@ bool DocumentDecoder::finish() {
     return true;
 }
 
+// The first bytes tell the encoding; they are decoded once it is known.
 bool DocumentDecoder::startWithHead() {
     const std::string head = std::move(m_head);
     m_head.clear();
-    return start(head);
+    return begin(head) && decode(head);
 }
 
-// The first bytes tell the encoding; they are decoded once it is known.
-bool DocumentDecoder::start(std::string_view head) {
+bool DocumentDecoder::begin(std::string_view head) {
     m_started = true;
     m_encoding = XmlEncoding::detect(head);
     if (m_encoding.kind == XmlEncoding::Kind::Unsupported) {
@@ -39,10 +41,14 @@ bool DocumentDecoder::start(std::string_view head) {
     }
     if (m_encoding.kind != XmlEncoding::Kind::Utf8)
         m_transcoder.emplace(m_encoding.kind);
-    return decode(head.substr(std::min(m_encoding.byteOrderMark, head.size())));
+    m_markLeft = m_encoding.byteOrderMark;
+    return true;
 }
 
 bool DocumentDecoder::decode(std::string_view bytes) {
+    const std::size_t mark = std::min(m_markLeft, bytes.size());
+    bytes.remove_prefix(mark);
+    m_markLeft -= mark;
     if (!m_transcoder) {
         m_lines.append(bytes);
         return true;

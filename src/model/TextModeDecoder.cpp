@@ -7,6 +7,9 @@
 void TextModeDecoder::append(std::string_view bytes) {
     if (bytes.empty())
         return;
+    if (m_pendingLF)
+        m_out += '\n';
+    m_pendingLF = false;
     if (m_pendingCR) {
         m_pendingCR = false;
         if (bytes.front() != '\n')
@@ -31,12 +34,21 @@ void TextModeDecoder::append(std::string_view bytes) {
             *to++ = '\r';
     }
     m_out.resize(to - m_out.data());
+    if (!m_pendingCR && !m_out.empty() && m_out.back() == '\n') {
+        m_out.pop_back();
+        m_pendingLF = true;
+    }
 }
 
 void TextModeDecoder::finish() {
     if (m_pendingCR)
         m_out += '\r';
     m_pendingCR = false;
+    // A line feed still waiting is the final one.
+    if (m_pendingLF) {
+        m_pendingLF = false;
+        return;
+    }
     if (!m_out.empty() && m_out.back() == '\n')
         m_out.pop_back();
 }

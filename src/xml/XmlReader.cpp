@@ -33,9 +33,13 @@ void XmlParseOptions::recordError(std::size_t position, XmlParseError code, std:
 XmlReader::XmlReader(std::string_view text, XmlParseOptions& options)
     : m_text(text), m_options(options), m_scan(text, options) {}
 
+XmlReader::XmlReader(XmlTextSource& source, XmlParseOptions& options, std::size_t readAhead)
+    : m_text(source.text()), m_options(options), m_scan(m_text, options), m_source(&source),
+      m_complete(false), m_readAhead(std::max<std::size_t>(readAhead, 1)) {}
+
 std::optional<std::size_t> XmlReader::parse(XmlNode& node, std::size_t position, int depth) {
     m_top = &node;
-    return parseElement(node, position, depth);
+    return parseTop(node, position, depth);
 }
 
 std::optional<std::size_t> XmlReader::parse(XmlNode& node, std::size_t position,
@@ -43,10 +47,37 @@ std::optional<std::size_t> XmlReader::parse(XmlNode& node, std::size_t position,
     m_handler = &handler;
     m_handledNode = &node;
     m_top = &node;
-    const std::optional<std::size_t> end = parseElement(node, position, 1);
+    const std::optional<std::size_t> end = parseTop(node, position, 1);
     m_handler = nullptr;
     m_handledNode = nullptr;
     return end;
+}
+
+// A parse that fails on part of a source's text is done again on more of it,
+// from what the node and the reader held before. Once the handled root's
+// children are reached, their loop does that itself (and drops text), so
+// only a failure before them comes back here.
+std::optional<std::size_t> XmlReader::parseTop(XmlNode& node, std::size_t position, int depth) {
+    if (!m_source)
+        return parseElement(node, position, depth);
+    readMore(position + m_readAhead);
+    const std::string name = node.m_name;
+    const std::string value = node.m_value;
+    const std::size_t rootPosition = m_rootPosition;
+    const bool hadError = m_options.errorFlag;
+    for (;;) {
+        const std::optional<std::size_t> end = parseElement(node, position - m_base, depth);
+        if (end)
+            return m_base + *end;
+        if (m_complete || m_base > 0)
+            return std::nullopt;
+        node.m_name = name;
+        node.m_value = value;
+        m_rootPosition = rootPosition;
+        if (!hadError)
+            m_options.clearError();
+        readMore(2 * m_text.size() + m_readAhead);
+    }
 }
 
 void XmlReader::recycle(XmlNode& node) {
@@ -95,7 +126,7 @@ std::optional<std::size_t> XmlReader::parseStartTag(XmlNode& node, std::size_t s
                                                     int depth) {
     std::size_t p = startTag;
     if (&node == m_top)
-        m_rootPosition = startTag;
+        m_rootPosition = m_base + startTag;
     const std::size_t nameEnd = m_scan.findFirstOf(XmlTextScanner::kNameEnd, p + 1);
     node.m_name.assign(m_text.substr(p + 1, nameEnd == npos ? npos : nameEnd - p - 1));
     if (nameEnd == npos) {
@@ -136,56 +167,171 @@ std::optional<std::size_t> XmlReader::parseStartTag(XmlNode& node, std::size_t s
 // innermost element still open, where it starts.
 std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p, int depth,
                                                     std::size_t startTag) {
-    // The handler sees the root's children in the root itself as they come;
-    // any other node gathers them on the pending stack until it ends.
-    const bool handled = &node == m_handledNode;
-    const PendingChildren pending(*this, handled ? nullptr : &node);
+    if (&node == m_handledNode)
+        return parseHandledChildren(node, p, depth, m_base + startTag);
+    const PendingChildren pending(*this, &node);
+    const std::size_t start = m_base + startTag;
     // Only this loop changes the value; whether it is blank is asked after
     // every child, so the answer is kept.
     std::optional<bool> blankValue;
     for (;;) {
-        const std::size_t childStart = m_scan.find('<', p);
-        if (childStart == npos)
-            return unclosed(node, startTag);
-        p = childStart;
-        if (!m_scan.startsWith(childStart, "</")) {
-            const std::size_t before = node.m_children.size();
-            const std::optional<std::size_t> next = parseChild(node, childStart, depth + 1);
-            if (!next)
-                return m_options.errorFlag ? std::nullopt : unclosed(node, startTag);
-            if (handled)
-                offerChildren(node, before);
-            p = *next;
-        }
-
-        if (m_scan.startsWith(p, "</")) {
-            switch (readEndTag(node, p)) {
-            case EndTag::Closes:
-                return p;
-            case EndTag::Failed:
-                return std::nullopt;
-            case EndTag::Stray:
-                break;
-            }
-        } else if (p < m_text.size() && m_text[p] != '<') {
-            if (!blankValue)
-                blankValue = isBlank(node.m_value);
-            if (!*blankValue)
-                continue;
-            std::size_t textEnd = indentEnd(p);
-            if (textEnd != npos) {
-                node.m_value.assign(m_options.trimValues ? std::string_view()
-                                                         : m_text.substr(p, textEnd - p));
-            } else {
-                textEnd = m_scan.findUnescaped('<', p);
-                if (textEnd == npos)
-                    return unclosed(node, startTag);
-                applyTextRule(p, textEnd, node.m_value);
-                blankValue = isBlank(node.m_value);
-            }
-            p = textEnd;
+        const std::optional<std::size_t> next = nextChild(node, p, depth, start);
+        if (!next)
+            return std::nullopt;
+        p = *next;
+        switch (afterChild(node, p, start, blankValue)) {
+        case AfterChild::Closed:
+            return p;
+        case AfterChild::Failed:
+            return std::nullopt;
+        case AfterChild::Next:
+            break;
         }
     }
+}
+
+// The handler sees the root's children in the root itself, as they come.
+// Reading from a source, the text before the next child is dropped, and a
+// step that runs out of the text read so far is undone and done again on
+// more of it: on a shortened text a step either fails or ends as it would on
+// the whole text, since every search that reaches the end fails.
+std::optional<std::size_t> XmlReader::parseHandledChildren(XmlNode& node, std::size_t p,
+                                                           int depth, std::size_t start) {
+    const PendingChildren direct(*this, nullptr);
+    std::optional<bool> blankValue;
+    for (;;) {
+        keepWindowAhead(p);
+        std::optional<std::size_t> next;
+        for (Checkpoint undo = checkpoint(node);; undo = checkpoint(node)) {
+            next = nextChild(node, p, depth, start);
+            if (next || !retryOnMoreText(node, undo))
+                break;
+        }
+        if (!next)
+            return std::nullopt;
+        p = *next;
+        AfterChild after = AfterChild::Failed;
+        for (Checkpoint undo = checkpoint(node);; undo = checkpoint(node)) {
+            std::size_t q = p;
+            after = afterChild(node, q, start, blankValue);
+            if (after != AfterChild::Failed) {
+                p = q;
+                break;
+            }
+            if (!retryOnMoreText(node, undo))
+                break;
+        }
+        if (after != AfterChild::Next)
+            return after == AfterChild::Closed ? std::optional<std::size_t>(p) : std::nullopt;
+    }
+}
+
+// Both steps run for every element: inline, they cost no call each.
+inline std::optional<std::size_t> XmlReader::nextChild(XmlNode& node, std::size_t p, int depth,
+                                                       std::size_t start) {
+    const std::size_t childStart = m_scan.find('<', p);
+    if (childStart == npos)
+        return unclosed(node, start);
+    if (m_scan.startsWith(childStart, "</"))
+        return childStart;
+    const std::size_t before = node.m_children.size();
+    const std::optional<std::size_t> next = parseChild(node, childStart, depth + 1);
+    if (!next)
+        return m_options.errorFlag ? std::nullopt : unclosed(node, start);
+    if (&node == m_handledNode)
+        offerChildren(node, before);
+    return next;
+}
+
+inline XmlReader::AfterChild XmlReader::afterChild(XmlNode& node, std::size_t& p,
+                                                   std::size_t start,
+                                                   std::optional<bool>& blankValue) {
+    if (m_scan.startsWith(p, "</")) {
+        switch (readEndTag(node, p)) {
+        case EndTag::Closes:
+            return AfterChild::Closed;
+        case EndTag::Failed:
+            return AfterChild::Failed;
+        case EndTag::Stray:
+            return AfterChild::Next;
+        }
+    }
+    // Nothing left fails here as it would at the search for the next child,
+    // so that the step fails wherever the text it reads runs out.
+    if (p >= m_text.size()) {
+        unclosed(node, start);
+        return AfterChild::Failed;
+    }
+    if (m_text[p] == '<')
+        return AfterChild::Next;
+    if (!blankValue)
+        blankValue = isBlank(node.m_value);
+    if (!*blankValue)
+        return AfterChild::Next;
+    std::size_t textEnd = indentEnd(p);
+    if (textEnd != npos) {
+        node.m_value.assign(m_options.trimValues ? std::string_view()
+                                                 : m_text.substr(p, textEnd - p));
+    } else {
+        textEnd = m_scan.findUnescaped('<', p);
+        if (textEnd == npos) {
+            unclosed(node, start);
+            return AfterChild::Failed;
+        }
+        applyTextRule(p, textEnd, node.m_value);
+        blankValue = isBlank(node.m_value);
+    }
+    p = textEnd;
+    return AfterChild::Next;
+}
+
+XmlReader::Checkpoint XmlReader::checkpoint(const XmlNode& node) const {
+    return {node.m_children.size(), m_options.errorFlag};
+}
+
+// Gives back what the failed step added to the node and the error it
+// recorded, and reads more. False when the whole text was read already: the
+// failure stands.
+bool XmlReader::retryOnMoreText(XmlNode& node, const Checkpoint& undo) {
+    if (m_complete)
+        return false;
+    while (node.m_children.size() > undo.children) {
+        giveBack(std::move(node.m_children.back()));
+        node.m_children.pop_back();
+    }
+    if (!undo.hadError)
+        m_options.clearError();
+    readMore(2 * m_text.size() + m_readAhead);
+    return true;
+}
+
+// At least `wanted` bytes of text, unless the source ends first.
+void XmlReader::readMore(std::size_t wanted) {
+    while (!m_complete && m_source->text().size() < wanted)
+        m_complete = !m_source->readMore();
+    refreshText();
+}
+
+// Drops the finished text before `p` once there is much of it, and reads
+// ahead, so that most steps find all they need. The byte before `p` stays:
+// whether a character is escaped depends on it.
+void XmlReader::keepWindowAhead(std::size_t& p) {
+    if (!m_source)
+        return;
+    if (p >= 4 * m_readAhead) {
+        const std::size_t done = p - 1;
+        m_source->drop(done);
+        m_base += done;
+        p -= done;
+        refreshText();
+    }
+    if (!m_complete && m_text.size() - p < m_readAhead)
+        readMore(p + 2 * m_readAhead);
+}
+
+void XmlReader::refreshText() {
+    m_text = m_source->text();
+    m_scan.setText(m_text);
 }
 
 // Reads the end tag at `p` and moves `p` past its name and the byte after it.
@@ -224,8 +370,9 @@ std::size_t XmlReader::indentEnd(std::size_t p) const {
     return end < m_text.size() && m_text[end] == '<' ? end : npos;
 }
 
-std::nullopt_t XmlReader::unclosed(const XmlNode& node, std::size_t startTag) {
-    fail(startTag, XmlParseError::MissingEndTag, "it must be closed with </" + node.m_name + ">");
+std::nullopt_t XmlReader::unclosed(const XmlNode& node, std::size_t start) {
+    m_options.recordError(start, XmlParseError::MissingEndTag,
+                          "it must be closed with </" + node.m_name + ">");
     return std::nullopt;
 }
 
@@ -476,7 +623,7 @@ const XmlEntity* XmlReader::entityAt(std::string_view raw, std::size_t amp) cons
 }
 
 void XmlReader::fail(std::size_t position, XmlParseError code, std::string message) {
-    m_options.recordError(position, code, std::move(message));
+    m_options.recordError(m_base + position, code, std::move(message));
 }
 
 void XmlReader::failStartTag(std::size_t startTag, const XmlNode& node) {

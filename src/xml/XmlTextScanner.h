@@ -33,6 +33,8 @@ public:
     XmlTextScanner(std::string_view text, const XmlParseOptions& options)
         : m_text(text), m_options(options) {}
 
+    void setText(std::string_view text) { m_text = text; }
+
     static constexpr StopSet kSpace = xmlStopSet(" \t\n\v\f\r");
 
     static bool isSpace(char c) { return kSpace[static_cast<unsigned char>(c)]; }
