@@ -20,6 +20,7 @@ std::string collectionStartTag() {
     for (const XmlAttribute& attribute : collection.attributes())
         writer.attribute(attribute.name(), attribute.value());
     writer.endStartTag();
+    writer.flush();
     return tag;
 }
 
@@ -78,7 +79,7 @@ void CollectionWriter::writeRecords(const StudyCollection& collection) {
     for (const auto& record : collection.records) {
         XmlTextSink sink(m_file, 2);
         record->write(sink);
-        m_file.continueAfterDirectText();
+        sink.finish();
         if (m_output) {
             if (m_out.size() >= kPieceSize)
                 flushLines();

@@ -44,8 +44,18 @@ XmlStreamWriter& XmlTextSink::beginNode(bool filtered) {
 void XmlTextSink::endNode(bool filtered) {
     if (!filtered)
         return;
-    m_file.continueAfterDirectText();
+    m_plain.flush();
+    appendFiltered();
+}
+
+void XmlTextSink::appendFiltered() {
+    finish();
     m_file.append(m_scratch);
+}
+
+void XmlTextSink::finish() {
+    m_direct.flush();
+    m_file.continueAfterDirectText();
 }
 
 void XmlTextSink::push(std::string_view name) {
@@ -118,6 +128,5 @@ void XmlTextSink::copy(const XmlNode& element) {
     options.depth = m_depth;
     m_scratch.clear();
     element.writeAsText(options, m_scratch);
-    m_file.continueAfterDirectText();
-    m_file.append(m_scratch);
+    appendFiltered();
 }

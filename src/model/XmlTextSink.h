@@ -22,6 +22,10 @@ class XmlTextSink : public ElementSink {
 public:
     XmlTextSink(SavedTextFilter& file, int depth);
 
+    // Puts everything written into the file's text; the filter may go on
+    // after it.
+    void finish();
+
     void open(std::string_view name) override;
     void open(std::string_view name, bool deleteFlag) override;
     void open(std::string_view name, const std::vector<SinkAttribute>& attributes) override;
@@ -40,6 +44,8 @@ private:
     // scratch text that endNode() hands to the filter.
     XmlStreamWriter& beginNode(bool filtered);
     void endNode(bool filtered);
+    // The scratch text, after what was written straight.
+    void appendFiltered();
     void leaf(std::string_view name, std::string_view value, const bool* deleteFlag);
     void push(std::string_view name);
 

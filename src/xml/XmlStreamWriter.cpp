@@ -10,20 +10,54 @@ namespace {
 constexpr std::string_view kEncodable = "&\"'<>";
 constexpr XmlStopSet kEncodableBytes = xmlStopSet(kEncodable);
 
-// Texts are long and their special characters rare: one table look-up per
-// byte finds the next one.
-std::size_t findEncodable(std::string_view text, std::size_t from) {
-    for (std::size_t i = from; i < text.size(); ++i) {
-        if (kEncodableBytes[static_cast<unsigned char>(text[i])])
-            return i;
+// Finds the characters an entity may replace. Most texts hold none or few:
+// a long one is searched once per character with memchr, which the C library
+// vectorises, and each search is repeated only once the scan has passed its
+// find; a short one is looked up byte by byte.
+class EncodableFinder {
+public:
+    static constexpr std::size_t kShort = 64;
+
+    explicit EncodableFinder(std::string_view text) : m_text(text) {
+        if (text.size() > kShort) {
+            for (std::size_t i = 0; i < kEncodable.size(); ++i)
+                m_next[i] = find(i, 0);
+        }
     }
-    return text.size();
-}
+
+    // The next one at or after `from`; the text's size when none is left.
+    std::size_t next(std::size_t from) {
+        if (m_text.size() <= kShort)
+            return nextByByte(from);
+        std::size_t first = m_text.size();
+        for (std::size_t i = 0; i < kEncodable.size(); ++i) {
+            if (m_next[i] < from)
+                m_next[i] = find(i, from);
+            first = std::min(first, m_next[i]);
+        }
+        return first;
+    }
+
+private:
+    std::size_t find(std::size_t character, std::size_t from) const {
+        return std::min(m_text.find(kEncodable[character], from), m_text.size());
+    }
+    std::size_t nextByByte(std::size_t from) const {
+        for (std::size_t i = from; i < m_text.size(); ++i) {
+            if (kEncodableBytes[static_cast<unsigned char>(m_text[i])])
+                return i;
+        }
+        return m_text.size();
+    }
+
+    std::string_view m_text;
+    std::array<std::size_t, kEncodable.size()> m_next{};
+};
 
 } // namespace
 
 XmlStreamWriter::XmlStreamWriter(std::string& out, const XmlWriteOptions& options)
-    : m_out(out), m_quote(options.quoteChar),
+    : m_out(out), m_buffer(kBufferSize, '\0'), m_quote(options.quoteChar),
       m_encode(options.encodeEntities && options.entities != nullptr) {
     if (m_encode) {
         for (std::size_t i = 0; i < kEncodable.size(); ++i) {
@@ -37,6 +71,19 @@ XmlStreamWriter::XmlStreamWriter(std::string& out, const XmlWriteOptions& option
     setLineBreak("\r\n");
 }
 
+void XmlStreamWriter::flush() {
+    m_out.append(m_buffer, 0, m_used);
+    m_used = 0;
+}
+
+void XmlStreamWriter::putLong(std::string_view piece) {
+    flush();
+    if (piece.size() > m_buffer.size())
+        m_out.append(piece);
+    else
+        m_used = piece.copy(m_buffer.data(), piece.size());
+}
+
 void XmlStreamWriter::setLineBreak(std::string_view lineBreak) {
     m_indent.assign(lineBreak);
     m_lineBreakSize = lineBreak.size();
@@ -46,49 +93,49 @@ void XmlStreamWriter::lineStart(int depth) {
     const std::size_t length = m_lineBreakSize + static_cast<std::size_t>(std::max(depth, 0));
     if (m_indent.size() < length)
         m_indent.resize(length, '\t');
-    m_out.append(m_indent, 0, length);
+    put(std::string_view(m_indent).substr(0, length));
 }
 
 void XmlStreamWriter::startTag(std::string_view name) {
-    m_out += '<';
-    m_out.append(name);
+    put('<');
+    put(name);
     m_firstAttribute = true;
 }
 
 void XmlStreamWriter::attribute(std::string_view name, std::string_view value) {
     if (m_firstAttribute)
-        m_out += ' ';
+        put(' ');
     m_firstAttribute = false;
-    m_out.append(name);
-    m_out += '=';
-    m_out += m_quote;
+    put(name);
+    put('=');
+    put(m_quote);
     text(value);
-    m_out += m_quote;
-    m_out += ' ';
+    put(m_quote);
+    put(' ');
 }
 
 void XmlStreamWriter::endTag(std::string_view name) {
-    m_out.append("</");
-    m_out.append(name);
-    m_out += '>';
+    put("</");
+    put(name);
+    put('>');
 }
 
 void XmlStreamWriter::text(std::string_view text) {
     if (!m_encode) {
-        m_out.append(text);
+        put(text);
         return;
     }
     std::size_t runStart = 0;
-    for (std::size_t at = findEncodable(text, 0); at < text.size();
-         at = findEncodable(text, at + 1)) {
+    EncodableFinder finder(text);
+    for (std::size_t at = finder.next(0); at < text.size(); at = finder.next(at + 1)) {
         const std::string_view reference = referenceAt(text, at);
         if (reference.empty())
             continue;
-        m_out.append(text, runStart, at - runStart);
-        m_out.append(reference);
+        put(text.substr(runStart, at - runStart));
+        put(reference);
         runStart = at + 1;
     }
-    m_out.append(text, runStart);
+    put(text.substr(runStart));
 }
 
 std::string_view XmlStreamWriter::referenceAt(std::string_view text, std::size_t at) const {
@@ -99,13 +146,13 @@ std::string_view XmlStreamWriter::referenceAt(std::string_view text, std::size_t
 }
 
 void XmlStreamWriter::comment(std::string_view text) {
-    m_out.append("<!--");
-    m_out.append(text);
-    m_out.append("-->");
+    put("<!--");
+    put(text);
+    put("-->");
 }
 
 void XmlStreamWriter::cdata(std::string_view text) {
-    m_out.append("<![CDATA[");
-    m_out.append(text);
-    m_out.append("]]>");
+    put("<![CDATA[");
+    put(text);
+    put("]]>");
 }

@@ -8,6 +8,11 @@ XmlWriteOptions& XmlWriteOptions::programDefault() {
 }
 
 void XmlWriter::write(const XmlNode& node) {
+    writeNode(node);
+    m_out.flush();
+}
+
+void XmlWriter::writeNode(const XmlNode& node) {
     if (m_options.lineBreaks)
         m_out.lineStart(m_options.depth);
     switch (node.kind()) {
@@ -37,7 +42,7 @@ void XmlWriter::writeElement(const XmlNode& node) {
     if (indent)
         ++m_options.depth;
     for (const auto& child : node.children())
-        write(*child);
+        writeNode(*child);
     if (!node.value().empty()) {
         if (indent)
             m_out.lineStart(m_options.depth);

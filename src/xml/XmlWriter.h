@@ -13,9 +13,11 @@ class XmlWriter {
 public:
     XmlWriter(XmlWriteOptions& options, std::string& out) : m_options(options), m_out(out, options) {}
 
+    // Appends the node's text to the output.
     void write(const XmlNode& node);
 
 private:
+    void writeNode(const XmlNode& node);
     void writeElement(const XmlNode& node);
 
     XmlWriteOptions& m_options;
