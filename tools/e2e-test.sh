@@ -2,7 +2,9 @@
 # End-to-end test of the real program: starts it on a virtual X server with a
 # throw-away settings store and drives it with real input events. It opens the
 # first protocol of a copy of the sample collection, changes its Brief Title,
-# saves over the file and quits; the saved file must hold the change.
+# saves over the file; the saved file must hold the change. Then it opens the
+# protocol in the registry's current format, presses OK without a change and
+# saves again: the file must keep every byte. Then it quits.
 #
 #     tools/e2e-test.sh [build-folder]     the built program (default: build)
 #     tools/e2e-test.sh --deb <file.deb>   checks the package's contents and
@@ -242,8 +244,26 @@ wait_for_main_window() {
     fail "the splash screen did not go away (first window $first)"
 }
 
+# Save over the collection file: the save dialog, the overwrite question and the
+# message that confirms.
+save_over_the_collection() {
+    local main=$1 dialog confirm info
+    press "$main" alt+s
+    dialog=$(wait_for_window '^Save As$')
+    focus "$dialog"
+    xdotool key --clearmodifiers ctrl+a
+    xdotool type --delay 5 "$work/collection.xml"
+    xdotool key --clearmodifiers Return
+    confirm=$(wait_for_window '^Save As$' "$dialog")
+    press "$confirm" alt+y
+    wait_until_gone "$dialog" "the save dialog"
+    info=$(wait_for_window '^Protoscribe$' "$main")
+    press "$info" Return
+    wait_until_gone "$info" "the message after saving"
+}
+
 drive_program() {
-    local main editor dialog confirm info marker="Edited end to end $$ $RANDOM"
+    local main editor marker="Edited end to end $$ $RANDOM"
     main=$(wait_for_main_window)
     log "main window $main"
 
@@ -264,18 +284,7 @@ drive_program() {
     press "$editor" alt+o
     wait_until_gone "$editor" "the editor"
 
-    press "$main" alt+s
-    dialog=$(wait_for_window '^Save As$')
-    focus "$dialog"
-    xdotool key --clearmodifiers ctrl+a
-    xdotool type --delay 5 "$work/collection.xml"
-    xdotool key --clearmodifiers Return
-    confirm=$(wait_for_window '^Save As$' "$dialog")
-    press "$confirm" alt+y
-    wait_until_gone "$dialog" "the save dialog"
-    info=$(wait_for_window '^Protoscribe$' "$main")
-    press "$info" Return
-    wait_until_gone "$info" "the message after saving"
+    save_over_the_collection "$main"
 
     grep -qF ">$marker</brief_title>" "$work/collection.xml" \
         || fail "the saved file does not hold the new Brief Title \"$marker\""
@@ -286,6 +295,21 @@ drive_program() {
     grep -qF '>Sleep and Metabolic Health in Rotating Night-Shift Nurses</brief_title>' \
         "$work/collection.xml" || fail "the second protocol's Brief Title changed"
     log "saved file holds the change"
+
+    # The last protocol is in the registry's current format: OK without a
+    # change, then Save, keeps the file as it was.
+    cp "$work/collection.xml" "$work/before-untouched-ok.xml"
+    focus "$main"
+    click_at "$main" 38 223 60 28
+    press "$main" Down Down Down
+    press "$main" alt+e
+    editor=$(wait_for_window '^Editing .*Protocol: HCI-CKD-2026-02$')
+    press "$editor" alt+o
+    wait_until_gone "$editor" "the editor of the current-format protocol"
+    save_over_the_collection "$main"
+    cmp -s "$work/before-untouched-ok.xml" "$work/collection.xml" \
+        || fail "OK without a change on the current-format protocol changed the saved file"
+    log "an untouched OK on the current-format protocol kept every byte"
 
     # Nothing is left unsaved, so Quit ends the program without a question.
     press "$main" alt+q

@@ -353,11 +353,13 @@ void MainWindow::editProtocol() {
     StudyRecord& record = *m_collection.records[static_cast<std::size_t>(row)];
     const QString title = QStringLiteral("Editing %1 Protocol: %2")
                               .arg(registryName(), TextCodec::decode(record.id_info.org_study_id));
+    const std::string before = CollectionFile::recordText(record);
     if (m_editorRunner(this, record, title) != QDialog::Accepted) {
         return;
     }
     fillList();
-    m_modified = true;
+    // OK without a change leaves nothing to save.
+    m_modified = m_modified || CollectionFile::recordText(record) != before;
 }
 
 void MainWindow::removeProtocol() {
@@ -365,6 +367,13 @@ void MainWindow::removeProtocol() {
     if (row < 0) {
         Platform::prompts().showError(this, kCaption,
                                       QStringLiteral("Please select a study to remove."));
+        return;
+    }
+    const QString id =
+        TextCodec::decode(m_collection.records[static_cast<std::size_t>(row)]->id_info.org_study_id);
+    if (!Platform::prompts().askYesNo(
+            this, kCaption,
+            QStringLiteral("Remove protocol %1 from the collection?").arg(id))) {
         return;
     }
     std::unique_ptr<QTreeWidgetItem> item(m_list->takeTopLevelItem(row));
@@ -384,13 +393,25 @@ FileDialogRequest MainWindow::fileRequest() const {
     return request;
 }
 
-bool MainWindow::askToSaveChanges() {
-    return Platform::prompts().askYesNo(this, kCaption, kSaveQuestion);
+// Whether the user may go on: the changes are saved, there are none, or the
+// user chose to drop them. Cancel (Escape, the close box) goes back.
+bool MainWindow::settleUnsavedChanges() {
+    if (!m_modified) {
+        return true;
+    }
+    switch (Platform::prompts().askYesNoCancel(this, kCaption, kSaveQuestion)) {
+    case MessageAnswer::Yes:
+        return save() == SaveOutcome::Saved;
+    case MessageAnswer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void MainWindow::open() {
     // Unsaved work is offered for saving first; a save that does not happen keeps it open.
-    if (m_modified && askToSaveChanges() && save() != SaveOutcome::Saved) {
+    if (!settleUnsavedChanges()) {
         return;
     }
     FileDialogRequest request = fileRequest();
@@ -450,8 +471,9 @@ QString MainWindow::uploadInstructions() {
 }
 
 void MainWindow::upload() {
-    if (m_modified && askToSaveChanges()) {
-        save();
+    // What is uploaded is the file on disk: it should hold what the user sees.
+    if (!settleUnsavedChanges()) {
+        return;
     }
     Platform::prompts().showInformation(this, kCaption, uploadInstructions());
     Platform::shell().open(fromView(names::kPrsLoginSite));
@@ -520,8 +542,8 @@ void MainWindow::showValidationReport(const ValidationReport& report) {
 }
 
 void MainWindow::quit() {
-    // A save that could not write the file keeps the program open; a cancelled one does not.
-    if (m_modified && askToSaveChanges() && save() == SaveOutcome::Failed) {
+    // Only saved or knowingly dropped changes let the program end.
+    if (!settleUnsavedChanges()) {
         return;
     }
     QDialog::done(QDialog::Rejected);

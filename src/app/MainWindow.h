@@ -150,7 +150,7 @@ private:
     void fillList();
     enum class LoadFailure { Report, QuietWhenMissing };
     bool load(const QString& path, LoadFailure failure);
-    bool askToSaveChanges();
+    bool settleUnsavedChanges();
     FileDialogRequest fileRequest() const;
     void startVendorServices();
     static void showValidationReport(const ValidationReport& report);

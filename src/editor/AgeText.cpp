@@ -3,7 +3,9 @@
 AgeText::Parts AgeText::split(std::string_view text) {
     const std::size_t space = text.find(' ');
     if (space == std::string_view::npos) {
-        return {std::string(text), std::string(text)};
+        // "N/A" is a unit without a number; "18" a number without a unit.
+        const bool number = !text.empty() && text.front() >= '0' && text.front() <= '9';
+        return {number ? std::string(text) : std::string(), std::string(text)};
     }
     Parts parts{std::string(text.substr(0, space)), std::string(text.substr(space + 1))};
     if (parts.unit.empty()) {

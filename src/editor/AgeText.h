@@ -13,7 +13,7 @@ public:
     };
 
     // The number is the text before the first space, or all of it when it has
-    // none. The unit is the text after the first space, or all of it when it
+    // none and starts with a digit ("N/A" has no number). The unit is the text after the first space, or all of it when it
     // has no space or ends in its first one; the unit box then matches what
     // it can.
     static Parts split(std::string_view text);

@@ -5,22 +5,37 @@
 
 #include <QComboBox>
 
+namespace {
+
+const char* const kListedCount = "protoscribeListedCount";
+
+} // namespace
+
 int ComboText::matchIndex(const QComboBox& box, const QString& text) {
-    if (text.isEmpty()) {
-        return -1;
+    return text.isEmpty() ? -1 : box.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+int ComboText::listedCount(QComboBox& box) {
+    const QVariant known = box.property(kListedCount);
+    if (known.isValid()) {
+        return known.toInt();
     }
-    for (int i = 0; i < box.count(); ++i) {
-        if (box.itemText(i).startsWith(text, Qt::CaseInsensitive)) {
-            return i;
-        }
-    }
-    return -1;
+    box.setProperty(kListedCount, box.count());
+    return box.count();
 }
 
 bool ComboText::select(QComboBox& box, const QString& text) {
-    const int index = matchIndex(box, text);
+    const int listed = listedCount(box);
+    while (box.count() > listed) {
+        box.removeItem(box.count() - 1);
+    }
+    int index = matchIndex(box, text);
+    if (index < 0 && !text.isEmpty()) {
+        box.addItem(text);
+        index = listed;
+    }
     box.setCurrentIndex(index);
-    return index >= 0;
+    return index >= 0 && index < listed;
 }
 
 bool ComboText::selectModelText(QComboBox& box, std::string_view modelText) {

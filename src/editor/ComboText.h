@@ -8,15 +8,16 @@ class FieldValue;
 class QComboBox;
 
 // How every drop-down list of the editor meets the record's texts. Loading
-// selects the first entry, from the top, that begins with the text, ignoring
-// case ("active" selects "Active Comparator"); an empty text or no such entry
-// leaves the box without a selection. Storing takes the selected entry's
-// text, or the empty text.
+// selects the entry that equals the text exactly; a text that is no entry
+// (an older value, another spelling, another tool's word) gets an entry of its
+// own at the end of the list, so that it is shown and stored back unchanged
+// unless the user picks another. An empty text leaves the box without a
+// selection. Storing takes the selected entry's text, or the empty text.
 class ComboText {
 public:
-    // The index that loading `text` selects, or -1.
+    // The index of the entry equal to `text`, or -1.
     static int matchIndex(const QComboBox& box, const QString& text);
-    // Returns whether an entry was selected.
+    // Returns whether an entry of the list itself was selected.
     static bool select(QComboBox& box, const QString& text);
     static bool selectModelText(QComboBox& box, std::string_view modelText);
     static bool select(QComboBox& box, const FieldValue& field);
@@ -25,4 +26,8 @@ public:
     static std::string currentModelText(const QComboBox& box);
     // Sets the field's text from the box.
     static void store(const QComboBox& box, FieldValue& field);
+
+private:
+    // The entries of the list itself; those after them show loaded texts.
+    static int listedCount(QComboBox& box);
 };

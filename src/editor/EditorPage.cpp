@@ -5,19 +5,22 @@
 #include "editor/EditorIcons.h"
 #include "editor/HelpBrowser.h"
 #include "editor/HelpMarkers.h"
+#include "model/BlockText.h"
 #include "model/FieldValue.h"
 #include "model/TextBlock.h"
 #include "platform/ClickableLabel.h"
 #include "platform/TextCodec.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QChildEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <algorithm>
 
 namespace {
 
@@ -39,13 +42,65 @@ EditorPage::~EditorPage() = default;
 
 void EditorPage::load(StudyRecord& record) {
     m_record = &record;
+    loadBindings(record);
     onLoad(record);
 }
 
 void EditorPage::store() {
     if (m_record != nullptr) {
+        storeBindings(*m_record);
         onStore(*m_record);
     }
+}
+
+void EditorPage::bind(int id, TextField field) {
+    m_bindings.push_back({id, field});
+}
+
+void EditorPage::bind(int id, ValueField field) {
+    m_bindings.push_back({id, field});
+}
+
+void EditorPage::bind(int id, BlockField field) {
+    m_bindings.push_back({id, field});
+}
+
+void EditorPage::bind(int id, BlockTextField field) {
+    m_bindings.push_back({id, field});
+}
+
+// A control reacts to the user's choices, not to what a load shows.
+void EditorPage::loadBindings(StudyRecord& record) {
+    for (const Binding& binding : m_bindings) {
+        const QSignalBlocker quiet(control(binding.id));
+        std::visit([&](auto field) { setText(binding.id, field(record)); }, binding.field);
+    }
+}
+
+void EditorPage::storeBindings(StudyRecord& record) {
+    for (const Binding& binding : m_bindings) {
+        if (!touched(binding.id)) {
+            continue;
+        }
+        std::visit(
+            [&](auto field) {
+                auto& target = field(record);
+                if constexpr (std::is_same_v<std::decay_t<decltype(target)>, BlockText>)
+                    target.setText(text(binding.id));
+                else
+                    storeText(binding.id, target);
+            },
+            binding.field);
+    }
+}
+
+bool EditorPage::touched(int id) const {
+    const auto shown = m_shown.constFind(id);
+    return shown == m_shown.constEnd() || *shown != displayedText(id);
+}
+
+void EditorPage::remember(int id) {
+    m_shown.insert(id, displayedText(id));
 }
 
 DialogTemplate EditorPage::pageTemplate(int number, std::vector<ControlTemplate> controls) {
@@ -73,14 +128,14 @@ void EditorPage::buildPage(const DialogTemplate& pageTemplate) {
     watchKeysRecursively(this);
 }
 
-void EditorPage::connectListCommands(QTreeWidget* list, const ListCommands& commands) {
+void EditorPage::connectListCommands(QAbstractItemView* list, const ListCommands& commands) {
     const auto onClick = [this](int id, const std::function<void()>& command) {
         connect(control<QPushButton>(id), &QPushButton::clicked, this, command);
     };
     onClick(commands.addId, commands.add);
     onClick(commands.editId, commands.edit);
     onClick(commands.removeId, commands.remove);
-    connect(list, &QTreeWidget::itemDoubleClicked, this, commands.edit);
+    connect(list, &QAbstractItemView::doubleClicked, this, commands.edit);
 }
 
 void EditorPage::makeWhite() {
@@ -146,12 +201,32 @@ bool EditorPage::isKeyToTurn(QObject* watched, const QKeyEvent& key) const {
 bool EditorPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&
         isKeyToTurn(watched, *static_cast<QKeyEvent*>(event))) {
-        // Handled as Tab by the control itself, so it moves on as Tab would.
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QApplication::sendEvent(watched, &tab);
+        focusNextField(static_cast<QWidget*>(watched));
         return true;
     }
     return ResizableDialog::eventFilter(watched, event);
+}
+
+// The next control of this page in tab order; after the last, the first. The
+// focus never leaves the page this way, so neither key reaches OK or Cancel.
+void EditorPage::focusNextField(QWidget* current) {
+    std::vector<QWidget*> fields;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (isAncestorOf(w) && w->isVisibleTo(this) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus) != 0 && w->focusProxy() == nullptr) {
+            fields.push_back(w);
+        }
+    }
+    if (fields.empty()) {
+        return;
+    }
+    QWidget* owner = current;
+    while (owner != nullptr && std::find(fields.begin(), fields.end(), owner) == fields.end()) {
+        owner = owner->parentWidget(); // a part of a control: its viewport, say
+    }
+    const auto at = std::find(fields.begin(), fields.end(), owner);
+    const auto next = at == fields.end() || at + 1 == fields.end() ? fields.begin() : at + 1;
+    (*next)->setFocus(Qt::TabFocusReason);
 }
 
 bool EditorPage::event(QEvent* event) {
@@ -166,7 +241,7 @@ bool EditorPage::event(QEvent* event) {
 void EditorPage::keyPressEvent(QKeyEvent* event) {
     // A key that reaches the page itself must not close it as a dialog would.
     if (event->key() == Qt::Key_Escape || isEnter(event->key())) {
-        focusNextChild();
+        focusNextField(focusWidget());
         event->accept();
         return;
     }
@@ -192,7 +267,10 @@ void EditorPage::setText(int id, std::string_view text) {
         }
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         ComboText::selectModelText(*combo, text);
+    } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+        check->setChecked(text == "true");
     }
+    remember(id);
 }
 
 void EditorPage::setText(int id, const FieldValue& field) {
@@ -200,6 +278,10 @@ void EditorPage::setText(int id, const FieldValue& field) {
 }
 
 void EditorPage::setText(int id, const TextBlock& block) {
+    setText(id, std::string_view(block.text()));
+}
+
+void EditorPage::setText(int id, const BlockText& block) {
     setText(id, std::string_view(block.text()));
 }
 
@@ -213,6 +295,9 @@ QString EditorPage::displayedText(int id) const {
     }
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         return ComboText::current(*combo);
+    }
+    if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+        return check->isChecked() ? QStringLiteral("true") : QStringLiteral("false");
     }
     return {};
 }

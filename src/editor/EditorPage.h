@@ -2,11 +2,15 @@
 
 #include "editor/ResizableDialog.h"
 
+#include <QHash>
 #include <QSet>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
+class BlockText;
 class FieldValue;
 class HelpBrowser;
 class StudyRecord;
@@ -48,7 +52,7 @@ class TextBlock;
 // The template lists the controls in tab order with their anchors (labels
 // get none); group boxes are filled white by buildPage; lists take their
 // columns and commands from a ListSection.
-class QTreeWidget;
+class QAbstractItemView;
 
 class EditorPage : public ResizableDialog {
     Q_OBJECT
@@ -91,8 +95,28 @@ public:
     void showHelp(int markerId);
 
 protected:
+    // What bindings do not cover; both run after the bindings.
     virtual void onLoad(StudyRecord& record) = 0;
     virtual void onStore(StudyRecord& record) = 0;
+
+    // A control bound to one field of the record: load shows the field, store
+    // writes it back only once the user changed what the control shows, so a
+    // value the user did not touch keeps its exact text. A check box is
+    // checked for "true" and stores "true" or "false".
+    using TextField = std::string& (*)(StudyRecord&);
+    using ValueField = FieldValue& (*)(StudyRecord&);
+    using BlockField = TextBlock& (*)(StudyRecord&);
+    using BlockTextField = BlockText& (*)(StudyRecord&);
+    void bind(int id, TextField field);
+    void bind(int id, ValueField field);
+    void bind(int id, BlockField field);
+    void bind(int id, BlockTextField field);
+    // Whether the control shows something other than what the last load (or
+    // setText) put there.
+    bool touched(int id) const;
+    // Takes what the control shows now as what the record holds (for
+    // controls a page fills itself, not through setText).
+    void remember(int id);
 
     // Builds the controls, then the white look, the markers and the key rule.
     void buildPage(const DialogTemplate& pageTemplate);
@@ -107,15 +131,17 @@ protected:
         std::function<void()> edit;
         std::function<void()> remove;
     };
-    void connectListCommands(QTreeWidget* list, const ListCommands& commands);
+    void connectListCommands(QAbstractItemView* list, const ListCommands& commands);
 
     // Text between the model and a control by id, through TextCodec: one-line
     // edits hold the text as it is, multi-line edits show "\r\n" as line
-    // breaks, drop-down lists select by prefix (ComboText). Unknown ids and
-    // other kinds of control are ignored (set) or read as empty (get).
+    // breaks, drop-down lists select the entry equal to the text or show the
+    // text after the entries (ComboText). Unknown ids and other kinds of
+    // control are ignored (set) or read as empty (get).
     void setText(int id, std::string_view text);
     void setText(int id, const FieldValue& field);
     void setText(int id, const TextBlock& block);
+    void setText(int id, const BlockText& block);
     std::string text(int id) const;
     QString displayedText(int id) const;
     void storeText(int id, std::string& target) const { target = text(id); }
@@ -131,8 +157,20 @@ private:
     void connectMarkers();
     void watchKeysRecursively(QWidget* widget);
     bool isKeyToTurn(QObject* watched, const QKeyEvent& key) const;
+    void focusNextField(QWidget* current);
+
+    void loadBindings(StudyRecord& record);
+    void storeBindings(StudyRecord& record);
+
+    struct Binding {
+        int id;
+        std::variant<TextField, ValueField, BlockField, BlockTextField> field;
+    };
 
     StudyRecord* m_record = nullptr;
     HelpBrowser* m_help = nullptr;
     QSet<const QObject*> m_enterExempt;
+    std::vector<Binding> m_bindings;
+    // What each control showed after it was last set from the record.
+    QHash<int, QString> m_shown;
 };

@@ -69,38 +69,24 @@ EligibilityPage::EligibilityPage(QWidget* parent) : EditorPage(parent) {
     buildPage(pageTemplate());
     addEnterExempt(IDC_CRITERIA);
     addEnterExempt(IDC_STUDY_POPULATION);
+    using R = StudyRecord;
+    bind(IDC_CRITERIA, [](R& r) -> BlockText& { return r.eligibility.criteria; });
+    bind(IDC_GENDER, [](R& r) -> std::string& { return r.eligibility.gender; });
+    bind(IDC_HEALTHY_VOLUNTEERS, [](R& r) -> std::string& { return r.eligibility.healthy_volunteers; });
+    bind(IDC_SAMPLING_METHOD, [](R& r) -> std::string& { return r.eligibility.sampling_method; });
+    bind(IDC_STUDY_POPULATION, [](R& r) -> BlockText& { return r.eligibility.study_population; });
 }
 
 void EligibilityPage::onLoad(StudyRecord& record) {
     applyStudyType(record.study_design.study_type.displayText());
-    const Eligibility& eligibility = record.eligibility;
-    setText(IDC_CRITERIA, eligibility.criteria.text());
-    setText(IDC_GENDER, eligibility.gender);
-    loadAge(IDC_MINIMUM_AGE, IDC_MINIMUM_UNIT, eligibility.minimum_age);
-    loadAge(IDC_MAXIMUM_AGE, IDC_MAXIMUM_UNIT, eligibility.maximum_age);
-    setText(IDC_HEALTHY_VOLUNTEERS, eligibility.healthy_volunteers);
-    setText(IDC_SAMPLING_METHOD, eligibility.sampling_method);
-    setText(IDC_STUDY_POPULATION, eligibility.study_population.text());
+    loadAge(IDC_MINIMUM_AGE, IDC_MINIMUM_UNIT, record.eligibility.minimum_age);
+    loadAge(IDC_MAXIMUM_AGE, IDC_MAXIMUM_UNIT, record.eligibility.maximum_age);
 }
 
+// An age shown as loaded keeps its text ("N/A", " N/A", "18 years").
 void EligibilityPage::onStore(StudyRecord& record) {
-    Eligibility& eligibility = record.eligibility;
-    eligibility.criteria.setText(text(IDC_CRITERIA));
-    storeText(IDC_GENDER, eligibility.gender);
-    eligibility.minimum_age = ageText(IDC_MINIMUM_AGE, IDC_MINIMUM_UNIT);
-    eligibility.maximum_age = ageText(IDC_MAXIMUM_AGE, IDC_MAXIMUM_UNIT);
-    storeText(IDC_HEALTHY_VOLUNTEERS, eligibility.healthy_volunteers);
-    storeText(IDC_SAMPLING_METHOD, eligibility.sampling_method);
-    eligibility.study_population.setText(text(IDC_STUDY_POPULATION));
-    // Hidden controls still store; their fields do not apply to this type.
-    const std::string studyType = record.study_design.study_type.displayText();
-    if (!isObservational(studyType)) {
-        eligibility.sampling_method.clear();
-        eligibility.study_population.setText({});
-    }
-    if (isExpandedAccess(studyType)) {
-        eligibility.healthy_volunteers.clear();
-    }
+    storeAge(IDC_MINIMUM_AGE, IDC_MINIMUM_UNIT, record.eligibility.minimum_age);
+    storeAge(IDC_MAXIMUM_AGE, IDC_MAXIMUM_UNIT, record.eligibility.maximum_age);
 }
 
 void EligibilityPage::applyStudyType(const std::string& studyType) {
@@ -121,6 +107,8 @@ void EligibilityPage::loadAge(int numberId, int unitId, const std::string& age) 
     setText(unitId, parts.unit);
 }
 
-std::string EligibilityPage::ageText(int numberId, int unitId) const {
-    return AgeText::join(text(numberId), text(unitId));
+void EligibilityPage::storeAge(int numberId, int unitId, std::string& age) const {
+    if (touched(numberId) || touched(unitId)) {
+        age = AgeText::join(text(numberId), text(unitId));
+    }
 }

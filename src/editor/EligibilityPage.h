@@ -43,5 +43,5 @@ protected:
 private:
     void applyStudyType(const std::string& studyType);
     void loadAge(int numberId, int unitId, const std::string& age);
-    std::string ageText(int numberId, int unitId) const;
+    void storeAge(int numberId, int unitId, std::string& age) const;
 };

@@ -63,71 +63,40 @@ FdaPage::FdaPage(QWidget* parent) : EditorPage(parent) {
             &FdaPage::section801Changed);
     connect(control<QComboBox>(IDC_HAS_EXPANDED_ACCESS), &QComboBox::currentIndexChanged, this,
             &FdaPage::expandedAccessChanged);
+    using R = StudyRecord;
+    bind(IDC_SECTION_801, [](R& r) -> FieldValue& { return r.is_section_801; });
+    bind(IDC_DELAYED_POSTING, [](R& r) -> FieldValue& { return r.delayed_posting; });
+    bind(IDC_IND_GRANTOR, [](R& r) -> std::string& { return r.ind_info.ind_grantor; });
+    bind(IDC_IND_NUMBER, [](R& r) -> std::string& { return r.ind_info.ind_number; });
+    bind(IDC_IND_SERIAL_NUMBER, [](R& r) -> std::string& { return r.ind_info.ind_serial_number; });
+    bind(IDC_HAS_EXPANDED_ACCESS,
+         [](R& r) -> std::string& { return r.ind_info.has_expanded_access; });
+    bind(IDC_EXPANDED_ACCESS_RECORD,
+         [](R& r) -> std::string& { return r.ind_info.expanded_access_nct_id; });
 }
 
+// Loading only enables the groups the record's answers open; what they hold
+// stays, whatever the answers, until the user changes an answer.
 void FdaPage::onLoad(StudyRecord& record) {
-    applySection801Rule(record);
-    applyIndRule(record);
-    const bool expandedAccess = isYes(record.ind_info.has_expanded_access);
-    enableExpandedAccessRecord(expandedAccess);
-    if (!expandedAccess) {
-        record.ind_info.expanded_access_nct_id.clear();
-    }
-    showRecord(record);
-}
-
-void FdaPage::applySection801Rule(StudyRecord& record) {
-    if (!isYes(record.is_fda_regulated)) {
-        enableSection801(false);
-        enableDelayedPosting(false);
-        record.is_section_801.setText("");
-        record.delayed_posting.setText("");
-        return;
-    }
-    enableSection801(true);
-    const bool section801 = isYes(record.is_section_801);
-    enableDelayedPosting(section801);
-    if (!section801) {
-        record.delayed_posting.setText("");
-    }
-}
-
-void FdaPage::applyIndRule(StudyRecord& record) {
+    m_loadedFdaRegulated = record.is_fda_regulated.xmlText();
+    m_loadedIndStudy = record.is_ind_study.xmlText();
+    const bool fdaRegulated = isYes(record.is_fda_regulated);
+    enableSection801(fdaRegulated);
+    enableDelayedPosting(fdaRegulated && isYes(record.is_section_801));
     const bool ind = isYes(record.is_ind_study);
     enableInd(ind);
-    if (!ind) {
-        emptyIndInfo(record.ind_info);
-    }
+    enableExpandedAccessRecord(ind && isYes(record.ind_info.has_expanded_access));
 }
 
-void FdaPage::showRecord(const StudyRecord& record) {
-    // The handlers follow the user's choices; the rules above have already
-    // set the groups for what the record holds.
-    const QSignalBlocker quiet801(control(IDC_SECTION_801));
-    const QSignalBlocker quietAccess(control(IDC_HAS_EXPANDED_ACCESS));
-    setText(IDC_SECTION_801, record.is_section_801);
-    setText(IDC_DELAYED_POSTING, record.delayed_posting);
-    setText(IDC_IND_GRANTOR, record.ind_info.ind_grantor);
-    setText(IDC_HAS_EXPANDED_ACCESS, record.ind_info.has_expanded_access);
-    setText(IDC_IND_NUMBER, record.ind_info.ind_number);
-    setText(IDC_IND_SERIAL_NUMBER, record.ind_info.ind_serial_number);
-    setText(IDC_EXPANDED_ACCESS_RECORD, record.ind_info.expanded_access_nct_id);
-}
-
+// The Title page stores first, so its answers of this very store count: an
+// answer the user changed to anything but Yes empties what it opened.
 void FdaPage::onStore(StudyRecord& record) {
-    storeText(IDC_SECTION_801, record.is_section_801);
-    storeText(IDC_DELAYED_POSTING, record.delayed_posting);
-    storeText(IDC_IND_GRANTOR, record.ind_info.ind_grantor);
-    storeText(IDC_IND_NUMBER, record.ind_info.ind_number);
-    storeText(IDC_IND_SERIAL_NUMBER, record.ind_info.ind_serial_number);
-    storeText(IDC_HAS_EXPANDED_ACCESS, record.ind_info.has_expanded_access);
-    storeText(IDC_EXPANDED_ACCESS_RECORD, record.ind_info.expanded_access_nct_id);
-    // The Title page stores first, so its answers of this very store count.
-    if (!isYes(record.is_fda_regulated)) {
+    if (record.is_fda_regulated.xmlText() != m_loadedFdaRegulated &&
+        !isYes(record.is_fda_regulated)) {
         record.is_section_801.setText("");
         record.delayed_posting.setText("");
     }
-    if (!isYes(record.is_ind_study)) {
+    if (record.is_ind_study.xmlText() != m_loadedIndStudy && !isYes(record.is_ind_study)) {
         emptyIndInfo(record.ind_info);
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "editor/EditorPage.h"
 
 // The "FDA" section: the Section 801 and delayed-posting answers, which apply
@@ -51,8 +53,9 @@ private:
     void enableDelayedPosting(bool enabled);
     void enableInd(bool enabled);
     void enableExpandedAccessRecord(bool enabled);
-    void applySection801Rule(StudyRecord& record);
-    void applyIndRule(StudyRecord& record);
-    void showRecord(const StudyRecord& record);
     bool answersYes(int id) const;
+
+    // The Title page's answers as this page last loaded them.
+    std::string m_loadedFdaRegulated;
+    std::string m_loadedIndStudy;
 };

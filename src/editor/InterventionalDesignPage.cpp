@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr std::string_view kInterventional = "Interventional";
-constexpr std::string_view kTrue = "true";
 
 constexpr int kMaskedRoles[] = {InterventionalDesignPage::IDC_MASKED_SUBJECT,
                                 InterventionalDesignPage::IDC_MASKED_CAREGIVER,
@@ -20,10 +18,6 @@ constexpr int kMaskedRoles[] = {InterventionalDesignPage::IDC_MASKED_SUBJECT,
 
 bool isBlind(std::string_view masking) {
     return masking.find("Blind") != std::string_view::npos;
-}
-
-std::string checkText(bool checked) {
-    return std::string(checked ? kTrue : std::string_view("false"));
 }
 
 // A labelled drop-down list across the page, the label `y` above the box.
@@ -93,6 +87,34 @@ InterventionalDesignPage::InterventionalDesignPage(QWidget* parent) : EditorPage
     buildPage(pageTemplate());
     connect(control<QComboBox>(IDC_MASKING), &QComboBox::currentIndexChanged, this,
             &InterventionalDesignPage::maskingChanged);
+    using R = StudyRecord;
+    bind(IDC_PRIMARY_PURPOSE, [](R& r) -> std::string& {
+        return r.study_design.interventional_design.interventional_subtype;
+    });
+    bind(IDC_PHASE, [](R& r) -> std::string& { return r.study_design.interventional_design.phase; });
+    bind(IDC_ASSIGNMENT,
+         [](R& r) -> std::string& { return r.study_design.interventional_design.assignment; });
+    bind(IDC_MASKING,
+         [](R& r) -> std::string& { return r.study_design.interventional_design.masking; });
+    bind(IDC_ALLOCATION,
+         [](R& r) -> std::string& { return r.study_design.interventional_design.allocation; });
+    bind(IDC_CONTROL,
+         [](R& r) -> std::string& { return r.study_design.interventional_design.control; });
+    bind(IDC_ENDPOINT,
+         [](R& r) -> std::string& { return r.study_design.interventional_design.endpoint; });
+    bind(IDC_NUMBER_OF_ARMS,
+         [](R& r) -> std::string& { return r.study_design.interventional_design.number_of_arms; });
+    bind(IDC_MASKED_SUBJECT,
+         [](R& r) -> std::string& { return r.study_design.interventional_design.masked_subject; });
+    bind(IDC_MASKED_CAREGIVER,
+         [](R& r) -> std::string& { return r.study_design.interventional_design.masked_caregiver; });
+    bind(IDC_MASKED_INVESTIGATOR, [](R& r) -> std::string& {
+        return r.study_design.interventional_design.masked_investigator;
+    });
+    bind(IDC_MASKED_ASSESSOR,
+         [](R& r) -> std::string& { return r.study_design.interventional_design.masked_assessor; });
+    bind(IDC_ENROLLMENT, [](R& r) -> FieldValue& { return r.enrollment; });
+    bind(IDC_ENROLLMENT_TYPE, [](R& r) -> FieldValue& { return r.enrollment_type; });
 }
 
 void InterventionalDesignPage::enableMaskedRoles(bool enabled) {
@@ -110,63 +132,10 @@ bool InterventionalDesignPage::isChecked(int id) const {
 }
 
 void InterventionalDesignPage::onLoad(StudyRecord& record) {
-    InterventionalDesign& design = record.study_design.interventional_design;
-    const bool blind = isBlind(design.masking);
-    enableMaskedRoles(blind);
-    if (!blind) {
-        for (std::string* role : {&design.masked_subject, &design.masked_caregiver,
-                                  &design.masked_investigator, &design.masked_assessor}) {
-            role->clear();
-        }
-    }
-    setText(IDC_PRIMARY_PURPOSE, design.interventional_subtype);
-    setText(IDC_PHASE, design.phase);
-    setText(IDC_ASSIGNMENT, design.assignment);
-    {
-        // The roles follow the record's masking text, not the entry it selects.
-        const QSignalBlocker quiet(control(IDC_MASKING));
-        setText(IDC_MASKING, design.masking);
-    }
-    setText(IDC_ALLOCATION, design.allocation);
-    setText(IDC_CONTROL, design.control);
-    setText(IDC_ENDPOINT, design.endpoint);
-    setText(IDC_NUMBER_OF_ARMS, design.number_of_arms);
-    setChecked(IDC_MASKED_SUBJECT, design.masked_subject == kTrue);
-    setChecked(IDC_MASKED_CAREGIVER, design.masked_caregiver == kTrue);
-    setChecked(IDC_MASKED_INVESTIGATOR, design.masked_investigator == kTrue);
-    setChecked(IDC_MASKED_ASSESSOR, design.masked_assessor == kTrue);
-    setText(IDC_ENROLLMENT, record.enrollment);
-    setText(IDC_ENROLLMENT_TYPE, record.enrollment_type);
+    enableMaskedRoles(isBlind(record.study_design.interventional_design.masking));
 }
 
-void InterventionalDesignPage::onStore(StudyRecord& record) {
-    InterventionalDesign& design = record.study_design.interventional_design;
-    if (record.study_design.study_type.displayText() != kInterventional) {
-        // The record never keeps the design of another study type.
-        for (std::string* field :
-             {&design.interventional_subtype, &design.phase, &design.assignment, &design.allocation,
-              &design.masking, &design.masked_subject, &design.masked_caregiver,
-              &design.masked_investigator, &design.masked_assessor, &design.control,
-              &design.endpoint, &design.number_of_arms}) {
-            field->clear();
-        }
-        return;
-    }
-    storeText(IDC_PRIMARY_PURPOSE, design.interventional_subtype);
-    storeText(IDC_PHASE, design.phase);
-    storeText(IDC_ASSIGNMENT, design.assignment);
-    storeText(IDC_NUMBER_OF_ARMS, design.number_of_arms);
-    storeText(IDC_MASKING, design.masking);
-    design.masked_subject = checkText(isChecked(IDC_MASKED_SUBJECT));
-    design.masked_caregiver = checkText(isChecked(IDC_MASKED_CAREGIVER));
-    design.masked_investigator = checkText(isChecked(IDC_MASKED_INVESTIGATOR));
-    design.masked_assessor = checkText(isChecked(IDC_MASKED_ASSESSOR));
-    storeText(IDC_ALLOCATION, design.allocation);
-    storeText(IDC_CONTROL, design.control);
-    storeText(IDC_ENDPOINT, design.endpoint);
-    storeText(IDC_ENROLLMENT, record.enrollment);
-    storeText(IDC_ENROLLMENT_TYPE, record.enrollment_type);
-}
+void InterventionalDesignPage::onStore(StudyRecord&) {}
 
 void InterventionalDesignPage::maskingChanged() {
     const bool blind = isBlind(text(IDC_MASKING));

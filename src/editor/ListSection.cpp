@@ -6,197 +6,74 @@
 #include "platform/Prompts.h"
 
 #include <QHeaderView>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <algorithm>
-#include <memory>
 
 const QString ListSection::kSelectToEdit = QStringLiteral("Please select an item to edit.");
 const QString ListSection::kSelectToRemove = QStringLiteral("Please select an item to remove.");
 
-void ListSection::attach(QTreeWidget* list, QWidget* messageParent) {
-    m_list = list;
+void ListSection::attach(QTreeView* view, QWidget* messageParent) {
+    m_view = view;
     m_messageParent = messageParent;
-    if (m_list != nullptr &&
-        qobject_cast<SingleLineCellDelegate*>(m_list->itemDelegate()) == nullptr) {
-        m_list->setItemDelegate(new SingleLineCellDelegate(m_list));
+    if (m_view != nullptr &&
+        qobject_cast<SingleLineCellDelegate*>(m_view->itemDelegate()) == nullptr) {
+        m_view->setItemDelegate(new SingleLineCellDelegate(m_view));
     }
 }
 
-void ListSection::setColumns(const std::vector<ListColumn>& columns) {
-    QStringList titles;
-    for (const ListColumn& column : columns) {
-        titles << column.title;
+void ListSection::showModel(QAbstractItemModel* model, const std::vector<int>& widths) {
+    m_view->setModel(model);
+    QHeaderView* header = m_view->header();
+    header->setStretchLastSection(false);
+    for (int i = 0; i < static_cast<int>(widths.size()); ++i) {
+        m_view->setColumnWidth(
+            i, std::max(widths[static_cast<std::size_t>(i)], header->sectionSizeHint(i)));
     }
-    m_list->setColumnCount(static_cast<int>(columns.size()));
-    m_list->setHeaderLabels(titles);
-    m_list->header()->setStretchLastSection(false);
-    // A column is never narrower than its title, whatever the font.
-    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
-        const int width = columns[static_cast<std::size_t>(i)].width;
-        m_list->setColumnWidth(i, std::max(width, m_list->header()->sectionSizeHint(i)));
-    }
-}
-
-int ListSection::columnCount() const {
-    return m_list->columnCount();
-}
-
-void ListSection::clear() {
-    m_list->clear();
-}
-
-void ListSection::appendRow(const QStringList& texts) {
-    appendRows({texts});
-}
-
-void ListSection::appendRows(const std::vector<QStringList>& rows) {
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(rows.size()));
-    const int columns = columnCount();
-    for (const QStringList& texts : rows) {
-        auto* item = new QTreeWidgetItem;
-        for (int column = 0; column < columns; ++column) {
-            item->setText(column, texts.value(column));
-        }
-        items << item;
-    }
-    // One insertion and one layout for all rows; the view owns the items from here.
-    const bool updates = m_list->updatesEnabled();
-    m_list->setUpdatesEnabled(false);
-    m_list->addTopLevelItems(items);
-    m_list->setUpdatesEnabled(updates);
-}
-
-void ListSection::replaceRows(const std::vector<QStringList>& rows) {
-    replaceRows(
-        static_cast<int>(rows.size()),
-        [&rows](int row, int column) { return rows[static_cast<std::size_t>(row)].value(column); },
-        [&rows](int row, int column, const QString& shown) {
-            return rows[static_cast<std::size_t>(row)].value(column) == shown;
-        });
-}
-
-void ListSection::replaceRows(int rows, const CellText& text, const CellSame& same) {
-    if (rows <= 0) {
-        clear();
-        return;
-    }
-    const bool updates = m_list->updatesEnabled();
-    m_list->setUpdatesEnabled(false);
-    while (rowCount() > rows) {
-        std::unique_ptr<QTreeWidgetItem>(m_list->takeTopLevelItem(rowCount() - 1)).reset();
-    }
-    // After the removals: taking the current row selects another one.
-    m_list->clearSelection();
-    const int columns = columnCount();
-    const int kept = rowCount();
-    for (int row = 0; row < kept; ++row) {
-        QTreeWidgetItem* item = m_list->topLevelItem(row);
-        for (int column = 0; column < columns; ++column) {
-            if (!same(row, column, item->text(column))) {
-                item->setText(column, text(row, column));
-            }
-        }
-    }
-    std::vector<QStringList> added;
-    added.reserve(static_cast<std::size_t>(rows - kept));
-    for (int row = kept; row < rows; ++row) {
-        QStringList& texts = added.emplace_back();
-        texts.reserve(columns);
-        for (int column = 0; column < columns; ++column) {
-            texts << text(row, column);
-        }
-    }
-    appendRows(added);
-    m_list->setUpdatesEnabled(updates);
 }
 
 int ListSection::rowCount() const {
-    return m_list->topLevelItemCount();
-}
-
-QStringList ListSection::rowTexts(int row) const {
-    QStringList texts;
-    const QTreeWidgetItem* item = m_list->topLevelItem(row);
-    if (item == nullptr) {
-        return texts;
-    }
-    for (int column = 0; column < columnCount(); ++column) {
-        texts << item->text(column);
-    }
-    return texts;
-}
-
-QString ListSection::cellText(int row, int column) const {
-    const QTreeWidgetItem* item = m_list->topLevelItem(row);
-    return item == nullptr ? QString() : item->text(column);
-}
-
-void ListSection::setRowTexts(int row, const QStringList& texts) {
-    QTreeWidgetItem* item = m_list->topLevelItem(row);
-    if (item == nullptr) {
-        return;
-    }
-    for (int column = 0; column < columnCount(); ++column) {
-        item->setText(column, texts.value(column));
-    }
-}
-
-std::vector<QStringList> ListSection::rows() const {
-    std::vector<QStringList> all;
-    all.reserve(static_cast<std::size_t>(rowCount()));
-    for (int row = 0; row < rowCount(); ++row) {
-        all.push_back(rowTexts(row));
-    }
-    return all;
+    return m_view->model() == nullptr ? 0 : m_view->model()->rowCount();
 }
 
 int ListSection::firstSelectedRow() const {
-    for (int row = 0; row < rowCount(); ++row) {
-        if (m_list->topLevelItem(row)->isSelected()) {
-            return row;
-        }
+    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        return -1;
     }
-    return -1;
+    return std::min_element(
+               rows.begin(), rows.end(),
+               [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); })
+        ->row();
 }
 
 void ListSection::selectRow(int row) {
-    m_list->clearSelection();
-    QTreeWidgetItem* item = m_list->topLevelItem(row);
-    if (item == nullptr) {
+    QItemSelectionModel* selection = m_view->selectionModel();
+    const QModelIndex index = m_view->model()->index(row, 0);
+    if (!index.isValid()) {
+        selection->clearSelection();
         return;
     }
-    item->setSelected(true);
-    m_list->setCurrentItem(item);
+    selection->setCurrentIndex(index,
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void ListSection::add(const ItemDialog& dialog) {
-    QStringList empty;
-    for (int column = 0; column < columnCount(); ++column) {
-        empty << QString();
-    }
-    if (const std::optional<QStringList> outputs = dialog(empty)) {
-        appendRow(*outputs);
-    }
-}
-
-void ListSection::edit(const ItemDialog& dialog) {
+int ListSection::selectedRowOrRefuse(const QString& refusal) const {
     const int row = firstSelectedRow();
     if (row < 0) {
-        Platform::prompts().showError(m_messageParent, messageCaption(), kSelectToEdit);
-        return;
+        Platform::prompts().showError(m_messageParent, messageCaption(), refusal);
     }
-    if (const std::optional<QStringList> outputs = dialog(rowTexts(row))) {
-        setRowTexts(row, *outputs);
-    }
+    return row;
+}
+
+int ListSection::rowToEdit() const {
+    return selectedRowOrRefuse(kSelectToEdit);
 }
 
 void ListSection::remove() {
-    const int row = firstSelectedRow();
+    const int row = selectedRowOrRefuse(kSelectToRemove);
     if (row < 0) {
-        Platform::prompts().showError(m_messageParent, messageCaption(), kSelectToRemove);
         return;
     }
-    std::unique_ptr<QTreeWidgetItem>(m_list->takeTopLevelItem(row)).reset();
+    m_view->model()->removeRow(row);
     selectRow(row < rowCount() ? row : row - 1);
 }

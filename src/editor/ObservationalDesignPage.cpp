@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr std::string_view kObservational = "Observational";
-constexpr std::string_view kExpandedAccess = "Expanded Access";
-
 ControlTemplate fieldLabel(const char* text, DialogRect rect, int id = ControlTemplate::kNoId,
                            unsigned anchors = 0) {
     ControlTemplate label = PageControls::label(id, text, rect);
@@ -72,40 +69,24 @@ DialogTemplate ObservationalDesignPage::pageTemplate() {
 ObservationalDesignPage::ObservationalDesignPage(QWidget* parent) : EditorPage(parent) {
     buildPage(pageTemplate());
     addEnterExempt(IDC_BIOSPECIMEN_DESCRIPTION);
+    using R = StudyRecord;
+    bind(IDC_STUDY_MODEL, [](R& r) -> std::string& {
+        return r.study_design.observational_design.observational_study_design;
+    });
+    bind(IDC_TIMING, [](R& r) -> std::string& { return r.study_design.observational_design.timing; });
+    bind(IDC_BIOSPECIMEN_RETENTION, [](R& r) -> std::string& {
+        return r.study_design.observational_design.biospecimen_retention;
+    });
+    bind(IDC_BIOSPECIMEN_DESCRIPTION, [](R& r) -> BlockText& {
+        return r.study_design.observational_design.biospecimen_description;
+    });
+    bind(IDC_ENROLLMENT, [](R& r) -> FieldValue& { return r.enrollment; });
+    bind(IDC_ENROLLMENT_TYPE, [](R& r) -> FieldValue& { return r.enrollment_type; });
+    bind(IDC_NUMBER_OF_GROUPS, [](R& r) -> std::string& {
+        return r.study_design.observational_design.number_of_groups;
+    });
 }
 
-void ObservationalDesignPage::onLoad(StudyRecord& record) {
-    const ObservationalDesign& design = record.study_design.observational_design;
-    setText(IDC_STUDY_MODEL, design.observational_study_design);
-    setText(IDC_TIMING, design.timing);
-    setText(IDC_BIOSPECIMEN_RETENTION, design.biospecimen_retention);
-    setText(IDC_BIOSPECIMEN_DESCRIPTION, design.biospecimen_description.text());
-    setText(IDC_ENROLLMENT, record.enrollment);
-    setText(IDC_ENROLLMENT_TYPE, record.enrollment_type);
-    setText(IDC_NUMBER_OF_GROUPS, design.number_of_groups);
-}
+void ObservationalDesignPage::onLoad(StudyRecord&) {}
 
-void ObservationalDesignPage::onStore(StudyRecord& record) {
-    ObservationalDesign& design = record.study_design.observational_design;
-    const std::string studyType = record.study_design.study_type.displayText();
-    if (studyType == kObservational) {
-        storeText(IDC_STUDY_MODEL, design.observational_study_design);
-        storeText(IDC_TIMING, design.timing);
-        storeText(IDC_BIOSPECIMEN_RETENTION, design.biospecimen_retention);
-        design.biospecimen_description.setText(text(IDC_BIOSPECIMEN_DESCRIPTION));
-        storeText(IDC_ENROLLMENT, record.enrollment);
-        storeText(IDC_ENROLLMENT_TYPE, record.enrollment_type);
-        storeText(IDC_NUMBER_OF_GROUPS, design.number_of_groups);
-        return;
-    }
-    // The record never keeps the design of another study type.
-    for (std::string* field : {&design.observational_study_design, &design.timing,
-                               &design.biospecimen_retention, &design.number_of_groups}) {
-        field->clear();
-    }
-    design.biospecimen_description.setText({});
-    if (studyType == kExpandedAccess) {
-        record.enrollment.setText("");
-        record.enrollment_type.setText("");
-    }
-}
+void ObservationalDesignPage::onStore(StudyRecord&) {}

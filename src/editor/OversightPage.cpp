@@ -60,6 +60,19 @@ DialogTemplate OversightPage::pageTemplate() {
 OversightPage::OversightPage(QWidget* parent) : EditorPage(parent) {
     buildPage(pageTemplate());
     addEnterExempt(IDC_AUTHORITIES);
+    using R = StudyRecord;
+    bind(IDC_APPROVAL_STATUS,
+         [](R& r) -> std::string& { return r.oversight_info.irb_info.approval_status; });
+    bind(IDC_HAS_DMC, [](R& r) -> std::string& { return r.oversight_info.has_dmc; });
+    bind(IDC_APPROVAL_NUMBER,
+         [](R& r) -> std::string& { return r.oversight_info.irb_info.approval_number; });
+    bind(IDC_BOARD_NAME, [](R& r) -> std::string& { return r.oversight_info.irb_info.name; });
+    bind(IDC_AFFILIATION,
+         [](R& r) -> std::string& { return r.oversight_info.irb_info.affiliation; });
+    bind(IDC_PHONE, [](R& r) -> std::string& { return r.oversight_info.irb_info.phone; });
+    bind(IDC_PHONE_EXT, [](R& r) -> std::string& { return r.oversight_info.irb_info.phone_ext; });
+    bind(IDC_EMAIL, [](R& r) -> std::string& { return r.oversight_info.irb_info.email; });
+    bind(IDC_ADDRESS, [](R& r) -> std::string& { return r.oversight_info.irb_info.full_address; });
 }
 
 std::vector<std::string> OversightPage::withFdaAuthority(std::vector<std::string> authorities,
@@ -70,35 +83,20 @@ std::vector<std::string> OversightPage::withFdaAuthority(std::vector<std::string
     return authorities;
 }
 
+// Shown only: the record gets the FDA entry once the user edits the list or
+// answers the IND question anew.
 void OversightPage::onLoad(StudyRecord& record) {
-    const OversightInfo& oversight = record.oversight_info;
-    const IrbInfo& irb = oversight.irb_info;
-    setText(IDC_APPROVAL_STATUS, irb.approval_status);
-    setText(IDC_HAS_DMC, oversight.has_dmc);
-    setText(IDC_APPROVAL_NUMBER, irb.approval_number);
-    setText(IDC_BOARD_NAME, irb.name);
-    setText(IDC_AFFILIATION, irb.affiliation);
-    setText(IDC_PHONE, irb.phone);
-    setText(IDC_PHONE_EXT, irb.phone_ext);
-    setText(IDC_EMAIL, irb.email);
-    setText(IDC_ADDRESS, irb.full_address);
-    // Shown only: the record gets the FDA entry when the page stores.
+    m_loadedIndStudy = record.is_ind_study.xmlText();
     setText(IDC_AUTHORITIES, LineSplitting::joinLines(withFdaAuthority(
-                                 oversight.regulatory_authority, isIndStudy(record))));
+                                 record.oversight_info.regulatory_authority, isIndStudy(record))));
 }
 
 void OversightPage::onStore(StudyRecord& record) {
-    OversightInfo& oversight = record.oversight_info;
-    IrbInfo& irb = oversight.irb_info;
-    storeText(IDC_APPROVAL_STATUS, irb.approval_status);
-    storeText(IDC_APPROVAL_NUMBER, irb.approval_number);
-    storeText(IDC_BOARD_NAME, irb.name);
-    storeText(IDC_AFFILIATION, irb.affiliation);
-    storeText(IDC_PHONE, irb.phone);
-    storeText(IDC_PHONE_EXT, irb.phone_ext);
-    storeText(IDC_EMAIL, irb.email);
-    storeText(IDC_ADDRESS, irb.full_address);
-    storeText(IDC_HAS_DMC, oversight.has_dmc);
-    oversight.regulatory_authority = withFdaAuthority(
-        LineSplitting::splitAtLineBreaks(text(IDC_AUTHORITIES)), isIndStudy(record));
+    std::vector<std::string>& authorities = record.oversight_info.regulatory_authority;
+    if (touched(IDC_AUTHORITIES)) {
+        authorities = withFdaAuthority(LineSplitting::splitAtLineBreaks(text(IDC_AUTHORITIES)),
+                                       isIndStudy(record));
+    } else if (record.is_ind_study.xmlText() != m_loadedIndStudy) {
+        authorities = withFdaAuthority(authorities, isIndStudy(record));
+    }
 }

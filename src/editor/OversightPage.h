@@ -46,4 +46,7 @@ public:
 protected:
     void onLoad(StudyRecord& record) override;
     void onStore(StudyRecord& record) override;
+
+    // The Title page's IND answer as this page last loaded it.
+    std::string m_loadedIndStudy;
 };

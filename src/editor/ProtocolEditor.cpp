@@ -20,6 +20,9 @@
 #include "editor/lists/OutcomesPage.h"
 #include "editor/lists/ReferencesPage.h"
 #include "model/NamesAndAddresses.h"
+#include "model/StudyRecord.h"
+#include "model/StudyTypeFit.h"
+#include "platform/TextCodec.h"
 #include "platform/Platform.h"
 #include "platform/Prompts.h"
 
@@ -221,10 +224,10 @@ int ProtocolEditor::exec() {
     if (!m_title.isEmpty()) {
         setWindowTitle(m_title);
     }
-    // Taken before the first load: loading may already change the record.
     RecordSnapshot original;
     if (m_record != nullptr) {
         original.take(*m_record);
+        m_startStudyType = m_record->study_design.study_type.displayText();
     }
     loadAll();
     const int result = ResizableDialog::exec();
@@ -300,17 +303,54 @@ QPlainTextEdit* ProtocolEditor::itemWindow(int section) const {
 
 void ProtocolEditor::accept() {
     storeAll();
+    if (!dropWhatTheStudyTypeLeftBehind()) {
+        loadAll();
+        return;
+    }
     ResizableDialog::accept();
+}
+
+// While the editor runs, a change of study type hides what belongs to the old
+// type but keeps it, so that changing back restores it. Only OK drops it, once
+// the user agreed; No goes back to the editor.
+bool ProtocolEditor::dropWhatTheStudyTypeLeftBehind() {
+    if (m_record == nullptr) {
+        return true;
+    }
+    const std::string type = m_record->study_design.study_type.displayText();
+    if (type == m_startStudyType) {
+        return true;
+    }
+    const std::vector<std::string> parts = StudyTypeFit::misfits(*m_record, type);
+    if (!parts.empty()) {
+        QStringList names;
+        for (const std::string& part : parts) {
+            names << QString::fromStdString(part);
+        }
+        const QString question = QStringLiteral("Changing the study type to %1 removes: %2. Continue?")
+                                     .arg(TextCodec::decode(type), names.join(QStringLiteral(", ")));
+        if (!Platform::prompts().askYesNo(this, messageCaption(), question)) {
+            return false;
+        }
+    }
+    StudyTypeFit::removeMisfits(*m_record, type);
+    return true;
 }
 
 void ProtocolEditor::reject() {
     const QString id = titlePage()->uniqueProtocolId();
-    if (!id.isEmpty() &&
-        Platform::prompts().askYesNo(this, messageCaption(),
-                                     QStringLiteral("Do you want to save changes to ") + id +
-                                         QLatin1Char('?'))) {
-        accept();
-        return;
+    if (!id.isEmpty()) {
+        switch (Platform::prompts().askYesNoCancel(
+            this, messageCaption(),
+            QStringLiteral("Do you want to save changes to ") + id + QLatin1Char('?'))) {
+        case MessageAnswer::Yes:
+            accept();
+            return;
+        case MessageAnswer::No:
+            break;
+        default:
+            return; // back to the editor
+        }
     }
     ResizableDialog::reject();
 }

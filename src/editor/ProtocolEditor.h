@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <string>
 
 class EditorNavigationBar;
 class EditorPage;
@@ -101,8 +102,10 @@ private:
     void addSections();
     void fitPagesToPanel();
     void hideAllPages();
+    bool dropWhatTheStudyTypeLeftBehind();
 
     StudyRecord* m_record = nullptr;
+    std::string m_startStudyType;
     QString m_title;
     std::array<EditorPage*, kSectionCount> m_pages{}; // children of the panel
     EditorNavigationBar* m_bar = nullptr;

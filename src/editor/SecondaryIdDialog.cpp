@@ -100,15 +100,18 @@ SecondaryIdDialog::SecondaryIdDialog(QWidget* parent) : QDialog(parent) {
             &SecondaryIdDialog::accept);
     connect(m_controls.get<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this,
             &SecondaryIdDialog::reject);
+    using Form = ItemForm<SecondaryId>;
+    m_form = Form(m_controls, {Form::text(IDC_ID, &SecondaryId::id),
+                               Form::text(IDC_ID_TYPE, &SecondaryId::id_type),
+                               Form::text(IDC_DOMAIN, &SecondaryId::id_domain)});
 }
 
-void SecondaryIdDialog::setInputs(const QString& id, const QString& idType, const QString& domain) {
-    m_controls.get<QLineEdit>(IDC_ID)->setText(id);
-    m_controls.get<QLineEdit>(IDC_DOMAIN)->setText(domain);
+void SecondaryIdDialog::setItem(const SecondaryId& secondaryId) {
     m_controls.get<QLabel>(IDC_DOMAIN_LABEL)->setText(kDefaultDomainLabel);
     auto* types = m_controls.get<QComboBox>(IDC_ID_TYPE);
     const QSignalBlocker quiet(types);
-    if (ComboText::select(*types, idType)) {
+    m_form.show(secondaryId);
+    if (types->currentIndex() >= 0) {
         applyDomainLabel();
     }
 }
@@ -133,8 +136,6 @@ void SecondaryIdDialog::accept() {
         idBox->setFocus();
         return;
     }
-    m_id = idBox->text();
-    m_idType = ComboText::current(*m_controls.get<QComboBox>(IDC_ID_TYPE));
-    m_domain = m_controls.get<QLineEdit>(IDC_DOMAIN)->text();
+    m_form.take();
     QDialog::accept();
 }

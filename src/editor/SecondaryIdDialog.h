@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/ItemForm.h"
+#include "model/SecondaryId.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
@@ -28,12 +30,10 @@ public:
 
     explicit SecondaryIdDialog(QWidget* parent = nullptr);
 
-    // Inputs: set before exec(); empty for Add.
-    void setInputs(const QString& id, const QString& idType, const QString& domain);
-    // Outputs: valid after exec() returned Accepted.
-    QString id() const { return m_id; }
-    QString idType() const { return m_idType; }
-    QString domain() const { return m_domain; }
+    // Set before exec(); none for Add.
+    void setItem(const SecondaryId& secondaryId);
+    // The item with what the user changed; after OK.
+    const SecondaryId& item() const { return m_form.item(); }
 
     QString domainLabel() const;
     QWidget* control(int id) const { return m_controls.widget(id); }
@@ -44,7 +44,5 @@ private:
     void applyDomainLabel();
 
     DialogControls m_controls;
-    QString m_id;
-    QString m_idType;
-    QString m_domain;
+    ItemForm<SecondaryId> m_form;
 };

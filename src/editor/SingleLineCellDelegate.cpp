@@ -5,10 +5,11 @@ QString SingleLineCellDelegate::displayText(const QVariant& value, const QLocale
 }
 
 QString SingleLineCellDelegate::oneLine(QString text) {
+    // The base class has turned LF into the line separator already; CR LF
+    // must still become one space.
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     text.replace(QLatin1String("\r\n"), QLatin1String(" "));
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    // The base class has turned LF into the line separator already.
-    text.replace(QChar::LineSeparator, QLatin1Char(' '));
     return text;
 }

@@ -34,35 +34,32 @@ DialogTemplate SponsorPage::pageTemplate() {
 SponsorPage::SponsorPage(QWidget* parent) : EditorPage(parent) {
     buildPage(pageTemplate());
     addEnterExempt(IDC_COLLABORATORS);
+    bind(IDC_SPONSOR, [](StudyRecord& r) -> std::string& { return r.sponsors.lead_sponsor.agency; });
+    bind(IDC_NAME_TITLE,
+         [](StudyRecord& r) -> std::string& { return r.sponsors.resp_party.name_title; });
+    bind(IDC_ORGANIZATION,
+         [](StudyRecord& r) -> std::string& { return r.sponsors.resp_party.organization; });
+    bind(IDC_PHONE, [](StudyRecord& r) -> std::string& { return r.sponsors.resp_party.phone; });
+    bind(IDC_PHONE_EXT,
+         [](StudyRecord& r) -> std::string& { return r.sponsors.resp_party.phone_ext; });
+    bind(IDC_EMAIL, [](StudyRecord& r) -> std::string& { return r.sponsors.resp_party.email; });
 }
 
 void SponsorPage::onLoad(StudyRecord& record) {
-    Sponsors& sponsors = record.sponsors;
-    setText(IDC_SPONSOR, sponsors.lead_sponsor.agency);
     std::vector<std::string> collaborators;
-    for (const auto& collaborator : sponsors.collaborator) {
+    for (const auto& collaborator : record.sponsors.collaborator) {
         collaborators.push_back(collaborator->agency);
     }
     setText(IDC_COLLABORATORS, LineSplitting::joinLines(collaborators));
-    const ResponsibleParty& party = sponsors.resp_party;
-    setText(IDC_NAME_TITLE, party.name_title);
-    setText(IDC_ORGANIZATION, party.organization);
-    setText(IDC_PHONE, party.phone);
-    setText(IDC_PHONE_EXT, party.phone_ext);
-    setText(IDC_EMAIL, party.email);
 }
 
 void SponsorPage::onStore(StudyRecord& record) {
+    if (!touched(IDC_COLLABORATORS)) {
+        return;
+    }
     Sponsors& sponsors = record.sponsors;
-    storeText(IDC_SPONSOR, sponsors.lead_sponsor.agency);
     sponsors.clearCollaborators();
     for (std::string& line : LineSplitting::splitAtLineFeeds(text(IDC_COLLABORATORS))) {
         appendNew(sponsors.collaborator).agency = std::move(line);
     }
-    ResponsibleParty& party = sponsors.resp_party;
-    storeText(IDC_NAME_TITLE, party.name_title);
-    storeText(IDC_ORGANIZATION, party.organization);
-    storeText(IDC_PHONE, party.phone);
-    storeText(IDC_PHONE_EXT, party.phone_ext);
-    storeText(IDC_EMAIL, party.email);
 }

@@ -28,16 +28,6 @@ bool isExpandedAccess(const StudyRecord& record) {
     return record.study_design.study_type.displayText() == kExpandedAccess;
 }
 
-// What an expanded access record cannot have.
-void emptyStudyStatus(StudyRecord& record) {
-    for (FieldValue* field : {&record.overall_status, &record.why_stopped, &record.start_date,
-                              &record.primary_compl_date, &record.primary_compl_date_type,
-                              &record.last_follow_up_date, &record.last_follow_up_date_type}) {
-        field->setText("");
-    }
-    record.end_date.clear();
-}
-
 QStringList monthEntries() {
     QStringList entries;
     for (std::string_view name : MonthYearDate::monthNames()) {
@@ -154,6 +144,12 @@ StatusPage::StatusPage(QWidget* parent) : EditorPage(parent) {
     buildPage(pageTemplate());
     connect(control<QComboBox>(IDC_RECRUITMENT_STATUS), &QComboBox::currentIndexChanged, this,
             &StatusPage::recruitmentStatusChanged);
+    using R = StudyRecord;
+    bind(IDC_RECRUITMENT_STATUS, [](R& r) -> FieldValue& { return r.overall_status; });
+    bind(IDC_EXPANDED_ACCESS_STATUS, [](R& r) -> FieldValue& { return r.expanded_access_status; });
+    bind(IDC_WHY_STOPPED, [](R& r) -> FieldValue& { return r.why_stopped; });
+    bind(IDC_PRIMARY_COMPLETION_TYPE, [](R& r) -> FieldValue& { return r.primary_compl_date_type; });
+    bind(IDC_COMPLETION_TYPE, [](R& r) -> FieldValue& { return r.last_follow_up_date_type; });
 }
 
 namespace {
@@ -205,31 +201,27 @@ void StatusPage::showControls(std::span<const int> ids, bool shown) {
     }
 }
 
-void StatusPage::applyStudyType(StudyRecord& record, bool expandedAccess) {
+// The groups follow the study type and the status; what they hold stays
+// until the user changes it (the editor's OK drops what does not belong to the
+// final study type).
+void StatusPage::applyStudyType(bool expandedAccess) {
     showControls(kRecruitmentGroup, !expandedAccess);
     showControls(kExpandedAccessGroup, expandedAccess);
-    enableControls(kWhyStoppedGroup, !expandedAccess);
     enableControls(kKeyDatesGroup, !expandedAccess);
-    if (expandedAccess) {
-        emptyStudyStatus(record);
-    } else {
-        record.expanded_access_status.setText("");
-    }
-}
-
-void StatusPage::applyWhyStoppedRule(StudyRecord& record) {
-    const bool stopped = hasStopped(record.overall_status.displayText());
-    enableControls(kWhyStoppedGroup, stopped);
-    if (!stopped) {
-        record.why_stopped.setText("");
-    }
 }
 
 void StatusPage::loadDate(int monthId, int yearId, std::string_view dateText) {
     if (auto* month = control<QComboBox>(monthId)) {
         month->setCurrentIndex(MonthYearDate::monthEntry(dateText));
+        remember(monthId);
     }
     setText(yearId, MonthYearDate::year(dateText));
+}
+
+// A date the boxes show as loaded keeps its text: a day, or a form the boxes
+// cannot show, is not lost.
+bool StatusPage::dateTouched(int monthId, int yearId) const {
+    return touched(monthId) || touched(yearId);
 }
 
 std::string StatusPage::dateText(int monthId, int yearId) const {
@@ -237,43 +229,35 @@ std::string StatusPage::dateText(int monthId, int yearId) const {
 }
 
 void StatusPage::onLoad(StudyRecord& record) {
-    applyStudyType(record, isExpandedAccess(record));
-    applyWhyStoppedRule(record);
+    const bool expandedAccess = isExpandedAccess(record);
+    applyStudyType(expandedAccess);
+    enableControls(kWhyStoppedGroup,
+                   !expandedAccess && hasStopped(record.overall_status.displayText()));
     loadDate(IDC_VERIFICATION_MONTH, IDC_VERIFICATION_YEAR, record.verification_date);
-    {
-        // The rule above followed the record's text, not the entry it selects.
-        const QSignalBlocker quiet(control(IDC_RECRUITMENT_STATUS));
-        setText(IDC_RECRUITMENT_STATUS, record.overall_status);
-    }
-    setText(IDC_EXPANDED_ACCESS_STATUS, record.expanded_access_status);
-    setText(IDC_WHY_STOPPED, record.why_stopped);
     loadDate(IDC_START_MONTH, IDC_START_YEAR, record.start_date.displayText());
     loadDate(IDC_PRIMARY_COMPLETION_MONTH, IDC_PRIMARY_COMPLETION_YEAR,
              record.primary_compl_date.displayText());
-    setText(IDC_PRIMARY_COMPLETION_TYPE, record.primary_compl_date_type);
-    // Older records kept the completion date as their end date.
-    if (record.last_follow_up_date.displayText().empty() && !record.end_date.empty()) {
-        record.last_follow_up_date.setText(record.end_date);
-    }
-    loadDate(IDC_COMPLETION_MONTH, IDC_COMPLETION_YEAR, record.last_follow_up_date.displayText());
-    setText(IDC_COMPLETION_TYPE, record.last_follow_up_date_type);
+    // Older records kept the completion date as their end date; it is shown
+    // there, and becomes the completion date once the user edits it.
+    const std::string& completion = record.last_follow_up_date.displayText().empty()
+                                        ? record.end_date
+                                        : record.last_follow_up_date.xmlText();
+    loadDate(IDC_COMPLETION_MONTH, IDC_COMPLETION_YEAR, completion);
 }
 
 void StatusPage::onStore(StudyRecord& record) {
-    record.verification_date = dateText(IDC_VERIFICATION_MONTH, IDC_VERIFICATION_YEAR);
-    storeText(IDC_RECRUITMENT_STATUS, record.overall_status);
-    storeText(IDC_EXPANDED_ACCESS_STATUS, record.expanded_access_status);
-    storeText(IDC_WHY_STOPPED, record.why_stopped);
-    record.start_date.setText(dateText(IDC_START_MONTH, IDC_START_YEAR));
-    record.primary_compl_date.setText(
-        dateText(IDC_PRIMARY_COMPLETION_MONTH, IDC_PRIMARY_COMPLETION_YEAR));
-    record.last_follow_up_date.setText(dateText(IDC_COMPLETION_MONTH, IDC_COMPLETION_YEAR));
-    storeText(IDC_PRIMARY_COMPLETION_TYPE, record.primary_compl_date_type);
-    storeText(IDC_COMPLETION_TYPE, record.last_follow_up_date_type);
-    if (isExpandedAccess(record)) {
-        emptyStudyStatus(record);
-    } else {
-        record.expanded_access_status.setText("");
+    if (dateTouched(IDC_VERIFICATION_MONTH, IDC_VERIFICATION_YEAR)) {
+        record.verification_date = dateText(IDC_VERIFICATION_MONTH, IDC_VERIFICATION_YEAR);
+    }
+    if (dateTouched(IDC_START_MONTH, IDC_START_YEAR)) {
+        record.start_date.setText(dateText(IDC_START_MONTH, IDC_START_YEAR));
+    }
+    if (dateTouched(IDC_PRIMARY_COMPLETION_MONTH, IDC_PRIMARY_COMPLETION_YEAR)) {
+        record.primary_compl_date.setText(
+            dateText(IDC_PRIMARY_COMPLETION_MONTH, IDC_PRIMARY_COMPLETION_YEAR));
+    }
+    if (dateTouched(IDC_COMPLETION_MONTH, IDC_COMPLETION_YEAR)) {
+        record.last_follow_up_date.setText(dateText(IDC_COMPLETION_MONTH, IDC_COMPLETION_YEAR));
     }
 }
 

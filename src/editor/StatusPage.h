@@ -70,9 +70,9 @@ protected:
     void onStore(StudyRecord& record) override;
 
 private:
-    void applyStudyType(StudyRecord& record, bool expandedAccess);
-    void applyWhyStoppedRule(StudyRecord& record);
+    void applyStudyType(bool expandedAccess);
     void loadDate(int monthId, int yearId, std::string_view dateText);
+    bool dateTouched(int monthId, int yearId) const;
     std::string dateText(int monthId, int yearId) const;
     void enableControls(std::span<const int> ids, bool enabled);
     void showControls(std::span<const int> ids, bool shown);

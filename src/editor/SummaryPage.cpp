@@ -30,14 +30,11 @@ SummaryPage::SummaryPage(QWidget* parent) : EditorPage(parent) {
     buildPage(pageTemplate());
     addEnterExempt(IDC_BRIEF_SUMMARY);
     addEnterExempt(IDC_DETAILED_DESCRIPTION);
+    bind(IDC_BRIEF_SUMMARY, [](StudyRecord& r) -> TextBlock& { return r.brief_summary; });
+    bind(IDC_DETAILED_DESCRIPTION,
+         [](StudyRecord& r) -> TextBlock& { return r.detailed_description; });
 }
 
-void SummaryPage::onLoad(StudyRecord& record) {
-    setText(IDC_BRIEF_SUMMARY, record.brief_summary);
-    setText(IDC_DETAILED_DESCRIPTION, record.detailed_description);
-}
+void SummaryPage::onLoad(StudyRecord&) {}
 
-void SummaryPage::onStore(StudyRecord& record) {
-    storeText(IDC_BRIEF_SUMMARY, record.brief_summary);
-    storeText(IDC_DETAILED_DESCRIPTION, record.detailed_description);
-}
+void SummaryPage::onStore(StudyRecord&) {}

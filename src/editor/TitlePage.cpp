@@ -7,7 +7,18 @@
 #include "platform/TextCodec.h"
 
 #include <QComboBox>
-#include <QTreeWidget>
+#include <QTreeView>
+
+namespace {
+
+ItemList<SecondaryId>::Columns secondaryIdColumns() {
+    using Column = ItemColumn<SecondaryId>;
+    return {Column::of(QStringLiteral("ID"), 200, &SecondaryId::id),
+            Column::of(QStringLiteral("ID Type"), 150, &SecondaryId::id_type),
+            Column::of(QStringLiteral("ID Domain"), 150, &SecondaryId::id_domain)};
+}
+
+} // namespace
 
 DialogTemplate TitlePage::pageTemplate() {
     std::vector<ControlTemplate> controls = {
@@ -45,7 +56,7 @@ DialogTemplate TitlePage::pageTemplate() {
         PageControls::fieldLabel("Secondary IDs", 232),
         marker(IDC_MARKER_SECONDARY_IDS, 232),
         {.id = IDC_SECONDARY_IDS,
-         .kind = ControlKind::ListView,
+         .kind = ControlKind::ItemListView,
          .rect = {14, 242, 216, 62},
          .anchors = AnchorGrow},
         PageControls::bottomButton(IDC_ADD, "&Add", 14),
@@ -55,56 +66,33 @@ DialogTemplate TitlePage::pageTemplate() {
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }
 
-TitlePage::TitlePage(QWidget* parent) : EditorPage(parent) {
+TitlePage::TitlePage(QWidget* parent) : EditorPage(parent), m_secondaryIds(secondaryIdColumns()) {
     buildPage(pageTemplate());
-    m_secondaryIds.attach(control<QTreeWidget>(IDC_SECONDARY_IDS), this);
+    m_secondaryIds.attach(control<QTreeView>(IDC_SECONDARY_IDS), this,
+                          ItemList<SecondaryId>::dialogOf<SecondaryIdDialog>(this));
     addEnterExempt(IDC_OFFICIAL_TITLE);
-    m_secondaryIds.setColumns({{QStringLiteral("ID"), 200},
-                               {QStringLiteral("ID Type"), 150},
-                               {QStringLiteral("ID Domain"), 150}});
     connect(control<QComboBox>(IDC_STUDY_TYPE), &QComboBox::currentIndexChanged, this,
             &TitlePage::studyTypeChanged);
-    connectListCommands(m_secondaryIds.list(),
+    connectListCommands(m_secondaryIds.view(),
                         {IDC_ADD, IDC_EDIT, IDC_REMOVE, [this] { addSecondaryId(); },
                          [this] { editSecondaryId(); }, [this] { removeSecondaryId(); }});
+    using R = StudyRecord;
+    bind(IDC_UNIQUE_ID, [](R& r) -> std::string& { return r.id_info.org_study_id; });
+    bind(IDC_BRIEF_TITLE, [](R& r) -> FieldValue& { return r.brief_title; });
+    bind(IDC_ACRONYM, [](R& r) -> std::string& { return r.acronym; });
+    bind(IDC_OFFICIAL_TITLE, [](R& r) -> FieldValue& { return r.official_title; });
+    bind(IDC_STUDY_TYPE, [](R& r) -> FieldValue& { return r.study_design.study_type; });
+    bind(IDC_FDA_REGULATED, [](R& r) -> FieldValue& { return r.is_fda_regulated; });
+    bind(IDC_IND_PROTOCOL, [](R& r) -> FieldValue& { return r.is_ind_study; });
 }
 
 void TitlePage::onLoad(StudyRecord& record) {
-    setText(IDC_UNIQUE_ID, record.id_info.org_study_id);
-    setText(IDC_BRIEF_TITLE, record.brief_title);
-    setText(IDC_ACRONYM, record.acronym);
-    setText(IDC_OFFICIAL_TITLE, record.official_title);
-    {
-        // The rule below follows the record's own text, not the entry it selects.
-        const QSignalBlocker quiet(control(IDC_STUDY_TYPE));
-        setText(IDC_STUDY_TYPE, record.study_design.study_type);
-    }
-    setText(IDC_FDA_REGULATED, record.is_fda_regulated);
-    setText(IDC_IND_PROTOCOL, record.is_ind_study);
-    m_secondaryIds.clear();
-    for (const auto& secondary : record.id_info.secondary_id) {
-        m_secondaryIds.appendRow({TextCodec::decode(secondary->id),
-                                  TextCodec::decode(secondary->id_type),
-                                  TextCodec::decode(secondary->id_domain)});
-    }
+    m_secondaryIds.load(record.id_info.secondary_id);
     applyStudyType(TextCodec::decode(record.study_design.study_type.displayText()));
 }
 
 void TitlePage::onStore(StudyRecord& record) {
-    record.id_info.clearSecondaryIds();
-    storeText(IDC_UNIQUE_ID, record.id_info.org_study_id);
-    storeText(IDC_BRIEF_TITLE, record.brief_title);
-    storeText(IDC_ACRONYM, record.acronym);
-    storeText(IDC_OFFICIAL_TITLE, record.official_title);
-    storeText(IDC_STUDY_TYPE, record.study_design.study_type);
-    storeText(IDC_FDA_REGULATED, record.is_fda_regulated);
-    storeText(IDC_IND_PROTOCOL, record.is_ind_study);
-    for (const QStringList& row : m_secondaryIds.rows()) {
-        SecondaryId& secondary = appendNew(record.id_info.secondary_id);
-        secondary.id = TextCodec::encode(row.value(0));
-        secondary.id_type = TextCodec::encode(row.value(1));
-        secondary.id_domain = TextCodec::encode(row.value(2));
-    }
+    m_secondaryIds.store(record.id_info.secondary_id);
 }
 
 void TitlePage::studyTypeChanged() {
@@ -117,21 +105,12 @@ void TitlePage::applyStudyType(const QString& studyType) {
     }
 }
 
-std::optional<QStringList> TitlePage::runSecondaryIdDialog(const QStringList& inputs) {
-    SecondaryIdDialog dialog(this);
-    dialog.setInputs(inputs.value(0), inputs.value(1), inputs.value(2));
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return QStringList{dialog.id(), dialog.idType(), dialog.domain()};
-}
-
 void TitlePage::addSecondaryId() {
-    m_secondaryIds.add([this](const QStringList& inputs) { return runSecondaryIdDialog(inputs); });
+    m_secondaryIds.add();
 }
 
 void TitlePage::editSecondaryId() {
-    m_secondaryIds.edit([this](const QStringList& inputs) { return runSecondaryIdDialog(inputs); });
+    m_secondaryIds.edit();
 }
 
 void TitlePage::removeSecondaryId() {

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "editor/EditorPage.h"
-#include "editor/ListSection.h"
-
-#include <optional>
+#include "editor/ItemList.h"
+#include "model/SecondaryId.h"
 
 class ProtocolEditor;
 
@@ -47,7 +46,7 @@ public:
     // The texts as they stand in the controls.
     QString uniqueProtocolId() const { return displayedText(IDC_UNIQUE_ID); }
     QString studyType() const { return displayedText(IDC_STUDY_TYPE); }
-    ListSection& secondaryIds() { return m_secondaryIds; }
+    ItemList<SecondaryId>& secondaryIds() { return m_secondaryIds; }
 
     void addSecondaryId();
     void editSecondaryId();
@@ -60,8 +59,7 @@ protected:
 private:
     void studyTypeChanged();
     void applyStudyType(const QString& studyType);
-    std::optional<QStringList> runSecondaryIdDialog(const QStringList& inputs);
 
     ProtocolEditor* m_editor = nullptr;
-    ListSection m_secondaryIds;
+    ItemList<SecondaryId> m_secondaryIds;
 };

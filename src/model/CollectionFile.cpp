@@ -7,6 +7,7 @@
 #include "model/DocumentDecoder.h"
 #include "model/DocumentSource.h"
 #include "model/StudyCollection.h"
+#include "model/XmlTextSink.h"
 #include "xml/XmlParseOptions.h"
 
 #include <algorithm>
@@ -159,6 +160,13 @@ CollectionFile::Place CollectionFile::placeAfter(Place start, std::string_view t
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     }));
     return start;
+}
+
+std::string CollectionFile::recordText(const StudyRecord& record) {
+    std::string text;
+    XmlTextSink sink(text, 0);
+    record.write(sink);
+    return text;
 }
 
 std::string CollectionFile::saveText(const StudyCollection& collection) {

@@ -8,6 +8,7 @@
 
 class DocumentSource;
 class StudyCollection;
+class StudyRecord;
 
 // The collection file on disk: its bytes read into a collection, and a
 // collection turned into the program's exact saved layout. On failure the
@@ -27,6 +28,9 @@ public:
     // `path`; on failure the old file is untouched.
     static SaveResult save(const StudyCollection& collection, const std::string& path,
                            SaveOptions options = {});
+
+    // A record as a saved file holds it, for telling whether it changed.
+    static std::string recordText(const StudyRecord& record);
 
     // The text the reader sees: the bytes in UTF-8, read in text mode (CR LF
     // becomes LF) line by line, each line without its final LF, lines joined

@@ -1,6 +1,7 @@
 #include "platform/ControlFactory.h"
 
 #include "platform/ClickableLabel.h"
+#include "platform/DropDownList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeView>
 #include <QTreeWidget>
 
 QWidget* ControlFactory::create(const ControlTemplate& control, QWidget* parent) const {
@@ -22,7 +24,7 @@ QWidget* ControlFactory::create(const ControlTemplate& control, QWidget* parent)
     case ControlKind::MultiLineEdit:
         return new QPlainTextEdit(parent);
     case ControlKind::ComboBox:
-        return new QComboBox(parent);
+        return new DropDownList(parent);
     case ControlKind::CheckBox:
         return new QCheckBox(parent);
     case ControlKind::RadioButton:
@@ -31,6 +33,8 @@ QWidget* ControlFactory::create(const ControlTemplate& control, QWidget* parent)
         return new QGroupBox(parent);
     case ControlKind::ListView:
         return new QTreeWidget(parent);
+    case ControlKind::ItemListView:
+        return new QTreeView(parent);
     case ControlKind::StaticText:
     case ControlKind::Picture:
     case ControlKind::HyperLink:

@@ -12,7 +12,7 @@ class QWidget;
 //   push buttons: QPushButton    group box: QGroupBox      static text, picture,
 //   edit: QLineEdit              multi-line: QPlainTextEdit  hyperlink: QLabel
 //   combo box: QComboBox         check box: QCheckBox       radio: QRadioButton
-//   list view: QTreeWidget
+//   list view: QTreeWidget      item list view: QTreeView
 //
 // Static texts and pictures with StyleNotify are a ClickableLabel.
 class ControlFactory {

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -68,7 +68,7 @@ void configureCombo(QComboBox* combo, const ControlTemplate& control) {
     combo->setCurrentIndex(-1);
 }
 
-void configureList(QTreeWidget* list) {
+void configureList(QTreeView* list) {
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
     list->setUniformRowHeights(true);
@@ -146,7 +146,7 @@ void DialogBuilder::configure(QWidget* widget, const ControlTemplate& control) {
         configureTextEdit(edit, control);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         configureCombo(combo, control);
-    } else if (auto* list = qobject_cast<QTreeWidget*>(widget)) {
+    } else if (auto* list = qobject_cast<QTreeView*>(widget)) {
         configureList(list);
     } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
         configureGroupBox(box, control);

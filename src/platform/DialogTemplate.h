@@ -18,9 +18,10 @@ enum class ControlKind {
     RadioButton,
     StaticText,
     GroupBox,
-    ListView,  // report view with columns, single full-row selection
-    Picture,   // picture or icon; `text` may name an image file or resource
-    HyperLink, // a clickable address line
+    ListView,     // report view with columns, single full-row selection
+    ItemListView, // the same look, showing a model the owner sets
+    Picture,      // picture or icon; `text` may name an image file or resource
+    HyperLink,    // a clickable address line
 };
 
 // How a control follows the window when its client area grows by dx, dy.

@@ -8,6 +8,11 @@ void Prompts::showInformation(QWidget* parent, const QString& caption, const QSt
     message(parent, {caption, text, MessageIcon::Information, MessageButtons::Ok});
 }
 
+MessageAnswer Prompts::askYesNoCancel(QWidget* parent, const QString& caption,
+                                      const QString& text) {
+    return message(parent, {caption, text, MessageIcon::Question, MessageButtons::YesNoCancel});
+}
+
 bool Prompts::askYesNo(QWidget* parent, const QString& caption, const QString& text) {
     return message(parent, {caption, text, MessageIcon::Question, MessageButtons::YesNo}) ==
            MessageAnswer::Yes;

@@ -25,4 +25,6 @@ public:
     void showError(QWidget* parent, const QString& caption, const QString& text);
     void showInformation(QWidget* parent, const QString& caption, const QString& text);
     bool askYesNo(QWidget* parent, const QString& caption, const QString& text);
+    // Yes, No, or Cancel (also Escape and the close box): go back.
+    MessageAnswer askYesNoCancel(QWidget* parent, const QString& caption, const QString& text);
 };

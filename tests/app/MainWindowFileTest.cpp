@@ -30,6 +30,7 @@ protected:
             writeCollection(file("first.xml"), {{"A", "Alpha"}, {"B", "Beta"}}));
         window.open();
         window.selectRow(0);
+        platform.prompts().answerMessage(MessageAnswer::Yes); // remove it
         window.removeProtocol();
         ASSERT_TRUE(window.isModified());
         platform.prompts().clear();
@@ -139,7 +140,7 @@ TEST_F(MainWindowFileTest, OpenWithUnsavedChangesOffersToSaveFirst) {
     EXPECT_EQ(question.text, "Do you want to save changes?");
     EXPECT_EQ(question.caption, "Protoscribe");
     EXPECT_EQ(question.icon, MessageIcon::Question);
-    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(question.buttons, MessageButtons::YesNoCancel);
     EXPECT_EQ(rows(), 1);
     EXPECT_EQ(window.currentPath(), second);
     EXPECT_FALSE(window.isModified());

@@ -161,6 +161,7 @@ TEST_F(MainWindowListTest, EditAndRemoveWithoutSelectionSayWhatIsMissing) {
 TEST_F(MainWindowListTest, RemoveSelectsTheRowThatTookThePlaceOrElseThePreviousOne) {
     loadRows({{"A", "Alpha"}, {"B", "Beta"}, {"C", "Gamma"}, {"D", "Delta"}});
     window->selectRow(1);
+    platform.prompts().answerMessage(MessageAnswer::Yes);
     window->removeProtocol();
     EXPECT_EQ(column(0), QStringList({"A", "C", "D"}));
     EXPECT_EQ(window->selectedRow(), 1);
@@ -169,18 +170,33 @@ TEST_F(MainWindowListTest, RemoveSelectsTheRowThatTookThePlaceOrElseThePreviousO
     EXPECT_EQ(window->collection().records[1]->id_info.org_study_id, "C");
 
     window->selectRow(2);
+    platform.prompts().answerMessage(MessageAnswer::Yes);
     window->removeProtocol();
     EXPECT_EQ(column(0), QStringList({"A", "C"}));
     EXPECT_EQ(window->selectedRow(), 1);
 
     window->selectRow(0);
+    platform.prompts().answerMessage(MessageAnswer::Yes);
+    platform.prompts().answerMessage(MessageAnswer::Yes);
     window->removeProtocol();
     window->removeProtocol();
     EXPECT_EQ(list()->topLevelItemCount(), 0);
     EXPECT_TRUE(window->collection().records.empty());
     EXPECT_EQ(window->selectedRow(), -1);
-    // Never a confirmation.
-    EXPECT_TRUE(platform.prompts().shown().empty());
+}
+
+// A double click must not remove two protocols: each removal names its protocol
+// and asks, and No keeps it.
+TEST_F(MainWindowListTest, RemoveAsksNamingTheProtocol) {
+    loadRows({{"HCI-HTN-2026-01", "Alpha"}, {"B", "Beta"}});
+    window->selectRow(0);
+    platform.prompts().answerMessage(MessageAnswer::No);
+    window->removeProtocol();
+    const auto& question = platform.prompts().last();
+    EXPECT_EQ(question.text, "Remove protocol HCI-HTN-2026-01 from the collection?");
+    EXPECT_EQ(question.icon, MessageIcon::Question);
+    EXPECT_EQ(column(0), QStringList({"HCI-HTN-2026-01", "B"}));
+    EXPECT_FALSE(window->isModified());
 }
 
 TEST_F(MainWindowListTest, NewAppendsTheRecordOnlyWhenTheEditorEndsWithOk) {
@@ -211,7 +227,12 @@ TEST_F(MainWindowListTest, EditHandsTheCollectionsOwnRecordWithItsTitle) {
     EXPECT_EQ(calls[0].record, window->collection().records[1].get());
     EXPECT_EQ(calls[0].title, "Editing ClinicalTrials.gov Protocol: NVS-7");
 
+    // OK without a change leaves nothing to save.
     editorResult = QDialog::Accepted;
+    window->selectRow(1);
+    window->editProtocol();
+    EXPECT_FALSE(window->isModified());
+
     editorAction = [](StudyRecord& record) { record.brief_title.setText("Beta revised"); };
     window->selectRow(1);
     window->editProtocol();

@@ -24,7 +24,9 @@ protected:
 
     void change() {
         window.selectRow(0);
+        platform.prompts().answerMessage(MessageAnswer::Yes); // remove it
         window.removeProtocol();
+        platform.prompts().clear();
     }
 
     TestPlatform platform;
@@ -59,18 +61,25 @@ TEST_F(MainWindowQuitTest, WithChangesAsksAndNoEndsWithoutSaving) {
     const auto& question = platform.prompts().last();
     EXPECT_EQ(question.text, "Do you want to save changes?");
     EXPECT_EQ(question.icon, MessageIcon::Question);
-    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(question.buttons, MessageButtons::YesNoCancel);
     EXPECT_EQ(finished.count(), 1);
     EXPECT_EQ(readBytes(folder.filePath("protocols.xml")), before);
 }
 
-TEST_F(MainWindowQuitTest, YesThenCancellingTheSaveDialogStillEnds) {
+// The changes are not lost: a save that did not happen keeps the program,
+// and Cancel (or Escape on the question) goes back to it.
+TEST_F(MainWindowQuitTest, OnlySavedOrKnowinglyDroppedChangesLetTheProgramEnd) {
     change();
     const std::string before = readBytes(folder.filePath("protocols.xml"));
     platform.prompts().answerMessage(MessageAnswer::Yes);
     platform.prompts().answerSaveFile(std::nullopt);
     window.quit();
-    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_TRUE(window.isModified());
+    // Cancel is also what Escape and the question's close box answer.
+    platform.prompts().answerMessage(MessageAnswer::Cancel);
+    window.quit();
+    EXPECT_EQ(finished.count(), 0);
     EXPECT_EQ(readBytes(folder.filePath("protocols.xml")), before);
 }
 

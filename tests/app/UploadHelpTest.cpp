@@ -36,7 +36,9 @@ protected:
 
     void change() {
         window.selectRow(0);
+        platform.prompts().answerMessage(MessageAnswer::Yes); // remove it
         window.removeProtocol();
+        platform.prompts().clear();
     }
 
     void expectInstructionsAndSite(const ScriptedPrompts::Record& shown) {
@@ -87,13 +89,18 @@ TEST_F(UploadHelpTest, UploadWithChangesAnsweredYesSavesFirst) {
     EXPECT_FALSE(window.isModified());
 }
 
-TEST_F(UploadHelpTest, UploadGoesOnWhenTheSaveIsCancelled) {
+// The file on disk is what gets uploaded: without the save, or with Cancel
+// (Escape) on the question, the user is back where they were.
+TEST_F(UploadHelpTest, UploadStopsWhenTheSaveDoesNotHappenOrTheQuestionIsCancelled) {
     change();
     platform.prompts().answerMessage(MessageAnswer::Yes);
     platform.prompts().answerSaveFile(std::nullopt);
-    platform.prompts().answerMessage(MessageAnswer::Ok);
     window.upload();
-    expectInstructionsAndSite(platform.prompts().last());
+    platform.prompts().answerMessage(MessageAnswer::Cancel);
+    window.upload();
+    EXPECT_EQ(platform.prompts().shown().size(), 3u);
+    EXPECT_EQ(platform.prompts().last().buttons, MessageButtons::YesNoCancel);
+    EXPECT_TRUE(platform.shell().opened().isEmpty());
     EXPECT_TRUE(window.isModified());
 }
 

@@ -19,10 +19,12 @@ TEST(AgeTextTest, SplitsAtTheFirstSpace) {
     expectSplit("  ", "", " ");
 }
 
-TEST(AgeTextTest, WithoutAUnitTheWholeTextIsBothParts) {
+// Without a space the text is the unit box's; a number only when it is one, so
+// that "N/A" does not come back as "N/A N/A".
+TEST(AgeTextTest, WithoutASpaceTheWholeTextIsTheUnit) {
     expectSplit("", "", "");
     expectSplit("18", "18", "18");
-    expectSplit("N/A", "N/A", "N/A");
+    expectSplit("N/A", "", "N/A");
     expectSplit("18 ", "18", "18 ");
 }
 

@@ -3,6 +3,7 @@
 #include "editor/ObservationalDesignPage.h"
 #include "editor/ProtocolEditor.h"
 #include "editor/TitlePage.h"
+#include "model/CollectionFile.h"
 #include "model/StudyRecord.h"
 #include "platform/TestPlatform.h"
 
@@ -139,24 +140,25 @@ TEST_F(DesignPageTest, InterventionalLoadAndStoreForAnInterventionalStudy) {
     EXPECT_EQ(record.enrollment_type.displayText(), "Actual");
 }
 
-TEST_F(DesignPageTest, OpenMaskingHasNoMaskedRoles) {
+// The roles follow the masking the user chooses; loading never changes them.
+TEST_F(DesignPageTest, OpenMaskingDisablesTheMaskedRolesAndKeepsThem) {
     fillInterventional(record);
     record.study_design.study_type.setText("Interventional");
     design().masking = "Open";
+    const std::string before = CollectionFile::recordText(record);
     interventional->load(record);
-    EXPECT_EQ(roles(design()), (std::vector<std::string>(4))) << "emptied at load";
     for (int id : kRoles) {
         EXPECT_FALSE(check(id)->isEnabled());
-        EXPECT_FALSE(check(id)->isChecked());
     }
+    interventional->store();
+    EXPECT_EQ(CollectionFile::recordText(record), before);
 
     choose(interventional, Int::IDC_MASKING, "Double Blind");
     for (int id : kRoles) {
         EXPECT_TRUE(check(id)->isEnabled());
-        EXPECT_FALSE(check(id)->isChecked());
     }
     interventional->store();
-    EXPECT_EQ(roles(design()), (std::vector<std::string>(4, "false")));
+    EXPECT_EQ(roles(design()), (std::vector<std::string>{"true", "false", "true", ""}));
 
     // Choosing an open masking unchecks them; a blind one keeps them as they are.
     check(Int::IDC_MASKED_CAREGIVER)->setChecked(true);
@@ -169,40 +171,29 @@ TEST_F(DesignPageTest, OpenMaskingHasNoMaskedRoles) {
     EXPECT_FALSE(check(Int::IDC_MASKED_CAREGIVER)->isChecked());
     interventional->store();
     EXPECT_EQ(design().masking, "Single Blind");
-    EXPECT_EQ(roles(design()), (std::vector<std::string>(4, "false")));
+    // A role the user unchecked is "false"; one left as loaded keeps its text.
+    EXPECT_EQ(roles(design()), (std::vector<std::string>{"false", "false", "false", ""}));
 }
 
-TEST_F(DesignPageTest, MaskingAtLoadFollowsTheRecordsOwnText) {
+// Texts no entry of a list equals, and answers other than "true", are shown
+// and kept as the record has them.
+TEST_F(DesignPageTest, ValuesOutsideTheListsStayAsWritten) {
     record.study_design.study_type.setText("Interventional");
-    design().masking = "double"; // selects "Double Blind", but has no "Blind"
+    design().masking = "double";
     design().masked_subject = "true";
     design().masked_caregiver = "TRUE";
+    design().endpoint = "Safety/Efficacy";
+    design().allocation = "Randomized";
+    const std::string before = CollectionFile::recordText(record);
     interventional->load(record);
-    EXPECT_EQ(shown(interventional, Int::IDC_MASKING), "Double Blind");
-    EXPECT_FALSE(check(Int::IDC_MASKED_SUBJECT)->isEnabled());
-    EXPECT_EQ(design().masked_subject, "");
-
-    design().masking = "Double Blind";
-    design().masked_subject = "true";
-    design().masked_caregiver = "TRUE";
-    interventional->load(record);
+    EXPECT_EQ(shown(interventional, Int::IDC_MASKING), "double");
+    EXPECT_FALSE(check(Int::IDC_MASKED_SUBJECT)->isEnabled()) << "no \"Blind\" in it";
+    EXPECT_EQ(shown(interventional, Int::IDC_ENDPOINT), "Safety/Efficacy");
+    EXPECT_EQ(shown(interventional, Int::IDC_ALLOCATION), "Randomized");
     EXPECT_TRUE(check(Int::IDC_MASKED_SUBJECT)->isChecked());
     EXPECT_FALSE(check(Int::IDC_MASKED_CAREGIVER)->isChecked()) << "only \"true\" checks";
     interventional->store();
-    EXPECT_EQ(design().masked_subject, "true");
-    EXPECT_EQ(design().masked_caregiver, "false");
-}
-
-TEST_F(DesignPageTest, EndpointWithoutTheTrailingSpaceIsStoredWithIt) {
-    record.study_design.study_type.setText("Interventional");
-    design().endpoint = "Safety/Efficacy";
-    interventional->load(record);
-    EXPECT_EQ(shown(interventional, Int::IDC_ENDPOINT), "Safety/Efficacy ");
-    interventional->store();
-    EXPECT_EQ(design().endpoint, "Safety/Efficacy ");
-    design().endpoint = "safety";
-    interventional->load(record);
-    EXPECT_EQ(shown(interventional, Int::IDC_ENDPOINT), "Safety") << "first prefix match";
+    EXPECT_EQ(CollectionFile::recordText(record), before);
 }
 
 TEST_F(DesignPageTest, ObservationalEnrollmentStaysBelowTheGrowingDescription) {
@@ -237,16 +228,17 @@ TEST_F(DesignPageTest, NumberBoxesTakeDigitsOnly) {
     }
 }
 
-TEST_F(DesignPageTest, InterventionalStoreForAnotherStudyTypeEmptiesItsDesignOnly) {
-    fillInterventional(record);
+// A page of another study type keeps its design (the editor's OK drops it)
+// and stores what the user typed.
+TEST_F(DesignPageTest, InterventionalStoreForAnotherStudyTypeKeepsItsDesign) {
     for (const char* type : {"Observational", "Expanded Access", "", "interventional"}) {
         fillInterventional(record);
         record.study_design.study_type.setText(type);
         interventional->load(record);
         interventional->control<QLineEdit>(Int::IDC_ENROLLMENT)->setText("999");
         interventional->store();
-        EXPECT_EQ(interventionalTexts(design()), kNoInterventionalDesign) << type;
-        EXPECT_EQ(record.enrollment.displayText(), "120") << type;
+        EXPECT_EQ(design().phase, "Phase 2") << type;
+        EXPECT_EQ(record.enrollment.displayText(), "999") << type;
         EXPECT_EQ(record.enrollment_type.displayText(), "Anticipated") << type;
     }
 }
@@ -264,7 +256,7 @@ TEST_F(DesignPageTest, ObservationalLoadAndStore) {
         observational->control<QPlainTextEdit>(Obs::IDC_BIOSPECIMEN_DESCRIPTION)->toPlainText(),
         "Blood\nSaliva");
     EXPECT_EQ(observational->control<QLineEdit>(Obs::IDC_ENROLLMENT)->text(), "40");
-    EXPECT_EQ(shown(observational, Obs::IDC_ENROLLMENT_TYPE), "Actual");
+    EXPECT_EQ(shown(observational, Obs::IDC_ENROLLMENT_TYPE), "actual") << "as written";
     EXPECT_EQ(observational->control<QLineEdit>(Obs::IDC_NUMBER_OF_GROUPS)->text(), "2");
 
     auto* description = observational->control<QPlainTextEdit>(Obs::IDC_BIOSPECIMEN_DESCRIPTION);
@@ -276,10 +268,10 @@ TEST_F(DesignPageTest, ObservationalLoadAndStore) {
     EXPECT_EQ(observationalTexts(record.study_design.observational_design),
               (std::vector<std::string>{"Cohort", "Other", "Samples With DNA",
                                         "Blood\r\nSaliva\r\nUrine", "2"}));
-    EXPECT_EQ(record.enrollment_type.displayText(), "Actual");
+    EXPECT_EQ(record.enrollment_type.displayText(), "actual");
 }
 
-TEST_F(DesignPageTest, ObservationalStoreForAnotherStudyType) {
+TEST_F(DesignPageTest, ObservationalStoreForAnotherStudyTypeKeepsItsDesign) {
     for (const char* type : {"Interventional", "", "Expanded Access"}) {
         fillObservational(record);
         record.enrollment.setText("40");
@@ -288,12 +280,9 @@ TEST_F(DesignPageTest, ObservationalStoreForAnotherStudyType) {
         observational->load(record);
         observational->control<QLineEdit>(Obs::IDC_ENROLLMENT)->setText("999");
         observational->store();
-        EXPECT_EQ(observationalTexts(record.study_design.observational_design),
-                  kNoObservationalDesign)
-            << type;
-        const bool expanded = std::string(type) == "Expanded Access";
-        EXPECT_EQ(record.enrollment.displayText(), expanded ? "" : "40") << type;
-        EXPECT_EQ(record.enrollment_type.displayText(), expanded ? "" : "Actual") << type;
+        EXPECT_EQ(record.study_design.observational_design.timing, "Retrospective") << type;
+        EXPECT_EQ(record.enrollment.displayText(), "999") << type;
+        EXPECT_EQ(record.enrollment_type.displayText(), "Actual") << type;
     }
 }
 
@@ -333,25 +322,31 @@ protected:
 
 } // namespace
 
-TEST_F(DesignInEditorTest, InterventionalToObservationalMovesTheEnrollmentToTheOtherPage) {
+// A new study type hides the old design but keeps it; OK asks once, naming
+// what the new type drops, and Yes drops it.
+TEST_F(DesignInEditorTest, OkAfterANewStudyTypeAsksAndDropsTheOldDesign) {
     fillInterventional(record);
     record.study_design.study_type.setText("Interventional");
+    platform.prompts().answerMessage(MessageAnswer::Yes);
     const int result = run([this](ProtocolEditor* e) {
         chooseStudyType(e, QStringLiteral("Observational"));
         e->showSection(QStringLiteral("Observational Design"));
-        EXPECT_EQ(interventionalTexts(record.study_design.interventional_design),
-                  kNoInterventionalDesign);
-        EXPECT_EQ(record.enrollment.displayText(), "120") << "kept";
+        EXPECT_NE(interventionalTexts(record.study_design.interventional_design),
+                  kNoInterventionalDesign)
+            << "kept while the editor runs";
         auto* shownEnrollment = page(e, ProtocolEditor::ObservationalDesignSection)
                                     ->control<QLineEdit>(Obs::IDC_ENROLLMENT);
         EXPECT_EQ(shownEnrollment->text(), "120");
-        typeEnrollments(e, "11", "22");
+        shownEnrollment->setText("22");
         auto* model = page(e, ProtocolEditor::ObservationalDesignSection)
                           ->control<QComboBox>(Obs::IDC_STUDY_MODEL);
         model->setCurrentIndex(1);
         ok(e);
     });
     EXPECT_EQ(result, QDialog::Accepted);
+    const auto& question = platform.prompts().last();
+    EXPECT_EQ(question.text, "Changing the study type to Observational removes: "
+                             "Interventional Design. Continue?");
     EXPECT_EQ(record.enrollment.displayText(), "22");
     EXPECT_EQ(record.enrollment_type.displayText(), "Anticipated");
     EXPECT_EQ(record.study_design.observational_design.observational_study_design, "Case-Control");
@@ -359,34 +354,40 @@ TEST_F(DesignInEditorTest, InterventionalToObservationalMovesTheEnrollmentToTheO
               kNoInterventionalDesign);
 }
 
-TEST_F(DesignInEditorTest, ObservationalToInterventionalMovesTheEnrollmentToTheOtherPage) {
+// No on that question goes back to the editor with everything still there;
+// changing back to the first type then needs no question.
+TEST_F(DesignInEditorTest, NoGoesBackAndChangingBackRestoresEverything) {
     fillObservational(record);
     record.enrollment.setText("40");
     record.study_design.study_type.setText("Observational");
-    const int result = run([this](ProtocolEditor* e) {
+    const std::string before = CollectionFile::recordText(record);
+    platform.prompts().answerMessage(MessageAnswer::No);
+    bool stillOpen = false;
+    const int result = run([&](ProtocolEditor* e) {
         chooseStudyType(e, QStringLiteral("Interventional"));
         e->showSection(QStringLiteral("Interventional Design"));
-        EXPECT_EQ(observationalTexts(record.study_design.observational_design),
-                  kNoObservationalDesign);
-        EXPECT_EQ(record.enrollment.displayText(), "40");
-        auto* masking = page(e, ProtocolEditor::InterventionalDesignSection)
-                            ->control<QComboBox>(Int::IDC_MASKING);
-        masking->setCurrentIndex(2); // Double Blind
-        typeEnrollments(e, "33", "44");
+        ok(e);
+        stillOpen = e->isVisible();
+        chooseStudyType(e, QStringLiteral("Observational"));
+        e->showSection(QStringLiteral("Observational Design"));
+        EXPECT_EQ(page(e, ProtocolEditor::ObservationalDesignSection)
+                      ->control<QComboBox>(Obs::IDC_STUDY_MODEL)
+                      ->currentText(),
+                  QString::fromStdString(record.study_design.observational_design
+                                             .observational_study_design));
         ok(e);
     });
+    EXPECT_TRUE(stillOpen);
     EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(record.enrollment.displayText(), "33");
-    EXPECT_EQ(record.study_design.interventional_design.masking, "Double Blind");
-    EXPECT_EQ(roles(record.study_design.interventional_design),
-              (std::vector<std::string>(4, "false")));
-    EXPECT_EQ(observationalTexts(record.study_design.observational_design), kNoObservationalDesign);
+    EXPECT_EQ(platform.prompts().shown().size(), 1u);
+    EXPECT_EQ(CollectionFile::recordText(record), before);
 }
 
-TEST_F(DesignInEditorTest, ExpandedAccessEmptiesBothDesignsAndTheEnrollment) {
+TEST_F(DesignInEditorTest, ExpandedAccessDropsBothDesignsAndTheEnrollmentAtOk) {
     fillInterventional(record);
     fillObservational(record);
     record.study_design.study_type.setText("Interventional");
+    platform.prompts().answerMessage(MessageAnswer::Yes);
     const int result = run([](ProtocolEditor* e) {
         chooseStudyType(e, QStringLiteral("Expanded Access"));
         e->showSection(QStringLiteral("Summary"));
@@ -394,6 +395,9 @@ TEST_F(DesignInEditorTest, ExpandedAccessEmptiesBothDesignsAndTheEnrollment) {
         ok(e);
     });
     EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(platform.prompts().last().text,
+              "Changing the study type to Expanded Access removes: Interventional Design, "
+              "Observational Design, enrollment. Continue?");
     EXPECT_EQ(interventionalTexts(record.study_design.interventional_design),
               kNoInterventionalDesign);
     EXPECT_EQ(observationalTexts(record.study_design.observational_design), kNoObservationalDesign);
@@ -401,14 +405,15 @@ TEST_F(DesignInEditorTest, ExpandedAccessEmptiesBothDesignsAndTheEnrollment) {
     EXPECT_EQ(record.enrollment_type.displayText(), "");
 }
 
-TEST_F(DesignInEditorTest, CancelPutsBackTheRolesThatLoadingEmptied) {
+TEST_F(DesignInEditorTest, MaskedRolesStayWhateverTheMaskingText) {
     fillInterventional(record);
     record.study_design.study_type.setText("Interventional");
     record.study_design.interventional_design.masking = "Open";
-    const int result = run([](ProtocolEditor* e) {
-        EXPECT_EQ(e->record()->study_design.interventional_design.masked_subject, "");
-        e->close();
+    const std::string before = CollectionFile::recordText(record);
+    const int result = run([this](ProtocolEditor* e) {
+        EXPECT_EQ(record.study_design.interventional_design.masked_subject, "true");
+        ok(e);
     });
-    EXPECT_EQ(result, QDialog::Rejected);
-    EXPECT_EQ(record.study_design.interventional_design.masked_subject, "true");
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(CollectionFile::recordText(record), before);
 }

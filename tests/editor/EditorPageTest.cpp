@@ -1,4 +1,5 @@
 #include "editor/EditorPage.h"
+#include "model/CollectionFile.h"
 
 #include "EditorTestSupport.h"
 #include "controls/CXPGroupBox.h"
@@ -60,22 +61,14 @@ public:
                 marker(1184, 300),
             }));
         addEnterExempt(IDC_NOTES);
+        bind(IDC_LINE, [](StudyRecord& r) -> FieldValue& { return r.brief_title; });
+        bind(IDC_NOTES, [](StudyRecord& r) -> FieldValue& { return r.official_title; });
+        bind(IDC_OTHER_NOTES, [](StudyRecord& r) -> TextBlock& { return r.brief_summary; });
+        bind(IDC_CHOICE, [](StudyRecord& r) -> FieldValue& { return r.study_design.study_type; });
     }
 
-    void onLoad(StudyRecord& record) override {
-        setText(IDC_LINE, record.brief_title);
-        setText(IDC_NOTES, record.official_title);
-        setText(IDC_OTHER_NOTES, record.brief_summary);
-        setText(IDC_CHOICE, record.study_design.study_type);
-        ++loads;
-    }
-    void onStore(StudyRecord& record) override {
-        storeText(IDC_LINE, record.brief_title);
-        storeText(IDC_NOTES, record.official_title);
-        storeText(IDC_OTHER_NOTES, record.brief_summary);
-        storeText(IDC_CHOICE, record.study_design.study_type);
-        ++stores;
-    }
+    void onLoad(StudyRecord&) override { ++loads; }
+    void onStore(StudyRecord&) override { ++stores; }
 
     using EditorPage::displayedText;
     using EditorPage::text;
@@ -88,6 +81,8 @@ protected:
     void SetUp() override {
         window.resize(600, 700);
         page = new SamplePage(&window);
+        // Like the editor's OK, a button of the window after the page.
+        (new QPushButton(QStringLiteral("OK"), &window))->move(0, 650);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
@@ -138,26 +133,30 @@ TEST(HelpMarkersTable, MarkersBesideBottomListsStayAtTheBottomRight) {
     }
 }
 
-TEST(ComboTextMatching, FirstEntryFromTheTopBeginningWithTheTextIgnoringCase) {
+// A drop-down shows whatever the record holds and gives it back unchanged: no
+// prefix or letter-case match turns "Randomized" into another entry.
+TEST(ComboTextMatching, ExactEntriesAndValuesOutsideTheListSurviveUnchanged) {
     QComboBox box;
-    box.addItems({"Active Comparator", "Placebo Comparator", "Active", "No Intervention"});
-    EXPECT_EQ(ComboText::matchIndex(box, "active"), 0);
-    EXPECT_EQ(ComboText::matchIndex(box, "ACTIVE COMPARATOR"), 0);
-    EXPECT_EQ(ComboText::matchIndex(box, "pla"), 1);
-    EXPECT_EQ(ComboText::matchIndex(box, "Comparator"), -1) << "a prefix, not a part";
-    EXPECT_EQ(ComboText::matchIndex(box, "Active Comparators"), -1);
-    EXPECT_EQ(ComboText::matchIndex(box, ""), -1);
-
-    box.setCurrentIndex(3);
-    EXPECT_FALSE(ComboText::select(box, "true"));
-    EXPECT_EQ(box.currentIndex(), -1) << "no match clears the selection";
-    EXPECT_EQ(ComboText::current(box), QString());
-    FieldValue field("old");
-    ComboText::store(box, field);
-    EXPECT_EQ(field.displayText(), "");
-    EXPECT_TRUE(ComboText::select(box, FieldValue("no")));
-    ComboText::store(box, field);
-    EXPECT_EQ(field.displayText(), "No Intervention");
+    box.addItems({"Randomized Controlled Trial", "Non-randomized Trial", "N/A", "Yes"});
+    struct Case {
+        QString stored;
+        int index;
+        bool listed;
+    };
+    for (const Case& c : {Case{"Randomized", 4, false}, Case{"yes", 4, false},
+                          Case{"Yes", 3, true}, Case{"None", 4, false}, Case{"", -1, false},
+                          Case{"N/A", 2, true}}) {
+        EXPECT_EQ(ComboText::select(box, c.stored), c.listed) << c.stored.toStdString();
+        EXPECT_EQ(box.currentIndex(), c.index) << c.stored.toStdString();
+        EXPECT_EQ(box.count(), c.index == 4 ? 5 : 4) << "one entry for the value, none kept after";
+        FieldValue field("old");
+        ComboText::store(box, field);
+        EXPECT_EQ(field.displayText(), c.stored.toStdString());
+    }
+    // Picking an entry of the list stores that entry.
+    ComboText::select(box, "Randomized");
+    box.setCurrentIndex(0);
+    EXPECT_EQ(ComboText::currentModelText(box), "Randomized Controlled Trial");
 }
 
 TEST_F(EditorPageTest, WhiteLookAndMarkerAnchorsForEveryId) {
@@ -230,6 +229,13 @@ TEST_F(EditorPageTest, EnterAndEscapeMoveTheFocusExceptEnterInExemptBoxes) {
     QTest::keyClick(button, Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), get<QWidget>(SamplePage::IDC_LAST));
     EXPECT_EQ(clicks, 0);
+    // At the page's last control both keys wrap to its first: the focus never
+    // reaches the editor's buttons, where Enter would be OK and Escape Cancel.
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        get<QWidget>(SamplePage::IDC_LAST)->setFocus();
+        QTest::keyClick(get<QWidget>(SamplePage::IDC_LAST), key);
+        EXPECT_EQ(QApplication::focusWidget(), line);
+    }
     EXPECT_TRUE(page->isVisible());
 }
 
@@ -255,11 +261,22 @@ TEST_F(EditorPageTest, TextsPassThroughTheCodecBothWays) {
     EXPECT_EQ(page->record(), &record);
     EXPECT_EQ(page->displayedText(SamplePage::IDC_LINE).left(5), QString::fromUtf8("Caf\xc3\xa9 "));
     EXPECT_EQ(get<QPlainTextEdit>(SamplePage::IDC_NOTES)->toPlainText(), "first\nsecond");
-    EXPECT_EQ(get<QComboBox>(SamplePage::IDC_CHOICE)->currentText(), "Placebo Comparator");
+    EXPECT_EQ(get<QComboBox>(SamplePage::IDC_CHOICE)->currentText(), "placebo");
 
+    // Untouched, nothing changes, not even a value the list does not have.
+    const std::string before = CollectionFile::recordText(record);
     page->store();
-    EXPECT_EQ(record.brief_title.displayText(), "Caf\xc3\xa9 \xff raw") << "bytes survive";
-    EXPECT_EQ(record.official_title.xmlText(), "first&#xd;second");
+    EXPECT_EQ(CollectionFile::recordText(record), before);
+
+    // Edited, the texts go back through the codec: bytes survive, line breaks
+    // become markers.
+    auto* lineEdit = get<QLineEdit>(SamplePage::IDC_LINE);
+    lineEdit->setText(lineEdit->text() + " more");
+    get<QPlainTextEdit>(SamplePage::IDC_NOTES)->setPlainText("first\nsecond\nthird");
+    get<QComboBox>(SamplePage::IDC_CHOICE)->setCurrentIndex(1);
+    page->store();
+    EXPECT_EQ(record.brief_title.displayText(), "Caf\xc3\xa9 \xff raw more") << "bytes survive";
+    EXPECT_EQ(record.official_title.xmlText(), "first&#xd;second&#xd;third");
     EXPECT_EQ(record.brief_summary.text(), "a\r\nb\r\n");
     EXPECT_EQ(record.study_design.study_type.displayText(), "Placebo Comparator");
 

@@ -1,17 +1,20 @@
 #pragma once
 
 #include "editor/HelpBrowser.h"
+#include "model/StudyRecord.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QStringList>
 #include <QHeaderView>
+#include <QStringList>
+#include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWidget>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <string>
 
 // Records what the pages ask of the help window.
 class FakeHelpBrowser : public HelpBrowser {
@@ -26,8 +29,27 @@ public:
 };
 
 // A list column's width: the template's, or its title's where that is wider.
-inline int shownColumnWidth(const QTreeWidget* list, int column, int templateWidth) {
+inline int shownColumnWidth(const QTreeView* list, int column, int templateWidth) {
     return std::max(templateWidth, list->header()->sectionSizeHint(column));
+}
+
+// The texts a list view shows in one row, or its column titles for row -1.
+inline QStringList shownRow(const QTreeView* list, int row) {
+    const QAbstractItemModel* model = list->model();
+    QStringList texts;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        texts << (row < 0 ? model->headerData(column, Qt::Horizontal).toString()
+                          : model->index(row, column).data().toString());
+    }
+    return texts;
+}
+
+// Double-clicks a row of a list view as the user does: a click, then the double click.
+inline void doubleClickRow(QTreeView* list, int row) {
+    QApplication::processEvents(); // lays the rows out
+    const QPoint center = list->visualRect(list->model()->index(row, 0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, center);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, center);
 }
 
 // Runs `action` inside the modal loop of the next dialog of type T, once that

@@ -3,6 +3,7 @@
 #include "EditorTestSupport.h"
 #include "editor/ProtocolEditor.h"
 #include "editor/TitlePage.h"
+#include "model/CollectionFile.h"
 #include "model/StudyRecord.h"
 #include "platform/TestPlatform.h"
 
@@ -84,19 +85,21 @@ TEST_F(FdaPageTest, YesAppliesEveryGroupAndShowsTheRecord) {
     EXPECT_EQ(record.ind_info.expanded_access_nct_id, "NCT0001");
 }
 
-TEST_F(FdaPageTest, NoAndLowerCaseYesDisableTheGroupsAndEmptyTheRecordAtLoad) {
-    for (const char* answer : {"No", "yes", ""}) {
+// Answers other than "Yes" (the registry's own "No", "None", "yes") disable the
+// groups they open; what the record holds there stays as it was.
+TEST_F(FdaPageTest, NoAndLowerCaseYesDisableTheGroupsAndKeepWhatTheyHold) {
+    for (const char* answer : {"No", "yes", "", "None"}) {
         fillAll(answer, answer);
+        const std::string before = CollectionFile::recordText(record);
         page->load(record);
         EXPECT_FALSE(enabled(FdaPage::IDC_SECTION_801)) << answer;
         EXPECT_FALSE(enabled(FdaPage::IDC_LABEL_SECTION_801)) << answer;
         EXPECT_FALSE(enabled(FdaPage::IDC_DELAYED_POSTING)) << answer;
-        EXPECT_EQ(record.is_section_801.displayText(), "") << answer;
-        EXPECT_EQ(record.delayed_posting.displayText(), "") << answer;
-        EXPECT_EQ(combo(FdaPage::IDC_SECTION_801)->currentIndex(), -1) << answer;
         expectIndEnabled(false);
-        expectIndEmpty();
-        EXPECT_EQ(edit(FdaPage::IDC_IND_NUMBER)->text(), "") << answer;
+        EXPECT_EQ(combo(FdaPage::IDC_SECTION_801)->currentText(), "Yes") << answer;
+        EXPECT_EQ(edit(FdaPage::IDC_IND_NUMBER)->text(), "123") << answer;
+        page->store();
+        EXPECT_EQ(CollectionFile::recordText(record), before) << answer;
     }
 }
 
@@ -107,14 +110,14 @@ TEST_F(FdaPageTest, DependentAnswersOtherThanYesDisableTheirFollowers) {
     page->load(record);
     EXPECT_TRUE(enabled(FdaPage::IDC_SECTION_801));
     EXPECT_FALSE(enabled(FdaPage::IDC_DELAYED_POSTING));
-    EXPECT_EQ(record.delayed_posting.displayText(), "");
     EXPECT_TRUE(enabled(FdaPage::IDC_HAS_EXPANDED_ACCESS));
     EXPECT_FALSE(enabled(FdaPage::IDC_EXPANDED_ACCESS_RECORD));
     EXPECT_FALSE(enabled(FdaPage::IDC_LABEL_EXPANDED_ACCESS_RECORD));
-    EXPECT_EQ(record.ind_info.expanded_access_nct_id, "");
-    EXPECT_EQ(record.ind_info.ind_number, "123") << "the IND/IDE group itself applies";
-    // The box matches without regard to case, the rule above did not.
-    EXPECT_EQ(combo(FdaPage::IDC_HAS_EXPANDED_ACCESS)->currentText(), "Yes");
+    EXPECT_EQ(combo(FdaPage::IDC_HAS_EXPANDED_ACCESS)->currentText(), "yes") << "as written";
+    page->store();
+    EXPECT_EQ(record.delayed_posting.displayText(), "Yes");
+    EXPECT_EQ(record.ind_info.expanded_access_nct_id, "NCT0001");
+    EXPECT_EQ(record.ind_info.has_expanded_access, "yes");
 }
 
 TEST_F(FdaPageTest, ChoosingNoDisablesAndEmptiesAtOnce) {
@@ -150,6 +153,13 @@ TEST_F(FdaPageTest, StoreEmptiesWhatTheTitlePageNoLongerAnswersYes) {
     EXPECT_EQ(record.is_section_801.displayText(), "");
     EXPECT_EQ(record.delayed_posting.displayText(), "");
     expectIndEmpty();
+
+    // Only a changed answer does: an unchanged "No" leaves its group alone.
+    fillAll("No", "No");
+    page->load(record);
+    page->store();
+    EXPECT_EQ(record.is_section_801.displayText(), "Yes");
+    EXPECT_EQ(record.ind_info.ind_grantor, "CBER");
 }
 
 TEST_F(FdaPageTest, BothExpandedAccessMarkersOpenTheSameDefinition) {
@@ -204,21 +214,14 @@ TEST_F(FdaPageInEditorTest, TitleAnswersReachThePageAtTheNextSectionSwitch) {
     EXPECT_FALSE(fda().control(FdaPage::IDC_DELAYED_POSTING)->isEnabled());
 }
 
-TEST_F(FdaPageInEditorTest, AnswersEmptiedAtLoadComeBackOnCancelAndStayEmptyAfterOk) {
+TEST_F(FdaPageInEditorTest, AnUntouchedOkKeepsAnswersTheGatesDoNotOpen) {
     record.is_fda_regulated.setText("No");
-    record.is_section_801.setText("Yes");
+    record.is_section_801.setText("None");
+    record.delayed_posting.setText("None");
     record.is_ind_study.setText("No");
     record.ind_info.ind_grantor = "CDER";
-    whenModal<ProtocolEditor>([this](ProtocolEditor* e) {
-        EXPECT_EQ(record.is_section_801.displayText(), "") << "emptied as the editor opens";
-        e->reject();
-    });
-    EXPECT_EQ(editor.exec(), QDialog::Rejected);
-    EXPECT_EQ(record.is_section_801.displayText(), "Yes");
-    EXPECT_EQ(record.ind_info.ind_grantor, "CDER");
-
+    const std::string before = CollectionFile::recordText(record);
     whenModal<ProtocolEditor>([](ProtocolEditor* e) { e->accept(); });
     EXPECT_EQ(editor.exec(), QDialog::Accepted);
-    EXPECT_EQ(record.is_section_801.displayText(), "");
-    EXPECT_EQ(record.ind_info.ind_grantor, "");
+    EXPECT_EQ(CollectionFile::recordText(record), before);
 }

@@ -4,12 +4,11 @@
 #include "editor/EditorNavigationBar.h"
 #include "editor/EditorPage.h"
 #include "editor/TitlePage.h"
+#include "model/CollectionFile.h"
 #include "model/NamesAndAddresses.h"
 #include "model/RecordFixtures.h"
 #include "model/StudyRecord.h"
 #include "platform/TestPlatform.h"
-#include "xml/XmlNode.h"
-#include "xml/XmlWriteOptions.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,19 +16,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
-
-std::string writtenText(const StudyRecord& record) {
-    XmlNode collection("collection");
-    record.writeIntoCollection(&collection);
-    XmlWriteOptions options;
-    options.lineBreaks = false;
-    return collection.writeAsText(options);
-}
 
 class ProtocolEditorTest : public ::testing::Test {
 protected:
@@ -141,8 +131,8 @@ TEST_F(ProtocolEditorTest, StudyTypeOffersTheDesignSectionsComparedExactly) {
         record.study_design.study_type.setText(c.type);
         editor().loadAll();
         if (std::string(c.type) == "observational") {
-            // The box matches without regard to case, the rule does not.
-            EXPECT_EQ(title().studyType(), QStringLiteral("Observational"));
+            // The box shows the record's own text, and the rule compares it exactly.
+            EXPECT_EQ(title().studyType(), QStringLiteral("observational"));
         }
         EXPECT_EQ(sectionVisible(ProtocolEditor::InterventionalDesignSection), c.interventional)
             << c.type;
@@ -153,12 +143,11 @@ TEST_F(ProtocolEditorTest, StudyTypeOffersTheDesignSectionsComparedExactly) {
                   12 + int(c.interventional) + int(c.observational) + int(c.outcomes))
             << c.type;
     }
-    // The next store writes the box's entry.
+    // The next store keeps the record's text until the user picks an entry.
     record.study_design.study_type.setText("observational");
     editor().loadAll();
-    EXPECT_EQ(title().studyType(), QStringLiteral("Observational"));
     editor().storeAll();
-    EXPECT_EQ(record.study_design.study_type.displayText(), "Observational");
+    EXPECT_EQ(record.study_design.study_type.displayText(), "observational");
 }
 
 TEST_F(ProtocolEditorTest, ChoosingAStudyTypeUpdatesTheSectionsAtOnce) {
@@ -243,12 +232,12 @@ TEST_F(ProtocolEditorTest, CancelWithAnIdAsksAndNoRestoresEverything) {
     RecordFiller("v").fill(record);
     record.study_design.study_type.setText("Interventional");
     record.id_info.org_study_id = "ABC-1";
-    const std::string before = writtenText(record);
+    const std::string before = CollectionFile::recordText(record);
     platform.prompts().answerMessage(MessageAnswer::No);
 
     const int result = run([](ProtocolEditor* e) {
         e->titlePage()->control<QLineEdit>(TitlePage::IDC_BRIEF_TITLE)->setText("New brief");
-        e->titlePage()->secondaryIds().clear();
+        e->titlePage()->secondaryIds().model().setItems({});
         e->showSection(QStringLiteral("Summary")); // stores into the record
         e->close();
     });
@@ -258,9 +247,28 @@ TEST_F(ProtocolEditorTest, CancelWithAnIdAsksAndNoRestoresEverything) {
     EXPECT_EQ(question.text, QStringLiteral("Do you want to save changes to ABC-1?"));
     EXPECT_EQ(question.caption, QStringLiteral("Protoscribe"));
     EXPECT_EQ(question.icon, MessageIcon::Question);
-    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
-    EXPECT_EQ(writtenText(record), before);
+    EXPECT_EQ(question.buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(CollectionFile::recordText(record), before);
     EXPECT_NE(record.brief_title.displayText(), "New brief");
+}
+
+// Cancel on the question (also Escape and its close box) goes back to the
+// editor with what was typed.
+TEST_F(ProtocolEditorTest, CancelOnTheSaveQuestionGoesBackToTheEditor) {
+    record.id_info.org_study_id = "ABC-1";
+    platform.prompts().answerMessage(MessageAnswer::Cancel);
+    platform.prompts().answerMessage(MessageAnswer::Yes);
+    bool stillOpen = false;
+    const int result = run([&stillOpen](ProtocolEditor* e) {
+        auto* brief = e->titlePage()->control<QLineEdit>(TitlePage::IDC_BRIEF_TITLE);
+        brief->setText("Typed");
+        e->close();
+        stillOpen = e->isVisible() && brief->text() == "Typed";
+        e->close();
+    });
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(record.brief_title.displayText(), "Typed");
 }
 
 TEST_F(ProtocolEditorTest, CancelWithAnIdAndYesRunsOk) {

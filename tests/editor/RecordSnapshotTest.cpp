@@ -1,33 +1,20 @@
 #include "editor/RecordSnapshot.h"
 
+#include "model/CollectionFile.h"
 #include "model/RecordFixtures.h"
 #include "model/StudyRecord.h"
-#include "xml/XmlNode.h"
-#include "xml/XmlWriteOptions.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-std::string writtenText(const StudyRecord& record) {
-    XmlNode collection("collection");
-    record.writeIntoCollection(&collection);
-    XmlWriteOptions options;
-    options.lineBreaks = false;
-    return collection.writeAsText(options);
-}
-
-} // namespace
-
 TEST(RecordSnapshot, PutsAnEmptyRecordBackAfterEverythingWasFilled) {
     StudyRecord record;
-    const std::string empty = writtenText(record);
+    const std::string empty = CollectionFile::recordText(record);
     RecordSnapshot snapshot;
     snapshot.take(record);
     RecordFiller("f").fill(record);
-    ASSERT_NE(writtenText(record), empty);
+    ASSERT_NE(CollectionFile::recordText(record), empty);
     snapshot.restoreInto(record);
-    EXPECT_EQ(writtenText(record), empty);
+    EXPECT_EQ(CollectionFile::recordText(record), empty);
     EXPECT_TRUE(record.id_info.secondary_id.empty());
     EXPECT_TRUE(record.location.empty());
 }
@@ -35,7 +22,7 @@ TEST(RecordSnapshot, PutsAnEmptyRecordBackAfterEverythingWasFilled) {
 TEST(RecordSnapshot, PutsAFilledRecordBackAfterOtherTextsAndFewerItems) {
     StudyRecord record;
     RecordFiller("a").fill(record);
-    const std::string original = writtenText(record);
+    const std::string original = CollectionFile::recordText(record);
     RecordSnapshot snapshot;
     snapshot.take(record);
 
@@ -50,18 +37,18 @@ TEST(RecordSnapshot, PutsAFilledRecordBackAfterOtherTextsAndFewerItems) {
     record.study_design.interventional_design = other.study_design.interventional_design;
 
     snapshot.restoreInto(record);
-    EXPECT_EQ(writtenText(record), original);
+    EXPECT_EQ(CollectionFile::recordText(record), original);
     // Twice is the same as once.
     snapshot.restoreInto(record);
-    EXPECT_EQ(writtenText(record), original);
+    EXPECT_EQ(CollectionFile::recordText(record), original);
 }
 
 TEST(RecordSnapshot, NothingTakenChangesNothing) {
     StudyRecord record;
     RecordFiller("n").fill(record);
-    const std::string filled = writtenText(record);
+    const std::string filled = CollectionFile::recordText(record);
     RecordSnapshot snapshot;
     EXPECT_TRUE(snapshot.isEmpty());
     snapshot.restoreInto(record);
-    EXPECT_EQ(writtenText(record), filled);
+    EXPECT_EQ(CollectionFile::recordText(record), filled);
 }

@@ -76,19 +76,19 @@ TEST_F(SponsorOversightPageTest, SponsorLoadJoinsCollaboratorsAndStoreRebuildsTh
 }
 
 TEST_F(SponsorOversightPageTest, OversightLoadsAndStoresTheBoardAndTheCommittee) {
-    record.oversight_info.irb_info.approval_status = "submitted, a";
+    record.oversight_info.irb_info.approval_status = "Approved";
     record.oversight_info.irb_info.name = "Board";
     record.oversight_info.irb_info.full_address = "Street 1";
     record.oversight_info.has_dmc = "No";
     oversight->load(record);
     EXPECT_EQ(oversight->control<QComboBox>(OversightPage::IDC_APPROVAL_STATUS)->currentText(),
-              "Submitted, approved");
+              "Approved") << "a word the list does not have, shown as it is";
     EXPECT_EQ(oversight->control<QComboBox>(OversightPage::IDC_HAS_DMC)->currentText(), "No");
     EXPECT_EQ(oversight->control<QLineEdit>(OversightPage::IDC_BOARD_NAME)->text(), "Board");
     oversight->control<QLineEdit>(OversightPage::IDC_PHONE)->setText("555");
     oversight->control<QComboBox>(OversightPage::IDC_HAS_DMC)->setCurrentIndex(-1);
     oversight->store();
-    EXPECT_EQ(record.oversight_info.irb_info.approval_status, "Submitted, approved");
+    EXPECT_EQ(record.oversight_info.irb_info.approval_status, "Approved");
     EXPECT_EQ(record.oversight_info.irb_info.phone, "555");
     EXPECT_EQ(record.oversight_info.irb_info.full_address, "Street 1");
     EXPECT_EQ(record.oversight_info.has_dmc, "");
@@ -100,7 +100,7 @@ TEST_F(SponsorOversightPageTest, AnIndStudyShowsAndStoresTheFdaFirst) {
     EXPECT_EQ(authorityBox()->toPlainText(), QString::fromStdString(kFda));
     EXPECT_TRUE(authorities().empty()) << "load only shows it";
     oversight->store();
-    EXPECT_EQ(authorities(), Lines{kFda});
+    EXPECT_TRUE(authorities().empty()) << "an untouched list stays as it was";
 
     authorities() = {"Germany: BfArM", kFda + " "};
     oversight->load(record);

@@ -3,6 +3,7 @@
 #include "editor/StatusPage.h"
 #include "editor/SummaryPage.h"
 #include "editor/TitlePage.h"
+#include "model/CollectionFile.h"
 #include "model/StudyRecord.h"
 #include "platform/DialogControls.h"
 #include "platform/TestPlatform.h"
@@ -107,17 +108,19 @@ TEST(SummaryPageTest, CopiesBothTextsAndKeepsEnterForLineBreaks) {
     EXPECT_FALSE(record.brief_summary.deleteFlag());
 }
 
+// A date keeps its text while its boxes show it as loaded: a day, a form the
+// boxes cannot show, is not lost. Edited, it is written from the boxes.
 TEST_F(StatusPageTest, StartDatesAsTheyAreShownAndStoredBack) {
     struct Case {
         const char* text;
         const char* month;
         const char* year;
-        const char* stored;
+        const char* edited; // after the year is set to 2011
     };
     const Case cases[] = {
-        {"2010-03", "March", "2010", "2010-03"},
-        {"2010-3", "March", "2010", "2010-03"},
-        {"2010-03-15", "March", "2010", "2010-03"},
+        {"2010-03", "March", "2010", "2011-03"},
+        {"2010-3", "March", "2010", "2011-03"},
+        {"2010-03-15", "March", "2010", "2011-03"},
         {"March 2010", "", "", ""},
         {"2010-13", "", "2010", ""},
     };
@@ -127,7 +130,10 @@ TEST_F(StatusPageTest, StartDatesAsTheyAreShownAndStoredBack) {
         EXPECT_EQ(shown(StatusPage::IDC_START_MONTH), c.month) << c.text;
         EXPECT_EQ(edit(StatusPage::IDC_START_YEAR)->text(), c.year) << c.text;
         page->store();
-        EXPECT_EQ(record.start_date.displayText(), c.stored) << c.text;
+        EXPECT_EQ(record.start_date.displayText(), c.text);
+        edit(StatusPage::IDC_START_YEAR)->setText("2011");
+        page->store();
+        EXPECT_EQ(record.start_date.displayText(), c.edited) << c.text;
     }
 }
 
@@ -193,7 +199,7 @@ TEST_F(StatusPageTest, YearBoxesTakeDigitsOnly) {
     EXPECT_EQ(edit(StatusPage::IDC_START_YEAR)->text(), "2010");
 }
 
-TEST_F(StatusPageTest, ExpandedAccessShowsItsStatusAndEmptiesTheStudyStatus) {
+TEST_F(StatusPageTest, ExpandedAccessShowsItsStatusAndKeepsTheStudyStatus) {
     fillStatus(record);
     record.study_design.study_type.setText("Expanded Access");
     page->load(record);
@@ -211,23 +217,15 @@ TEST_F(StatusPageTest, ExpandedAccessShowsItsStatusAndEmptiesTheStudyStatus) {
         EXPECT_FALSE(enabled(id)) << id;
     }
     EXPECT_TRUE(enabled(StatusPage::IDC_VERIFICATION_MONTH));
-    // Loading wrote into the record.
-    for (const FieldValue* field :
-         {&record.overall_status, &record.why_stopped, &record.start_date,
-          &record.primary_compl_date, &record.primary_compl_date_type, &record.last_follow_up_date,
-          &record.last_follow_up_date_type}) {
-        EXPECT_EQ(field->displayText(), "");
-    }
-    EXPECT_EQ(record.end_date, "") << "no end date to take the completion date from";
-    EXPECT_EQ(shown(StatusPage::IDC_COMPLETION_MONTH), "");
-    EXPECT_EQ(record.verification_date, "2009-11");
-    EXPECT_EQ(record.expanded_access_status.displayText(), "Available");
+    const std::string before = CollectionFile::recordText(record);
+    page->store();
+    EXPECT_EQ(CollectionFile::recordText(record), before) << "loading changed nothing";
 
     choose(StatusPage::IDC_EXPANDED_ACCESS_STATUS, "Approved for marketing");
     page->store();
     EXPECT_EQ(record.expanded_access_status.displayText(), "Approved for marketing");
     EXPECT_EQ(record.verification_date, "2009-11");
-    EXPECT_EQ(record.start_date.displayText(), "");
+    EXPECT_EQ(record.start_date.displayText(), "2008-01") << "only OK drops it, after asking";
 }
 
 TEST_F(StatusPageTest, OtherStudyTypesHaveNoExpandedAccessStatus) {
@@ -237,8 +235,6 @@ TEST_F(StatusPageTest, OtherStudyTypesHaveNoExpandedAccessStatus) {
     EXPECT_TRUE(visible(StatusPage::IDC_RECRUITMENT_STATUS));
     EXPECT_FALSE(visible(StatusPage::IDC_EXPANDED_ACCESS_STATUS));
     EXPECT_FALSE(visible(StatusPage::IDC_MARKER_EXPANDED_ACCESS_STATUS));
-    EXPECT_EQ(record.expanded_access_status.displayText(), "");
-    EXPECT_EQ(shown(StatusPage::IDC_EXPANDED_ACCESS_STATUS), "");
     EXPECT_EQ(shown(StatusPage::IDC_RECRUITMENT_STATUS), "Terminated");
     EXPECT_EQ(edit(StatusPage::IDC_WHY_STOPPED)->text(), "Funding");
     EXPECT_TRUE(enabled(StatusPage::IDC_WHY_STOPPED));
@@ -247,23 +243,25 @@ TEST_F(StatusPageTest, OtherStudyTypesHaveNoExpandedAccessStatus) {
     }
     EXPECT_EQ(shown(StatusPage::IDC_COMPLETION_MONTH), "April") << "not the end date";
 
-    // A selection made while the box was hidden is not kept.
-    choose(StatusPage::IDC_EXPANDED_ACCESS_STATUS, "Available");
     page->store();
-    EXPECT_EQ(record.expanded_access_status.displayText(), "");
+    EXPECT_EQ(record.expanded_access_status.displayText(), "Available");
     EXPECT_EQ(record.verification_date, "2009-11");
     EXPECT_EQ(record.why_stopped.displayText(), "Funding");
     EXPECT_EQ(record.end_date, "2011-05");
 }
 
-TEST_F(StatusPageTest, AMissingCompletionDateIsTakenFromTheEndDate) {
+// An older record's end date is shown as its completion date, and becomes it
+// once the user edits the date.
+TEST_F(StatusPageTest, AMissingCompletionDateIsShownFromTheEndDate) {
     record.end_date = "2012-06";
     page->load(record);
-    EXPECT_EQ(record.last_follow_up_date.displayText(), "2012-06");
     EXPECT_EQ(shown(StatusPage::IDC_COMPLETION_MONTH), "June");
     EXPECT_EQ(edit(StatusPage::IDC_COMPLETION_YEAR)->text(), "2012");
     page->store();
-    EXPECT_EQ(record.last_follow_up_date.displayText(), "2012-06");
+    EXPECT_EQ(record.last_follow_up_date.displayText(), "");
+    edit(StatusPage::IDC_COMPLETION_YEAR)->setText("2013");
+    page->store();
+    EXPECT_EQ(record.last_follow_up_date.displayText(), "2013-06");
     EXPECT_EQ(record.end_date, "2012-06");
 }
 
@@ -273,8 +271,9 @@ TEST_F(StatusPageTest, WhyStoppedAppliesOnlyToStoppedStudies) {
     page->load(record);
     EXPECT_FALSE(enabled(StatusPage::IDC_WHY_STOPPED));
     EXPECT_FALSE(enabled(StatusPage::IDC_LABEL_WHY_STOPPED));
-    EXPECT_EQ(record.why_stopped.displayText(), "") << "emptied at load";
-    EXPECT_EQ(edit(StatusPage::IDC_WHY_STOPPED)->text(), "");
+    EXPECT_EQ(edit(StatusPage::IDC_WHY_STOPPED)->text(), "stale reason");
+    page->store();
+    EXPECT_EQ(record.why_stopped.displayText(), "stale reason") << "untouched";
 
     choose(StatusPage::IDC_RECRUITMENT_STATUS, "Terminated");
     EXPECT_TRUE(enabled(StatusPage::IDC_WHY_STOPPED));
@@ -291,13 +290,14 @@ TEST_F(StatusPageTest, WhyStoppedAppliesOnlyToStoppedStudies) {
     EXPECT_EQ(record.overall_status.displayText(), "Withdrawn");
     EXPECT_EQ(record.why_stopped.displayText(), "No participants");
 
-    // Loading follows the record's own text; the box matches its prefix.
+    // Loading shows the record's own text; the rule compares it exactly.
     record.overall_status.setText("withdrawn");
-    record.why_stopped.setText("kept?");
+    record.why_stopped.setText("kept");
     page->load(record);
-    EXPECT_EQ(shown(StatusPage::IDC_RECRUITMENT_STATUS), "Withdrawn");
+    EXPECT_EQ(shown(StatusPage::IDC_RECRUITMENT_STATUS), "withdrawn");
     EXPECT_FALSE(enabled(StatusPage::IDC_WHY_STOPPED)) << "case matters";
-    EXPECT_EQ(record.why_stopped.displayText(), "");
+    page->store();
+    EXPECT_EQ(record.why_stopped.displayText(), "kept");
 }
 
 namespace {
@@ -322,15 +322,17 @@ protected:
 
 } // namespace
 
-TEST_F(StatusInEditorTest, ChangingToExpandedAccessEmptiesTheStudyStatusAfterOk) {
+TEST_F(StatusInEditorTest, ChangingToExpandedAccessDropsTheStudyStatusAtOk) {
     fillStatus(record);
     record.expanded_access_status.setText("");
     record.study_design.study_type.setText("Interventional");
     record.brief_summary.setText("Kept");
-    const int result = run([](ProtocolEditor* e) {
+    platform.prompts().answerMessage(MessageAnswer::Yes);
+    const int result = run([this](ProtocolEditor* e) {
         EXPECT_TRUE(status(e)->control(StatusPage::IDC_RECRUITMENT_STATUS)->isVisibleTo(status(e)));
         chooseStudyType(e, QStringLiteral("Expanded Access"));
         e->showSection(QStringLiteral("Status"));
+        EXPECT_EQ(record.overall_status.displayText(), "Terminated") << "kept while editing";
         e->page(4)
             ->control<QPlainTextEdit>(SummaryPage::IDC_DETAILED_DESCRIPTION)
             ->setPlainText(QStringLiteral("Typed\nlater"));
@@ -341,6 +343,9 @@ TEST_F(StatusInEditorTest, ChangingToExpandedAccessEmptiesTheStudyStatusAfterOk)
         QTest::mouseClick(e->control(ProtocolEditor::IDC_OK), Qt::LeftButton);
     });
     EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(platform.prompts().last().text,
+              "Changing the study type to Expanded Access removes: overall status, dates. "
+              "Continue?");
     EXPECT_EQ(record.expanded_access_status.displayText(), "No longer available");
     EXPECT_EQ(record.overall_status.displayText(), "");
     EXPECT_EQ(record.start_date.displayText(), "");
@@ -351,9 +356,10 @@ TEST_F(StatusInEditorTest, ChangingToExpandedAccessEmptiesTheStudyStatusAfterOk)
     EXPECT_EQ(record.detailed_description.text(), "Typed\r\nlater");
 }
 
-TEST_F(StatusInEditorTest, ChangingAwayFromExpandedAccessDropsItsStatus) {
+TEST_F(StatusInEditorTest, ChangingAwayFromExpandedAccessDropsItsStatusAtOk) {
     record.study_design.study_type.setText("Expanded Access");
     record.expanded_access_status.setText("Available");
+    platform.prompts().answerMessage(MessageAnswer::Yes);
     const int result = run([](ProtocolEditor* e) {
         chooseStudyType(e, QStringLiteral("Observational"));
         e->showSection(QStringLiteral("Status"));
@@ -368,15 +374,16 @@ TEST_F(StatusInEditorTest, ChangingAwayFromExpandedAccessDropsItsStatus) {
     EXPECT_EQ(record.overall_status.displayText(), "Recruiting");
 }
 
-TEST_F(StatusInEditorTest, CancelPutsBackWhatLoadingEmptied) {
+// An untouched expanded access record keeps everything, even a status it
+// should not have: the study type did not change.
+TEST_F(StatusInEditorTest, AnUntouchedOkChangesNothing) {
     fillStatus(record);
     record.study_design.study_type.setText("Expanded Access");
+    const std::string before = CollectionFile::recordText(record);
     const int result = run([](ProtocolEditor* e) {
-        EXPECT_EQ(e->record()->overall_status.displayText(), "") << "emptied while loading";
-        e->close();
+        QTest::mouseClick(e->control(ProtocolEditor::IDC_OK), Qt::LeftButton);
     });
-    EXPECT_EQ(result, QDialog::Rejected);
-    EXPECT_EQ(record.overall_status.displayText(), "Terminated");
-    EXPECT_EQ(record.start_date.displayText(), "2008-01");
-    EXPECT_EQ(record.end_date, "2011-05");
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_TRUE(platform.prompts().shown().empty());
+    EXPECT_EQ(CollectionFile::recordText(record), before);
 }

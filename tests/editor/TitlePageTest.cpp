@@ -11,7 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,6 +26,9 @@ protected:
     }
     template <class T> T* get(int id) { return page->control<T>(id); }
     QString combo(int id) { return get<QComboBox>(id)->currentText(); }
+    QStringList secondaryRow(int row) {
+        return shownRow(get<QTreeView>(TitlePage::IDC_SECONDARY_IDS), row);
+    }
     void addSecondary(const char* id, const char* type, const char* domain, bool deleted = false) {
         SecondaryId& secondary = appendNew(record.id_info.secondary_id);
         secondary.id = id;
@@ -62,7 +65,7 @@ protected:
 
 } // namespace
 
-TEST_F(TitlePageTest, LoadShowsTheRecordAndSelectsByPrefix) {
+TEST_F(TitlePageTest, LoadShowsTheRecordsOwnTexts) {
     record.id_info.org_study_id = "ABC-1";
     record.brief_title.setText("Brief");
     record.acronym = "ACR";
@@ -79,16 +82,14 @@ TEST_F(TitlePageTest, LoadShowsTheRecordAndSelectsByPrefix) {
     EXPECT_EQ(get<QLineEdit>(TitlePage::IDC_ACRONYM)->text(), "ACR");
     EXPECT_EQ(get<QPlainTextEdit>(TitlePage::IDC_OFFICIAL_TITLE)->toPlainText(),
               "Line one\nLine two");
-    EXPECT_EQ(combo(TitlePage::IDC_STUDY_TYPE), "Observational");
-    EXPECT_EQ(get<QComboBox>(TitlePage::IDC_FDA_REGULATED)->currentIndex(), -1);
-    EXPECT_EQ(combo(TitlePage::IDC_IND_PROTOCOL), "No");
+    EXPECT_EQ(combo(TitlePage::IDC_STUDY_TYPE), "observational");
+    EXPECT_EQ(combo(TitlePage::IDC_FDA_REGULATED), "true");
+    EXPECT_EQ(combo(TitlePage::IDC_IND_PROTOCOL), "n");
     ASSERT_EQ(page->secondaryIds().rowCount(), 2);
-    EXPECT_EQ(page->secondaryIds().rowTexts(0), (QStringList{"S1", "Registry Identifier", "Reg"}));
-    EXPECT_EQ(page->secondaryIds().rowTexts(1), (QStringList{"S2", "", ""}));
-    auto* list = get<QTreeWidget>(TitlePage::IDC_SECONDARY_IDS);
-    EXPECT_EQ(list->headerItem()->text(0), "ID");
-    EXPECT_EQ(list->headerItem()->text(1), "ID Type");
-    EXPECT_EQ(list->headerItem()->text(2), "ID Domain");
+    EXPECT_EQ(secondaryRow(0), (QStringList{"S1", "Registry Identifier", "Reg"}));
+    EXPECT_EQ(secondaryRow(1), (QStringList{"S2", "", ""}));
+    auto* list = get<QTreeView>(TitlePage::IDC_SECONDARY_IDS);
+    EXPECT_EQ(secondaryRow(-1), (QStringList{"ID", "ID Type", "ID Domain"}));
     EXPECT_EQ(list->columnWidth(0), 200);
     EXPECT_EQ(list->columnWidth(1), 150);
 
@@ -98,7 +99,7 @@ TEST_F(TitlePageTest, LoadShowsTheRecordAndSelectsByPrefix) {
     EXPECT_EQ(page->secondaryIds().rowCount(), 0);
 }
 
-TEST_F(TitlePageTest, StoreWritesControlsAndFreshSecondaryIds) {
+TEST_F(TitlePageTest, StoreWritesControlsAndKeepsTheSecondaryIds) {
     record.id_info.org_name = "Org";
     record.id_info.provider_name = "Provider";
     record.is_fda_regulated.setText("true");
@@ -107,32 +108,33 @@ TEST_F(TitlePageTest, StoreWritesControlsAndFreshSecondaryIds) {
     get<QLineEdit>(TitlePage::IDC_UNIQUE_ID)->setText("  spaced  ");
     get<QPlainTextEdit>(TitlePage::IDC_OFFICIAL_TITLE)->setPlainText("a\nb");
     get<QComboBox>(TitlePage::IDC_STUDY_TYPE)->setCurrentIndex(2);
-    page->secondaryIds().appendRow({"S2", "Other Identifier", "Issuer"});
+    page->secondaryIds().model().append(
+        {.id = "S2", .id_type = "Other Identifier", .id_domain = "Issuer"});
     page->store();
 
     EXPECT_EQ(record.id_info.org_study_id, "  spaced  ");
     EXPECT_EQ(record.official_title.displayText(), "a\r\nb");
     EXPECT_EQ(record.study_design.study_type.displayText(), "Expanded Access");
-    EXPECT_EQ(record.is_fda_regulated.displayText(), "") << "no selection stores empty";
+    EXPECT_EQ(record.is_fda_regulated.displayText(), "true") << "untouched";
     EXPECT_EQ(record.id_info.org_name, "Org");
     EXPECT_EQ(record.id_info.provider_name, "Provider");
     ASSERT_EQ(record.id_info.secondary_id.size(), 2u);
     EXPECT_EQ(record.id_info.secondary_id[0]->id, "S1");
-    EXPECT_FALSE(record.id_info.secondary_id[0]->deleteFlag) << "stored items are fresh";
+    EXPECT_TRUE(record.id_info.secondary_id[0]->deleteFlag) << "the item keeps its flag";
     EXPECT_EQ(record.id_info.secondary_id[1]->id_type, "Other Identifier");
     EXPECT_EQ(record.id_info.secondary_id[1]->id_domain, "Issuer");
 }
 
 TEST_F(TitlePageTest, AddAppendsAnUnselectedRowAndCancelAddsNothing) {
     page->load(record);
-    page->secondaryIds().appendRow({"first", "", ""});
+    page->secondaryIds().model().append({.id = "first", .id_type = "", .id_domain = ""});
     page->secondaryIds().selectRow(0);
     answerDialog("new", 4, "Org");
     page->addSecondaryId();
     EXPECT_EQ(seenId, QString()) << "Add starts empty";
     EXPECT_EQ(seenLabel, "ID Domain");
     ASSERT_EQ(page->secondaryIds().rowCount(), 2);
-    EXPECT_EQ(page->secondaryIds().rowTexts(1), (QStringList{"new", "Other Identifier", "Org"}));
+    EXPECT_EQ(secondaryRow(1), (QStringList{"new", "Other Identifier", "Org"}));
     EXPECT_EQ(page->secondaryIds().firstSelectedRow(), 0);
 
     answerDialog("dropped", 0, "", false);
@@ -149,7 +151,7 @@ TEST_F(TitlePageTest, TheItemDialogKeepsItsOwnEnterAndEscape) {
     });
     page->addSecondaryId();
     ASSERT_EQ(page->secondaryIds().rowCount(), 1);
-    EXPECT_EQ(page->secondaryIds().rowTexts(0).value(0), "typed");
+    EXPECT_EQ(secondaryRow(0).value(0), "typed");
 
     whenModal<SecondaryIdDialog>([](SecondaryIdDialog* dialog) {
         QTest::keyClick(dialog->control(SecondaryIdDialog::IDC_DOMAIN), Qt::Key_Escape);
@@ -174,24 +176,21 @@ TEST_F(TitlePageTest, EditOpensTheRowAndReplacesItInPlace) {
     EXPECT_EQ(seenId, "R1");
     EXPECT_EQ(seenType, "Registry Identifier");
     EXPECT_EQ(seenLabel, "Registry");
-    EXPECT_EQ(page->secondaryIds().rowTexts(0), (QStringList{"R1b", "EudraCT Number", "EU"}));
-    EXPECT_EQ(page->secondaryIds().rowTexts(1), (QStringList{"R2", "", ""}));
+    EXPECT_EQ(secondaryRow(0), (QStringList{"R1b", "EudraCT Number", "EU"}));
+    EXPECT_EQ(secondaryRow(1), (QStringList{"R2", "", ""}));
 
     answerDialog("ignored", 1, "x", false);
     page->editSecondaryId();
-    EXPECT_EQ(page->secondaryIds().rowTexts(0), (QStringList{"R1b", "EudraCT Number", "EU"}));
+    EXPECT_EQ(secondaryRow(0), (QStringList{"R1b", "EudraCT Number", "EU"}));
 }
 
 TEST_F(TitlePageTest, DoubleClickEdits) {
     addSecondary("D1", "", "");
     page->load(record);
-    auto* list = get<QTreeWidget>(TitlePage::IDC_SECONDARY_IDS);
     page->secondaryIds().selectRow(0);
     answerDialog("D2", 0, "");
-    const QRect row = list->visualItemRect(list->topLevelItem(0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
-    EXPECT_EQ(page->secondaryIds().rowTexts(0).value(0), "D2");
+    doubleClickRow(get<QTreeView>(TitlePage::IDC_SECONDARY_IDS), 0);
+    EXPECT_EQ(secondaryRow(0).value(0), "D2");
 }
 
 TEST_F(TitlePageTest, RemoveReselectsTheRowAtItsPlaceOrTheOneBefore) {
@@ -206,7 +205,7 @@ TEST_F(TitlePageTest, RemoveReselectsTheRowAtItsPlaceOrTheOneBefore) {
 
     page->secondaryIds().selectRow(0);
     page->removeSecondaryId();
-    EXPECT_EQ(page->secondaryIds().rowTexts(0).value(0), "B");
+    EXPECT_EQ(secondaryRow(0).value(0), "B");
     EXPECT_EQ(page->secondaryIds().firstSelectedRow(), 0);
     page->secondaryIds().selectRow(1);
     page->removeSecondaryId();
@@ -233,16 +232,17 @@ TEST(SecondaryIdDialogTest, DomainLabelFollowsTheType) {
         types->setCurrentIndex(i);
         EXPECT_EQ(dialog.domainLabel(), expected[i]) << types->currentText().toStdString();
     }
-    // An unknown input type selects nothing and keeps the default label.
+    // A type the list does not have is shown as it is and keeps the default
+    // label; no prefix stands for an entry.
     SecondaryIdDialog unknown;
-    unknown.setInputs("x", "Something else", "d");
+    unknown.setItem({.id = "x", .id_type = "Something else", .id_domain = "d"});
     EXPECT_EQ(
-        qobject_cast<QComboBox*>(unknown.control(SecondaryIdDialog::IDC_ID_TYPE))->currentIndex(),
-        -1);
+        qobject_cast<QComboBox*>(unknown.control(SecondaryIdDialog::IDC_ID_TYPE))->currentText(),
+        "Something else");
     EXPECT_EQ(unknown.domainLabel(), "ID Domain");
     SecondaryIdDialog prefixed;
-    prefixed.setInputs("x", "other g", "d");
-    EXPECT_EQ(prefixed.domainLabel(), "Grant or Funder");
+    prefixed.setItem({.id = "x", .id_type = "other g", .id_domain = "d"});
+    EXPECT_EQ(prefixed.domainLabel(), "ID Domain");
 }
 
 TEST(SecondaryIdDialogTest, OkRefusesAnEmptyIdAndReturnsTheTextsAsTyped) {
@@ -266,19 +266,31 @@ TEST(SecondaryIdDialogTest, OkRefusesAnEmptyIdAndReturnsTheTextsAsTyped) {
     ASSERT_EQ(platform.prompts().shown().size(), 1u);
     EXPECT_EQ(platform.prompts().last().text, "Please enter an ID.");
     EXPECT_EQ(platform.prompts().last().icon, MessageIcon::Error);
-    EXPECT_EQ(dialog.id(), "  ");
-    EXPECT_EQ(dialog.idType(), "") << "no type selected";
-    EXPECT_EQ(dialog.domain(), " dom ");
+    EXPECT_EQ(dialog.item().id, "  ");
+    EXPECT_EQ(dialog.item().id_type, "") << "no type selected";
+    EXPECT_EQ(dialog.item().id_domain, " dom ");
 }
 
-TEST(SecondaryIdDialogTest, CancelGivesNoOutputs) {
+TEST(SecondaryIdDialogTest, CancelKeepsTheItem) {
     TestPlatform platform;
     SecondaryIdDialog dialog;
-    dialog.setInputs("in", "Registry Identifier", "dom");
+    dialog.setItem({.id = "in", .id_type = "Registry Identifier", .id_domain = "dom"});
     whenModal<SecondaryIdDialog>([](SecondaryIdDialog* d) {
+        qobject_cast<QLineEdit*>(d->control(SecondaryIdDialog::IDC_ID))->setText("typed");
         QTest::keyClick(d->control(SecondaryIdDialog::IDC_ID), Qt::Key_Escape);
     });
     EXPECT_EQ(dialog.exec(), QDialog::Rejected);
-    EXPECT_EQ(dialog.id(), QString());
-    EXPECT_EQ(dialog.idType(), QString());
+    EXPECT_EQ(dialog.item().id, "in");
+}
+
+// The domain box holds no more than the registry takes; a longer domain the
+// user does not touch still comes back whole.
+TEST(SecondaryIdDialogTest, ALongDomainLeftAloneStaysWhole) {
+    TestPlatform platform;
+    SecondaryIdDialog dialog;
+    const std::string domain(300, 'd');
+    dialog.setItem({.id = "in", .id_type = "", .id_domain = domain});
+    whenModal<SecondaryIdDialog>([](SecondaryIdDialog* d) { d->accept(); });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_EQ(dialog.item().id_domain, domain);
 }

@@ -127,39 +127,40 @@ std::vector<DialogShot> dialogShots() {
     return {
         filled<SecondaryIdDialog>("dialog-secondary-id",
                                   [](SecondaryIdDialog& d) {
-                                      d.setInputs(QStringLiteral("2025-004817-33"),
-                                                  QStringLiteral("EudraCT Number"),
-                                                  QStringLiteral("European Union"));
+                                      d.setItem({.id = "2025-004817-33",
+                                                 .id_type = "EudraCT Number",
+                                                 .id_domain = "European Union"});
                                   }),
         filled<OutcomeDialog>(
             "dialog-outcome",
             [](OutcomeDialog& d) {
-                d.setInputs(
-                    QStringLiteral("Change in mean seated office systolic blood pressure"),
-                    QStringLiteral("Baseline and week 12"),
-                    QStringLiteral("Mean of three automated seated readings taken 2 minutes "
-                                   "apart.\nMeasured at trough, 20 to 28 hours after the last "
-                                   "dose."),
-                    QStringLiteral("No"));
+                Outcome outcome;
+                outcome.outcome_measure = "Change in mean seated office systolic blood pressure";
+                outcome.outcome_time_frame = "Baseline and week 12";
+                outcome.outcome_description.setText(
+                    "Mean of three automated seated readings taken 2 minutes apart.\r\n"
+                    "Measured at trough, 20 to 28 hours after the last dose.");
+                outcome.outcome_safety_issue = "No";
+                d.setItem(outcome);
             }),
-        filled<CitationDialog>(
-            "dialog-citation",
-            [](CitationDialog& d) {
-                d.setInputs(QString(),
-                            QStringLiteral("Tanabe A, Osei D. Ambulatory blood pressure endpoints "
-                                           "in antihypertensive drug trials. Blood Press Monit "
-                                           "Rev. 2024;9(2):77-85."),
-                            QStringLiteral("No"));
-            }),
+        filled<CitationDialog>("dialog-citation",
+                               [](CitationDialog& d) {
+                                   d.setItem({.citation = "Tanabe A, Osei D. Ambulatory blood "
+                                                          "pressure endpoints in antihypertensive "
+                                                          "drug trials. Blood Press Monit Rev. "
+                                                          "2024;9(2):77-85.",
+                                              .pubmed_id = "",
+                                              .is_results_ref = "No"});
+                               }),
         plain<ArmDialog>("dialog-arm"),
         plain<GroupDialog>("dialog-group"),
         plain<InterventionDialog>("dialog-intervention"),
         plain<OfficialDialog>("dialog-official"),
         filled<LinkDialog>("dialog-link",
                            [](LinkDialog& d) {
-                               d.setInputs(QStringLiteral(
-                                               "https://www.halverson-cmi.example/trials/zero-htn"),
-                                           QStringLiteral("Study information for participants"));
+                               d.setItem(
+                                   {.url = "https://www.halverson-cmi.example/trials/zero-htn",
+                                    .description = "Study information for participants"});
                            }),
     };
 }

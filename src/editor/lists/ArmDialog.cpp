@@ -1,12 +1,9 @@
 #include "editor/lists/ArmDialog.h"
 
-#include "editor/ComboText.h"
 #include "editor/lists/ItemDialogSupport.h"
-#include "editor/lists/ItemTexts.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 using S = ItemDialogSupport;
 
@@ -42,13 +39,10 @@ DialogTemplate ArmDialog::dialogTemplate() {
 
 ArmDialog::ArmDialog(QWidget* parent) : QDialog(parent) {
     m_controls = S::build(this, dialogTemplate());
-}
-
-void ArmDialog::setInputs(const QStringList& texts) {
-    m_controls.get<QLineEdit>(IDC_LABEL)->setText(texts.value(0));
-    ComboText::select(*m_controls.get<QComboBox>(IDC_TYPE), texts.value(1));
-    m_controls.get<QPlainTextEdit>(IDC_DESCRIPTION)
-        ->setPlainText(ItemTexts::toEditLines(texts.value(2)));
+    using Form = ItemForm<ArmGroup>;
+    m_form = Form(m_controls, {Form::text(IDC_LABEL, &ArmGroup::arm_group_label),
+                               Form::text(IDC_TYPE, &ArmGroup::arm_type),
+                               Form::block(IDC_DESCRIPTION, &ArmGroup::arm_group_description)});
 }
 
 void ArmDialog::accept() {
@@ -58,12 +52,10 @@ void ArmDialog::accept() {
         S::refuse(this, label, QStringLiteral("Please enter a Label."));
         return;
     }
-    if (type->currentIndex() < 0) {
+    if (m_form.isEmpty(IDC_TYPE)) {
         S::refuse(this, type, QStringLiteral("Please select a Type."));
         return;
     }
-    m_outputs = {
-        label->text(), ComboText::current(*type),
-        ItemTexts::fromEditLines(m_controls.get<QPlainTextEdit>(IDC_DESCRIPTION)->toPlainText())};
+    m_form.take();
     QDialog::accept();
 }

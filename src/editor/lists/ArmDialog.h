@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/ItemForm.h"
+#include "model/ArmGroup.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
@@ -7,7 +9,7 @@
 #include <QStringList>
 
 // Adds or edits one study arm of an interventional protocol: its label, type
-// and description. Texts travel in the arms list's column order.
+// and description.
 class ArmDialog : public QDialog {
     Q_OBJECT
 public:
@@ -25,10 +27,10 @@ public:
 
     explicit ArmDialog(QWidget* parent = nullptr);
 
-    // Label, type, description ("\r\n" line breaks); set before exec().
-    void setInputs(const QStringList& texts);
-    // The same texts as entered; valid after exec() returned Accepted.
-    QStringList outputs() const { return m_outputs; }
+    // Set before exec(); none for Add.
+    void setItem(const ArmGroup& arm) { m_form.show(arm); }
+    // The item with what the user changed; after OK.
+    const ArmGroup& item() const { return m_form.item(); }
 
     QWidget* control(int id) const { return m_controls.widget(id); }
 
@@ -36,5 +38,5 @@ public:
 
 private:
     DialogControls m_controls;
-    QStringList m_outputs;
+    ItemForm<ArmGroup> m_form;
 };

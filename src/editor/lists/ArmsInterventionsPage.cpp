@@ -5,44 +5,76 @@
 #include "editor/lists/ArmDialog.h"
 #include "editor/lists/GroupDialog.h"
 #include "editor/lists/InterventionDialog.h"
-#include "editor/lists/ItemTexts.h"
 #include "model/StudyRecord.h"
+#include "platform/TextCodec.h"
 
-#include <QTreeWidget>
+#include <QTreeView>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
 const QString kInterventional = QStringLiteral("Interventional");
 const QString kObservational = QStringLiteral("Observational");
-const QString kExpandedAccess = QStringLiteral("Expanded Access");
 
 ControlTemplate list(int id, int y, int height, unsigned anchors, unsigned style = 0) {
     return {.id = id,
-            .kind = ControlKind::ListView,
+            .kind = ControlKind::ItemListView,
             .rect = {12, y, 238, height},
             .anchors = anchors,
             .style = style};
 }
 
-QString decode(const std::string& text) {
-    return ItemTexts::decode(text);
-}
-
 QString joined(const std::vector<std::string>& texts, const QString& separator) {
     QStringList decoded;
     for (const std::string& text : texts) {
-        decoded << decode(text);
+        decoded << TextCodec::decode(text);
     }
     return decoded.join(separator);
 }
 
-std::vector<std::string> encoded(const QStringList& texts) {
-    std::vector<std::string> all;
-    all.reserve(static_cast<std::size_t>(texts.size()));
-    for (const QString& text : texts) {
-        all.push_back(ItemTexts::encode(text));
+ItemList<Intervention>::Columns interventionColumns() {
+    using Column = ItemColumn<Intervention>;
+    return {Column::of(QStringLiteral("Intervention Type"), 125, &Intervention::intervention_type),
+            Column::of(QStringLiteral("Intervention Name"), 200, &Intervention::intervention_name),
+            Column::of(QStringLiteral("Intervention Description"), 200,
+                       &Intervention::intervention_description),
+            {QStringLiteral("Groups"), 200,
+             [](const Intervention& item) {
+                 return joined(item.arm_group_label, QStringLiteral(","));
+             }},
+            {QStringLiteral("Other Names"), 200, [](const Intervention& item) {
+                 return joined(item.intervention_other_name, QStringLiteral("\r\n"));
+             }}};
+}
+
+ItemList<ArmGroup>::Columns armColumns() {
+    using Column = ItemColumn<ArmGroup>;
+    return {Column::of(QStringLiteral("Arm Label"), 200, &ArmGroup::arm_group_label),
+            Column::of(QStringLiteral("Arm Type"), 150, &ArmGroup::arm_type),
+            Column::of(QStringLiteral("Arm Description"), 200, &ArmGroup::arm_group_description)};
+}
+
+ItemList<ArmGroup>::Columns groupColumns() {
+    using Column = ItemColumn<ArmGroup>;
+    return {Column::of(QStringLiteral("Group/Cohort Label"), 200, &ArmGroup::arm_group_label),
+            Column::of(QStringLiteral("Group/Cohort Description"), 200,
+                       &ArmGroup::arm_group_description)};
+}
+
+// The labels with `from` renamed `to`, which appears once.
+std::vector<std::string> renamed(const std::vector<std::string>& labels, const std::string& from,
+                                 const std::string& to) {
+    std::vector<std::string> result;
+    bool present = false;
+    for (const std::string& label : labels) {
+        const std::string& now = label == from ? to : label;
+        if (now == to && std::exchange(present, true)) {
+            continue;
+        }
+        result.push_back(now);
     }
-    return all;
+    return result;
 }
 
 } // namespace
@@ -76,61 +108,51 @@ DialogTemplate ArmsInterventionsPage::pageTemplate() {
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }
 
-ArmsInterventionsPage::ArmsInterventionsPage(QWidget* parent) : EditorPage(parent) {
+ArmsInterventionsPage::ArmsInterventionsPage(QWidget* parent)
+    : EditorPage(parent), m_interventions(interventionColumns()), m_arms(armColumns()),
+      m_groups(groupColumns()) {
     buildPage(pageTemplate());
-    m_interventions.attach(control<QTreeWidget>(IDC_INTERVENTIONS), this);
-    m_arms.attach(control<QTreeWidget>(IDC_ARMS), this);
-    m_groups.attach(control<QTreeWidget>(IDC_GROUPS), this);
-    m_interventions.setColumns({{QStringLiteral("Intervention Type"), 125},
-                                {QStringLiteral("Intervention Name"), 200},
-                                {QStringLiteral("Intervention Description"), 200},
-                                {QStringLiteral("Groups"), 200},
-                                {QStringLiteral("Other Names"), 200}});
-    m_arms.setColumns({{QStringLiteral("Arm Label"), 200},
-                       {QStringLiteral("Arm Type"), 150},
-                       {QStringLiteral("Arm Description"), 200}});
-    m_groups.setColumns({{QStringLiteral("Group/Cohort Label"), 200},
-                         {QStringLiteral("Group/Cohort Description"), 200}});
-    connectListCommands(m_interventions.list(),
+    m_interventions.attach(
+        control<QTreeView>(IDC_INTERVENTIONS), this,
+        [this](const Intervention& intervention) { return runInterventionDialog(intervention); });
+    m_arms.attach(control<QTreeView>(IDC_ARMS), this,
+                  ItemList<ArmGroup>::dialogOf<ArmDialog>(this));
+    m_groups.attach(control<QTreeView>(IDC_GROUPS), this,
+                    ItemList<ArmGroup>::dialogOf<GroupDialog>(this));
+    connectListCommands(m_interventions.view(),
                         {IDC_INTERVENTION_ADD, IDC_INTERVENTION_EDIT, IDC_INTERVENTION_REMOVE,
                          [this] { addIntervention(); }, [this] { editIntervention(); },
                          [this] { removeIntervention(); }});
     // The arms and the groups share one row of buttons.
-    connectListCommands(m_arms.list(),
+    connectListCommands(m_arms.view(),
                         {IDC_ARM_ADD, IDC_ARM_EDIT, IDC_ARM_REMOVE, [this] { addArm(); },
                          [this] { editArm(); }, [this] { removeArm(); }});
-    connect(m_groups.list(), &QTreeWidget::itemDoubleClicked, this,
+    connect(m_groups.view(), &QAbstractItemView::doubleClicked, this,
             &ArmsInterventionsPage::editArm);
 }
 
 QString ArmsInterventionsPage::studyType() const {
     return record() == nullptr ? QString()
-                               : decode(record()->study_design.study_type.displayText());
+                               : TextCodec::decode(record()->study_design.study_type.displayText());
 }
 
-bool ArmsInterventionsPage::interventional() const {
-    return studyType() == kInterventional;
+bool ArmsInterventionsPage::observational() const {
+    return studyType() == kObservational;
 }
 
-ListSection& ArmsInterventionsPage::armSection() {
-    return interventional() ? m_arms : m_groups;
+ItemList<ArmGroup>& ArmsInterventionsPage::armList() {
+    return observational() ? m_groups : m_arms;
 }
 
-QString ArmsInterventionsPage::availableLabels() const {
+QStringList ArmsInterventionsPage::availableLabels() const {
     const QString type = studyType();
-    const ListSection* source = nullptr;
-    if (type == kInterventional) {
-        source = &m_arms;
-    } else if (type == kObservational) {
-        source = &m_groups;
-    }
     QStringList labels;
-    if (source != nullptr) {
-        for (int row = 0; row < source->rowCount(); ++row) {
-            labels << source->list()->topLevelItem(row)->text(0);
+    if (type == kInterventional || type == kObservational) {
+        for (const ArmGroup& group : (type == kInterventional ? m_arms : m_groups).items()) {
+            labels << TextCodec::decode(group.arm_group_label);
         }
     }
-    return labels.join(QLatin1Char(','));
+    return labels;
 }
 
 void ArmsInterventionsPage::applyView(const QString& studyType) {
@@ -154,107 +176,68 @@ void ArmsInterventionsPage::applyView(const QString& studyType) {
 
 void ArmsInterventionsPage::onLoad(StudyRecord& record) {
     applyView(studyType());
-    std::vector<QStringList> arms;
-    std::vector<QStringList> groups;
-    for (const auto& group : record.arm_group) {
-        const QString label = decode(group->arm_group_label);
-        const QString description = decode(group->arm_group_description.text());
-        arms.push_back({label, decode(group->arm_type), description});
-        groups.push_back({label, description});
-    }
-    std::vector<QStringList> interventions;
-    for (const auto& intervention : record.intervention) {
-        interventions.push_back(
-            {decode(intervention->intervention_type), decode(intervention->intervention_name),
-             decode(intervention->intervention_description.text()),
-             joined(intervention->arm_group_label, QStringLiteral(",")),
-             joined(intervention->intervention_other_name, QStringLiteral("\r\n"))});
-    }
-    for (auto [section, rows] : {std::pair{&m_arms, &arms}, std::pair{&m_groups, &groups},
-                                 std::pair{&m_interventions, &interventions}}) {
-        section->replaceRows(*rows);
-    }
+    m_arms.load(record.arm_group);
+    m_groups.load(record.arm_group);
+    m_interventions.load(record.intervention);
 }
 
 void ArmsInterventionsPage::onStore(StudyRecord& record) {
-    const QString type = studyType();
-    record.arm_group.clear();
-    record.intervention.clear();
-    // Expanded access protocols have no arm groups to refer to.
-    const bool expandedAccess = type == kExpandedAccess;
-    if (!expandedAccess) {
-        storeArmGroups(record, type);
-    }
-    storeInterventions(record, !expandedAccess);
+    armList().store(record.arm_group);
+    m_interventions.store(record.intervention);
 }
 
-void ArmsInterventionsPage::storeArmGroups(StudyRecord& record, const QString& studyType) const {
-    const bool arms = studyType == kInterventional;
-    if (!arms && studyType != kObservational) {
+std::optional<Intervention>
+ArmsInterventionsPage::runInterventionDialog(const Intervention& intervention) {
+    InterventionDialog dialog(this);
+    dialog.setAssociations(availableLabels(), studyType());
+    dialog.setItem(intervention);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.item();
+}
+
+void ArmsInterventionsPage::renameLabel(const std::string& from, const std::string& to) {
+    // While another arm has the old label, the interventions still mean that one.
+    const std::vector<ArmGroup>& arms = armList().items();
+    if (from == to || std::any_of(arms.begin(), arms.end(), [&from](const ArmGroup& arm) {
+            return arm.arm_group_label == from;
+        })) {
         return;
     }
-    for (const QStringList& row : (arms ? m_arms : m_groups).rows()) {
-        ArmGroup& group = appendNew(record.arm_group);
-        group.arm_group_label = ItemTexts::encode(row.value(0));
-        if (arms) {
-            group.arm_type = ItemTexts::encode(row.value(1));
+    for (int row = 0; row < m_interventions.rowCount(); ++row) {
+        const std::vector<std::string>& labels = m_interventions.item(row).arm_group_label;
+        if (std::find(labels.begin(), labels.end(), from) != labels.end()) {
+            Intervention intervention = m_interventions.item(row);
+            intervention.arm_group_label = renamed(labels, from, to);
+            m_interventions.model().replace(row, std::move(intervention));
         }
-        group.arm_group_description.setText(ItemTexts::encode(row.value(arms ? 2 : 1)));
     }
-}
-
-void ArmsInterventionsPage::storeInterventions(StudyRecord& record, bool keepLabels) const {
-    for (const QStringList& row : m_interventions.rows()) {
-        Intervention& intervention = appendNew(record.intervention);
-        intervention.intervention_type = ItemTexts::encode(row.value(0));
-        intervention.intervention_name = ItemTexts::encode(row.value(1));
-        intervention.intervention_description.setText(ItemTexts::encode(row.value(2)));
-        if (keepLabels) {
-            intervention.arm_group_label = encoded(ItemTexts::splitAtCommas(row.value(3)));
-        }
-        intervention.intervention_other_name =
-            ItemTexts::splitLines(ItemTexts::encode(row.value(4)));
-    }
-}
-
-std::optional<QStringList> ArmsInterventionsPage::runArmDialog(const QStringList& inputs) {
-    if (interventional()) {
-        ArmDialog dialog(this);
-        dialog.setInputs(inputs);
-        return dialog.exec() == QDialog::Accepted ? std::optional(dialog.outputs()) : std::nullopt;
-    }
-    GroupDialog dialog(this);
-    dialog.setInputs(inputs);
-    return dialog.exec() == QDialog::Accepted ? std::optional(dialog.outputs()) : std::nullopt;
-}
-
-std::optional<QStringList> ArmsInterventionsPage::runInterventionDialog(const QStringList& inputs) {
-    InterventionDialog dialog(this);
-    dialog.setInputs(
-        {.row = inputs, .availableLabels = availableLabels(), .studyType = studyType()});
-    return dialog.exec() == QDialog::Accepted ? std::optional(dialog.outputs()) : std::nullopt;
 }
 
 void ArmsInterventionsPage::addArm() {
-    armSection().add([this](const QStringList& inputs) { return runArmDialog(inputs); });
+    armList().add();
 }
 
 void ArmsInterventionsPage::editArm() {
-    armSection().edit([this](const QStringList& inputs) { return runArmDialog(inputs); });
+    ItemList<ArmGroup>& arms = armList();
+    const int row = arms.firstSelectedRow();
+    const std::string before = row < 0 ? std::string() : arms.item(row).arm_group_label;
+    if (arms.edit()) {
+        renameLabel(before, arms.item(row).arm_group_label);
+    }
 }
 
 void ArmsInterventionsPage::removeArm() {
-    armSection().remove();
+    armList().remove();
 }
 
 void ArmsInterventionsPage::addIntervention() {
-    m_interventions.add(
-        [this](const QStringList& inputs) { return runInterventionDialog(inputs); });
+    m_interventions.add();
 }
 
 void ArmsInterventionsPage::editIntervention() {
-    m_interventions.edit(
-        [this](const QStringList& inputs) { return runInterventionDialog(inputs); });
+    m_interventions.edit();
 }
 
 void ArmsInterventionsPage::removeIntervention() {

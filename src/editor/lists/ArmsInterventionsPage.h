@@ -1,15 +1,20 @@
 #pragma once
 
 #include "editor/EditorPage.h"
-#include "editor/ListSection.h"
+#include "editor/ItemList.h"
+#include "model/ArmGroup.h"
+#include "model/Intervention.h"
 
-#include <optional>
+#include <QStringList>
+#include <string>
 
 // The "Interventions" section: the interventions, and the record's arm groups
 // shown as study arms (interventional protocols) or as study groups
 // (observational ones); other study types hide the arm groups. Both lower
 // lists are filled from the arm groups at every load; the study type decides
-// which one the commands act on and which one is stored.
+// which one the commands act on and which one is stored (the arms unless the
+// protocol is observational). Renaming an arm or group renames it in the
+// interventions that refer to it.
 class ArmsInterventionsPage : public EditorPage {
     Q_OBJECT
 public:
@@ -37,12 +42,12 @@ public:
 
     // The record's study type as it stands now; empty before a load.
     QString studyType() const;
-    // The labels the intervention dialog offers, joined with ",".
-    QString availableLabels() const;
+    // The labels the intervention dialog offers: the arms' or the groups'.
+    QStringList availableLabels() const;
 
-    ListSection& interventions() { return m_interventions; }
-    ListSection& arms() { return m_arms; }
-    ListSection& groups() { return m_groups; }
+    ItemList<Intervention>& interventions() { return m_interventions; }
+    ItemList<ArmGroup>& arms() { return m_arms; }
+    ItemList<ArmGroup>& groups() { return m_groups; }
 
     void addArm();
     void editArm();
@@ -57,14 +62,12 @@ protected:
 
 private:
     void applyView(const QString& studyType);
-    bool interventional() const;
-    ListSection& armSection();
-    std::optional<QStringList> runArmDialog(const QStringList& inputs);
-    std::optional<QStringList> runInterventionDialog(const QStringList& inputs);
-    void storeArmGroups(StudyRecord& record, const QString& studyType) const;
-    void storeInterventions(StudyRecord& record, bool keepLabels) const;
+    bool observational() const;
+    ItemList<ArmGroup>& armList();
+    std::optional<Intervention> runInterventionDialog(const Intervention& intervention);
+    void renameLabel(const std::string& from, const std::string& to);
 
-    ListSection m_interventions;
-    ListSection m_arms;
-    ListSection m_groups;
+    ItemList<Intervention> m_interventions;
+    ItemList<ArmGroup> m_arms;
+    ItemList<ArmGroup> m_groups;
 };

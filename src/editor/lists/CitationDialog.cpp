@@ -2,7 +2,6 @@
 
 #include "controls/CHyperLink.h"
 #include "controls/StyledControlFactory.h"
-#include "editor/ComboText.h"
 #include "editor/MessageCaption.h"
 #include "editor/lists/ItemDialogSupport.h"
 #include "model/NamesAndAddresses.h"
@@ -12,7 +11,6 @@
 #include "platform/TextCodec.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -122,13 +120,10 @@ CitationDialog::CitationDialog(QWidget* parent) : QDialog(parent) {
             &CitationDialog::accept);
     connect(m_controls.get<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this,
             &CitationDialog::reject);
-}
-
-void CitationDialog::setInputs(const QString& pmid, const QString& citation,
-                               const QString& resultsReference) {
-    m_controls.get<QLineEdit>(IDC_PMID)->setText(pmid);
-    m_controls.get<QPlainTextEdit>(IDC_CITATION)->setPlainText(citation);
-    ComboText::select(*m_controls.get<QComboBox>(IDC_RESULTS), resultsReference);
+    using Form = ItemForm<Reference>;
+    m_form = Form(m_controls, {Form::text(IDC_PMID, &Reference::pubmed_id),
+                               Form::text(IDC_RESULTS, &Reference::is_results_ref),
+                               Form::text(IDC_CITATION, &Reference::citation, true)});
 }
 
 QString CitationDialog::citationText() const {
@@ -161,11 +156,9 @@ void CitationDialog::accept() {
         pmidBox->setFocus();
         return;
     }
-    m_resultsReference = ComboText::current(*m_controls.get<QComboBox>(IDC_RESULTS));
-    if (citationText().isEmpty()) {
+    if (m_form.changed() && citationText().isEmpty()) {
         lookUp();
     }
-    m_pmid = pmidBox->text();
-    m_citation = citationText();
+    m_form.take();
     QDialog::accept();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/ItemForm.h"
+#include "model/Reference.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 #include "web/PubMedLookup.h"
@@ -9,7 +11,8 @@
 
 // Adds or edits one literature reference: its PubMed identifier, whether it
 // reports results of the study, and the citation text. "Load" fills the
-// citation from PubMed; OK does so too when the citation is still empty.
+// citation from PubMed; OK does so too when the citation is still empty and
+// the user changed something.
 class CitationDialog : public QDialog {
     Q_OBJECT
 public:
@@ -35,12 +38,10 @@ public:
 
     explicit CitationDialog(QWidget* parent = nullptr);
 
-    // Inputs: set before exec(); empty for Add.
-    void setInputs(const QString& pmid, const QString& citation, const QString& resultsReference);
-    // Outputs: valid after exec() returned Accepted.
-    QString pmid() const { return m_pmid; }
-    QString citation() const { return m_citation; }
-    QString resultsReference() const { return m_resultsReference; }
+    // Set before exec(); none for Add.
+    void setItem(const Reference& reference) { m_form.show(reference); }
+    // The item with what the user changed; after OK.
+    const Reference& item() const { return m_form.item(); }
 
     QWidget* control(int id) const { return m_controls.widget(id); }
 
@@ -54,7 +55,5 @@ private:
     QString citationText() const;
 
     DialogControls m_controls;
-    QString m_pmid;
-    QString m_citation;
-    QString m_resultsReference;
+    ItemForm<Reference> m_form;
 };

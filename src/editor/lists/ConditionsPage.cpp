@@ -4,14 +4,35 @@
 #include "editor/lists/ItemTexts.h"
 #include "model/NamesAndAddresses.h"
 #include "model/StudyRecord.h"
+#include "platform/TextCodec.h"
+
+#include <algorithm>
 
 namespace {
 
-void rebuild(std::vector<FieldValue>& items, const std::string& text) {
-    items.clear();
+ItemListModel<FieldValue>::Columns itemColumns(const char* title) {
+    return {{QString::fromLatin1(title), 200,
+             [](const FieldValue& item) { return TextCodec::decode(item.displayText()); }}};
+}
+
+// One item per non-empty line. A line keeps the first copy from the one
+// after the last kept copy on that has its text, so that lines the user
+// left alone keep their items however many were added or removed around them.
+std::vector<FieldValue> itemsOf(const std::string& text, const std::vector<FieldValue>& copies) {
+    std::vector<FieldValue> items;
+    auto next = copies.begin();
     for (const std::string& line : ItemTexts::splitLines(text)) {
-        items.emplace_back(line);
+        const auto same = std::find_if(next, copies.end(), [&line](const FieldValue& copy) {
+            return copy.displayText() == line;
+        });
+        if (same == copies.end()) {
+            items.emplace_back(line);
+        } else {
+            items.push_back(*same);
+            next = same + 1;
+        }
     }
+    return items;
 }
 
 } // namespace
@@ -50,7 +71,9 @@ DialogTemplate ConditionsPage::pageTemplate() {
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }
 
-ConditionsPage::ConditionsPage(QWidget* parent) : EditorPage(parent) {
+ConditionsPage::ConditionsPage(QWidget* parent)
+    : EditorPage(parent), m_conditions(itemColumns("Condition")),
+      m_keywords(itemColumns("Keyword")) {
     buildPage(pageTemplate());
     addEnterExempt(IDC_CONDITIONS);
     addEnterExempt(IDC_KEYWORDS);
@@ -61,11 +84,23 @@ ConditionsPage::ConditionsPage(QWidget* parent) : EditorPage(parent) {
 }
 
 void ConditionsPage::onLoad(StudyRecord& record) {
-    setText(IDC_CONDITIONS, ItemTexts::joinLines(record.condition));
-    setText(IDC_KEYWORDS, ItemTexts::joinLines(record.keyword));
+    loadBox(IDC_CONDITIONS, m_conditions, m_shownConditions, record.condition);
+    loadBox(IDC_KEYWORDS, m_keywords, m_shownKeywords, record.keyword);
 }
 
 void ConditionsPage::onStore(StudyRecord& record) {
-    rebuild(record.condition, text(IDC_CONDITIONS));
-    rebuild(record.keyword, text(IDC_KEYWORDS));
+    storeBox(IDC_CONDITIONS, m_conditions, m_shownConditions, record.condition);
+    storeBox(IDC_KEYWORDS, m_keywords, m_shownKeywords, record.keyword);
+}
+
+void ConditionsPage::loadBox(int id, Items& copies, QString& shown,
+                             const std::vector<FieldValue>& items) {
+    copies.setItems(items);
+    setText(id, ItemTexts::joinLines(items));
+    shown = displayedText(id);
+}
+
+void ConditionsPage::storeBox(int id, const Items& copies, const QString& shown,
+                              std::vector<FieldValue>& items) const {
+    items = displayedText(id) == shown ? copies.items() : itemsOf(text(id), copies.items());
 }

@@ -1,11 +1,10 @@
 #include "editor/lists/ContactsPage.h"
 
 #include "editor/PageControls.h"
-#include "editor/lists/ItemTexts.h"
 #include "editor/lists/OfficialDialog.h"
 #include "model/StudyRecord.h"
 
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -50,6 +49,16 @@ void addContact(std::vector<ControlTemplate>& controls, int groupId, const char*
     controls.push_back(edit(first + ContactsPage::Email, 164, row2 + 10, 66, AnchorStretchRight));
 }
 
+ItemList<Official>::Columns officialColumns() {
+    using Column = ItemColumn<Official>;
+    return {Column::of(QStringLiteral("First Name"), 100, &Official::first_name),
+            Column::of(QStringLiteral("Middle Initial"), 75, &Official::middle_name),
+            Column::of(QStringLiteral("Last Name"), 100, &Official::last_name),
+            Column::of(QStringLiteral("Degree"), 100, &Official::degrees),
+            Column::of(QStringLiteral("Role"), 100, &Official::role),
+            Column::of(QStringLiteral("Affiliation"), 100, &Official::affiliation)};
+}
+
 } // namespace
 
 DialogTemplate ContactsPage::pageTemplate() {
@@ -64,7 +73,7 @@ DialogTemplate ContactsPage::pageTemplate() {
                         .rect = {4, 134, 254, 195},
                         .anchors = AnchorGrow});
     controls.push_back({.id = IDC_OFFICIALS,
-                        .kind = ControlKind::ListView,
+                        .kind = ControlKind::ItemListView,
                         .rect = {12, 146, 238, 156},
                         .anchors = AnchorGrow});
     controls.push_back(PageControls::bottomButton(IDC_ADD, "&Add", 12));
@@ -74,16 +83,11 @@ DialogTemplate ContactsPage::pageTemplate() {
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }
 
-ContactsPage::ContactsPage(QWidget* parent) : EditorPage(parent) {
+ContactsPage::ContactsPage(QWidget* parent) : EditorPage(parent), m_officials(officialColumns()) {
     buildPage(pageTemplate());
-    m_officials.attach(control<QTreeWidget>(IDC_OFFICIALS), this);
-    m_officials.setColumns({{QStringLiteral("First Name"), 100},
-                            {QStringLiteral("Middle Initial"), 75},
-                            {QStringLiteral("Last Name"), 100},
-                            {QStringLiteral("Degree"), 100},
-                            {QStringLiteral("Role"), 100},
-                            {QStringLiteral("Affiliation"), 100}});
-    connectListCommands(m_officials.list(),
+    m_officials.attach(control<QTreeView>(IDC_OFFICIALS), this,
+                       ItemList<Official>::dialogOf<OfficialDialog>(this));
+    connectListCommands(m_officials.view(),
                         {IDC_ADD, IDC_EDIT, IDC_REMOVE, [this] { addOfficial(); },
                          [this] { editOfficial(); }, [this] { removeOfficial(); }});
 }
@@ -111,47 +115,21 @@ void ContactsPage::storeContact(int first, Contact& contact) const {
 void ContactsPage::onLoad(StudyRecord& record) {
     loadContact(IDC_CONTACT_FIRST, record.overall_contact);
     loadContact(IDC_BACKUP_FIRST, record.overall_contact_backup);
-    std::vector<QStringList> rows;
-    rows.reserve(record.overall_official.size());
-    for (const auto& official : record.overall_official) {
-        rows.push_back(
-            {ItemTexts::decode(official->first_name), ItemTexts::decode(official->middle_name),
-             ItemTexts::decode(official->last_name), ItemTexts::decode(official->degrees),
-             ItemTexts::decode(official->role), ItemTexts::decode(official->affiliation)});
-    }
-    m_officials.replaceRows(rows);
+    m_officials.load(record.overall_official);
 }
 
 void ContactsPage::onStore(StudyRecord& record) {
     storeContact(IDC_CONTACT_FIRST, record.overall_contact);
     storeContact(IDC_BACKUP_FIRST, record.overall_contact_backup);
-    record.overall_official.clear();
-    for (const QStringList& row : m_officials.rows()) {
-        Official& official = appendNew(record.overall_official);
-        official.first_name = ItemTexts::encode(row.value(0));
-        official.middle_name = ItemTexts::encode(row.value(1));
-        official.last_name = ItemTexts::encode(row.value(2));
-        official.degrees = ItemTexts::encode(row.value(3));
-        official.role = ItemTexts::encode(row.value(4));
-        official.affiliation = ItemTexts::encode(row.value(5));
-    }
-}
-
-std::optional<QStringList> ContactsPage::runOfficialDialog(const QStringList& inputs) {
-    OfficialDialog dialog(this);
-    dialog.setInputs(inputs);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return dialog.outputs();
+    m_officials.store(record.overall_official);
 }
 
 void ContactsPage::addOfficial() {
-    m_officials.add([this](const QStringList& inputs) { return runOfficialDialog(inputs); });
+    m_officials.add();
 }
 
 void ContactsPage::editOfficial() {
-    m_officials.edit([this](const QStringList& inputs) { return runOfficialDialog(inputs); });
+    m_officials.edit();
 }
 
 void ContactsPage::removeOfficial() {

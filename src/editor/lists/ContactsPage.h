@@ -1,15 +1,14 @@
 #pragma once
 
 #include "editor/EditorPage.h"
-#include "editor/ListSection.h"
-
-#include <optional>
+#include "editor/ItemList.h"
+#include "model/Official.h"
 
 class Contact;
 
 // The "Contacts" section: the central contact, its backup, and the study
 // officials. The contacts are edited in place (their records and delete
-// flags stay); the officials are rebuilt from the rows at every store.
+// flags stay); the officials are a list of copies given back at every store.
 class ContactsPage : public EditorPage {
     Q_OBJECT
 public:
@@ -36,7 +35,7 @@ public:
 
     explicit ContactsPage(QWidget* parent = nullptr);
 
-    ListSection& officials() { return m_officials; }
+    ItemList<Official>& officials() { return m_officials; }
 
     void addOfficial();
     void editOfficial();
@@ -49,7 +48,6 @@ protected:
 private:
     void loadContact(int first, const Contact& contact);
     void storeContact(int first, Contact& contact) const;
-    std::optional<QStringList> runOfficialDialog(const QStringList& inputs);
 
-    ListSection m_officials;
+    ItemList<Official> m_officials;
 };

@@ -1,10 +1,8 @@
 #include "editor/lists/GroupDialog.h"
 
 #include "editor/lists/ItemDialogSupport.h"
-#include "editor/lists/ItemTexts.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 using S = ItemDialogSupport;
 
@@ -30,12 +28,9 @@ DialogTemplate GroupDialog::dialogTemplate() {
 
 GroupDialog::GroupDialog(QWidget* parent) : QDialog(parent) {
     m_controls = S::build(this, dialogTemplate());
-}
-
-void GroupDialog::setInputs(const QStringList& texts) {
-    m_controls.get<QLineEdit>(IDC_LABEL)->setText(texts.value(0));
-    m_controls.get<QPlainTextEdit>(IDC_DESCRIPTION)
-        ->setPlainText(ItemTexts::toEditLines(texts.value(1)));
+    using Form = ItemForm<ArmGroup>;
+    m_form = Form(m_controls, {Form::text(IDC_LABEL, &ArmGroup::arm_group_label),
+                               Form::block(IDC_DESCRIPTION, &ArmGroup::arm_group_description)});
 }
 
 void GroupDialog::accept() {
@@ -44,8 +39,6 @@ void GroupDialog::accept() {
         S::refuse(this, label, QStringLiteral("Please enter a Label."));
         return;
     }
-    m_outputs = {
-        label->text(),
-        ItemTexts::fromEditLines(m_controls.get<QPlainTextEdit>(IDC_DESCRIPTION)->toPlainText())};
+    m_form.take();
     QDialog::accept();
 }

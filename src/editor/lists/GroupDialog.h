@@ -1,13 +1,14 @@
 #pragma once
 
+#include "editor/ItemForm.h"
+#include "model/ArmGroup.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
 #include <QDialog>
-#include <QStringList>
 
 // Adds or edits one study group or cohort of an observational protocol: its
-// label and description, in the groups list's column order.
+// label and description. An arm type the item has stays as it is.
 class GroupDialog : public QDialog {
     Q_OBJECT
 public:
@@ -23,10 +24,10 @@ public:
 
     explicit GroupDialog(QWidget* parent = nullptr);
 
-    // Label, description ("\r\n" line breaks); set before exec().
-    void setInputs(const QStringList& texts);
-    // Valid after exec() returned Accepted.
-    QStringList outputs() const { return m_outputs; }
+    // Set before exec(); none for Add.
+    void setItem(const ArmGroup& group) { m_form.show(group); }
+    // The item with what the user changed; after OK.
+    const ArmGroup& item() const { return m_form.item(); }
 
     QWidget* control(int id) const { return m_controls.widget(id); }
 
@@ -34,5 +35,5 @@ public:
 
 private:
     DialogControls m_controls;
-    QStringList m_outputs;
+    ItemForm<ArmGroup> m_form;
 };

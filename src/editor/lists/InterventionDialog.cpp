@@ -1,14 +1,13 @@
 #include "editor/lists/InterventionDialog.h"
 
-#include "editor/ComboText.h"
 #include "editor/lists/ItemDialogSupport.h"
 #include "editor/lists/ItemTexts.h"
+#include "platform/TextCodec.h"
 
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QSet>
 #include <QTreeWidget>
 
@@ -54,6 +53,29 @@ DialogTemplate InterventionDialog::dialogTemplate() {
     };
 }
 
+namespace {
+
+QStringList decoded(const std::vector<std::string>& texts) {
+    QStringList all;
+    for (const std::string& text : texts) {
+        all << TextCodec::decode(text);
+    }
+    return all;
+}
+
+// One name per line; empty lines are no names.
+ItemField<Intervention> otherNamesField(int id) {
+    return {id,
+            [](const Intervention& item) {
+                return decoded(item.intervention_other_name).join(QLatin1Char('\n'));
+            },
+            [](Intervention& item, const QString& text) {
+                item.intervention_other_name = ItemTexts::splitLines(TextCodec::encode(text));
+            }};
+}
+
+} // namespace
+
 InterventionDialog::InterventionDialog(QWidget* parent) : QDialog(parent) {
     m_controls = S::build(this, dialogTemplate());
     m_otherNamesPlace = control(IDC_OTHER_NAMES)->geometry();
@@ -62,42 +84,48 @@ InterventionDialog::InterventionDialog(QWidget* parent) : QDialog(parent) {
     groups->setHeaderLabels({QStringLiteral("Title")});
     groups->header()->setStretchLastSection(false);
     groups->setColumnWidth(0, 275);
+    using Form = ItemForm<Intervention>;
+    m_form =
+        Form(m_controls, {Form::text(IDC_TYPE, &Intervention::intervention_type),
+                          Form::text(IDC_NAME, &Intervention::intervention_name),
+                          Form::block(IDC_DESCRIPTION, &Intervention::intervention_description),
+                          otherNamesField(IDC_OTHER_NAMES)});
 }
 
 QTreeWidget* InterventionDialog::groupsList() const {
     return m_controls.get<QTreeWidget>(IDC_GROUPS);
 }
 
-void InterventionDialog::setInputs(const Inputs& inputs) {
-    ComboText::select(*m_controls.get<QComboBox>(IDC_TYPE), inputs.row.value(0));
-    m_controls.get<QLineEdit>(IDC_NAME)->setText(inputs.row.value(1));
-    m_controls.get<QPlainTextEdit>(IDC_DESCRIPTION)
-        ->setPlainText(ItemTexts::toEditLines(inputs.row.value(2)));
-    m_controls.get<QPlainTextEdit>(IDC_OTHER_NAMES)
-        ->setPlainText(ItemTexts::toEditLines(inputs.row.value(4)));
-    fillGroups(inputs.availableLabels, inputs.row.value(3));
-    applyStudyType(inputs.studyType);
+void InterventionDialog::setAssociations(const QStringList& labels, const QString& studyType) {
+    m_offered = labels;
+    applyStudyType(studyType);
+    fillGroups();
 }
 
-void InterventionDialog::fillGroups(const QString& availableLabels, const QString& groups) {
-    QTreeWidget* list = groupsList();
-    list->clear();
-    QList<QTreeWidgetItem*> rows;
-    for (const QString& label : ItemTexts::splitAtCommas(availableLabels)) {
-        auto* row = new QTreeWidgetItem(QStringList{label});
-        row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
-        row->setCheckState(0, Qt::Unchecked);
-        rows << row;
-    }
-    // Labels no longer offered are dropped here, so OK forgets them.
-    const QStringList pieces = ItemTexts::splitAtCommas(groups);
-    const QSet<QString> wanted(pieces.begin(), pieces.end());
-    for (QTreeWidgetItem* row : rows) {
-        if (wanted.contains(row->text(0))) {
-            row->setCheckState(0, Qt::Checked);
+void InterventionDialog::setItem(const Intervention& intervention) {
+    m_form.show(intervention);
+    fillGroups();
+}
+
+void InterventionDialog::fillGroups() {
+    const QStringList own = decoded(m_form.item().arm_group_label);
+    QStringList labels = m_offered;
+    for (const QString& label : own) {
+        if (!labels.contains(label)) {
+            labels << label;
         }
     }
+    QList<QTreeWidgetItem*> rows;
+    for (const QString& label : labels) {
+        auto* row = new QTreeWidgetItem(QStringList{label});
+        row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
+        row->setCheckState(0, own.contains(label) ? Qt::Checked : Qt::Unchecked);
+        rows << row;
+    }
+    QTreeWidget* list = groupsList();
+    list->clear();
     list->addTopLevelItems(rows);
+    m_shownChecks = checks();
 }
 
 void InterventionDialog::applyStudyType(const QString& studyType) {
@@ -122,21 +150,48 @@ void InterventionDialog::applyStudyType(const QString& studyType) {
                                        : m_otherNamesPlace.adjusted(0, 0, 0, kOtherNamesGrowth));
 }
 
-QString InterventionDialog::checkedGroups() const {
-    QStringList checked;
+std::vector<bool> InterventionDialog::checks() const {
+    std::vector<bool> all;
+    const QTreeWidget* list = groupsList();
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        all.push_back(list->topLevelItem(i)->checkState(0) == Qt::Checked);
+    }
+    return all;
+}
+
+std::vector<std::string> InterventionDialog::checkedLabels() const {
+    QSet<QString> checked;
     const QTreeWidget* list = groupsList();
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         if (list->topLevelItem(i)->checkState(0) == Qt::Checked) {
-            checked << list->topLevelItem(i)->text(0);
+            checked.insert(list->topLevelItem(i)->text(0));
         }
     }
-    return checked.join(QLatin1Char(','));
+    // The item's own labels first, in their order and with their bytes, then
+    // the newly checked ones in list order.
+    std::vector<std::string> labels;
+    QSet<QString> kept;
+    for (const std::string& label : m_form.item().arm_group_label) {
+        const QString text = TextCodec::decode(label);
+        if (checked.contains(text)) {
+            labels.push_back(label);
+            kept.insert(text);
+        }
+    }
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QString text = list->topLevelItem(i)->text(0);
+        if (checked.contains(text) && !kept.contains(text)) {
+            labels.push_back(TextCodec::encode(text));
+            kept.insert(text);
+        }
+    }
+    return labels;
 }
 
 void InterventionDialog::accept() {
     auto* type = m_controls.get<QComboBox>(IDC_TYPE);
     auto* name = m_controls.get<QLineEdit>(IDC_NAME);
-    if (type->currentIndex() < 0) {
+    if (m_form.isEmpty(IDC_TYPE)) {
         S::refuse(this, type, QStringLiteral("Please select a Type."));
         return;
     }
@@ -144,12 +199,9 @@ void InterventionDialog::accept() {
         S::refuse(this, name, QStringLiteral("Please enter a Name."));
         return;
     }
-    m_outputs = {
-        ComboText::current(*type),
-        name->text(),
-        ItemTexts::fromEditLines(m_controls.get<QPlainTextEdit>(IDC_DESCRIPTION)->toPlainText()),
-        checkedGroups(),
-        ItemTexts::fromEditLines(m_controls.get<QPlainTextEdit>(IDC_OTHER_NAMES)->toPlainText()),
-    };
+    if (checks() != m_shownChecks) {
+        m_form.item().arm_group_label = checkedLabels();
+    }
+    m_form.take();
     QDialog::accept();
 }

@@ -1,16 +1,22 @@
 #pragma once
 
+#include "editor/ItemForm.h"
+#include "model/Intervention.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
 #include <QDialog>
 #include <QStringList>
+#include <string>
+#include <vector>
 
 class QTreeWidget;
 
 // Adds or edits one intervention: type, name, description, other names, and
 // the arms or groups it belongs to, chosen by check boxes from the labels the
-// page offers. Labels are matched by text only.
+// page offers. Labels are matched by text only; a label of the item that the
+// page does not offer is listed after them, checked, so that it stays until
+// the user unchecks it.
 class InterventionDialog : public QDialog {
     Q_OBJECT
 public:
@@ -31,19 +37,15 @@ public:
     static const QStringList& interventionTypes();
     static DialogTemplate dialogTemplate();
 
-    struct Inputs {
-        QStringList row;         // type, name, description, groups, other names
-        QString availableLabels; // joined with ","
-        QString studyType;
-    };
-
     explicit InterventionDialog(QWidget* parent = nullptr);
 
-    // Set once, before exec().
-    void setInputs(const Inputs& inputs);
-    // Type, name, description, groups (the checked labels joined with ","),
-    // other names ("\r\n" between lines); valid after exec() returned Accepted.
-    QStringList outputs() const { return m_outputs; }
+    // The labels of the page's arms or groups, and the study type, which
+    // decides whether they are offered at all. Set before exec().
+    void setAssociations(const QStringList& labels, const QString& studyType);
+    // Set before exec(); none for Add.
+    void setItem(const Intervention& intervention);
+    // The item with what the user changed; after OK.
+    const Intervention& item() const { return m_form.item(); }
 
     QWidget* control(int id) const { return m_controls.widget(id); }
     QTreeWidget* groupsList() const;
@@ -51,11 +53,14 @@ public:
     void accept() override;
 
 private:
-    void fillGroups(const QString& availableLabels, const QString& groups);
+    void fillGroups();
     void applyStudyType(const QString& studyType);
-    QString checkedGroups() const;
+    std::vector<bool> checks() const;
+    std::vector<std::string> checkedLabels() const;
 
     DialogControls m_controls;
     QRect m_otherNamesPlace;
-    QStringList m_outputs;
+    ItemForm<Intervention> m_form;
+    QStringList m_offered;
+    std::vector<bool> m_shownChecks;
 };

@@ -11,7 +11,6 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 const QString LinkDialog::kEnterUrl = QStringLiteral("Please enter a Web Site URL.");
@@ -54,11 +53,9 @@ LinkDialog::LinkDialog(QWidget* parent) : QDialog(parent) {
     connect(m_controls.get<QPushButton>(IDC_OK), &QPushButton::clicked, this, &LinkDialog::accept);
     connect(m_controls.get<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this,
             &LinkDialog::reject);
-}
-
-void LinkDialog::setInputs(const QString& url, const QString& description) {
-    m_controls.get<QLineEdit>(IDC_URL)->setText(url);
-    m_controls.get<QPlainTextEdit>(IDC_DESCRIPTION)->setPlainText(description);
+    using Form = ItemForm<Link>;
+    m_form = Form(m_controls, {Form::text(IDC_URL, &Link::url),
+                               Form::text(IDC_DESCRIPTION, &Link::description, true)});
 }
 
 bool LinkDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -80,8 +77,10 @@ void LinkDialog::accept() {
         urlBox->setFocus();
         return;
     }
-    urlBox->setText(TextCodec::decode(ItemTexts::withWebScheme(TextCodec::encode(urlBox->text()))));
-    m_url = urlBox->text();
-    m_description = m_controls.get<QPlainTextEdit>(IDC_DESCRIPTION)->toPlainText();
+    if (m_form.changed(IDC_URL)) {
+        urlBox->setText(
+            TextCodec::decode(ItemTexts::withWebScheme(TextCodec::encode(urlBox->text()))));
+    }
+    m_form.take();
     QDialog::accept();
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "editor/ItemForm.h"
+#include "model/Link.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
 #include <QDialog>
 
-// Adds or edits one web link: its address and a description. An address
-// without a web scheme gets "http://" put in front when OK is pressed.
+// Adds or edits one web link: its address and a description. An address the
+// user typed without a web scheme gets "http://" put in front when OK is
+// pressed.
 class LinkDialog : public QDialog {
     Q_OBJECT
 public:
@@ -24,11 +27,10 @@ public:
 
     explicit LinkDialog(QWidget* parent = nullptr);
 
-    // Inputs: set before exec(); empty for Add.
-    void setInputs(const QString& url, const QString& description);
-    // Outputs: valid after exec() returned Accepted.
-    QString url() const { return m_url; }
-    QString description() const { return m_description; }
+    // Set before exec(); none for Add.
+    void setItem(const Link& link) { m_form.show(link); }
+    // The item with what the user changed; after OK.
+    const Link& item() const { return m_form.item(); }
 
     QWidget* control(int id) const { return m_controls.widget(id); }
 
@@ -39,6 +41,5 @@ protected:
 
 private:
     DialogControls m_controls;
-    QString m_url;
-    QString m_description;
+    ItemForm<Link> m_form;
 };

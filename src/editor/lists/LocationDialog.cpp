@@ -1,14 +1,14 @@
 #include "editor/lists/LocationDialog.h"
 
-#include "editor/ComboText.h"
 #include "editor/lists/ItemDialogSupport.h"
-#include "editor/lists/ItemTexts.h"
 #include "editor/lists/OfficialDialog.h"
+#include "platform/TextCodec.h"
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
+#include <array>
+#include <utility>
 
 using S = ItemDialogSupport;
 
@@ -50,10 +50,43 @@ constexpr RequiredEntry kRequired[] = {
     {LocationDialog::IDC_BACKUP_EMAIL, "Please enter an Email Address."},
 };
 
-QStringList investigatorRow(const Investigator& investigator) {
-    return {ItemTexts::decode(investigator.first_name), ItemTexts::decode(investigator.middle_name),
-            ItemTexts::decode(investigator.last_name), ItemTexts::decode(investigator.degrees),
-            ItemTexts::decode(investigator.role)};
+// The row's texts in column order, as places in a location (const or not).
+template <class L> auto places(L& location) {
+    auto& address = location.facility.address;
+    auto& contact = location.contact;
+    auto& backup = location.contact_backup;
+    return std::array{
+        &location.facility.name, &address.city,      &address.state,      &address.zip,
+        &address.country,        &location.status,   &contact.first_name, &contact.middle_name,
+        &contact.last_name,      &contact.degrees,   &contact.phone,      &contact.phone_ext,
+        &contact.email,          &backup.first_name, &backup.middle_name, &backup.last_name,
+        &backup.degrees,         &backup.phone,      &backup.phone_ext,   &backup.email};
+}
+
+static_assert(std::tuple_size_v<decltype(places(std::declval<Location&>()))> ==
+              LocationDialog::kTextCount);
+
+ItemList<Investigator>::Columns investigatorColumns() {
+    using Column = ItemColumn<Investigator>;
+    return {Column::of(QStringLiteral("First Name"), 100, &Investigator::first_name),
+            Column::of(QStringLiteral("Middle Initial"), 75, &Investigator::middle_name),
+            Column::of(QStringLiteral("Last Name"), 100, &Investigator::last_name),
+            Column::of(QStringLiteral("Degree"), 100, &Investigator::degrees),
+            Column::of(QStringLiteral("Role"), 150, &Investigator::role)};
+}
+
+ItemForm<Location>::Fields locationFields() {
+    ItemForm<Location>::Fields fields;
+    for (int column = 0; column < LocationDialog::kTextCount; ++column) {
+        fields.push_back({LocationDialog::IDC_FACILITY_NAME + column,
+                          [column](const Location& location) {
+                              return TextCodec::decode(LocationDialog::text(location, column));
+                          },
+                          [column](Location& location, const QString& text) {
+                              LocationDialog::text(location, column) = TextCodec::encode(text);
+                          }});
+    }
+    return fields;
 }
 
 } // namespace
@@ -92,7 +125,7 @@ DialogTemplate LocationDialog::dialogTemplate() {
     addContact(controls, QStringLiteral("Facility Contact Backup"), 166, IDC_BACKUP_FIRST_NAME);
     controls.push_back(S::groupBox(QStringLiteral("Investigators"), {7, 240, 258, 128}));
     controls.push_back(
-        {.id = IDC_INVESTIGATORS, .kind = ControlKind::ListView, .rect = {15, 252, 242, 90}});
+        {.id = IDC_INVESTIGATORS, .kind = ControlKind::ItemListView, .rect = {15, 252, 242, 90}});
     controls.push_back(S::button(IDC_ADD, QStringLiteral("&Add"), 15, 348));
     controls.push_back(S::button(IDC_EDIT, QStringLiteral("&Edit"), 69, 348));
     controls.push_back(S::button(IDC_REMOVE, QStringLiteral("&Remove"), 123, 348));
@@ -105,62 +138,56 @@ DialogTemplate LocationDialog::dialogTemplate() {
             .controls = std::move(controls)};
 }
 
-LocationDialog::LocationDialog(std::vector<Investigator>& investigators, QWidget* parent)
-    : QDialog(parent), m_investigators(investigators) {
+const std::string& LocationDialog::text(const Location& location, int column) {
+    return *places(location)[static_cast<std::size_t>(column)];
+}
+
+std::string& LocationDialog::text(Location& location, int column) {
+    return *places(location)[static_cast<std::size_t>(column)];
+}
+
+LocationDialog::LocationDialog(QWidget* parent)
+    : QDialog(parent), m_investigators(investigatorColumns()) {
     m_controls = S::build(this, dialogTemplate());
-    m_investigatorRows.attach(m_controls.get<QTreeWidget>(IDC_INVESTIGATORS), this);
-    m_investigatorRows.setColumns({{QStringLiteral("First Name"), 100},
-                                   {QStringLiteral("Middle Initial"), 75},
-                                   {QStringLiteral("Last Name"), 100},
-                                   {QStringLiteral("Degree"), 100},
-                                   {QStringLiteral("Role"), 150}});
-    std::vector<QStringList> rows;
-    rows.reserve(investigators.size());
-    for (const Investigator& investigator : investigators) {
-        rows.push_back(investigatorRow(investigator));
-    }
-    m_investigatorRows.appendRows(rows);
+    m_form = ItemForm<Location>(m_controls, locationFields());
+    m_investigators.attach(
+        m_controls.get<QTreeView>(IDC_INVESTIGATORS), this,
+        [this](const Investigator& investigator) { return runInvestigatorDialog(investigator); });
     connect(m_controls.get<QPushButton>(IDC_ADD), &QPushButton::clicked, this,
             &LocationDialog::addInvestigator);
     connect(m_controls.get<QPushButton>(IDC_EDIT), &QPushButton::clicked, this,
             &LocationDialog::editInvestigator);
     connect(m_controls.get<QPushButton>(IDC_REMOVE), &QPushButton::clicked, this,
             &LocationDialog::removeInvestigator);
-    connect(m_investigatorRows.list(), &QTreeWidget::itemDoubleClicked, this,
+    connect(m_investigators.view(), &QAbstractItemView::doubleClicked, this,
             &LocationDialog::editInvestigator);
 }
 
-void LocationDialog::setInputs(const QStringList& texts) {
-    for (int i = 0; i < kTextCount; ++i) {
-        const int id = IDC_FACILITY_NAME + i;
-        if (id == IDC_STATUS) {
-            ComboText::select(*m_controls.get<QComboBox>(id), texts.value(i));
-        } else {
-            m_controls.get<QLineEdit>(id)->setText(texts.value(i));
-        }
-    }
+void LocationDialog::setItem(const Location& location) {
+    m_form.show(location);
+    m_investigators.load(location.investigator);
 }
 
-std::optional<QStringList> LocationDialog::runInvestigatorDialog(const QStringList& inputs) {
+std::optional<Investigator>
+LocationDialog::runInvestigatorDialog(const Investigator& investigator) {
     OfficialDialog dialog(this);
-    // The investigator row has no affiliation: the sixth input stays empty.
-    dialog.setInputs(inputs.mid(0, 5), true);
+    dialog.setItem(investigator);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return dialog.outputs().mid(0, 5);
+    return dialog.investigator();
 }
 
 void LocationDialog::addInvestigator() {
-    m_investigatorRows.add([this](const QStringList& in) { return runInvestigatorDialog(in); });
+    m_investigators.add();
 }
 
 void LocationDialog::editInvestigator() {
-    m_investigatorRows.edit([this](const QStringList& in) { return runInvestigatorDialog(in); });
+    m_investigators.edit();
 }
 
 void LocationDialog::removeInvestigator() {
-    m_investigatorRows.remove();
+    m_investigators.remove();
 }
 
 bool LocationDialog::checkRequired() {
@@ -174,31 +201,11 @@ bool LocationDialog::checkRequired() {
     return true;
 }
 
-void LocationDialog::writeInvestigators() {
-    m_investigators.clear();
-    for (const QStringList& row : m_investigatorRows.rows()) {
-        Investigator& investigator = m_investigators.emplace_back();
-        investigator.first_name = ItemTexts::encode(row.value(0));
-        investigator.middle_name = ItemTexts::encode(row.value(1));
-        investigator.last_name = ItemTexts::encode(row.value(2));
-        investigator.degrees = ItemTexts::encode(row.value(3));
-        investigator.role = ItemTexts::encode(row.value(4));
-    }
-}
-
 void LocationDialog::accept() {
     if (!checkRequired()) {
         return;
     }
-    m_outputs.clear();
-    for (int i = 0; i < kTextCount; ++i) {
-        const int id = IDC_FACILITY_NAME + i;
-        if (id == IDC_STATUS) {
-            m_outputs << ComboText::current(*m_controls.get<QComboBox>(id));
-        } else {
-            m_outputs << m_controls.get<QLineEdit>(id)->text();
-        }
-    }
-    writeInvestigators();
+    m_form.take();
+    m_investigators.store(m_form.item().investigator);
     QDialog::accept();
 }

@@ -1,18 +1,20 @@
 #pragma once
 
-#include "editor/ListSection.h"
+#include "editor/ItemForm.h"
+#include "editor/ItemList.h"
 #include "model/Investigator.h"
+#include "model/Location.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
 #include <QDialog>
 #include <QStringList>
-#include <vector>
+#include <string>
 
 // Adds or edits one study location: its facility, recruitment status, the
-// facility contact and its backup (twenty texts in the locations list's
-// column order), and its investigators. The caller's investigator list is
-// rewritten only when OK succeeds.
+// facility contact and its backup (twenty texts, in the locations list's
+// column order), and its investigators, a list of their own edited with the
+// official dialog in investigator mode.
 class LocationDialog : public QDialog {
     Q_OBJECT
 public:
@@ -51,15 +53,18 @@ public:
     static const QStringList& recruitmentStatuses();
     static DialogTemplate dialogTemplate();
 
-    // `investigators` must outlive the dialog.
-    explicit LocationDialog(std::vector<Investigator>& investigators, QWidget* parent = nullptr);
+    // The location's text shown in column `column` (0 to kTextCount - 1).
+    static const std::string& text(const Location& location, int column);
+    static std::string& text(Location& location, int column);
 
-    // The twenty texts; set before exec().
-    void setInputs(const QStringList& texts);
-    // Valid after exec() returned Accepted.
-    QStringList outputs() const { return m_outputs; }
+    explicit LocationDialog(QWidget* parent = nullptr);
 
-    ListSection& investigatorRows() { return m_investigatorRows; }
+    // Set before exec(); none for Add.
+    void setItem(const Location& location);
+    // The item with what the user changed; after OK.
+    const Location& item() const { return m_form.item(); }
+
+    ItemList<Investigator>& investigators() { return m_investigators; }
     QWidget* control(int id) const { return m_controls.widget(id); }
 
     void addInvestigator();
@@ -69,12 +74,10 @@ public:
     void accept() override;
 
 private:
-    std::optional<QStringList> runInvestigatorDialog(const QStringList& inputs);
+    std::optional<Investigator> runInvestigatorDialog(const Investigator& investigator);
     bool checkRequired();
-    void writeInvestigators();
 
     DialogControls m_controls;
-    std::vector<Investigator>& m_investigators;
-    ListSection m_investigatorRows;
-    QStringList m_outputs;
+    ItemForm<Location> m_form;
+    ItemList<Investigator> m_investigators;
 };

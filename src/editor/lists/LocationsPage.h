@@ -1,14 +1,11 @@
 #pragma once
 
 #include "editor/EditorPage.h"
-#include "editor/ListSection.h"
-#include "model/Investigator.h"
-
-#include <vector>
+#include "editor/ItemList.h"
+#include "model/Location.h"
 
 // The "Locations" section: one row of twenty texts per study site. The
-// investigators have no column; the page keeps one investigator list per row
-// beside the rows, entry i for row i, through load, Add, Edit and Remove.
+// investigators have no column; they travel inside each row's location.
 class LocationsPage : public EditorPage {
     Q_OBJECT
 public:
@@ -26,11 +23,7 @@ public:
 
     explicit LocationsPage(QWidget* parent = nullptr);
 
-    ListSection& locations() { return m_locations; }
-    // The investigators kept for each row, in row order.
-    const std::vector<std::vector<Investigator>>& rowInvestigators() const {
-        return m_investigators;
-    }
+    ItemList<Location>& locations() { return m_locations; }
 
     void addLocation();
     void editLocation();
@@ -41,6 +34,5 @@ protected:
     void onStore(StudyRecord& record) override;
 
 private:
-    ListSection m_locations;
-    std::vector<std::vector<Investigator>> m_investigators;
+    ItemList<Location> m_locations;
 };

@@ -1,6 +1,5 @@
 #include "editor/lists/OfficialDialog.h"
 
-#include "editor/ComboText.h"
 #include "editor/lists/ItemDialogSupport.h"
 
 #include <QComboBox>
@@ -53,20 +52,50 @@ DialogTemplate OfficialDialog::dialogTemplate() {
     };
 }
 
-OfficialDialog::OfficialDialog(QWidget* parent) : QDialog(parent) {
-    m_controls = S::build(this, dialogTemplate());
-    applyMode();
+namespace {
+
+// The fields officials and investigators share: all of an investigator's.
+template <class To, class From> To samePerson(const From& from) {
+    To to;
+    to.first_name = from.first_name;
+    to.middle_name = from.middle_name;
+    to.last_name = from.last_name;
+    to.degrees = from.degrees;
+    to.role = from.role;
+    return to;
 }
 
-void OfficialDialog::setInputs(const QStringList& texts, bool investigatorMode) {
-    m_investigatorMode = investigatorMode;
+} // namespace
+
+OfficialDialog::OfficialDialog(QWidget* parent) : QDialog(parent) {
+    m_controls = S::build(this, dialogTemplate());
+    showItem(Official());
+}
+
+void OfficialDialog::setItem(const Official& official) {
+    m_investigatorMode = false;
+    showItem(official);
+}
+
+void OfficialDialog::setItem(const Investigator& investigator) {
+    m_investigatorMode = true;
+    showItem(samePerson<Official>(investigator));
+}
+
+void OfficialDialog::showItem(const Official& official) {
     applyMode();
-    m_controls.get<QLineEdit>(IDC_FIRST_NAME)->setText(texts.value(0));
-    m_controls.get<QLineEdit>(IDC_MIDDLE_NAME)->setText(texts.value(1));
-    m_controls.get<QLineEdit>(IDC_LAST_NAME)->setText(texts.value(2));
-    m_controls.get<QLineEdit>(IDC_DEGREE)->setText(texts.value(3));
-    m_controls.get<QLineEdit>(IDC_AFFILIATION)->setText(texts.value(5));
-    ComboText::select(*m_controls.get<QComboBox>(visibleRoleList()), texts.value(4));
+    using Form = ItemForm<Official>;
+    m_form = Form(m_controls, {Form::text(IDC_FIRST_NAME, &Official::first_name),
+                               Form::text(IDC_MIDDLE_NAME, &Official::middle_name),
+                               Form::text(IDC_LAST_NAME, &Official::last_name),
+                               Form::text(IDC_DEGREE, &Official::degrees),
+                               Form::text(visibleRoleList(), &Official::role),
+                               Form::text(IDC_AFFILIATION, &Official::affiliation)});
+    m_form.show(official);
+}
+
+Investigator OfficialDialog::investigator() const {
+    return samePerson<Investigator>(m_form.item());
 }
 
 int OfficialDialog::visibleRoleList() const {
@@ -99,19 +128,14 @@ void OfficialDialog::accept() {
         S::refuse(this, last, QStringLiteral("Please enter a Last Name."));
         return;
     }
-    if (role->currentIndex() < 0) {
+    if (m_form.isEmpty(visibleRoleList())) {
         S::refuse(this, role, QStringLiteral("Please select a Role."));
         return;
     }
     auto* affiliation = m_controls.get<QLineEdit>(IDC_AFFILIATION);
-    if (affiliation->text().isEmpty()) {
+    if (!m_investigatorMode && m_form.changed() && affiliation->text().isEmpty()) {
         affiliation->setText(kUnaffiliated);
     }
-    m_outputs = {first->text(),
-                 m_controls.get<QLineEdit>(IDC_MIDDLE_NAME)->text(),
-                 last->text(),
-                 m_controls.get<QLineEdit>(IDC_DEGREE)->text(),
-                 ComboText::current(*role),
-                 affiliation->text()};
+    m_form.take();
     QDialog::accept();
 }

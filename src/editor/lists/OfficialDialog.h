@@ -1,5 +1,8 @@
 #pragma once
 
+#include "editor/ItemForm.h"
+#include "model/Investigator.h"
+#include "model/Official.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
@@ -8,7 +11,8 @@
 
 // Adds or edits one study official, or, in investigator mode, one
 // investigator of a location: the investigator roles replace the official
-// roles and the affiliation is hidden.
+// roles and the affiliation is hidden. An official left without affiliation
+// is "Unaffiliated" after OK, unless the user changed nothing.
 class OfficialDialog : public QDialog {
     Q_OBJECT
 public:
@@ -34,11 +38,13 @@ public:
 
     explicit OfficialDialog(QWidget* parent = nullptr);
 
-    // First name, middle initial, last name, degree, role, affiliation; set
-    // once, before exec().
-    void setInputs(const QStringList& texts, bool investigatorMode = false);
-    // The same six texts; valid after exec() returned Accepted.
-    QStringList outputs() const { return m_outputs; }
+    // Set once, before exec(); none for Add. An investigator turns on
+    // investigator mode.
+    void setItem(const Official& official);
+    void setItem(const Investigator& investigator);
+    // The item with what the user changed; after OK.
+    const Official& item() const { return m_form.item(); }
+    Investigator investigator() const;
 
     bool investigatorMode() const { return m_investigatorMode; }
     QWidget* control(int id) const { return m_controls.widget(id); }
@@ -48,8 +54,9 @@ public:
 private:
     void applyMode();
     int visibleRoleList() const;
+    void showItem(const Official& official);
 
     DialogControls m_controls;
     bool m_investigatorMode = false;
-    QStringList m_outputs;
+    ItemForm<Official> m_form;
 };

@@ -1,16 +1,13 @@
 #include "editor/lists/OutcomeDialog.h"
 
 #include "controls/StyledControlFactory.h"
-#include "editor/ComboText.h"
 #include "editor/MessageCaption.h"
 #include "editor/lists/ItemDialogSupport.h"
 #include "platform/DialogBuilder.h"
 #include "platform/Platform.h"
 #include "platform/Prompts.h"
 
-#include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 const QString OutcomeDialog::kEnterTitle = QStringLiteral("Please enter a Title.");
@@ -59,14 +56,15 @@ OutcomeDialog::OutcomeDialog(QWidget* parent) : QDialog(parent) {
             &OutcomeDialog::accept);
     connect(m_controls.get<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this,
             &OutcomeDialog::reject);
+    using Form = ItemForm<Outcome>;
+    m_form = Form(m_controls, {Form::text(IDC_TITLE, &Outcome::outcome_measure),
+                               Form::text(IDC_TIME_FRAME, &Outcome::outcome_time_frame),
+                               Form::block(IDC_DESCRIPTION, &Outcome::outcome_description),
+                               Form::text(IDC_SAFETY_ISSUE, &Outcome::outcome_safety_issue)});
 }
 
-void OutcomeDialog::setInputs(const QString& title, const QString& timeFrame,
-                              const QString& description, const QString& safetyIssue) {
-    m_controls.get<QLineEdit>(IDC_TITLE)->setText(title);
-    m_controls.get<QLineEdit>(IDC_TIME_FRAME)->setText(timeFrame);
-    m_controls.get<QPlainTextEdit>(IDC_DESCRIPTION)->setPlainText(description);
-    ComboText::select(*m_controls.get<QComboBox>(IDC_SAFETY_ISSUE), safetyIssue);
+void OutcomeDialog::setItem(const Outcome& outcome) {
+    m_form.show(outcome);
 }
 
 void OutcomeDialog::accept() {
@@ -76,9 +74,6 @@ void OutcomeDialog::accept() {
         titleBox->setFocus();
         return;
     }
-    m_title = titleBox->text();
-    m_timeFrame = m_controls.get<QLineEdit>(IDC_TIME_FRAME)->text();
-    m_description = m_controls.get<QPlainTextEdit>(IDC_DESCRIPTION)->toPlainText();
-    m_safetyIssue = ComboText::current(*m_controls.get<QComboBox>(IDC_SAFETY_ISSUE));
+    m_form.take();
     QDialog::accept();
 }

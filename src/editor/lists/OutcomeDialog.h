@@ -1,13 +1,15 @@
 #pragma once
 
+#include "editor/ItemForm.h"
+#include "model/Outcome.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
 #include <QDialog>
 
 // Adds or edits one outcome measure: its title, time frame, description and
-// whether it is a safety issue. Texts travel as typed; the safety issue is
-// the selected entry's text, empty without a selection.
+// whether it is a safety issue. Texts travel as typed; a changed safety issue
+// is the selected entry's text, empty without a selection.
 class OutcomeDialog : public QDialog {
     Q_OBJECT
 public:
@@ -27,14 +29,10 @@ public:
 
     explicit OutcomeDialog(QWidget* parent = nullptr);
 
-    // Inputs: set before exec(); empty for Add. The description uses "\n" line breaks.
-    void setInputs(const QString& title, const QString& timeFrame, const QString& description,
-                   const QString& safetyIssue);
-    // Outputs: valid after exec() returned Accepted.
-    QString title() const { return m_title; }
-    QString timeFrame() const { return m_timeFrame; }
-    QString description() const { return m_description; }
-    QString safetyIssue() const { return m_safetyIssue; }
+    // Set before exec(); none for Add.
+    void setItem(const Outcome& outcome);
+    // The item with what the user changed; after OK.
+    const Outcome& item() const { return m_form.item(); }
 
     QWidget* control(int id) const { return m_controls.widget(id); }
 
@@ -42,8 +40,5 @@ public:
 
 private:
     DialogControls m_controls;
-    QString m_title;
-    QString m_timeFrame;
-    QString m_description;
-    QString m_safetyIssue;
+    ItemForm<Outcome> m_form;
 };

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "editor/EditorPage.h"
-#include "editor/ListSection.h"
-
-#include <optional>
+#include "editor/ItemList.h"
+#include "model/Outcome.h"
 
 // The "Outcome Measures" section: the primary and the secondary outcome
-// measures, each a list edited with the outcome dialog. An expanded-access
-// protocol keeps no outcomes.
+// measures, each a list edited with the outcome dialog.
 class OutcomesPage : public EditorPage {
     Q_OBJECT
 public:
@@ -31,21 +29,22 @@ public:
 
     explicit OutcomesPage(QWidget* parent = nullptr);
 
-    ListSection& primaryOutcomes() { return m_primary; }
-    ListSection& secondaryOutcomes() { return m_secondary; }
+    using Outcomes = ItemList<Outcome>;
 
-    void addOutcome(ListSection& section);
-    void editOutcome(ListSection& section);
-    void removeOutcome(ListSection& section);
+    Outcomes& primaryOutcomes() { return m_primary; }
+    Outcomes& secondaryOutcomes() { return m_secondary; }
+
+    void addOutcome(Outcomes& list);
+    void editOutcome(Outcomes& list);
+    void removeOutcome(Outcomes& list);
 
 protected:
     void onLoad(StudyRecord& record) override;
     void onStore(StudyRecord& record) override;
 
 private:
-    void connectSection(ListSection& section, int listId, int addId, int editId, int removeId);
-    std::optional<QStringList> runOutcomeDialog(const QStringList& inputs);
+    void connectList(Outcomes& list, int listId, int addId, int editId, int removeId);
 
-    ListSection m_primary;
-    ListSection m_secondary;
+    Outcomes m_primary;
+    Outcomes m_secondary;
 };

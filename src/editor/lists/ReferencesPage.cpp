@@ -5,9 +5,8 @@
 #include "editor/lists/LinkDialog.h"
 #include "model/NamesAndAddresses.h"
 #include "model/StudyRecord.h"
-#include "platform/TextCodec.h"
 
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -15,6 +14,19 @@ QString loginTitle() {
     return QString::fromUtf8(names::kRegistryDisplayName.data(),
                              static_cast<qsizetype>(names::kRegistryDisplayName.size())) +
            QStringLiteral(" Login (Username)");
+}
+
+ItemList<Reference>::Columns citationColumns() {
+    using Column = ItemColumn<Reference>;
+    return {Column::of(QStringLiteral("MEDLINE PubMed Identifier"), 150, &Reference::pubmed_id),
+            Column::of(QStringLiteral("Citation"), 200, &Reference::citation),
+            Column::of(QStringLiteral("Results Reference"), 100, &Reference::is_results_ref)};
+}
+
+ItemList<Link>::Columns linkColumns() {
+    using Column = ItemColumn<Link>;
+    return {Column::of(QStringLiteral("URL"), 200, &Link::url),
+            Column::of(QStringLiteral("Description"), 200, &Link::description)};
 }
 
 } // namespace
@@ -36,7 +48,7 @@ DialogTemplate ReferencesPage::pageTemplate() {
          .rect = {4, 40, 254, 142},
          .anchors = AnchorStretchRight},
         {.id = IDC_CITATIONS,
-         .kind = ControlKind::ListView,
+         .kind = ControlKind::ItemListView,
          .rect = {14, 54, 216, 104},
          .anchors = AnchorStretchRight},
         PageControls::button(IDC_CITATION_ADD, "&Add", 14, 162, 0),
@@ -49,7 +61,7 @@ DialogTemplate ReferencesPage::pageTemplate() {
          .rect = {4, 186, 254, 143},
          .anchors = AnchorGrow},
         {.id = IDC_LINKS,
-         .kind = ControlKind::ListView,
+         .kind = ControlKind::ItemListView,
          .rect = {14, 200, 216, 104},
          .anchors = AnchorGrow},
         PageControls::bottomButton(IDC_LINK_ADD, "&Add", 14),
@@ -60,84 +72,43 @@ DialogTemplate ReferencesPage::pageTemplate() {
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }
 
-ReferencesPage::ReferencesPage(QWidget* parent) : EditorPage(parent) {
+ReferencesPage::ReferencesPage(QWidget* parent)
+    : EditorPage(parent), m_citations(citationColumns()), m_links(linkColumns()) {
     buildPage(pageTemplate());
-    m_citations.attach(control<QTreeWidget>(IDC_CITATIONS), this);
-    m_citations.setColumns({{QStringLiteral("MEDLINE PubMed Identifier"), 150},
-                            {QStringLiteral("Citation"), 200},
-                            {QStringLiteral("Results Reference"), 100}});
-    m_links.attach(control<QTreeWidget>(IDC_LINKS), this);
-    m_links.setColumns({{QStringLiteral("URL"), 200}, {QStringLiteral("Description"), 200}});
+    m_citations.attach(control<QTreeView>(IDC_CITATIONS), this,
+                       ItemList<Reference>::dialogOf<CitationDialog>(this));
+    m_links.attach(control<QTreeView>(IDC_LINKS), this, ItemList<Link>::dialogOf<LinkDialog>(this));
     connectButtons();
 }
 
 void ReferencesPage::connectButtons() {
-    connectListCommands(m_citations.list(),
+    connectListCommands(m_citations.view(),
                         {IDC_CITATION_ADD, IDC_CITATION_EDIT, IDC_CITATION_REMOVE,
                          [this] { addCitation(); }, [this] { editCitation(); },
                          [this] { removeCitation(); }});
-    connectListCommands(m_links.list(),
+    connectListCommands(m_links.view(),
                         {IDC_LINK_ADD, IDC_LINK_EDIT, IDC_LINK_REMOVE, [this] { addLink(); },
                          [this] { editLink(); }, [this] { removeLink(); }});
 }
 
 void ReferencesPage::onLoad(StudyRecord& record) {
     setText(IDC_LOGIN, record.id_info.org_name);
-    std::vector<QStringList> citations;
-    for (const auto& reference : record.reference) {
-        citations.push_back({TextCodec::decode(reference->pubmed_id),
-                             TextCodec::decodeLines(reference->citation),
-                             TextCodec::decode(reference->is_results_ref)});
-    }
-    m_citations.replaceRows(citations);
-    std::vector<QStringList> links;
-    for (const auto& link : record.link) {
-        links.push_back({TextCodec::decode(link->url), TextCodec::decodeLines(link->description)});
-    }
-    m_links.replaceRows(links);
+    m_citations.load(record.reference);
+    m_links.load(record.link);
 }
 
 void ReferencesPage::onStore(StudyRecord& record) {
     storeText(IDC_LOGIN, record.id_info.org_name);
-    record.reference.clear();
-    for (const QStringList& row : m_citations.rows()) {
-        Reference& reference = appendNew(record.reference);
-        reference.pubmed_id = TextCodec::encode(row.value(0));
-        reference.citation = TextCodec::encodeLines(row.value(1));
-        reference.is_results_ref = TextCodec::encode(row.value(2));
-    }
-    record.link.clear();
-    for (const QStringList& row : m_links.rows()) {
-        Link& link = appendNew(record.link);
-        link.url = TextCodec::encode(row.value(0));
-        link.description = TextCodec::encodeLines(row.value(1));
-    }
-}
-
-std::optional<QStringList> ReferencesPage::runCitationDialog(const QStringList& inputs) {
-    CitationDialog dialog(this);
-    dialog.setInputs(inputs.value(0), inputs.value(1), inputs.value(2));
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return QStringList{dialog.pmid(), dialog.citation(), dialog.resultsReference()};
-}
-
-std::optional<QStringList> ReferencesPage::runLinkDialog(const QStringList& inputs) {
-    LinkDialog dialog(this);
-    dialog.setInputs(inputs.value(0), inputs.value(1));
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return QStringList{dialog.url(), dialog.description()};
+    m_citations.store(record.reference);
+    m_links.store(record.link);
 }
 
 void ReferencesPage::addCitation() {
-    m_citations.add([this](const QStringList& inputs) { return runCitationDialog(inputs); });
+    m_citations.add();
 }
 
 void ReferencesPage::editCitation() {
-    m_citations.edit([this](const QStringList& inputs) { return runCitationDialog(inputs); });
+    m_citations.edit();
 }
 
 void ReferencesPage::removeCitation() {
@@ -145,11 +116,11 @@ void ReferencesPage::removeCitation() {
 }
 
 void ReferencesPage::addLink() {
-    m_links.add([this](const QStringList& inputs) { return runLinkDialog(inputs); });
+    m_links.add();
 }
 
 void ReferencesPage::editLink() {
-    m_links.edit([this](const QStringList& inputs) { return runLinkDialog(inputs); });
+    m_links.edit();
 }
 
 void ReferencesPage::removeLink() {

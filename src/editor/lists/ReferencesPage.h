@@ -1,9 +1,9 @@
 #pragma once
 
 #include "editor/EditorPage.h"
-#include "editor/ListSection.h"
-
-#include <optional>
+#include "editor/ItemList.h"
+#include "model/Link.h"
+#include "model/Reference.h"
 
 // The "References" section: the sponsor's registry login name, the
 // literature citations and the web links.
@@ -32,8 +32,8 @@ public:
 
     explicit ReferencesPage(QWidget* parent = nullptr);
 
-    ListSection& citations() { return m_citations; }
-    ListSection& links() { return m_links; }
+    ItemList<Reference>& citations() { return m_citations; }
+    ItemList<Link>& links() { return m_links; }
 
     void addCitation();
     void editCitation();
@@ -48,9 +48,7 @@ protected:
 
 private:
     void connectButtons();
-    std::optional<QStringList> runCitationDialog(const QStringList& inputs);
-    std::optional<QStringList> runLinkDialog(const QStringList& inputs);
 
-    ListSection m_citations;
-    ListSection m_links;
+    ItemList<Reference> m_citations;
+    ItemList<Link> m_links;
 };

@@ -68,8 +68,8 @@ protected:
 
 TEST_F(CitationDialogTest, LoadReplacesTheCitationWithTheArticle) {
     EXPECT_EQ(dialog.windowTitle(), "Add Citation");
-    dialog.setInputs("123", "typed by hand", "no");
-    EXPECT_EQ(results()->currentText(), "No");
+    dialog.setItem({.citation = "typed by hand", .pubmed_id = "123", .is_results_ref = "no"});
+    EXPECT_EQ(results()->currentText(), "no") << "a value no entry equals is shown as written";
     whenModal<CitationDialog>([&](CitationDialog* d) {
         clickLoad();
         EXPECT_EQ(citation()->toPlainText(), kCitation);
@@ -80,13 +80,13 @@ TEST_F(CitationDialogTest, LoadReplacesTheCitationWithTheArticle) {
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_TRUE(platform.prompts().shown().empty());
     EXPECT_EQ(requests, 1) << "OK with a citation looks nothing up";
-    EXPECT_EQ(dialog.pmid(), "123");
-    EXPECT_EQ(dialog.citation(), kCitation);
-    EXPECT_EQ(dialog.resultsReference(), "No");
+    EXPECT_EQ(dialog.item().pubmed_id, "123");
+    EXPECT_EQ(dialog.item().citation, kCitation.toStdString());
+    EXPECT_EQ(dialog.item().is_results_ref, "no") << "the drop-down was left alone";
 }
 
 TEST_F(CitationDialogTest, LoadThatFindsNothingErasesTheCitationAndSaysSo) {
-    dialog.setInputs("999", "typed by hand", "");
+    dialog.setItem({.citation = "typed by hand", .pubmed_id = "999", .is_results_ref = ""});
     platform.prompts().answerMessage(MessageAnswer::Ok);
     platform.prompts().answerMessage(MessageAnswer::Ok);
     whenModal<CitationDialog>([&](CitationDialog* d) {
@@ -108,7 +108,7 @@ TEST_F(CitationDialogTest, LoadThatFindsNothingErasesTheCitationAndSaysSo) {
     EXPECT_EQ(platform.prompts().shown()[0].text, "The PMID 999" + tail);
     EXPECT_EQ(platform.prompts().shown()[0].icon, MessageIcon::Error);
     EXPECT_EQ(platform.prompts().shown()[1].text, "The PMID " + tail) << "the empty identifier";
-    EXPECT_EQ(dialog.citation(), "");
+    EXPECT_EQ(dialog.item().citation, "typed by hand") << "Cancel keeps the item";
 }
 
 TEST_F(CitationDialogTest, OkWantsAnIdentifierAndFillsAnEmptyCitation) {
@@ -126,19 +126,31 @@ TEST_F(CitationDialogTest, OkWantsAnIdentifierAndFillsAnEmptyCitation) {
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     ASSERT_EQ(platform.prompts().shown().size(), 1u);
     EXPECT_EQ(platform.prompts().last().text, "Please enter a PubMed Identifier (PMID).");
-    EXPECT_EQ(dialog.citation(), kCitation);
-    EXPECT_EQ(dialog.resultsReference(), "Yes");
+    EXPECT_EQ(dialog.item().citation, kCitation.toStdString());
+    EXPECT_EQ(dialog.item().is_results_ref, "Yes");
 }
 
 TEST_F(CitationDialogTest, OkWithAnUnknownIdentifierClosesQuietlyWithoutCitation) {
-    dialog.setInputs(" 42 ", "", "");
-    whenModal<CitationDialog>([&](CitationDialog*) { clickOk(); });
+    whenModal<CitationDialog>([&](CitationDialog*) {
+        pmid()->setText(" 42 ");
+        clickOk();
+    });
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_TRUE(platform.prompts().shown().empty());
     EXPECT_GE(requests, 1) << "the look-up ran";
-    EXPECT_EQ(dialog.pmid(), " 42 ") << "as typed";
-    EXPECT_EQ(dialog.citation(), "");
-    EXPECT_EQ(dialog.resultsReference(), "");
+    EXPECT_EQ(dialog.item().pubmed_id, " 42 ") << "as typed";
+    EXPECT_EQ(dialog.item().citation, "");
+    EXPECT_EQ(dialog.item().is_results_ref, "");
+}
+
+// Left alone, an item keeps its empty citation: nothing is looked up behind the user's back.
+TEST_F(CitationDialogTest, AnUnchangedOkLooksNothingUp) {
+    dialog.setItem({.citation = "", .pubmed_id = "123", .is_results_ref = "", .deleteFlag = true});
+    whenModal<CitationDialog>([&](CitationDialog*) { clickOk(); });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_EQ(requests, 0);
+    EXPECT_EQ(dialog.item().citation, "");
+    EXPECT_TRUE(dialog.item().deleteFlag);
 }
 
 TEST_F(CitationDialogTest, SearchCitationsOpensTheCitationMatcher) {

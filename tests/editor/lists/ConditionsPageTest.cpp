@@ -51,24 +51,34 @@ TEST_F(ConditionsPageTest, LoadShowsOneItemPerLine) {
 
     page->store();
     EXPECT_EQ(texts(record.condition), (Texts{"Asthma", "COPD"}));
-    EXPECT_EQ(texts(record.keyword), (Texts{"lung", "breath"}));
+    EXPECT_EQ(texts(record.keyword), (Texts{"lung\r\nbreath"})) << "a box left alone";
+
+    box(ConditionsPage::IDC_KEYWORDS)->appendPlainText("air");
+    page->store();
+    EXPECT_EQ(texts(record.keyword), (Texts{"lung", "breath", "air"}));
 
     record.condition.clear();
     page->load(record);
     EXPECT_EQ(box(ConditionsPage::IDC_CONDITIONS)->toPlainText(), "");
 }
 
-TEST_F(ConditionsPageTest, StoreSkipsEmptyLinesAndMakesFreshItems) {
-    FieldValue deleted("old");
-    deleted.setDeleteFlag(true);
-    record.condition.push_back(deleted);
+TEST_F(ConditionsPageTest, StoreSkipsEmptyLinesAndKeepsTheItemsOfLinesLeftAlone) {
+    for (const char* text : {"old", "gone", "twice", "twice"}) {
+        FieldValue& item = record.condition.emplace_back(text);
+        item.setDeleteFlag(true);
+    }
     record.keyword.emplace_back("kept");
     page->load(record);
-    box(ConditionsPage::IDC_CONDITIONS)->setPlainText("old\n\nDiabetes\n");
+    box(ConditionsPage::IDC_CONDITIONS)
+        ->setPlainText("new\nold\n\nDiabetes\ntwice\ntwice\ntwice\n");
     box(ConditionsPage::IDC_KEYWORDS)->setPlainText("");
     page->store();
-    EXPECT_EQ(texts(record.condition), (Texts{"old", "Diabetes"}));
-    EXPECT_FALSE(record.condition[0].deleteFlag());
+    EXPECT_EQ(texts(record.condition),
+              (Texts{"new", "old", "Diabetes", "twice", "twice", "twice"}));
+    const bool flags[] = {false, true, false, true, true, false};
+    for (std::size_t i = 0; i < std::size(flags); ++i) {
+        EXPECT_EQ(record.condition[i].deleteFlag(), flags[i]) << i;
+    }
     EXPECT_TRUE(record.keyword.empty());
 
     box(ConditionsPage::IDC_KEYWORDS)->setPlainText("  padded \n   ");

@@ -22,6 +22,7 @@ TEST(ItemTextsLines, SplitDropsEmptyLinesAndKeepsBlanks) {
     // Stray carriage returns go, even inside a line.
     EXPECT_EQ(ItemTexts::splitLines("a\rb\r\r\nc"), (Lines{"ab", "c"}));
     EXPECT_EQ(ItemTexts::splitLines("\r"), Lines{});
+    EXPECT_EQ(ItemTexts::splitLines("  \r\n x \r\r\n"), (Lines{"  ", " x "}));
 }
 
 TEST(ItemTextsLinks, SchemeIsAddedOnlyWhenNoWebSchemeOccurs) {

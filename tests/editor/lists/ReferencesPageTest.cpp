@@ -12,7 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace {
@@ -50,6 +50,10 @@ protected:
         });
     }
 
+    QTreeView* view(int id) { return page->control<QTreeView>(id); }
+    QStringList citationRow(int row) { return shownRow(view(ReferencesPage::IDC_CITATIONS), row); }
+    QStringList linkRow(int row) { return shownRow(view(ReferencesPage::IDC_LINKS), row); }
+
     TestPlatform platform;
     QWidget window;
     ReferencesPage* page = nullptr;
@@ -70,27 +74,26 @@ TEST_F(ReferencesPageTest, LoadAndStoreCarryLoginCitationsAndLinks) {
     EXPECT_EQ(page->control<QGroupBox>(ReferencesPage::IDC_LOGIN_GROUP)->title(),
               "ClinicalTrials.gov Login (Username)");
     ASSERT_EQ(page->citations().rowCount(), 2);
-    EXPECT_EQ(page->citations().rowTexts(0), (QStringList{"123", "Smith J. Things.", "yes"}));
-    EXPECT_EQ(page->links().rowTexts(0), (QStringList{"http://a.org", "A"}));
-    auto* citations = page->control<QTreeWidget>(ReferencesPage::IDC_CITATIONS);
-    EXPECT_EQ(citations->headerItem()->text(0), "MEDLINE PubMed Identifier");
-    EXPECT_EQ(citations->headerItem()->text(2), "Results Reference");
+    EXPECT_EQ(citationRow(0), (QStringList{"123", "Smith J. Things.", "yes"}));
+    EXPECT_EQ(linkRow(0), (QStringList{"http://a.org", "A"}));
+    QTreeView* citations = view(ReferencesPage::IDC_CITATIONS);
+    EXPECT_EQ(citationRow(-1),
+              (QStringList{"MEDLINE PubMed Identifier", "Citation", "Results Reference"}));
     EXPECT_EQ(citations->columnWidth(0), shownColumnWidth(citations, 0, 150));
     EXPECT_EQ(citations->columnWidth(2), shownColumnWidth(citations, 2, 100));
-    EXPECT_EQ(page->control<QTreeWidget>(ReferencesPage::IDC_LINKS)->headerItem()->text(1),
-              "Description");
+    EXPECT_EQ(linkRow(-1), (QStringList{"URL", "Description"}));
 
     page->control<QLineEdit>(ReferencesPage::IDC_LOGIN)->setText("new login");
-    page->links().appendRow({"www.b.org", ""});
+    page->links().model().append({.url = "www.b.org", .description = ""});
     page->store();
     EXPECT_EQ(record.id_info.org_name, "new login");
     ASSERT_EQ(record.reference.size(), 2u);
     EXPECT_EQ(record.reference[0]->pubmed_id, "123");
     EXPECT_EQ(record.reference[0]->is_results_ref, "yes") << "no conversion";
-    EXPECT_FALSE(record.reference[0]->deleteFlag);
+    EXPECT_TRUE(record.reference[0]->deleteFlag);
     EXPECT_EQ(record.reference[1]->citation, "Hand typed");
     ASSERT_EQ(record.link.size(), 2u);
-    EXPECT_FALSE(record.link[0]->deleteFlag);
+    EXPECT_TRUE(record.link[0]->deleteFlag);
     EXPECT_EQ(record.link[1]->url, "www.b.org");
 }
 
@@ -100,11 +103,11 @@ TEST_F(ReferencesPageTest, LinkAddPutsTheSchemeInFrontAndCancelAddsNothing) {
     QTest::mouseClick(page->control(ReferencesPage::IDC_LINK_ADD), Qt::LeftButton);
     EXPECT_EQ(seenUrl, "");
     ASSERT_EQ(page->links().rowCount(), 1);
-    EXPECT_EQ(page->links().rowTexts(0), (QStringList{"http://www.example.org", ""}));
+    EXPECT_EQ(linkRow(0), (QStringList{"http://www.example.org", ""}));
     page->links().selectRow(0);
     answerLink("HTTPS://Secure.org", "secure");
     page->addLink();
-    EXPECT_EQ(page->links().rowTexts(1), (QStringList{"HTTPS://Secure.org", "secure"}));
+    EXPECT_EQ(linkRow(1), (QStringList{"HTTPS://Secure.org", "secure"}));
     EXPECT_EQ(page->links().firstSelectedRow(), 0) << "the new row is not selected";
     answerLink("dropped", "", false);
     page->addLink();
@@ -135,24 +138,21 @@ TEST_F(ReferencesPageTest, EditAndRemoveNeedASelection) {
     });
     page->editCitation();
     EXPECT_EQ(seenCitation, "C2");
-    EXPECT_EQ(page->citations().rowTexts(1), (QStringList{"2", "C2", "No"}));
+    EXPECT_EQ(citationRow(1), (QStringList{"2", "C2", "No"}));
 
     page->citations().selectRow(0);
     QTest::mouseClick(page->control(ReferencesPage::IDC_CITATION_REMOVE), Qt::LeftButton);
-    EXPECT_EQ(page->citations().rowTexts(0).value(0), "2");
+    EXPECT_EQ(citationRow(0).value(0), "2");
     EXPECT_EQ(page->citations().firstSelectedRow(), 0);
 }
 
 TEST_F(ReferencesPageTest, DoubleClickOnALinkEditsItAndCancelKeepsIt) {
     addLink("http://x.org", "X");
     page->load(record);
-    auto* list = page->control<QTreeWidget>(ReferencesPage::IDC_LINKS);
-    const QRect row = list->visualItemRect(list->topLevelItem(0));
     answerLink("changed", "changed", false);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    doubleClickRow(view(ReferencesPage::IDC_LINKS), 0);
     EXPECT_EQ(seenUrl, "http://x.org");
-    EXPECT_EQ(page->links().rowTexts(0), (QStringList{"http://x.org", "X"}));
+    EXPECT_EQ(linkRow(0), (QStringList{"http://x.org", "X"}));
 }
 
 TEST(LinkDialogTest, OkWantsAUrlAndEnterInTheDescriptionIsOk) {
@@ -174,16 +174,27 @@ TEST(LinkDialogTest, OkWantsAUrlAndEnterInTheDescriptionIsOk) {
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     ASSERT_EQ(platform.prompts().shown().size(), 1u);
     EXPECT_EQ(platform.prompts().last().text, "Please enter a Web Site URL.");
-    EXPECT_EQ(dialog.url(), "ftp://files.org/?next=http://x") << "holds http:// already";
-    EXPECT_EQ(dialog.description(), "") << "an empty description is accepted";
+    EXPECT_EQ(dialog.item().url, "ftp://files.org/?next=http://x") << "holds http:// already";
+    EXPECT_EQ(dialog.item().description, "") << "an empty description is accepted";
 
-    LinkDialog other;
-    other.setInputs("ftp://files.org", "d");
-    whenModal<LinkDialog>(
-        [](LinkDialog* d) { QTest::mouseClick(d->control(LinkDialog::IDC_OK), Qt::LeftButton); });
-    EXPECT_EQ(other.exec(), QDialog::Accepted);
-    EXPECT_EQ(other.url(), "http://ftp://files.org");
-    EXPECT_EQ(qobject_cast<QLineEdit*>(other.control(LinkDialog::IDC_URL))->text(),
-              "http://ftp://files.org")
-        << "the edit shows the new text";
+    // The scheme goes in front of an address the user typed, not of one he left alone.
+    for (const bool typed : {true, false}) {
+        LinkDialog other;
+        other.setItem({.url = "ftp://files.org", .description = "d\r\ne", .deleteFlag = true});
+        whenModal<LinkDialog>([typed](LinkDialog* d) {
+            auto* edit = qobject_cast<QLineEdit*>(d->control(LinkDialog::IDC_URL));
+            if (typed) {
+                edit->setText("ftp://other.org");
+            }
+            QTest::mouseClick(d->control(LinkDialog::IDC_OK), Qt::LeftButton);
+        });
+        EXPECT_EQ(other.exec(), QDialog::Accepted);
+        const std::string url = typed ? "http://ftp://other.org" : "ftp://files.org";
+        EXPECT_EQ(other.item().url, url);
+        EXPECT_EQ(
+            qobject_cast<QLineEdit*>(other.control(LinkDialog::IDC_URL))->text().toStdString(), url)
+            << "the edit shows the text OK gives";
+        EXPECT_EQ(other.item().description, "d\r\ne");
+        EXPECT_TRUE(other.item().deleteFlag);
+    }
 }

@@ -14,12 +14,21 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
 namespace {
 
 using Page = ArmsInterventionsPage;
+
+ArmGroup arm(const char* label, const char* type, bool deleted = false) {
+    ArmGroup group;
+    group.arm_group_label = label;
+    group.arm_type = type;
+    group.deleteFlag = deleted;
+    return group;
+}
 
 template <class T> T* in(QDialog* dialog, int id) {
     return dialog->findChild<T*>(QStringLiteral("control%1").arg(id));
@@ -52,6 +61,17 @@ protected:
         return intervention;
     }
     bool shown(int id) { return !page->control(id)->isHidden(); }
+    QStringList row(int listId, int row) { return shownRow(page->control<QTreeView>(listId), row); }
+    // Answers the next arm or group dialog with a new label and OK.
+    template <class Dialog> void relabel(const char* label) {
+        whenModal<Dialog>([label](Dialog* dialog) {
+            in<QLineEdit>(dialog, Dialog::IDC_LABEL)->setText(label);
+            QTest::mouseClick(dialog->control(Dialog::IDC_OK), Qt::LeftButton);
+        });
+    }
+    std::vector<std::string> labelsOf(int intervention) {
+        return page->interventions().item(intervention).arm_group_label;
+    }
     // Answers the next intervention dialog: records what it offered, then runs `change`.
     void answerIntervention(std::function<void(InterventionDialog*)> change) {
         whenModal<InterventionDialog>([this, change](InterventionDialog* dialog) {
@@ -116,19 +136,20 @@ TEST_F(ArmsInterventionsPageTest, ColumnsAndLoadFillBothLowerListsFromTheArmGrou
     addGroup("A", "Experimental", "line 1\r\nline 2");
     addIntervention("Drug", "Aspirin", {"A", "B"}, {"ASA", "acetyl"});
     page->load(record);
-    auto* interventions = page->control<QTreeWidget>(Page::IDC_INTERVENTIONS);
-    ASSERT_EQ(interventions->columnCount(), 5);
-    EXPECT_EQ(interventions->headerItem()->text(3), "Groups");
+    auto* interventions = page->control<QTreeView>(Page::IDC_INTERVENTIONS);
+    EXPECT_EQ(row(Page::IDC_INTERVENTIONS, -1),
+              (QStringList{"Intervention Type", "Intervention Name", "Intervention Description",
+                           "Groups", "Other Names"}));
     EXPECT_EQ(interventions->columnWidth(0), 125);
-    EXPECT_EQ(page->arms().rowTexts(0), (QStringList{"A", "Experimental", "line 1\r\nline 2"}));
-    EXPECT_EQ(page->groups().rowTexts(0), (QStringList{"A", "line 1\r\nline 2"}));
-    EXPECT_EQ(page->control<QTreeWidget>(Page::IDC_GROUPS)->headerItem()->text(1),
-              "Group/Cohort Description");
-    EXPECT_EQ(page->interventions().rowTexts(0),
+    EXPECT_EQ(row(Page::IDC_ARMS, 0), (QStringList{"A", "Experimental", "line 1\r\nline 2"}));
+    EXPECT_EQ(row(Page::IDC_GROUPS, 0), (QStringList{"A", "line 1\r\nline 2"}));
+    EXPECT_EQ(row(Page::IDC_GROUPS, -1),
+              (QStringList{"Group/Cohort Label", "Group/Cohort Description"}));
+    EXPECT_EQ(row(Page::IDC_INTERVENTIONS, 0),
               (QStringList{"Drug", "Aspirin", "", "A,B", "ASA\r\nacetyl"}));
 }
 
-TEST_F(ArmsInterventionsPageTest, ObservationalAddsGroupsAndStoresThemWithoutArmType) {
+TEST_F(ArmsInterventionsPageTest, ObservationalAddsGroupsAndKeepsTheArmTypeItDoesNotShow) {
     setType("Interventional");
     addGroup("A", "Placebo Comparator", "d");
     page->load(record);
@@ -139,7 +160,7 @@ TEST_F(ArmsInterventionsPageTest, ObservationalAddsGroupsAndStoresThemWithoutArm
     // Switching to observational shows the same arm groups as groups.
     setType("Observational");
     page->load(record);
-    EXPECT_EQ(page->groups().rowTexts(0), (QStringList{"A", "d"}));
+    EXPECT_EQ(row(Page::IDC_GROUPS, 0), (QStringList{"A", "d"}));
     whenModal<GroupDialog>([](GroupDialog* dialog) {
         in<QLineEdit>(dialog, GroupDialog::IDC_LABEL)->setText("Cohort 2");
         in<QPlainTextEdit>(dialog, GroupDialog::IDC_DESCRIPTION)->setPlainText("x\ny");
@@ -147,56 +168,66 @@ TEST_F(ArmsInterventionsPageTest, ObservationalAddsGroupsAndStoresThemWithoutArm
     });
     QTest::mouseClick(page->control(Page::IDC_ARM_ADD), Qt::LeftButton);
     ASSERT_EQ(page->groups().rowCount(), 2);
-    EXPECT_EQ(page->groups().rowTexts(1), (QStringList{"Cohort 2", "x\r\ny"}));
+    EXPECT_EQ(row(Page::IDC_GROUPS, 1), (QStringList{"Cohort 2", "x\r\ny"}));
     EXPECT_EQ(page->arms().rowCount(), 1) << "the hidden arms list is left alone";
+    page->groups().selectRow(0);
+    whenModal<GroupDialog>([](GroupDialog* dialog) {
+        in<QPlainTextEdit>(dialog, GroupDialog::IDC_DESCRIPTION)->setPlainText("changed");
+        dialog->accept();
+    });
+    page->editArm();
     page->store();
     ASSERT_EQ(record.arm_group.size(), 2u);
-    EXPECT_EQ(record.arm_group[0]->arm_type, "");
+    EXPECT_EQ(record.arm_group[0]->arm_type, "Placebo Comparator");
+    EXPECT_EQ(record.arm_group[0]->arm_group_description.text(), "changed");
+    EXPECT_EQ(record.arm_group[1]->arm_type, "");
     EXPECT_EQ(record.arm_group[1]->arm_group_label, "Cohort 2");
     EXPECT_EQ(record.arm_group[1]->arm_group_description.text(), "x\r\ny");
 }
 
-TEST_F(ArmsInterventionsPageTest, ExpandedAccessDropsArmGroupsAndLabelsButKeepsTheRest) {
-    setType("Expanded Access");
-    addGroup("A", "Experimental", "");
-    Intervention& drug = addIntervention("Drug", "Name", {"A"}, {"other"});
-    drug.intervention_description.setText("desc");
-    page->load(record);
-    page->store();
-    EXPECT_TRUE(record.arm_group.empty());
-    ASSERT_EQ(record.intervention.size(), 1u);
-    EXPECT_TRUE(record.intervention[0]->arm_group_label.empty());
-    EXPECT_EQ(record.intervention[0]->intervention_type, "Drug");
-    EXPECT_EQ(record.intervention[0]->intervention_name, "Name");
-    EXPECT_EQ(record.intervention[0]->intervention_description.text(), "desc");
-    EXPECT_EQ(record.intervention[0]->intervention_other_name, std::vector<std::string>{"other"});
-
-    // Any other type stores no arm group but keeps the labels.
-    setType("");
-    addGroup("B", "", "");
-    addIntervention("Device", "D", {"B"});
-    page->load(record);
-    page->store();
-    EXPECT_TRUE(record.arm_group.empty());
-    EXPECT_EQ(record.intervention[1]->arm_group_label, std::vector<std::string>{"B"});
+// Dropping what a study type has no place for is the editor's business, not the page's.
+TEST_F(ArmsInterventionsPageTest, EveryStudyTypeStoresTheArmGroupsAndLabelsItHolds) {
+    for (const char* type : {"Expanded Access", ""}) {
+        record.arm_group.clear();
+        record.intervention.clear();
+        setType(type);
+        addGroup("A", "Experimental", "");
+        Intervention& drug = addIntervention("Drug", "Name", {"A"}, {"other"});
+        drug.intervention_description.setText("desc");
+        page->load(record);
+        page->store();
+        ASSERT_EQ(record.arm_group.size(), 1u) << type;
+        EXPECT_EQ(record.arm_group[0]->arm_type, "Experimental");
+        ASSERT_EQ(record.intervention.size(), 1u);
+        EXPECT_EQ(record.intervention[0]->arm_group_label, std::vector<std::string>{"A"});
+        EXPECT_EQ(record.intervention[0]->intervention_description.text(), "desc");
+        EXPECT_EQ(record.intervention[0]->intervention_other_name,
+                  std::vector<std::string>{"other"});
+    }
 }
 
-TEST_F(ArmsInterventionsPageTest, StoreBuildsFreshItemsInRowOrder) {
+TEST_F(ArmsInterventionsPageTest, StoreKeepsTheItemsWithTheirFlagsInRowOrder) {
     setType("Interventional");
     addGroup("A", "Experimental", "").deleteFlag = true;
     addIntervention("Drug", "N", {}).deleteFlag = true;
     page->load(record);
-    page->arms().appendRow({"B", "Other", ""});
-    page->interventions().appendRow({"Device", "M", "", ",X,,Y,", "one\r\n\r\ntwo\r\n"});
+    page->arms().model().append(arm("B", "Other"));
+    Intervention device;
+    device.intervention_name = "M";
+    device.arm_group_label = {"X,Y", "Z"};
+    device.intervention_other_name = {"", "two\r\nlines"};
+    page->interventions().model().append(device);
     page->store();
     ASSERT_EQ(record.arm_group.size(), 2u);
-    EXPECT_FALSE(record.arm_group[0]->deleteFlag);
+    EXPECT_TRUE(record.arm_group[0]->deleteFlag);
     EXPECT_EQ(record.arm_group[1]->arm_group_label, "B");
+    EXPECT_FALSE(record.arm_group[1]->deleteFlag);
     ASSERT_EQ(record.intervention.size(), 2u);
-    EXPECT_FALSE(record.intervention[0]->deleteFlag);
-    EXPECT_EQ(record.intervention[1]->arm_group_label, (std::vector<std::string>{"X", "Y"}));
+    EXPECT_TRUE(record.intervention[0]->deleteFlag);
+    EXPECT_EQ(record.intervention[1]->arm_group_label, (std::vector<std::string>{"X,Y", "Z"}))
+        << "a label with a comma stays one label";
     EXPECT_EQ(record.intervention[1]->intervention_other_name,
-              (std::vector<std::string>{"one", "two"}));
+              (std::vector<std::string>{"", "two\r\nlines"}));
 }
 
 TEST_F(ArmsInterventionsPageTest, ListCommandsRefuseWithoutSelectionAndReselectAfterRemove) {
@@ -219,7 +250,7 @@ TEST_F(ArmsInterventionsPageTest, ListCommandsRefuseWithoutSelectionAndReselectA
     EXPECT_EQ(page->arms().firstSelectedRow(), 1);
     page->arms().selectRow(0);
     page->removeArm();
-    EXPECT_EQ(page->arms().rowTexts(0).value(0), "B");
+    EXPECT_EQ(page->arms().item(0).arm_group_label, "B");
     EXPECT_EQ(page->arms().firstSelectedRow(), 0);
     page->removeArm();
     EXPECT_EQ(page->arms().rowCount(), 0);
@@ -242,7 +273,7 @@ TEST_F(ArmsInterventionsPageTest, ArmAddAppendsUnselectedAndCancelChangesNothing
     page->addArm();
     EXPECT_EQ(seenLabel, "");
     ASSERT_EQ(page->arms().rowCount(), 2);
-    EXPECT_EQ(page->arms().rowTexts(1), (QStringList{" New ", "Sham Comparator", ""}));
+    EXPECT_EQ(row(Page::IDC_ARMS, 1), (QStringList{" New ", "Sham Comparator", ""}));
     EXPECT_EQ(page->arms().firstSelectedRow(), 0);
 
     whenModal<ArmDialog>([](ArmDialog* dialog) {
@@ -250,20 +281,23 @@ TEST_F(ArmsInterventionsPageTest, ArmAddAppendsUnselectedAndCancelChangesNothing
         dialog->reject();
     });
     page->editArm();
-    EXPECT_EQ(page->arms().rowTexts(0), (QStringList{"A", "Experimental", ""}));
+    EXPECT_EQ(row(Page::IDC_ARMS, 0), (QStringList{"A", "Experimental", ""}));
     whenModal<ArmDialog>([](ArmDialog* dialog) { dialog->reject(); });
     page->addArm();
     EXPECT_EQ(page->arms().rowCount(), 2);
 }
 
-TEST_F(ArmsInterventionsPageTest, ArmDialogMatchesTypesByPrefixAndChecksInOrder) {
+TEST_F(ArmsInterventionsPageTest, ArmDialogShowsTypesAsWrittenAndChecksInOrder) {
     ArmDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), "Add Study Arm");
     auto* type = in<QComboBox>(&dialog, ArmDialog::IDC_TYPE);
     auto* label = in<QLineEdit>(&dialog, ArmDialog::IDC_LABEL);
-    dialog.setInputs({"", "active", ""});
+    dialog.setItem(arm("", "Active Comparator"));
     EXPECT_EQ(type->currentText(), "Active Comparator");
-    dialog.setInputs({"", "Nothing like it", ""});
+    dialog.setItem(arm("", "active"));
+    EXPECT_EQ(type->currentText(), "active") << "no prefix stands for an entry";
+    EXPECT_EQ(type->count(), 7);
+    dialog.setItem(arm("", ""));
     EXPECT_EQ(type->currentIndex(), -1);
 
     platform.prompts().answerMessage(MessageAnswer::Ok);
@@ -281,7 +315,17 @@ TEST_F(ArmsInterventionsPageTest, ArmDialogMatchesTypesByPrefixAndChecksInOrder)
         d->accept();
     });
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
-    EXPECT_EQ(dialog.outputs(), (QStringList{"L", "Experimental", ""}));
+    EXPECT_EQ(dialog.item().arm_group_label, "L");
+    EXPECT_EQ(dialog.item().arm_type, "Experimental");
+
+    // A type the list does not have counts while the user leaves the list alone.
+    ArmDialog other;
+    other.setItem(arm("X", "Nothing like it", true));
+    EXPECT_EQ(in<QComboBox>(&other, ArmDialog::IDC_TYPE)->currentText(), "Nothing like it");
+    whenModal<ArmDialog>([](ArmDialog* d) { d->accept(); });
+    EXPECT_EQ(other.exec(), QDialog::Accepted);
+    EXPECT_EQ(other.item().arm_type, "Nothing like it");
+    EXPECT_TRUE(other.item().deleteFlag);
 
     GroupDialog group;
     EXPECT_EQ(group.windowTitle(), "Add Study Group / Cohort");
@@ -301,7 +345,7 @@ TEST_F(ArmsInterventionsPageTest, InterventionDialogOffersTheCurrentArmRowsAndCh
     addGroup("B", "", "");
     addIntervention("Drug", "N", {"A", "B"});
     page->load(record);
-    page->arms().appendRow({"C", "Other", ""});
+    page->arms().model().append(arm("C", "Other"));
     page->interventions().selectRow(0);
     QString association;
     answerIntervention([&](InterventionDialog* dialog) {
@@ -314,34 +358,77 @@ TEST_F(ArmsInterventionsPageTest, InterventionDialogOffersTheCurrentArmRowsAndCh
     EXPECT_EQ(offered, (QStringList{"A", "B", "C"})) << "rows added since the load are offered";
     EXPECT_EQ(checked, (QStringList{"A", "B"}));
     EXPECT_EQ(association, "Associated Arms (checkmark to associate with this Intervention)");
-    EXPECT_EQ(page->interventions().rowTexts(0).value(3), "B,C");
+    EXPECT_EQ(row(Page::IDC_INTERVENTIONS, 0).value(3), "B,C");
     EXPECT_EQ(page->interventions().firstSelectedRow(), 0);
 }
 
-TEST_F(ArmsInterventionsPageTest, ARenamedArmLeavesAStaleLabelUntilTheInterventionIsEdited) {
+// Through the real buttons and dialogs: the new label replaces the old one
+// wherever an intervention had it, once.
+TEST_F(ArmsInterventionsPageTest, RenamingAnArmOrGroupRenamesItInTheInterventions) {
     setType("Interventional");
     addGroup("A", "Experimental", "");
+    addGroup("B", "Experimental", "");
     addIntervention("Drug", "N", {"A"});
+    addIntervention("Device", "D", {"B", "A"});
+    addIntervention("Other", "O", {"B"});
     page->load(record);
     page->arms().selectRow(0);
     whenModal<ArmDialog>([](ArmDialog* dialog) {
-        in<QLineEdit>(dialog, ArmDialog::IDC_LABEL)->setText("B");
-        dialog->accept();
+        in<QLineEdit>(dialog, ArmDialog::IDC_LABEL)->setText("A2");
+        dialog->reject();
     });
-    page->editArm();
-    EXPECT_EQ(page->interventions().rowTexts(0).value(3), "A");
-    page->store();
-    EXPECT_EQ(record.intervention[0]->arm_group_label, std::vector<std::string>{"A"});
+    QTest::mouseClick(page->control(Page::IDC_ARM_EDIT), Qt::LeftButton);
+    EXPECT_EQ(labelsOf(0), std::vector<std::string>{"A"}) << "Cancel renames nothing";
 
+    relabel<ArmDialog>("A2");
+    QTest::mouseClick(page->control(Page::IDC_ARM_EDIT), Qt::LeftButton);
+    EXPECT_EQ(labelsOf(0), std::vector<std::string>{"A2"});
+    EXPECT_EQ(labelsOf(1), (std::vector<std::string>{"B", "A2"}));
+    EXPECT_EQ(labelsOf(2), std::vector<std::string>{"B"});
+    EXPECT_EQ(row(Page::IDC_INTERVENTIONS, 1).value(3), "B,A2");
+
+    // Two arms with one label: the intervention refers to it once.
+    relabel<ArmDialog>("B");
+    QTest::mouseClick(page->control(Page::IDC_ARM_EDIT), Qt::LeftButton);
+    EXPECT_EQ(labelsOf(1), std::vector<std::string>{"B"});
+    // While another arm still has the old label, the references stay with it.
+    page->arms().selectRow(1);
+    relabel<ArmDialog>("C");
+    QTest::mouseClick(page->control(Page::IDC_ARM_EDIT), Qt::LeftButton);
+    EXPECT_EQ(labelsOf(2), std::vector<std::string>{"B"});
+    page->store();
+    EXPECT_EQ(record.intervention[0]->arm_group_label, std::vector<std::string>{"B"});
+
+    // The same for the groups of an observational protocol, by double click.
+    setType("Observational");
+    page->load(record);
+    relabel<GroupDialog>("Cohort");
+    doubleClickRow(page->control<QTreeView>(Page::IDC_GROUPS), 0);
+    EXPECT_EQ(labelsOf(0), std::vector<std::string>{"Cohort"});
+    EXPECT_EQ(labelsOf(2), std::vector<std::string>{"Cohort"});
+}
+
+TEST_F(ArmsInterventionsPageTest, ALabelNoArmHasIsOfferedCheckedUntilUnchecked) {
+    setType("Interventional");
+    addGroup("A", "Experimental", "");
+    addIntervention("Drug", "N", {"gone", "A"});
     page->load(record);
     page->interventions().selectRow(0);
-    answerIntervention([](InterventionDialog* dialog) { dialog->accept(); });
+    answerIntervention([](InterventionDialog* dialog) {
+        in<QLineEdit>(dialog, InterventionDialog::IDC_NAME)->setText("N2");
+        dialog->accept();
+    });
     page->editIntervention();
-    EXPECT_EQ(offered, QStringList{"B"});
-    EXPECT_TRUE(checked.isEmpty());
-    EXPECT_EQ(page->interventions().rowTexts(0).value(3), "");
-    page->store();
-    EXPECT_TRUE(record.intervention[0]->arm_group_label.empty());
+    EXPECT_EQ(offered, (QStringList{"A", "gone"}));
+    EXPECT_EQ(checked, (QStringList{"A", "gone"}));
+    EXPECT_EQ(labelsOf(0), (std::vector<std::string>{"gone", "A"})) << "in the item's order";
+
+    answerIntervention([](InterventionDialog* dialog) {
+        dialog->groupsList()->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+        dialog->accept();
+    });
+    page->editIntervention();
+    EXPECT_EQ(labelsOf(0), std::vector<std::string>{"A"});
 }
 
 TEST_F(ArmsInterventionsPageTest, InterventionDialogChecksTypeFirstThenName) {
@@ -371,8 +458,8 @@ TEST_F(ArmsInterventionsPageTest, InterventionDialogChecksTypeFirstThenName) {
     page->addIntervention();
     EXPECT_EQ(association, "Associated Groups (checkmark to associate with this Intervention)");
     ASSERT_EQ(page->interventions().rowCount(), 1);
-    EXPECT_EQ(page->interventions().rowTexts(0),
-              (QStringList{"Biological/Vaccine", "Vaccine X", "", "G1", "first\r\n\r\nsecond"}));
+    EXPECT_EQ(row(Page::IDC_INTERVENTIONS, 0),
+              (QStringList{"Biological/Vaccine", "Vaccine X", "", "G1", "first\r\nsecond"}));
     page->store();
     EXPECT_EQ(record.intervention[0]->intervention_other_name,
               (std::vector<std::string>{"first", "second"}));
@@ -381,14 +468,17 @@ TEST_F(ArmsInterventionsPageTest, InterventionDialogChecksTypeFirstThenName) {
 
 TEST_F(ArmsInterventionsPageTest, WithoutArmsTheDialogHidesTheListAndGrowsOtherNames) {
     InterventionDialog associating;
-    associating.setInputs({.row = {}, .availableLabels = "A", .studyType = "Interventional"});
+    associating.setAssociations({"A"}, "Interventional");
     const QRect normal = associating.control(InterventionDialog::IDC_OTHER_NAMES)->geometry();
     EXPECT_FALSE(associating.groupsList()->isHidden());
 
     InterventionDialog dialog;
-    dialog.setInputs({.row = {"dev", "N", "", "A", ""},
-                      .availableLabels = "A,B",
-                      .studyType = "Expanded Access"});
+    dialog.setAssociations({"A", "B"}, "Expanded Access");
+    Intervention device;
+    device.intervention_type = "Device";
+    device.intervention_name = "N";
+    device.arm_group_label = {"A"};
+    dialog.setItem(device);
     EXPECT_EQ(in<QComboBox>(&dialog, InterventionDialog::IDC_TYPE)->currentText(), "Device");
     EXPECT_TRUE(dialog.groupsList()->isHidden());
     EXPECT_FALSE(dialog.groupsList()->isEnabled());
@@ -398,6 +488,15 @@ TEST_F(ArmsInterventionsPageTest, WithoutArmsTheDialogHidesTheListAndGrowsOtherN
     EXPECT_EQ(grown.width(), normal.width());
     EXPECT_EQ(grown.height(), normal.height() + 127);
     EXPECT_LE(grown.bottom(), dialog.control(InterventionDialog::IDC_OK)->geometry().top());
+
+    whenModal<InterventionDialog>([](InterventionDialog* d) {
+        in<QLineEdit>(d, InterventionDialog::IDC_NAME)->setText("N2");
+        d->accept();
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_EQ(dialog.item().arm_group_label, std::vector<std::string>{"A"})
+        << "labels the dialog does not show stay";
+    EXPECT_EQ(dialog.item().intervention_type, "Device");
 }
 
 TEST_F(ArmsInterventionsPageTest, LongLabelsSurviveTheRowsTheDialogAndTheStore) {
@@ -407,13 +506,14 @@ TEST_F(ArmsInterventionsPageTest, LongLabelsSurviveTheRowsTheDialogAndTheStore) 
     addGroup("short", "Experimental", "");
     addIntervention("Drug", "N", {longLabel, "short", longLabel + "2"});
     page->load(record);
-    EXPECT_EQ(page->availableLabels().size(), 25000 + 6);
+    EXPECT_EQ(page->availableLabels(), (QStringList{QString::fromStdString(longLabel), "short"}));
     page->interventions().selectRow(0);
     answerIntervention([](InterventionDialog* dialog) { dialog->accept(); });
     page->editIntervention();
-    EXPECT_EQ(checked.size(), 2);
+    EXPECT_EQ(checked.size(), 3);
     page->store();
-    ASSERT_EQ(record.intervention[0]->arm_group_label.size(), 2u);
+    ASSERT_EQ(record.intervention[0]->arm_group_label.size(), 3u);
     EXPECT_EQ(record.intervention[0]->arm_group_label[0], longLabel);
+    EXPECT_EQ(record.intervention[0]->arm_group_label[2], longLabel + "2");
     EXPECT_EQ(record.arm_group[0]->arm_group_label, longLabel);
 }

@@ -9,7 +9,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,6 +40,9 @@ protected:
         return official;
     }
     QLineEdit* contactEdit(int first, int field) { return page->control<QLineEdit>(first + field); }
+    QStringList officialRow(int row) {
+        return shownRow(page->control<QTreeView>(Page::IDC_OFFICIALS), row);
+    }
 
     TestPlatform platform;
     QWidget window;
@@ -49,7 +52,7 @@ protected:
 
 } // namespace
 
-TEST_F(ContactsPageTest, ContactsAreEditedInPlaceAndOfficialsRebuiltFresh) {
+TEST_F(ContactsPageTest, ContactsAreEditedInPlaceAndOfficialsKeepTheirFlags) {
     record.overall_contact.first_name = "Ann";
     record.overall_contact.email = "ann@example.org";
     record.overall_contact.deleteFlag = true;
@@ -59,10 +62,10 @@ TEST_F(ContactsPageTest, ContactsAreEditedInPlaceAndOfficialsRebuiltFresh) {
     EXPECT_EQ(contactEdit(Page::IDC_CONTACT_FIRST, Page::FirstName)->text(), "Ann");
     EXPECT_EQ(contactEdit(Page::IDC_CONTACT_FIRST, Page::Email)->text(), "ann@example.org");
     EXPECT_EQ(contactEdit(Page::IDC_BACKUP_FIRST, Page::Extension)->text(), "12");
-    EXPECT_EQ(page->officials().rowTexts(0),
-              (QStringList{"Bo", "", "Last", "", "Study Chair", "Uni"}));
-    auto* list = page->control<QTreeWidget>(Page::IDC_OFFICIALS);
-    EXPECT_EQ(list->headerItem()->text(5), "Affiliation");
+    EXPECT_EQ(officialRow(0), (QStringList{"Bo", "", "Last", "", "Study Chair", "Uni"}));
+    auto* list = page->control<QTreeView>(Page::IDC_OFFICIALS);
+    EXPECT_EQ(officialRow(-1), (QStringList{"First Name", "Middle Initial", "Last Name", "Degree",
+                                            "Role", "Affiliation"}));
     EXPECT_EQ(list->columnWidth(1), shownColumnWidth(list, 1, 75));
 
     contactEdit(Page::IDC_BACKUP_FIRST, Page::LastName)->setText(" Backup ");
@@ -73,7 +76,7 @@ TEST_F(ContactsPageTest, ContactsAreEditedInPlaceAndOfficialsRebuiltFresh) {
     EXPECT_EQ(record.overall_contact.first_name, "Ann");
     EXPECT_EQ(record.overall_contact_backup.last_name, " Backup ");
     ASSERT_EQ(record.overall_official.size(), 1u);
-    EXPECT_FALSE(record.overall_official[0]->deleteFlag);
+    EXPECT_TRUE(record.overall_official[0]->deleteFlag);
     EXPECT_EQ(record.overall_official[0]->affiliation, "Uni");
 }
 
@@ -92,14 +95,34 @@ TEST_F(ContactsPageTest, AddingAnOfficialWithoutAffiliationMakesItUnaffiliated) 
     });
     page->addOfficial();
     ASSERT_EQ(page->officials().rowCount(), 2);
-    EXPECT_EQ(page->officials().rowTexts(1),
+    EXPECT_EQ(officialRow(1),
               (QStringList{"Cy", "", "Dee", "", "Principal Investigator", "Unaffiliated"}));
     EXPECT_EQ(page->officials().firstSelectedRow(), 0);
     page->store();
     EXPECT_EQ(record.overall_official[1]->affiliation, "Unaffiliated");
 }
 
-TEST_F(ContactsPageTest, EditPreselectsTheRoleIgnoringCaseAndCancelKeepsTheRow) {
+// "Unaffiliated" fills an empty affiliation when the user changed something, not otherwise.
+TEST_F(ContactsPageTest, AnUnchangedEditKeepsAnEmptyAffiliation) {
+    addOfficial("A", "Study Chair", "");
+    addOfficial("B", "Study Chair", "");
+    page->load(record);
+    for (const bool change : {false, true}) {
+        page->officials().selectRow(change ? 1 : 0);
+        whenModal<OfficialDialog>([change](OfficialDialog* dialog) {
+            if (change) {
+                edit(dialog, OfficialDialog::IDC_MIDDLE_NAME)->setText("M");
+            }
+            dialog->accept();
+        });
+        page->editOfficial();
+    }
+    page->store();
+    EXPECT_EQ(record.overall_official[0]->affiliation, "");
+    EXPECT_EQ(record.overall_official[1]->affiliation, "Unaffiliated");
+}
+
+TEST_F(ContactsPageTest, EditShowsTheRoleAsWrittenAndCancelKeepsTheRow) {
     addOfficial("A", "study chair", "U");
     addOfficial("B", "Principal Investigator", "U");
     page->load(record);
@@ -115,8 +138,8 @@ TEST_F(ContactsPageTest, EditPreselectsTheRoleIgnoringCaseAndCancelKeepsTheRow) 
         dialog->reject();
     });
     page->editOfficial();
-    EXPECT_EQ(role, "Study Chair");
-    EXPECT_EQ(page->officials().rowTexts(0).value(0), "A");
+    EXPECT_EQ(role, "study chair");
+    EXPECT_EQ(officialRow(0).value(0), "A");
 
     page->officials().selectRow(1);
     whenModal<OfficialDialog>([&](OfficialDialog* dialog) {
@@ -124,13 +147,9 @@ TEST_F(ContactsPageTest, EditPreselectsTheRoleIgnoringCaseAndCancelKeepsTheRow) 
         edit(dialog, OfficialDialog::IDC_DEGREE)->setText("MD, PhD");
         dialog->accept();
     });
-    QTreeWidget* list = page->officials().list();
-    QApplication::processEvents(); // lays the rows out
-    const QRect row = list->visualItemRect(list->topLevelItem(1));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    doubleClickRow(page->officials().view(), 1);
     EXPECT_EQ(role, "Principal Investigator");
-    EXPECT_EQ(page->officials().rowTexts(1),
+    EXPECT_EQ(officialRow(1),
               (QStringList{"B", "", "Last", "MD, PhD", "Principal Investigator", "U"}));
     EXPECT_EQ(page->officials().firstSelectedRow(), 1);
 }
@@ -155,12 +174,16 @@ TEST_F(ContactsPageTest, OfficialDialogChecksFirstNameLastNameThenRole) {
         d->reject();
     });
     EXPECT_EQ(dialog.exec(), QDialog::Rejected);
-    EXPECT_TRUE(dialog.outputs().isEmpty());
+    EXPECT_EQ(dialog.item().first_name, "") << "Cancel keeps the item";
 }
 
 TEST_F(ContactsPageTest, InvestigatorModeSwapsTheRoleListAndHidesTheAffiliation) {
     OfficialDialog dialog;
-    dialog.setInputs({"I", "", "N", "", "sub", ""}, true);
+    Investigator given;
+    given.first_name = "I";
+    given.last_name = "N";
+    given.role = "sub";
+    dialog.setItem(given);
     EXPECT_EQ(dialog.windowTitle(), "Add Investigator");
     EXPECT_EQ(
         dialog.findChild<QGroupBox*>(QStringLiteral("control%1").arg(OfficialDialog::IDC_GROUP))
@@ -170,18 +193,27 @@ TEST_F(ContactsPageTest, InvestigatorModeSwapsTheRoleListAndHidesTheAffiliation)
     EXPECT_TRUE(dialog.control(OfficialDialog::IDC_AFFILIATION)->isHidden());
     EXPECT_TRUE(dialog.control(OfficialDialog::IDC_AFFILIATION_LABEL)->isHidden());
     EXPECT_FALSE(dialog.control(OfficialDialog::IDC_INVESTIGATOR_ROLE)->isHidden());
-    EXPECT_EQ(combo(&dialog, OfficialDialog::IDC_INVESTIGATOR_ROLE)->currentText(),
-              "Sub-Investigator");
+    EXPECT_EQ(combo(&dialog, OfficialDialog::IDC_INVESTIGATOR_ROLE)->currentText(), "sub");
     EXPECT_EQ(combo(&dialog, OfficialDialog::IDC_ROLE)->currentIndex(), -1);
-    whenModal<OfficialDialog>([](OfficialDialog* d) { d->accept(); });
+    whenModal<OfficialDialog>([](OfficialDialog* d) {
+        edit(d, OfficialDialog::IDC_DEGREE)->setText("MD");
+        d->accept();
+    });
     ASSERT_EQ(dialog.exec(), QDialog::Accepted);
-    EXPECT_EQ(dialog.outputs(),
-              (QStringList{"I", "", "N", "", "Sub-Investigator", "Unaffiliated"}));
+    const Investigator investigator = dialog.investigator();
+    EXPECT_EQ(investigator.first_name, "I");
+    EXPECT_EQ(investigator.last_name, "N");
+    EXPECT_EQ(investigator.degrees, "MD");
+    EXPECT_EQ(investigator.role, "sub") << "the role list was left alone";
 
-    // Official mode keeps its own role list: an investigator role there selects nothing.
+    // Official mode keeps its own role list: an investigator role there is no entry.
     OfficialDialog official;
-    official.setInputs({"", "", "", "", "Sub-Investigator", ""});
-    EXPECT_EQ(combo(&official, OfficialDialog::IDC_ROLE)->currentIndex(), -1);
+    Official investigatorRole;
+    investigatorRole.role = "Sub-Investigator";
+    official.setItem(investigatorRole);
+    auto* officialRole = combo(&official, OfficialDialog::IDC_ROLE);
+    EXPECT_EQ(officialRole->currentText(), "Sub-Investigator");
+    EXPECT_EQ(officialRole->currentIndex(), officialRole->count() - 1) << "after the entries";
     EXPECT_FALSE(official.control(OfficialDialog::IDC_AFFILIATION)->isHidden());
 }
 
@@ -191,18 +223,19 @@ TEST_F(ContactsPageTest, ASecondLoadReplacesTheRowsAndSelectsNothing) {
     addOfficial("C", "Study Chair", "U");
     page->load(record);
     page->officials().selectRow(1);
-    page->officials().setRowTexts(0, {"edited"});
+    Official edited;
+    edited.first_name = "edited";
+    page->officials().model().replace(0, edited);
     record.overall_official.erase(record.overall_official.begin() + 1);
     page->load(record);
     ASSERT_EQ(page->officials().rowCount(), 2);
-    EXPECT_EQ(page->officials().rowTexts(0),
-              (QStringList{"A", "", "Last", "", "Study Chair", "U"}));
-    EXPECT_EQ(page->officials().rowTexts(1).value(0), "C");
+    EXPECT_EQ(officialRow(0), (QStringList{"A", "", "Last", "", "Study Chair", "U"}));
+    EXPECT_EQ(officialRow(1).value(0), "C");
     EXPECT_EQ(page->officials().firstSelectedRow(), -1);
     record.overall_official.clear();
     page->load(record);
     EXPECT_EQ(page->officials().rowCount(), 0);
     addOfficial("D", "", "");
     page->load(record);
-    EXPECT_EQ(page->officials().rowTexts(0).value(0), "D");
+    EXPECT_EQ(officialRow(0).value(0), "D");
 }
