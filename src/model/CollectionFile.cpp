@@ -7,8 +7,10 @@
 #include "model/DocumentDecoder.h"
 #include "model/DocumentSource.h"
 #include "model/StudyCollection.h"
-#include "model/XmlTextSink.h"
+#include "model/StudyRecord.h"
+#include "xml/XmlNode.h"
 #include "xml/XmlParseOptions.h"
+#include "xml/XmlWriteOptions.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -162,10 +164,16 @@ CollectionFile::Place CollectionFile::placeAfter(Place start, std::string_view t
     return start;
 }
 
+// The XML writer's text of the record's tree: what the save filters into
+// the file's bytes.
 std::string CollectionFile::recordText(const StudyRecord& record) {
+    XmlNode wrapper;
+    record.writeIntoCollection(&wrapper);
+    XmlWriteOptions options = XmlWriteOptions::programDefault();
+    options.depth = 0;
     std::string text;
-    XmlTextSink sink(text, 0);
-    record.write(sink);
+    for (const auto& element : wrapper.children())
+        element->writeAsText(options, text);
     return text;
 }
 
