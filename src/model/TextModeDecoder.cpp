@@ -28,6 +28,12 @@ void TextModeDecoder::append(std::string_view bytes) {
         if (!cr)
             break;
         from = cr + 1;
+        // Lines end in CR CR LF: the CRs before the last are taken here, not
+        // by a search each.
+        while (from < end && *from == '\r') {
+            *to++ = '\r';
+            ++from;
+        }
         if (from == end)
             m_pendingCR = true;
         else if (*from != '\n')
