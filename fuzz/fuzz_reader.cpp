@@ -5,7 +5,7 @@
 #include "xml/XmlNode.h"
 #include "xml/XmlParseOptions.h"
 #include "xml/XmlReader.h"
-#include "xml/XmlTextSource.h"
+#include "xml/XmlPieceSource.h"
 #include "xml/XmlWriteOptions.h"
 
 #include <cstdint>
@@ -59,32 +59,6 @@ void childByChildAgrees(std::string_view text) {
         std::abort();
 }
 
-// Hands the text out a few bytes at a time.
-class PieceSource : public XmlTextSource {
-public:
-    PieceSource(std::string_view whole, std::size_t pieceSize)
-        : m_whole(whole), m_pieceSize(pieceSize) {}
-    std::string_view text() const override { return m_held; }
-    bool readMore() override {
-        if (m_next >= m_whole.size())
-            return false;
-        m_held.append(m_whole.substr(m_next, m_pieceSize));
-        m_next += m_pieceSize;
-        return true;
-    }
-    void drop(std::size_t count) override {
-        if (count > m_held.size())
-            std::abort();
-        m_held.erase(0, count);
-    }
-
-private:
-    std::string_view m_whole;
-    std::size_t m_pieceSize;
-    std::size_t m_next = 0;
-    std::string m_held;
-};
-
 // What a handled parse shows: the children handed over (every third one
 // kept), the end, the error and the root that remains.
 std::string handledParse(XmlReader& reader, const XmlParseOptions& options) {
@@ -110,10 +84,10 @@ void piecesAgree(std::string_view text) {
     XmlParseOptions wholeOptions = XmlParseOptions::program();
     XmlReader whole(text, wholeOptions);
     const std::string expected = handledParse(whole, wholeOptions);
-    PieceSource source(text, 1 + text.size() % 7);
+    XmlPieceSource source(text, 1 + text.size() % 7);
     XmlParseOptions options = XmlParseOptions::program();
     XmlReader pieces(source, options, 1 + text.size() % 5);
-    if (handledParse(pieces, options) != expected)
+    if (handledParse(pieces, options) != expected || source.misused())
         std::abort();
 }
 

@@ -1,7 +1,7 @@
 #include "xml/XmlNode.h"
 #include "xml/XmlParseOptions.h"
 #include "xml/XmlReader.h"
-#include "xml/XmlTextSource.h"
+#include "xml/XmlPieceSource.h"
 #include "xml/XmlWriteOptions.h"
 
 #include <gtest/gtest.h>
@@ -12,38 +12,6 @@
 #include <vector>
 
 namespace {
-
-// Hands out a text a few bytes at a time and keeps count of what the reader
-// held and dropped.
-class PieceSource : public XmlTextSource {
-public:
-    PieceSource(std::string_view whole, std::size_t pieceSize)
-        : m_whole(whole), m_pieceSize(pieceSize) {}
-
-    std::string_view text() const override { return m_held; }
-    bool readMore() override {
-        if (m_next >= m_whole.size())
-            return false;
-        m_held.append(m_whole.substr(m_next, m_pieceSize));
-        m_next += m_pieceSize;
-        mostHeld = std::max(mostHeld, m_held.size());
-        return true;
-    }
-    void drop(std::size_t count) override {
-        EXPECT_LE(count, m_held.size());
-        m_held.erase(0, count);
-        dropped += count;
-    }
-
-    std::size_t dropped = 0;
-    std::size_t mostHeld = 0;
-
-private:
-    std::string_view m_whole;
-    std::size_t m_pieceSize;
-    std::size_t m_next = 0;
-    std::string m_held;
-};
 
 // Everything a handled parse lets a caller see.
 struct Outcome {
@@ -93,14 +61,16 @@ Outcome readWhole(std::string_view text, XmlParseOptions options) {
     return readWith(reader, options);
 }
 
-Outcome readFrom(PieceSource& source, XmlParseOptions options, std::size_t readAhead) {
+Outcome readFrom(XmlPieceSource& source, XmlParseOptions options, std::size_t readAhead) {
     XmlReader reader(source, options, readAhead);
-    return readWith(reader, options);
+    Outcome outcome = readWith(reader, options);
+    EXPECT_FALSE(source.misused()) << "dropped more than was read";
+    return outcome;
 }
 
 Outcome readInPieces(std::string_view text, const XmlParseOptions& options,
                      std::size_t pieceSize, std::size_t readAhead) {
-    PieceSource source(text, pieceSize);
+    XmlPieceSource source(text, pieceSize);
     return readFrom(source, options, readAhead);
 }
 
@@ -172,10 +142,10 @@ TEST(XmlSourceReaderTest, ALongTextIsNeverHeldWhole) {
 
     for (const std::string& document : {text, unclosed}) {
         const Outcome whole = readWhole(document, XmlParseOptions::program());
-        PieceSource used(document, 100);
+        XmlPieceSource used(document, 100);
         EXPECT_EQ(readFrom(used, XmlParseOptions::program(), 256), whole);
-        EXPECT_GT(used.dropped, document.size() / 2);
-        EXPECT_LT(used.mostHeld, 4096u);
+        EXPECT_GT(used.dropped(), document.size() / 2);
+        EXPECT_LT(used.mostHeld(), 4096u);
     }
     // The root's start tag, long dropped, is where an unclosed root is named.
     EXPECT_EQ(readWhole(unclosed, XmlParseOptions::program()).options.errorPosition, 22u);
