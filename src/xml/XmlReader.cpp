@@ -160,6 +160,9 @@ std::optional<std::size_t> XmlReader::parseStartTag(XmlNode& node, std::size_t s
         return std::nullopt;
     }
     applyTextRule(p + 1, textEnd, node.m_value);
+    // Most elements hold text alone: their end tag follows it at once.
+    if (&node != m_handledNode && isOwnEndTag(node, textEnd))
+        return textEnd + node.m_name.size() + 3;
     return parseChildren(node, textEnd, depth, startTag);
 }
 
@@ -339,8 +342,7 @@ void XmlReader::refreshText() {
 XmlReader::EndTag XmlReader::readEndTag(const XmlNode& node, std::size_t& p) {
     const std::string& name = node.m_name;
     // Nearly every end tag is exactly "</name>": one comparison settles it.
-    if (m_text.size() - p > name.size() + 2 && !XmlTextScanner::isSpace(m_text[p + 2]) &&
-        m_text.compare(p + 2, name.size(), name) == 0 && m_text[p + 2 + name.size()] == '>') {
+    if (isOwnEndTag(node, p)) {
         p += name.size() + 3;
         return EndTag::Closes;
     }
@@ -359,6 +361,14 @@ XmlReader::EndTag XmlReader::readEndTag(const XmlNode& node, std::size_t& p) {
     fail(nameBegin, XmlParseError::MismatchedEndTag,
          "'<" + name + "> ... </" + std::string(endName) + ">' is not wel-formed.");
     return EndTag::Failed;
+}
+
+// Whether exactly "</name>" of `node` stands at `p`.
+bool XmlReader::isOwnEndTag(const XmlNode& node, std::size_t p) const {
+    const std::string& name = node.m_name;
+    return p < m_text.size() && m_text.size() - p > name.size() + 2 && m_text[p] == '<' &&
+           m_text[p + 1] == '/' && !XmlTextScanner::isSpace(m_text[p + 2]) &&
+           m_text.compare(p + 2, name.size(), name) == 0 && m_text[p + 2 + name.size()] == '>';
 }
 
 // Where the white space from `p` ends at a tag; npos when anything else

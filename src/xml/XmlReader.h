@@ -84,6 +84,7 @@ private:
     std::optional<std::size_t> parseChild(XmlNode& node, std::size_t childStart, int depth);
     enum class EndTag { Closes, Stray, Failed };
     EndTag readEndTag(const XmlNode& node, std::size_t& position);
+    bool isOwnEndTag(const XmlNode& node, std::size_t position) const;
     std::nullopt_t unclosed(const XmlNode& node, std::size_t start);
 
     // Reading from a source: what a step that runs out of text has to undo.
