@@ -1,6 +1,6 @@
 #include "editor/HelpMarkers.h"
 
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "platform/DialogTemplate.h"
 
 #include <array>

@@ -19,7 +19,7 @@
 #include "editor/lists/LocationsPage.h"
 #include "editor/lists/OutcomesPage.h"
 #include "editor/lists/ReferencesPage.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "model/StudyRecord.h"
 #include "model/StudyTypeFit.h"
 #include "platform/TextCodec.h"

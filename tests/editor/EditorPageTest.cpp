@@ -6,7 +6,7 @@
 #include "editor/ComboText.h"
 #include "editor/HelpMarkers.h"
 #include "model/FieldValue.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "model/StudyRecord.h"
 #include "model/TextBlock.h"
 #include "platform/ClickableLabel.h"

@@ -30,6 +30,8 @@ public:
     static const QString kEnterPmid;
     // The refusal after "Load" found nothing for `pmid`.
     static QString notFoundMessage(const QString& pmid);
+    // The refusal after "Load" when PubMed could not be reached or failed.
+    static QString unreachableMessage();
 
     static DialogTemplate dialogTemplate();
 
@@ -50,8 +52,9 @@ public:
     void accept() override;
 
 private:
-    // Replaces the citation text with what PubMed gives for the identifier.
-    void lookUp();
+    // Replaces the citation text with what PubMed gives for the identifier;
+    // a look-up that reached no service leaves it as it was.
+    PubMedLookup::Outcome lookUp();
     QString citationText() const;
 
     DialogControls m_controls;

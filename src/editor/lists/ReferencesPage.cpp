@@ -3,7 +3,7 @@
 #include "editor/PageControls.h"
 #include "editor/lists/CitationDialog.h"
 #include "editor/lists/LinkDialog.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "model/StudyRecord.h"
 
 #include <QTreeView>
