@@ -1,10 +1,12 @@
 // Whole load path: bytes -> load -> save -> load the saved text -> save again.
 // The second save must equal the first. Along the way the streaming loader
-// is checked against parsing the whole text into one tree, and the one-pass
-// save against writing the whole tree and post-processing its text.
+// is checked against parsing the whole text into one tree, reading the text
+// in small pieces against reading it whole, and the one-pass save against
+// writing the whole tree and post-processing its text.
 #include "model/CollectionFile.h"
 #include "model/CollectionReader.h"
 #include "model/CollectionWriter.h"
+#include "model/DocumentSource.h"
 #include "model/StudyCollection.h"
 #include "xml/XmlNode.h"
 #include "xml/XmlParseOptions.h"
@@ -91,6 +93,37 @@ void checkAgainstWholeTree(std::string_view bytes, const LoadResult& loaded,
         fault("streaming load and whole-tree parse report different parts not kept");
 }
 
+// Decoded a few bytes at a time and read a few bytes ahead, the bytes give
+// what the whole decoded text gives.
+void checkInPieces(std::string_view bytes) {
+    const std::string text = CollectionFile::documentText(bytes);
+    XmlParseOptions wholeOptions = XmlParseOptions::program();
+    StudyCollection fromText;
+    NotKeptReport textReport;
+    const auto textOutcome = CollectionReader(text, wholeOptions).read(fromText.records, textReport);
+
+    DocumentSource source(bytes, 1 + bytes.size() % 11);
+    XmlParseOptions options = XmlParseOptions::program();
+    StudyCollection fromPieces;
+    NotKeptReport piecesReport;
+    const auto piecesOutcome =
+        CollectionReader(source, options, 1 + bytes.size() % 5).read(fromPieces.records, piecesReport);
+    if (!source.readRest())
+        return;
+    if (piecesOutcome != textOutcome || options.errorPosition != wholeOptions.errorPosition ||
+        options.errorMessage != wholeOptions.errorMessage)
+        fault("reading in pieces and reading the whole text disagree on the outcome");
+    if (CollectionFile::saveText(fromPieces) != CollectionFile::saveText(fromText) ||
+        piecesReport.message() != textReport.message())
+        fault("reading in pieces and reading the whole text read different records");
+    if (textOutcome == CollectionReader::Outcome::ParseFailed &&
+        (source.placeOf(options.errorPosition).line !=
+             CollectionFile::placeOf(text, options.errorPosition).line ||
+         source.placeOf(options.errorPosition).column !=
+             CollectionFile::placeOf(text, options.errorPosition).column))
+        fault("reading in pieces places an error elsewhere");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -99,6 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const LoadResult loaded = CollectionFile::loadText(bytes, first);
     const std::string saved = loaded.ok ? CollectionFile::saveText(first) : std::string();
     checkAgainstWholeTree(bytes, loaded, saved);
+    checkInPieces(bytes);
     if (!loaded.ok)
         return 0;
 

@@ -11,7 +11,7 @@ void BlockText::readFromTextblock(const XmlNode* textblock) {
 }
 
 void BlockText::readFromXml(std::string_view text) {
-    m_text = toDisplayForm(fromElementText(text));
+    m_text = displayFromElementText(text);
 }
 
 void BlockText::writeTextblockInto(XmlNode& element) const {

@@ -5,10 +5,14 @@
 #include "model/CollectionReader.h"
 #include "model/CollectionWriter.h"
 #include "model/DocumentDecoder.h"
+#include "model/DocumentSource.h"
 #include "model/StudyCollection.h"
-#include "model/XmlTextSink.h"
+#include "model/StudyRecord.h"
+#include "xml/XmlNode.h"
 #include "xml/XmlParseOptions.h"
+#include "xml/XmlWriteOptions.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -67,37 +71,6 @@ File openRegular(const std::string& path, std::string& reason, bool& missing) {
     return file;
 }
 
-// The file's document text, decoded while it is read.
-bool readDocument(std::FILE* file, std::string& text, std::string& reason) {
-    struct stat info {};
-    if (::fstat(fileno(file), &info) == 0)
-        text.reserve(static_cast<std::size_t>(info.st_size));
-    DocumentDecoder decoder(text);
-    std::string block(1 << 16, '\0');
-    for (;;) {
-        const std::size_t got = std::fread(block.data(), 1, block.size(), file);
-        if (!decoder.append(std::string_view(block).substr(0, got))) {
-            reason = decoder.error();
-            return false;
-        }
-        if (got < block.size())
-            break;
-    }
-    if (std::ferror(file)) {
-        reason = "The file cannot be read: " + std::string(std::strerror(errno));
-        return false;
-    }
-    if (!decoder.finish()) {
-        reason = decoder.error();
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
-namespace {
-
 // Whatever a load runs out of memory for, the collection stays as it was.
 template <class Load> LoadResult guarded(const std::string& name, Load load) {
     try {
@@ -122,32 +95,40 @@ LoadResult CollectionFile::loadFile(const std::string& path, StudyCollection& co
         result.fileMissing = missing;
         return result;
     }
-    std::string text;
-    if (!readDocument(file.get(), text, reason))
-        return failure(reason, path);
-    return loadDocument(text, collection, path);
+    DocumentSource source(file.get());
+    return loadDocument(source, collection, path);
 }
 
 LoadResult CollectionFile::loadText(std::string_view bytes, StudyCollection& collection,
                                     const std::string& name) {
     return guarded(name, [&] {
-        std::string text;
-        DocumentDecoder decoder(text);
-        if (!decoder.append(bytes) || !decoder.finish())
-            return failure(decoder.error(), name);
-        return loadDocument(text, collection, name);
+        DocumentSource source(bytes);
+        return loadDocument(source, collection, name);
     });
 }
 
-LoadResult CollectionFile::loadDocument(const std::string& text, StudyCollection& collection,
+// The text is decoded as the reader goes. Bytes that cannot be decoded are
+// the failure wherever they are, before anything the reading found (running
+// out of memory included), as when the whole text was decoded first.
+LoadResult CollectionFile::loadDocument(DocumentSource& source, StudyCollection& collection,
                                         const std::string& name) {
     XmlParseOptions options = XmlParseOptions::program();
     OwningList<StudyRecord> records;
     LoadResult result;
-    CollectionReader reader(text, options);
-    switch (reader.read(records, result.notKept)) {
+    CollectionReader reader(source, options);
+    CollectionReader::Outcome outcome = CollectionReader::Outcome::NoElement;
+    try {
+        outcome = reader.read(records, result.notKept);
+    } catch (const std::bad_alloc&) {
+        if (!source.readRest())
+            return failure(source.error(), name);
+        throw;
+    }
+    if (!source.readRest())
+        return failure(source.error(), name);
+    switch (outcome) {
     case CollectionReader::Outcome::ParseFailed:
-        return failure(options.errorMessage, name, placeOf(text, options.errorPosition));
+        return failure(options.errorMessage, name, source.placeOf(options.errorPosition));
     case CollectionReader::Outcome::NoElement:
         return failure("The file holds no XML element.", name);
     case CollectionReader::Outcome::NotCollection:
@@ -155,7 +136,7 @@ LoadResult CollectionFile::loadDocument(const std::string& text, StudyCollection
                            reader.rootName() + ">, where <" +
                            std::string(StudyCollection::kElementName) +
                            "> or <clinical_study> was expected.",
-                       name, placeOf(text, reader.rootPosition()));
+                       name, source.placeOf(reader.rootPosition()));
     case CollectionReader::Outcome::Read:
         break;
     }
@@ -166,25 +147,33 @@ LoadResult CollectionFile::loadDocument(const std::string& text, StudyCollection
 }
 
 CollectionFile::Place CollectionFile::placeOf(std::string_view text, std::size_t offset) {
-    offset = std::min(offset, text.size());
-    Place place;
-    std::size_t lineStart = 0;
-    for (std::size_t at = text.find('\n'); at < offset; at = text.find('\n', at + 1)) {
-        ++place.line;
-        lineStart = at + 1;
-    }
-    // Continuation bytes of UTF-8 do not start a character.
-    for (std::size_t i = lineStart; i < offset; ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-            ++place.column;
-    }
-    return place;
+    return placeAfter(Place(), text.substr(0, std::min(offset, text.size())));
 }
 
+CollectionFile::Place CollectionFile::placeAfter(Place start, std::string_view text) {
+    const std::size_t lastBreak = text.rfind('\n');
+    if (lastBreak != std::string_view::npos) {
+        start.line += static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+        start.column = 1;
+        text.remove_prefix(lastBreak + 1);
+    }
+    // Continuation bytes of UTF-8 do not start a character.
+    start.column += static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+    return start;
+}
+
+// The XML writer's text of the record's tree: what the save filters into
+// the file's bytes.
 std::string CollectionFile::recordText(const StudyRecord& record) {
+    XmlNode wrapper;
+    record.writeIntoCollection(&wrapper);
+    XmlWriteOptions options = XmlWriteOptions::programDefault();
+    options.depth = 0;
     std::string text;
-    XmlTextSink sink(text, 0);
-    record.write(sink);
+    for (const auto& element : wrapper.children())
+        element->writeAsText(options, text);
     return text;
 }
 
@@ -204,6 +193,7 @@ SaveResult CollectionFile::save(const StudyCollection& collection, const std::st
 
 std::string CollectionFile::documentText(std::string_view bytes) {
     std::string text;
+    text.reserve(bytes.size());
     DocumentDecoder decoder(text);
     if (!decoder.append(bytes) || !decoder.finish())
         return {};

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+class DocumentSource;
 class StudyCollection;
 class StudyRecord;
 
@@ -45,9 +46,11 @@ public:
         std::size_t column = 1;
     };
     static Place placeOf(std::string_view text, std::size_t offset);
+    // Where the end of `text` stands when its start stands at `start`.
+    static Place placeAfter(Place start, std::string_view text);
 
 private:
     static LoadResult loadFile(const std::string& path, StudyCollection& collection);
-    static LoadResult loadDocument(const std::string& text, StudyCollection& collection,
+    static LoadResult loadDocument(DocumentSource& source, StudyCollection& collection,
                                    const std::string& name);
 };

@@ -127,11 +127,16 @@ CollectionReader::Outcome finish(RootContent& content, const XmlNode& root,
 CollectionReader::CollectionReader(std::string_view text, XmlParseOptions& options)
     : m_text(text), m_options(options) {}
 
+CollectionReader::CollectionReader(XmlTextSource& source, XmlParseOptions& options,
+                                   std::size_t readAhead)
+    : m_source(&source), m_readAhead(readAhead), m_options(options) {}
+
 CollectionReader::Outcome CollectionReader::read(OwningList<StudyRecord>& records,
                                                  NotKeptReport& report) {
     OwningList<StudyRecord> found;
     RootContent content(found);
-    XmlReader reader(m_text, m_options);
+    XmlReader reader = m_source ? XmlReader(*m_source, m_options, m_readAhead)
+                                : XmlReader(m_text, m_options);
     XmlNode root;
     const XmlReader::ChildHandler take = [&content](const XmlNode& parent, XmlNode& child) {
         return content.take(parent, child);

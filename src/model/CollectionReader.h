@@ -3,6 +3,7 @@
 #include "model/NotKeptReport.h"
 #include "model/OwningList.h"
 #include "model/StudyRecord.h"
+#include "xml/XmlReader.h"
 
 #include <cstddef>
 #include <string>
@@ -25,6 +26,9 @@ public:
     };
 
     CollectionReader(std::string_view text, XmlParseOptions& options);
+    // Reads the text from `source` as the reading goes (see XmlReader).
+    CollectionReader(XmlTextSource& source, XmlParseOptions& options,
+                     std::size_t readAhead = XmlReader::kDefaultReadAhead);
 
     // Appends the records found; nothing when the outcome is not Read.
     Outcome read(OwningList<StudyRecord>& records, NotKeptReport& report);
@@ -38,6 +42,8 @@ public:
 
 private:
     std::string_view m_text;
+    XmlTextSource* m_source = nullptr;
+    std::size_t m_readAhead = XmlReader::kDefaultReadAhead;
     XmlParseOptions& m_options;
     std::string m_rootName;
     std::size_t m_rootPosition = 0;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/SavedTextFilter.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -34,16 +36,11 @@ private:
 
     void writeCollection(const StudyCollection& collection);
     void writeRecords(const StudyCollection& collection);
-    void appendTreeText(std::string_view text);
-    void appendSegment(std::string_view segment);
-    void endLine();
-    void finish();
     // Hands over the complete lines written so far.
     void flushLines();
 
     const Output* m_output;
     bool m_outputFailed = false;
     std::string m_out;
-    std::size_t m_lineStart = 0;
-    bool m_lineHasContent = false;
+    SavedTextFilter m_file;
 };

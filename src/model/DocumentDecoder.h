@@ -16,13 +16,17 @@ class DocumentDecoder {
 public:
     explicit DocumentDecoder(std::string& text) : m_lines(text) {}
 
+    // Tells the encoding from the first bytes of the document (kHeadSize of
+    // them, or all), for bytes held whole and then given to append() in
+    // pieces. Without it the first pieces tell it.
+    bool begin(std::string_view head);
     // False once the bytes cannot be read; error() says why.
     bool append(std::string_view bytes);
     bool finish();
     const std::string& error() const { return m_error; }
 
 private:
-    bool start();
+    bool startWithHead();
     bool decode(std::string_view bytes);
     bool failTranscoding();
 
@@ -31,6 +35,7 @@ private:
     bool m_started = false;
     XmlEncoding m_encoding;
     std::optional<XmlTranscoder> m_transcoder;
+    std::size_t m_markLeft = 0; // bytes of the byte-order mark still to skip
     std::string m_piece;
     std::string m_error;
 };

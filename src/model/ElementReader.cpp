@@ -14,9 +14,13 @@ namespace {
 constexpr std::string_view kDelete = "delete";
 constexpr std::string_view kTextblock = "textblock";
 
-bool isBlank(std::string_view text) {
-    return text.find_first_not_of(" \t\n\v\f\r") == std::string_view::npos;
+bool isBlankChar(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
+
+// Asked for every element read: a loop beats find_first_not_of, which
+// searches the set again for every byte.
+bool isBlank(std::string_view text) { return std::all_of(text.begin(), text.end(), isBlankChar); }
 
 std::string_view nameInPath(const XmlNode& node) {
     switch (node.kind()) {
@@ -39,7 +43,17 @@ ElementReader::ElementReader(const XmlNode& element, Context& context)
 
 ElementReader::~ElementReader() { m_context.m_taken.resize(m_base); }
 
+// Fields are read in the order a saved file holds their elements, so the
+// first child not yet taken is tried before all of them are searched. Every
+// child before it is taken, by a field of another name: it is the first
+// match when its name is the one asked for.
 const XmlNode* ElementReader::take(std::string_view name) {
+    while (m_next < childCount() && m_context.m_taken[m_base + m_next])
+        ++m_next;
+    if (m_next < childCount() && child(m_next).name() == name) {
+        takeChild(m_next);
+        return &child(m_next++);
+    }
     for (std::size_t i = 0, n = childCount(); i < n; ++i) {
         if (child(i).name() == name) {
             takeChild(i);

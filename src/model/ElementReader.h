@@ -19,7 +19,8 @@ class TextBlock;
 // looks up its child by exact name, first match wins, a missing child leaves
 // the field as it was, lists take every child of their name in document
 // order. Whatever no field takes (another element, a second occurrence, an
-// attribute, text between elements) is added to the load's report.
+// attribute, text between elements) is added to the load's report. The
+// fields of a record have distinct names.
 class ElementReader {
 public:
     // What the readers of one load share.
@@ -88,6 +89,8 @@ private:
     const XmlNode& m_element;
     Context& m_context;
     std::size_t m_base;
+    // Where the search for the next field's child starts; see take().
+    std::size_t m_next = 0;
     bool m_finished = false;
     std::string m_scratch;
 };

@@ -40,11 +40,10 @@ const XmlNode& ResultsElement::node() const {
 }
 
 bool ResultsElement::qualifies(const std::string& childName) const {
-    const std::string lower = lowerCased(childName);
-    const bool disposition = lower.find("resultdisposition") != std::string::npos;
+    const bool disposition = holdsIgnoringCase(childName, "resultdisposition");
     if (m_kind == Kind::ResultDisposition)
         return disposition;
-    return !disposition && lower.find("result") != std::string::npos;
+    return !disposition && holdsIgnoringCase(childName, "result");
 }
 
 void ResultsElement::takeFromClinicalStudy(const XmlNode& study) {

@@ -17,6 +17,9 @@ std::string toXmlForm(std::string_view text);
 std::string fromElementText(std::string_view text);
 // Every marker becomes CR LF.
 std::string toDisplayForm(std::string_view text);
+// The display form of an element's text: toDisplayForm(fromElementText(text))
+// in one pass.
+std::string displayFromElementText(std::string_view text);
 
 // True for "true" and "1" in any letter case; false for anything else.
 bool booleanFromText(std::string_view text);
@@ -24,3 +27,5 @@ std::string_view booleanToText(bool value);
 
 // Lower-cases ASCII letters; bytes of multibyte characters are left alone.
 std::string lowerCased(std::string_view text);
+// Whether lowerCased(text) holds `lowerWord`, without making it.
+bool holdsIgnoringCase(std::string_view text, std::string_view lowerWord);

@@ -6,7 +6,8 @@
 // Turns a file's bytes into the text its lines give when read in text mode
 // and joined with LF: CR LF becomes LF, a lone CR stays, and the final LF
 // goes. The bytes may come in pieces; a CR at the end of one piece is decided
-// by the first byte of the next.
+// by the first byte of the next, and an LF at the end of one waits for the
+// next, so that the text written so far is always the start of the whole.
 class TextModeDecoder {
 public:
     explicit TextModeDecoder(std::string& out) : m_out(out) {}
@@ -18,4 +19,5 @@ public:
 private:
     std::string& m_out;
     bool m_pendingCR = false;
+    bool m_pendingLF = false;
 };

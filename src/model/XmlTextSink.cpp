@@ -1,56 +1,89 @@
 #include "model/XmlTextSink.h"
 
-#include "xml/XmlEntityTable.h"
+#include "model/SavedTextFilter.h"
+#include "model/TextForms.h"
 #include "xml/XmlNode.h"
 #include "xml/XmlWriteOptions.h"
 
-#include <array>
+#include <algorithm>
 
-// Every node starts on a new line; a parent's start tag is completed by its
-// first child.
-void XmlTextSink::beginNode() {
+namespace {
+
+bool holdsLineFeed(std::string_view text) { return text.find('\n') != std::string_view::npos; }
+
+} // namespace
+
+// The sink's own elements are written with the writer's defaults; copied
+// elements with the program's options, as the XML writer writes them.
+XmlTextSink::XmlTextSink(SavedTextFilter& file, int depth)
+    : m_file(file), m_depth(depth), m_direct(file.out(), XmlWriteOptions()),
+      m_plain(m_scratch, XmlWriteOptions()) {
+    // The filter makes the line break before a line with content CR CR LF and
+    // "&amp;#" "&#"; written straight, the text takes that form at once.
+    m_direct.setLineBreak("\r\r\n");
+    m_direct.setKeepCharacterReferences(true);
+}
+
+// A parent's start tag is completed by its first child.
+void XmlTextSink::completeParentTag() {
     if (!m_open.empty() && m_open.back().startTagOpen) {
-        m_out += '>';
+        m_direct.endStartTag();
         m_open.back().startTagOpen = false;
     }
-    m_out.append("\r\n");
-    m_out.append(static_cast<std::size_t>(m_depth > 0 ? m_depth : 0), '\t');
 }
 
-void XmlTextSink::startTag(std::string_view name) {
-    beginNode();
-    m_out += '<';
-    m_out.append(name);
+XmlStreamWriter& XmlTextSink::beginNode(bool filtered) {
+    completeParentTag();
+    if (filtered)
+        m_scratch.clear();
+    XmlStreamWriter& writer = filtered ? m_plain : m_direct;
+    writer.lineStart(m_depth);
+    return writer;
 }
 
-void XmlTextSink::deleteAttribute(bool flag) {
-    m_out.append(flag ? " delete=\"true\" " : " delete=\"false\" ");
+void XmlTextSink::endNode(bool filtered) {
+    if (!filtered)
+        return;
+    m_plain.flush();
+    appendFiltered();
+}
+
+void XmlTextSink::appendFiltered() {
+    finish();
+    m_file.append(m_scratch);
+}
+
+void XmlTextSink::finish() {
+    m_direct.flush();
+    m_file.continueAfterDirectText();
+}
+
+void XmlTextSink::push(std::string_view name) {
+    m_open.push_back({name, true});
+    ++m_depth;
 }
 
 void XmlTextSink::open(std::string_view name) {
-    startTag(name);
-    m_open.push_back({name, true});
-    ++m_depth;
+    beginNode(false).startTag(name);
+    push(name);
 }
 
 void XmlTextSink::open(std::string_view name, bool deleteFlag) {
-    startTag(name);
-    deleteAttribute(deleteFlag);
-    m_open.push_back({name, true});
-    ++m_depth;
+    XmlStreamWriter& writer = beginNode(false);
+    writer.startTag(name);
+    writer.attribute("delete", booleanToText(deleteFlag));
+    push(name);
 }
 
 void XmlTextSink::open(std::string_view name, const std::vector<SinkAttribute>& attributes) {
-    startTag(name);
-    if (!attributes.empty())
-        m_out += ' ';
-    for (const SinkAttribute& attribute : attributes) {
-        m_out.append(attribute.name).append("=\"");
-        encoded(attribute.value);
-        m_out.append("\" ");
-    }
-    m_open.push_back({name, true});
-    ++m_depth;
+    const bool filtered = std::any_of(attributes.begin(), attributes.end(),
+                                      [](const SinkAttribute& a) { return holdsLineFeed(a.value); });
+    XmlStreamWriter& writer = beginNode(filtered);
+    writer.startTag(name);
+    for (const SinkAttribute& attribute : attributes)
+        writer.attribute(attribute.name, attribute.value);
+    endNode(filtered);
+    push(name);
 }
 
 void XmlTextSink::close() {
@@ -58,72 +91,42 @@ void XmlTextSink::close() {
     m_open.pop_back();
     --m_depth;
     if (element.startTagOpen) {
-        m_out.append("/>");
+        m_direct.endEmptyElement();
         return;
     }
-    m_out.append("\r\n");
-    m_out.append(static_cast<std::size_t>(m_depth > 0 ? m_depth : 0), '\t');
-    m_out.append("</").append(element.name) += '>';
+    m_direct.lineStart(m_depth);
+    m_direct.endTag(element.name);
 }
 
 void XmlTextSink::text(std::string_view name, std::string_view value) {
-    startTag(name);
-    if (value.empty()) {
-        m_out.append("/>");
-        return;
-    }
-    m_out += '>';
-    encoded(value);
-    m_out.append("</").append(name) += '>';
+    leaf(name, value, nullptr);
 }
 
 void XmlTextSink::text(std::string_view name, std::string_view value, bool deleteFlag) {
-    startTag(name);
-    deleteAttribute(deleteFlag);
+    leaf(name, value, &deleteFlag);
+}
+
+void XmlTextSink::leaf(std::string_view name, std::string_view value, const bool* deleteFlag) {
+    const bool filtered = holdsLineFeed(value);
+    XmlStreamWriter& writer = beginNode(filtered);
+    writer.startTag(name);
+    if (deleteFlag)
+        writer.attribute("delete", booleanToText(*deleteFlag));
     if (value.empty()) {
-        m_out.append("/>");
-        return;
+        writer.endEmptyElement();
+    } else {
+        writer.endStartTag();
+        writer.text(value);
+        writer.endTag(name);
     }
-    m_out += '>';
-    encoded(value);
-    m_out.append("</").append(name) += '>';
+    endNode(filtered);
 }
 
 void XmlTextSink::copy(const XmlNode& element) {
-    if (!m_open.empty() && m_open.back().startTagOpen) {
-        m_out += '>';
-        m_open.back().startTagOpen = false;
-    }
+    completeParentTag();
     XmlWriteOptions options = XmlWriteOptions::programDefault();
     options.depth = m_depth;
-    element.writeAsText(options, m_out);
-}
-
-namespace {
-
-// Which bytes the entity table replaces, for a one-look test per byte.
-const std::array<bool, 256> kEncodedBytes = [] {
-    std::array<bool, 256> bytes{};
-    for (const XmlEntity& entity : kXmlEntities)
-        bytes[static_cast<unsigned char>(entity.character)] = true;
-    return bytes;
-}();
-
-} // namespace
-
-void XmlTextSink::encoded(std::string_view value) {
-    std::size_t runStart = 0;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        const char c = value[i];
-        if (!kEncodedBytes[static_cast<unsigned char>(c)])
-            continue;
-        for (const XmlEntity& entity : kXmlEntities) {
-            if (entity.character == c) {
-                m_out.append(value.substr(runStart, i - runStart)).append(entity.reference);
-                runStart = i + 1;
-                break;
-            }
-        }
-    }
-    m_out.append(value.substr(runStart));
+    m_scratch.clear();
+    element.writeAsText(options, m_scratch);
+    appendFiltered();
 }

@@ -22,7 +22,10 @@ public:
     static constexpr std::string_view kCommentName = "#COMMENT";
     static constexpr std::string_view kCDataName = "#CDATA";
 
-    explicit XmlNode(std::string name = {}, std::string value = {},
+    // The reader makes a node per element: an empty one is built without
+    // string arguments.
+    XmlNode() = default;
+    explicit XmlNode(std::string name, std::string value = {},
                      XmlNodeKind kind = XmlNodeKind::Element);
     ~XmlNode();
     XmlNode(const XmlNode&) = delete;
@@ -76,7 +79,7 @@ private:
 
     std::string m_name;
     std::string m_value;
-    XmlNodeKind m_kind;
+    XmlNodeKind m_kind = XmlNodeKind::Element;
     XmlNode* m_parent = nullptr;
     std::vector<std::unique_ptr<XmlNode>> m_children;
     std::vector<XmlAttribute> m_attributes;

@@ -2,6 +2,8 @@
 
 #include "xml/XmlNode.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string_view trimmed(std::string_view text) {
@@ -31,9 +33,13 @@ void XmlParseOptions::recordError(std::size_t position, XmlParseError code, std:
 XmlReader::XmlReader(std::string_view text, XmlParseOptions& options)
     : m_text(text), m_options(options), m_scan(text, options) {}
 
+XmlReader::XmlReader(XmlTextSource& source, XmlParseOptions& options, std::size_t readAhead)
+    : m_text(source.text()), m_options(options), m_scan(m_text, options), m_source(&source),
+      m_complete(false), m_readAhead(std::max<std::size_t>(readAhead, 1)) {}
+
 std::optional<std::size_t> XmlReader::parse(XmlNode& node, std::size_t position, int depth) {
     m_top = &node;
-    return parseElement(node, position, depth);
+    return parseTop(node, position, depth);
 }
 
 std::optional<std::size_t> XmlReader::parse(XmlNode& node, std::size_t position,
@@ -41,10 +47,37 @@ std::optional<std::size_t> XmlReader::parse(XmlNode& node, std::size_t position,
     m_handler = &handler;
     m_handledNode = &node;
     m_top = &node;
-    const std::optional<std::size_t> end = parseElement(node, position, 1);
+    const std::optional<std::size_t> end = parseTop(node, position, 1);
     m_handler = nullptr;
     m_handledNode = nullptr;
     return end;
+}
+
+// A parse that fails on part of a source's text is done again on more of it,
+// from what the node and the reader held before. Once the handled root's
+// children are reached, their loop does that itself (and drops text), so
+// only a failure before them comes back here.
+std::optional<std::size_t> XmlReader::parseTop(XmlNode& node, std::size_t position, int depth) {
+    if (!m_source)
+        return parseElement(node, position, depth);
+    readMore(position + m_readAhead);
+    const std::string name = node.m_name;
+    const std::string value = node.m_value;
+    const std::size_t rootPosition = m_rootPosition;
+    const bool hadError = m_options.errorFlag;
+    for (;;) {
+        const std::optional<std::size_t> end = parseElement(node, position - m_base, depth);
+        if (end)
+            return m_base + *end;
+        if (m_complete || m_base > 0)
+            return std::nullopt;
+        node.m_name = name;
+        node.m_value = value;
+        m_rootPosition = rootPosition;
+        if (!hadError)
+            m_options.clearError();
+        readMore(2 * m_text.size() + m_readAhead);
+    }
 }
 
 void XmlReader::recycle(XmlNode& node) {
@@ -85,10 +118,15 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
         return std::nullopt;
     if (m_scan.startsWith(p, "</"))
         return p;
+    return parseStartTag(node, p, depth);
+}
 
-    const std::size_t startTag = p;
+// `startTag` is the "<" of a start tag; `node` holds no children or attributes.
+std::optional<std::size_t> XmlReader::parseStartTag(XmlNode& node, std::size_t startTag,
+                                                    int depth) {
+    std::size_t p = startTag;
     if (&node == m_top)
-        m_rootPosition = startTag;
+        m_rootPosition = m_base + startTag;
     const std::size_t nameEnd = m_scan.findFirstOf(XmlTextScanner::kNameEnd, p + 1);
     node.m_name.assign(m_text.substr(p + 1, nameEnd == npos ? npos : nameEnd - p - 1));
     if (nameEnd == npos) {
@@ -100,10 +138,14 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
         return std::nullopt;
     }
 
-    const std::optional<std::size_t> afterAttributes = parseAttributes(node, nameEnd, startTag);
-    if (!afterAttributes)
-        return std::nullopt;
-    p = *afterAttributes;
+    if (m_text[nameEnd] != '>') {
+        const std::optional<std::size_t> afterAttributes = parseAttributes(node, nameEnd, startTag);
+        if (!afterAttributes)
+            return std::nullopt;
+        p = *afterAttributes;
+    } else {
+        p = nameEnd;
+    }
     if (m_text[p] == '/') {
         if (m_scan.startsWith(p + 1, ">"))
             return p + 2;
@@ -118,6 +160,9 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
         return std::nullopt;
     }
     applyTextRule(p + 1, textEnd, node.m_value);
+    // Most elements hold text alone: their end tag follows it at once.
+    if (&node != m_handledNode && isOwnEndTag(node, textEnd))
+        return textEnd + node.m_name.size() + 3;
     return parseChildren(node, textEnd, depth, startTag);
 }
 
@@ -125,57 +170,268 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
 // innermost element still open, where it starts.
 std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p, int depth,
                                                     std::size_t startTag) {
-    const auto unclosed = [&] {
-        fail(startTag, XmlParseError::MissingEndTag, "it must be closed with </" + node.m_name + ">");
-        return std::nullopt;
-    };
+    if (&node == m_handledNode)
+        return parseHandledChildren(node, p, depth, m_base + startTag);
+    const PendingChildren pending(*this, &node);
+    const std::size_t start = m_base + startTag;
+    // Only this loop changes the value; whether it is blank is asked after
+    // every child, so the answer is kept.
+    std::optional<bool> blankValue;
     for (;;) {
-        const std::size_t childStart = m_text.find('<', p);
-        if (childStart == npos)
-            return unclosed();
-        // End tags and comments leave a nameless placeholder; it is reused for
-        // the next child instead of being allocated again.
-        const std::size_t before = node.m_children.size();
-        std::unique_ptr<XmlNode> child = takeSpareNode(node);
-        const std::optional<std::size_t> next = parseElement(*child, childStart, depth + 1);
-        if (!child->m_name.empty()) {
-            if (node.m_children.empty())
-                node.m_children.reserve(4);
-            node.m_children.push_back(std::move(child));
-        } else
-            giveBack(std::move(child));
+        const std::optional<std::size_t> next = nextChild(node, p, depth, start);
         if (!next)
-            return m_options.errorFlag ? std::nullopt : unclosed();
-        if (&node == m_handledNode)
-            offerChildren(node, before);
+            return std::nullopt;
         p = *next;
-
-        if (m_scan.startsWith(p, "</")) {
-            const std::size_t nameBegin = m_scan.skipSpace(p + 2);
-            const std::size_t nameEnd = m_scan.findFirstOf(XmlTextScanner::kEndTagNameEnd, nameBegin);
-            if (nameEnd == npos) {
-                fail(p, XmlParseError::MissingEndTag,
-                     "it must be closed with </" + node.m_name + ">");
-                return std::nullopt;
-            }
-            p = nameEnd + 1;
-            const std::string_view endName = m_text.substr(nameBegin, nameEnd - nameBegin);
-            if (endName == node.m_name)
-                return p;
-            if (!m_options.tolerateMismatchedEndTags) {
-                fail(nameBegin, XmlParseError::MismatchedEndTag,
-                     "'<" + node.m_name + "> ... </" + std::string(endName) +
-                         ">' is not wel-formed.");
-                return std::nullopt;
-            }
-        } else if (p < m_text.size() && m_text[p] != '<' && isBlank(node.m_value)) {
-            const std::size_t textEnd = m_scan.findUnescaped('<', p);
-            if (textEnd == npos)
-                return unclosed();
-            applyTextRule(p, textEnd, node.m_value);
-            p = textEnd;
+        switch (afterChild(node, p, start, blankValue)) {
+        case AfterChild::Closed:
+            return p;
+        case AfterChild::Failed:
+            return std::nullopt;
+        case AfterChild::Next:
+            break;
         }
     }
+}
+
+// The handler sees the root's children in the root itself, as they come.
+// Reading from a source, the text before the next child is dropped, and a
+// step that runs out of the text read so far is undone and done again on
+// more of it: on a shortened text a step either fails or ends as it would on
+// the whole text, since every search that reaches the end fails.
+std::optional<std::size_t> XmlReader::parseHandledChildren(XmlNode& node, std::size_t p,
+                                                           int depth, std::size_t start) {
+    const PendingChildren direct(*this, nullptr);
+    std::optional<bool> blankValue;
+    for (;;) {
+        keepWindowAhead(p);
+        std::optional<std::size_t> next;
+        for (Checkpoint undo = checkpoint(node);; undo = checkpoint(node)) {
+            next = nextChild(node, p, depth, start);
+            if (next || !retryOnMoreText(node, undo))
+                break;
+        }
+        if (!next)
+            return std::nullopt;
+        p = *next;
+        AfterChild after = AfterChild::Failed;
+        for (Checkpoint undo = checkpoint(node);; undo = checkpoint(node)) {
+            std::size_t q = p;
+            after = afterChild(node, q, start, blankValue);
+            if (after != AfterChild::Failed) {
+                p = q;
+                break;
+            }
+            if (!retryOnMoreText(node, undo))
+                break;
+        }
+        if (after != AfterChild::Next)
+            return after == AfterChild::Closed ? std::optional<std::size_t>(p) : std::nullopt;
+    }
+}
+
+// Both steps run for every element: inline, they cost no call each.
+inline std::optional<std::size_t> XmlReader::nextChild(XmlNode& node, std::size_t p, int depth,
+                                                       std::size_t start) {
+    const std::size_t childStart = m_scan.find('<', p);
+    if (childStart == npos)
+        return unclosed(node, start);
+    if (m_scan.startsWith(childStart, "</"))
+        return childStart;
+    const std::size_t before = node.m_children.size();
+    const std::optional<std::size_t> next = parseChild(node, childStart, depth + 1);
+    if (!next)
+        return m_options.errorFlag ? std::nullopt : unclosed(node, start);
+    if (&node == m_handledNode)
+        offerChildren(node, before);
+    return next;
+}
+
+inline XmlReader::AfterChild XmlReader::afterChild(XmlNode& node, std::size_t& p,
+                                                   std::size_t start,
+                                                   std::optional<bool>& blankValue) {
+    if (m_scan.startsWith(p, "</")) {
+        switch (readEndTag(node, p)) {
+        case EndTag::Closes:
+            return AfterChild::Closed;
+        case EndTag::Failed:
+            return AfterChild::Failed;
+        case EndTag::Stray:
+            return AfterChild::Next;
+        }
+    }
+    // Nothing left fails here as it would at the search for the next child,
+    // so that the step fails wherever the text it reads runs out.
+    if (p >= m_text.size()) {
+        unclosed(node, start);
+        return AfterChild::Failed;
+    }
+    if (m_text[p] == '<')
+        return AfterChild::Next;
+    if (!blankValue)
+        blankValue = isBlank(node.m_value);
+    if (!*blankValue)
+        return AfterChild::Next;
+    std::size_t textEnd = indentEnd(p);
+    if (textEnd != npos) {
+        node.m_value.assign(m_options.trimValues ? std::string_view()
+                                                 : m_text.substr(p, textEnd - p));
+    } else {
+        textEnd = m_scan.findUnescaped('<', p);
+        if (textEnd == npos) {
+            unclosed(node, start);
+            return AfterChild::Failed;
+        }
+        applyTextRule(p, textEnd, node.m_value);
+        blankValue = isBlank(node.m_value);
+    }
+    p = textEnd;
+    return AfterChild::Next;
+}
+
+XmlReader::Checkpoint XmlReader::checkpoint(const XmlNode& node) const {
+    return {node.m_children.size(), m_options.errorFlag};
+}
+
+// Gives back what the failed step added to the node and the error it
+// recorded, and reads more. False when the whole text was read already: the
+// failure stands.
+bool XmlReader::retryOnMoreText(XmlNode& node, const Checkpoint& undo) {
+    if (m_complete)
+        return false;
+    while (node.m_children.size() > undo.children) {
+        giveBack(std::move(node.m_children.back()));
+        node.m_children.pop_back();
+    }
+    if (!undo.hadError)
+        m_options.clearError();
+    readMore(2 * m_text.size() + m_readAhead);
+    return true;
+}
+
+// At least `wanted` bytes of text, unless the source ends first.
+void XmlReader::readMore(std::size_t wanted) {
+    while (!m_complete && m_source->text().size() < wanted)
+        m_complete = !m_source->readMore();
+    refreshText();
+}
+
+// Drops the finished text before `p` once there is much of it, and reads
+// ahead, so that most steps find all they need. The byte before `p` stays:
+// whether a character is escaped depends on it.
+void XmlReader::keepWindowAhead(std::size_t& p) {
+    if (!m_source)
+        return;
+    if (p >= 4 * m_readAhead) {
+        const std::size_t done = p - 1;
+        m_source->drop(done);
+        m_base += done;
+        p -= done;
+        refreshText();
+    }
+    if (!m_complete && m_text.size() - p < m_readAhead)
+        readMore(p + 2 * m_readAhead);
+}
+
+void XmlReader::refreshText() {
+    m_text = m_source->text();
+    m_scan.setText(m_text);
+}
+
+// Reads the end tag at `p` and moves `p` past its name and the byte after it.
+// An end tag of another element is stray, when that is tolerated.
+XmlReader::EndTag XmlReader::readEndTag(const XmlNode& node, std::size_t& p) {
+    const std::string& name = node.m_name;
+    // Nearly every end tag is exactly "</name>": one comparison settles it.
+    if (isOwnEndTag(node, p)) {
+        p += name.size() + 3;
+        return EndTag::Closes;
+    }
+    const std::size_t nameBegin = m_scan.skipSpace(p + 2);
+    const std::size_t nameEnd = m_scan.findFirstOf(XmlTextScanner::kEndTagNameEnd, nameBegin);
+    if (nameEnd == npos) {
+        fail(p, XmlParseError::MissingEndTag, "it must be closed with </" + name + ">");
+        return EndTag::Failed;
+    }
+    p = nameEnd + 1;
+    const std::string_view endName = m_text.substr(nameBegin, nameEnd - nameBegin);
+    if (endName == name)
+        return EndTag::Closes;
+    if (m_options.tolerateMismatchedEndTags)
+        return EndTag::Stray;
+    fail(nameBegin, XmlParseError::MismatchedEndTag,
+         "'<" + name + "> ... </" + std::string(endName) + ">' is not wel-formed.");
+    return EndTag::Failed;
+}
+
+// Whether exactly "</name>" of `node` stands at `p`.
+bool XmlReader::isOwnEndTag(const XmlNode& node, std::size_t p) const {
+    const std::string& name = node.m_name;
+    return p < m_text.size() && m_text.size() - p > name.size() + 2 && m_text[p] == '<' &&
+           m_text[p + 1] == '/' && !XmlTextScanner::isSpace(m_text[p + 2]) &&
+           m_text.compare(p + 2, name.size(), name) == 0 && m_text[p + 2 + name.size()] == '>';
+}
+
+// Where the white space from `p` ends at a tag; npos when anything else
+// comes first. Such a run is the value the text rule gives, read as it is.
+std::size_t XmlReader::indentEnd(std::size_t p) const {
+    if (XmlTextScanner::isSpace(m_options.escapeChar))
+        return npos;
+    const std::size_t end = m_scan.skipSpace(p);
+    return end < m_text.size() && m_text[end] == '<' ? end : npos;
+}
+
+std::nullopt_t XmlReader::unclosed(const XmlNode& node, std::size_t start) {
+    m_options.recordError(start, XmlParseError::MissingEndTag,
+                          "it must be closed with </" + node.m_name + ">");
+    return std::nullopt;
+}
+
+// Parses what starts at `childStart` (not an end tag) into a new child of
+// `node`. Markup that ends no element (end tags, comments) leaves a nameless
+// node, which goes back to the pool instead of into the tree.
+std::optional<std::size_t> XmlReader::parseChild(XmlNode& node, std::size_t childStart,
+                                                 int depth) {
+    std::unique_ptr<XmlNode> child = takeSpareNode(node);
+    const bool plainStartTag = childStart + 1 < m_text.size() &&
+                               m_text[childStart + 1] != '?' && m_text[childStart + 1] != '!';
+    const std::optional<std::size_t> next = plainStartTag
+                                                ? parseStartTag(*child, childStart, depth)
+                                                : parseElement(*child, childStart, depth);
+    if (child->m_name.empty())
+        giveBack(std::move(child));
+    else
+        addChild(node, std::move(child));
+    return next;
+}
+
+// Children of a node that gathers them wait on the pending stack; any other
+// node (the handled root, the parent of the node parsed first) takes them now.
+void XmlReader::addChild(XmlNode& parent, std::unique_ptr<XmlNode> child) {
+    child->m_parent = &parent;
+    if (&parent == m_gathering)
+        m_pending.push_back(std::move(child));
+    else
+        parent.m_children.push_back(std::move(child));
+}
+
+XmlReader::PendingChildren::PendingChildren(XmlReader& reader, XmlNode* node)
+    : m_reader(reader), m_node(node), m_outer(reader.m_gathering),
+      m_base(reader.m_pending.size()) {
+    reader.m_gathering = node;
+}
+
+// The children go into the node on every way out, an error included, so that
+// a failed parse leaves the same partial tree.
+XmlReader::PendingChildren::~PendingChildren() {
+    auto& pending = m_reader.m_pending;
+    if (m_node && pending.size() > m_base) {
+        auto& children = m_node->m_children;
+        children.reserve(children.size() + (pending.size() - m_base));
+        for (std::size_t i = m_base; i < pending.size(); ++i)
+            children.push_back(std::move(pending[i]));
+        pending.resize(m_base);
+    }
+    m_reader.m_gathering = m_outer;
 }
 
 // Children appended since `from` (an element, or comments the child's parse
@@ -300,9 +556,11 @@ XmlReader::Markup XmlReader::skipMarkup(XmlNode& node, std::size_t& position) {
             // that element and ends this node's parse.
             if (section.nodeName.empty() || !node.m_parent)
                 continue;
-            node.m_parent->appendChild(std::make_unique<XmlNode>(
-                std::string(section.nodeName),
-                std::string(m_text.substr(contentBegin, end - contentBegin)), section.kind));
+            addChild(*node.m_parent,
+                     std::make_unique<XmlNode>(
+                         std::string(section.nodeName),
+                         std::string(m_text.substr(contentBegin, end - contentBegin)),
+                         section.kind));
             return Markup::EndsElement;
         }
     }
@@ -342,32 +600,40 @@ void XmlReader::removeEscapes(std::string_view raw, std::string& out) const {
     }
 }
 
+// Decoded text is never longer: it is copied once and decoded in place.
 void XmlReader::decodeEntities(std::string_view raw, std::string& out) const {
-    out.clear();
-    out.reserve(raw.size());
-    std::size_t i = 0;
-    while (i < raw.size()) {
-        const std::size_t amp = raw.find('&', i);
-        if (amp == std::string_view::npos) {
-            out.append(raw.substr(i));
-            break;
-        }
-        out.append(raw.substr(i, amp - i));
-        i = amp + 1;
-        char decoded = '&';
-        for (const XmlEntity& entity : *m_options.entities) {
-            if (raw.substr(amp).starts_with(entity.reference)) {
-                decoded = entity.character;
-                i = amp + entity.reference.size();
-                break;
-            }
-        }
-        out += decoded;
+    out.assign(raw);
+    std::size_t read = out.find('&');
+    std::size_t write = read;
+    while (read < out.size()) {
+        const XmlEntity* entity = entityAt(out, read);
+        out[write++] = entity ? entity->character : '&';
+        read += entity ? entity->reference.size() : 1;
+        const std::size_t next = std::min(out.find('&', read), out.size());
+        std::char_traits<char>::move(out.data() + write, out.data() + read, next - read);
+        write += next - read;
+        read = next;
     }
+    if (write < out.size())
+        out.resize(write);
+}
+
+// The first entity of the table whose reference starts at `amp`.
+const XmlEntity* XmlReader::entityAt(std::string_view raw, std::size_t amp) const {
+    const std::string_view rest = raw.substr(amp);
+    for (const XmlEntity& entity : *m_options.entities) {
+        const std::string_view reference = entity.reference;
+        // One byte rules out most references before a whole comparison.
+        if (reference.size() > 1 && rest.size() > 1 && rest[1] != reference[1])
+            continue;
+        if (rest.starts_with(reference))
+            return &entity;
+    }
+    return nullptr;
 }
 
 void XmlReader::fail(std::size_t position, XmlParseError code, std::string message) {
-    m_options.recordError(position, code, std::move(message));
+    m_options.recordError(m_base + position, code, std::move(message));
 }
 
 void XmlReader::failStartTag(std::size_t startTag, const XmlNode& node) {

@@ -3,6 +3,7 @@
 #include "xml/XmlNode.h"
 #include "xml/XmlParseOptions.h"
 #include "xml/XmlTextScanner.h"
+#include "xml/XmlTextSource.h"
 
 #include <cstddef>
 #include <functional>
@@ -24,6 +25,14 @@ public:
     using ChildHandler = std::function<bool(const XmlNode& root, XmlNode& child)>;
 
     XmlReader(std::string_view text, XmlParseOptions& options);
+    // How much text a source is read ahead of the next child by default.
+    static constexpr std::size_t kDefaultReadAhead = std::size_t{1} << 20;
+
+    // Reads the text from `source` as far as the parse needs it, `readAhead`
+    // bytes beyond the next child, and drops what it is done with. Positions
+    // (given, returned and in errors) count from the start of the whole text.
+    XmlReader(XmlTextSource& source, XmlParseOptions& options,
+              std::size_t readAhead = kDefaultReadAhead);
 
     // `depth` is the level `node` stands at, for the nesting limit: a node
     // parsed out of a larger document counts the levels above it.
@@ -41,9 +50,55 @@ public:
 private:
     static constexpr std::size_t npos = std::string_view::npos;
 
+    // Collects the children of a node on m_pending while it is parsed: the
+    // node's list is then allocated once, at its final size.
+    class PendingChildren {
+    public:
+        PendingChildren(XmlReader& reader, XmlNode* node);
+        ~PendingChildren();
+        PendingChildren(const PendingChildren&) = delete;
+        PendingChildren& operator=(const PendingChildren&) = delete;
+
+    private:
+        XmlReader& m_reader;
+        XmlNode* m_node;
+        XmlNode* m_outer;
+        std::size_t m_base;
+    };
+
+    std::optional<std::size_t> parseTop(XmlNode& node, std::size_t position, int depth);
     std::optional<std::size_t> parseElement(XmlNode& node, std::size_t position, int depth);
+    std::optional<std::size_t> parseStartTag(XmlNode& node, std::size_t startTag, int depth);
     std::optional<std::size_t> parseChildren(XmlNode& node, std::size_t position, int depth,
                                              std::size_t startTag);
+    std::optional<std::size_t> parseHandledChildren(XmlNode& node, std::size_t position,
+                                                    int depth, std::size_t start);
+    // The next child from `position`, or where an end tag starts. `start`:
+    // where the node's start tag is in the whole text.
+    std::optional<std::size_t> nextChild(XmlNode& node, std::size_t position, int depth,
+                                         std::size_t start);
+    enum class AfterChild { Closed, Next, Failed };
+    // An end tag or the text after a child, at `position`.
+    AfterChild afterChild(XmlNode& node, std::size_t& position, std::size_t start,
+                          std::optional<bool>& blankValue);
+    std::optional<std::size_t> parseChild(XmlNode& node, std::size_t childStart, int depth);
+    enum class EndTag { Closes, Stray, Failed };
+    EndTag readEndTag(const XmlNode& node, std::size_t& position);
+    bool isOwnEndTag(const XmlNode& node, std::size_t position) const;
+    std::nullopt_t unclosed(const XmlNode& node, std::size_t start);
+
+    // Reading from a source: what a step that runs out of text has to undo.
+    struct Checkpoint {
+        std::size_t children;
+        bool hadError;
+    };
+    Checkpoint checkpoint(const XmlNode& node) const;
+    bool retryOnMoreText(XmlNode& node, const Checkpoint& checkpoint);
+    void readMore(std::size_t wanted);
+    void keepWindowAhead(std::size_t& position);
+    void refreshText();
+    std::size_t indentEnd(std::size_t position) const;
+    void addChild(XmlNode& parent, std::unique_ptr<XmlNode> child);
     std::optional<std::size_t> parseAttributes(XmlNode& node, std::size_t position,
                                                std::size_t startTag);
     std::unique_ptr<XmlNode> takeSpareNode(XmlNode& parent);
@@ -57,15 +112,26 @@ private:
     void applyTextRule(std::size_t begin, std::size_t end, std::string& out) const;
     void removeEscapes(std::string_view raw, std::string& out) const;
     void decodeEntities(std::string_view raw, std::string& out) const;
+    const XmlEntity* entityAt(std::string_view raw, std::size_t amp) const;
 
     void fail(std::size_t position, XmlParseError code, std::string message);
     void failStartTag(std::size_t startTag, const XmlNode& node);
 
+    // The whole text, or the part of a source's text not dropped yet, which
+    // starts m_base bytes into the whole text.
     std::string_view m_text;
     XmlParseOptions& m_options;
     XmlTextScanner m_scan;
+    XmlTextSource* m_source = nullptr;
+    std::size_t m_base = 0;
+    bool m_complete = true;
+    // Finished text is dropped once there is four times this much of it.
+    std::size_t m_readAhead = kDefaultReadAhead;
     // Nodes without a name (end tags, comments) and recycled subtrees.
     std::vector<std::unique_ptr<XmlNode>> m_pool;
+    // Children of the nodes being parsed, innermost last; see PendingChildren.
+    std::vector<std::unique_ptr<XmlNode>> m_pending;
+    XmlNode* m_gathering = nullptr;
     const ChildHandler* m_handler = nullptr;
     const XmlNode* m_handledNode = nullptr;
     const XmlNode* m_top = nullptr;

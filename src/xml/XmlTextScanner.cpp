@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-std::size_t XmlTextScanner::findUnescaped(char c, std::size_t from) const {
+std::size_t XmlTextScanner::findUnescapedLoop(char c, std::size_t from) const {
     while (from < m_text.size()) {
         const void* hit = std::memchr(m_text.data() + from, c, m_text.size() - from);
         if (!hit)

@@ -33,9 +33,11 @@ public:
     XmlTextScanner(std::string_view text, const XmlParseOptions& options)
         : m_text(text), m_options(options) {}
 
-    static bool isSpace(char c) {
-        return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-    }
+    void setText(std::string_view text) { m_text = text; }
+
+    static constexpr StopSet kSpace = xmlStopSet(" \t\n\v\f\r");
+
+    static bool isSpace(char c) { return kSpace[static_cast<unsigned char>(c)]; }
 
     std::size_t skipSpace(std::size_t position) const {
         while (position < m_text.size() && isSpace(m_text[position]))
@@ -65,11 +67,19 @@ public:
         return npos;
     }
 
-    std::size_t findUnescaped(char c, std::size_t from) const;
+    // The next `c` from `from`; most searches start right at it.
+    std::size_t find(char c, std::size_t from) const {
+        return from < m_text.size() && m_text[from] == c ? from : m_text.find(c, from);
+    }
+    std::size_t findUnescaped(char c, std::size_t from) const {
+        return m_options.escapeChar == 0 ? m_text.find(c, from) : findUnescapedLoop(c, from);
+    }
     std::size_t findUnescaped(std::string_view marker, std::size_t from) const;
     std::size_t findFirstUnescapedOf(std::string_view set, std::size_t from) const;
 
 private:
+    std::size_t findUnescapedLoop(char c, std::size_t from) const;
+
     std::string_view m_text;
     const XmlParseOptions& m_options;
 };

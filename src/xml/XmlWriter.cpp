@@ -8,14 +8,19 @@ XmlWriteOptions& XmlWriteOptions::programDefault() {
 }
 
 void XmlWriter::write(const XmlNode& node) {
+    writeNode(node);
+    m_out.flush();
+}
+
+void XmlWriter::writeNode(const XmlNode& node) {
     if (m_options.lineBreaks)
-        writeLineStart(m_options.depth);
+        m_out.lineStart(m_options.depth);
     switch (node.kind()) {
     case XmlNodeKind::Comment:
-        m_out.append("<!--").append(node.value()).append("-->");
+        m_out.comment(node.value());
         break;
     case XmlNodeKind::CData:
-        m_out.append("<![CDATA[").append(node.value()).append("]]>");
+        m_out.cdata(node.value());
         break;
     case XmlNodeKind::Element:
         writeElement(node);
@@ -24,61 +29,28 @@ void XmlWriter::write(const XmlNode& node) {
 }
 
 void XmlWriter::writeElement(const XmlNode& node) {
-    m_out.append("<").append(node.name());
-    if (!node.attributes().empty())
-        m_out += ' ';
-    for (const XmlAttribute& attribute : node.attributes()) {
-        m_out.append(attribute.name()).append("=") += m_options.quoteChar;
-        writeEncoded(attribute.value());
-        m_out += m_options.quoteChar;
-        m_out += ' ';
-    }
+    m_out.startTag(node.name());
+    for (const XmlAttribute& attribute : node.attributes())
+        m_out.attribute(attribute.name(), attribute.value());
     const bool hasChildren = !node.children().empty();
     if (!hasChildren && node.value().empty()) {
-        m_out.append("/>");
+        m_out.endEmptyElement();
         return;
     }
-    m_out += '>';
+    m_out.endStartTag();
     const bool indent = m_options.lineBreaks && hasChildren;
     if (indent)
         ++m_options.depth;
     for (const auto& child : node.children())
-        write(*child);
+        writeNode(*child);
     if (!node.value().empty()) {
         if (indent)
-            writeLineStart(m_options.depth);
-        writeEncoded(node.value());
+            m_out.lineStart(m_options.depth);
+        m_out.text(node.value());
     }
     if (indent)
-        writeLineStart(m_options.depth - 1);
-    m_out.append("</").append(node.name()).append(">");
+        m_out.lineStart(m_options.depth - 1);
+    m_out.endTag(node.name());
     if (indent)
         --m_options.depth;
-}
-
-void XmlWriter::writeLineStart(int depth) {
-    m_out.append("\r\n");
-    if (depth > 0)
-        m_out.append(static_cast<std::size_t>(depth), '\t');
-}
-
-void XmlWriter::writeEncoded(std::string_view text) {
-    if (!m_options.encodeEntities || !m_options.entities) {
-        m_out.append(text);
-        return;
-    }
-    std::size_t runStart = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '&' && c != '"' && c != '\'' && c != '<' && c != '>')
-            continue;
-        for (const XmlEntity& entity : *m_options.entities) {
-            if (entity.character == c) {
-                m_out.append(text.substr(runStart, i - runStart)).append(entity.reference);
-                runStart = i + 1;
-                break;
-            }
-        }
-    }
-    m_out.append(text.substr(runStart));
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "xml/XmlStreamWriter.h"
 #include "xml/XmlWriteOptions.h"
 
 #include <string>
-#include <string_view>
 
 class XmlNode;
 
@@ -11,15 +11,15 @@ class XmlNode;
 // space after every attribute.
 class XmlWriter {
 public:
-    XmlWriter(XmlWriteOptions& options, std::string& out) : m_options(options), m_out(out) {}
+    XmlWriter(XmlWriteOptions& options, std::string& out) : m_options(options), m_out(out, options) {}
 
+    // Appends the node's text to the output.
     void write(const XmlNode& node);
 
 private:
+    void writeNode(const XmlNode& node);
     void writeElement(const XmlNode& node);
-    void writeLineStart(int depth);
-    void writeEncoded(std::string_view text);
 
     XmlWriteOptions& m_options;
-    std::string& m_out;
+    XmlStreamWriter m_out;
 };

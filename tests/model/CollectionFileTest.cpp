@@ -239,6 +239,7 @@ TEST(CollectionFileTest, DocumentTextEmulatesTextModeLines) {
     EXPECT_EQ(CollectionFile::documentText("a\r\nb\r\r\nc\rd\n"), "a\nb\r\nc\rd");
     EXPECT_EQ(CollectionFile::documentText("a\n\n"), "a\n");
     EXPECT_EQ(CollectionFile::documentText("\r"), "\r");
+    EXPECT_EQ(CollectionFile::documentText("a\r\r\r\nb\r\r\rc\r\r"), "a\r\r\nb\r\r\rc\r\r");
     EXPECT_EQ(CollectionFile::documentText("\r\n"), "");
     EXPECT_EQ(CollectionFile::documentText(std::string("x\0\x1ay", 4)), std::string("x\0\x1ay", 4));
 }
@@ -246,7 +247,8 @@ TEST(CollectionFileTest, DocumentTextEmulatesTextModeLines) {
 // A file is decoded while it is read, so every way of cutting it into pieces
 // must give the text of the whole.
 TEST(CollectionFileTest, TextModeDecodingDoesNotDependOnThePieces) {
-    for (const std::string whole : {"a\r\nb\r\r\nc\rd\n", "\r\r\n\r", "\r\n\r\n", "x\ry\r"}) {
+    for (const std::string whole : {"a\r\nb\r\r\nc\rd\n", "\r\r\n\r", "\r\n\r\n", "x\ry\r",
+                                    "\r\r\r\nx\r\r\ry\r\r"}) {
         const std::string expected = CollectionFile::documentText(whole);
         for (std::size_t first = 0; first <= whole.size(); ++first) {
             for (std::size_t second = first; second <= whole.size(); ++second) {

@@ -2,11 +2,15 @@
 // what it did not keep, and every failure says what and where.
 #include "model/CollectionFile.h"
 
+#include "RecordFixtures.h"
+#include "model/DocumentDecoder.h"
 #include "model/StudyCollection.h"
+#include "xml/XmlReader.h"
 
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -233,6 +237,58 @@ TEST(CollectionLoadTest, TheListIsShortAndNamesThePublicFormat) {
     EXPECT_NE(message.find("\nclinical_study/unknown18 (1)\nand 6 more"), std::string::npos);
     EXPECT_EQ(message.find("unknown19"), std::string::npos);
     EXPECT_EQ(loaded->collection.records.at(0)->brief_title.displayText(), "Kept");
+}
+
+// A long file is decoded and read piece by piece; what it gives, and where a
+// failure is said to be, is what reading it whole gives.
+TEST(CollectionLoadTest, LongFilesReadLikeShortOnes) {
+    StudyCollection original;
+    for (int i = 0; i < 400; ++i)
+        RecordFiller("r" + std::to_string(i) + "t").fill(appendNew(original.records));
+    const std::string saved = CollectionFile::saveText(original);
+    ASSERT_GT(saved.size(), 3 * XmlReader::kDefaultReadAhead);
+    EXPECT_EQ(CollectionFile::saveText(load(saved)->collection), saved);
+
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("protoscribe-long-" + std::to_string(getpid()));
+    std::ofstream(path, std::ios::binary) << saved;
+    StudyCollection fromFile;
+    ASSERT_TRUE(CollectionFile::load(path.string(), fromFile).ok);
+    EXPECT_EQ(CollectionFile::saveText(fromFile), saved);
+
+    // Where the whole text places an error.
+    const auto at = [](const std::string& bytes, std::size_t offset) {
+        const CollectionFile::Place place =
+            CollectionFile::placeOf(CollectionFile::documentText(bytes), offset);
+        return ", line " + std::to_string(place.line) + ", column " + std::to_string(place.column);
+    };
+    std::string comment = saved;
+    comment.insert(comment.rfind("<acronym>"), "<!-- never closed");
+    const std::string commentError = kPrefix + "The comment must be closed with -->\n\nFile: ";
+    const std::string commentPlace =
+        at(comment, CollectionFile::documentText(comment).rfind("<!--"));
+    EXPECT_EQ(loadMessage(comment), commentError + "f.xml" + commentPlace);
+    std::ofstream(path, std::ios::binary) << comment;
+    EXPECT_EQ(CollectionFile::load(path.string(), fromFile).message,
+              commentError + path.string() + commentPlace);
+    std::filesystem::remove(path);
+
+    const std::string unclosed = saved.substr(0, saved.rfind("\t</prs:study_collection>"));
+    const std::string opening = "<prs:study_collection";
+    EXPECT_EQ(loadMessage(unclosed), kPrefix + "it must be closed with </prs:study_collection>" +
+                                         "\n\nFile: f.xml" + at(unclosed, saved.find(opening) - 2));
+
+    std::string other = saved;
+    other.replace(other.find(opening), opening.size(), "<prs:other_collection");
+    EXPECT_TRUE(loadMessage(other).ends_with(at(other, saved.find(opening) - 2)));
+
+    // Bytes that are no character fail the load wherever they are.
+    std::string utf16 = encoded(saved, 2, false, true);
+    utf16.replace(utf16.size() - 40, 2, std::string("\x00\xDC", 2));
+    std::string text;
+    DocumentDecoder decoder(text);
+    EXPECT_FALSE(decoder.append(utf16) && decoder.finish());
+    EXPECT_EQ(loadMessage(utf16), kPrefix + decoder.error() + "\n\nFile: f.xml");
 }
 
 TEST(CollectionLoadTest, OnlyRegularFilesAreRead) {

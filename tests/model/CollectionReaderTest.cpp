@@ -1,6 +1,7 @@
 #include "model/CollectionReader.h"
 
 #include "model/CollectionFile.h"
+#include "model/DocumentSource.h"
 #include "model/StudyCollection.h"
 #include "xml/XmlNode.h"
 #include "xml/XmlParseOptions.h"
@@ -38,6 +39,21 @@ void expectSameAsWholeTree(const std::string& text, const XmlParseOptions& base)
     EXPECT_EQ(streamed.errorMessage, whole.errorMessage);
     EXPECT_EQ(CollectionFile::saveText(fromStream), CollectionFile::saveText(fromTree));
     EXPECT_EQ(streamReport.message(), treeReport.message());
+
+    // The same again with the text decoded a few bytes at a time and read
+    // only a few bytes ahead, where decoding leaves it as it is.
+    if (CollectionFile::documentText(text) != text)
+        return;
+    XmlParseOptions pieces = base;
+    StudyCollection fromPieces;
+    NotKeptReport piecesReport;
+    DocumentSource source(text, 5);
+    EXPECT_EQ(CollectionReader(source, pieces, 3).read(fromPieces.records, piecesReport),
+              treeOutcome);
+    EXPECT_EQ(pieces.errorPosition, whole.errorPosition);
+    EXPECT_EQ(pieces.errorMessage, whole.errorMessage);
+    EXPECT_EQ(CollectionFile::saveText(fromPieces), CollectionFile::saveText(fromTree));
+    EXPECT_EQ(piecesReport.message(), treeReport.message());
 }
 
 std::string nested(int levels, const std::string& innermost) {

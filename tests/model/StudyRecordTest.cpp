@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -125,6 +126,75 @@ TEST(StudyRecordTest, OrderCaseDuplicatesAndUnknownChildren) {
     EXPECT_LT(at("enrollment_type"), at("condition"));
     EXPECT_LT(at("condition"), at("keyword"));
     EXPECT_LT(at("keyword"), at("eligibility"));
+
+    // The first of two still wins when a field read before it stands between them.
+    StudyRecord reordered;
+    rewrite("<clinical_study><is_fda_regulated>Yes</is_fda_regulated><overall_status>A"
+            "</overall_status><brief_title>T</brief_title><overall_status>B</overall_status>"
+            "</clinical_study>",
+            reordered);
+    EXPECT_EQ(reordered.overall_status.displayText(), "A");
+    EXPECT_EQ(reordered.brief_title.displayText(), "T");
+}
+
+namespace {
+
+// Walks a record's field list and every record type below it; lists each
+// name that one field list asks for twice.
+class RepeatedFieldNames {
+public:
+    RepeatedFieldNames(std::string path, std::vector<std::string>& repeats, int& names)
+        : m_path(std::move(path)), m_repeats(repeats), m_names(names) {}
+
+    template <class Value> void text(std::string_view name, Value&) { add(name); }
+    template <class Value> void field(std::string_view name, Value&) { add(name); }
+    template <class Value> void blockText(std::string_view name, Value&) { add(name); }
+    template <class Value> void textBlock(std::string_view name, Value&) { add(name); }
+    template <class Value> void textList(std::string_view name, Value&) { add(name); }
+    template <class Value> void fieldList(std::string_view name, Value&) { add(name); }
+    template <class Value> void optionalText(std::string_view name, Value&) { add(name); }
+    template <class Value> void optionalField(std::string_view name, Value&) { add(name); }
+    template <class Value> void optionalBlockText(std::string_view name, Value&) { add(name); }
+    void results(ResultsElement&) {}
+    void attribute(std::string_view, std::string&) {}
+    template <class Record> void record(std::string_view name, Record& record) {
+        add(name);
+        RepeatedFieldNames inner(m_path + "/" + std::string(name), m_repeats, m_names);
+        Record::fields(record, inner);
+    }
+    template <class Record> void optionalRecord(std::string_view name, Record& value) {
+        record(name, value);
+    }
+    template <class Record> void list(std::string_view name, OwningList<Record>&) {
+        Record entry;
+        record(name, entry);
+    }
+
+private:
+    void add(std::string_view name) {
+        ++m_names;
+        if (!m_seen.insert(std::string(name)).second)
+            m_repeats.push_back(m_path + "/" + std::string(name));
+    }
+
+    std::string m_path;
+    std::vector<std::string>& m_repeats;
+    int& m_names;
+    std::set<std::string> m_seen;
+};
+
+} // namespace
+
+// The reader looks for a field's element right after the one it took last,
+// which finds the first match only when no record asks for a name twice.
+TEST(StudyRecordTest, EveryFieldListNamesEachElementOnce) {
+    std::vector<std::string> repeats;
+    int names = 0;
+    StudyRecord record;
+    RepeatedFieldNames check("clinical_study", repeats, names);
+    StudyRecord::fields(record, check);
+    EXPECT_EQ(repeats, std::vector<std::string>());
+    EXPECT_GT(names, 200); // every record type below the study was walked
 }
 
 TEST(StudyRecordTest, ConditionsKeepRawLineBreaksOtherFieldsUseTheMarker) {

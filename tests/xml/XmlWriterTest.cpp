@@ -71,6 +71,32 @@ TEST(XmlWriterEncoding, SpecialCharactersEncodedNamesAndHighBytesUntouched) {
     EXPECT_EQ(write(XmlNode("n", "a&b"), raw), "\r\n<n>a&b</n>");
 }
 
+// Long texts are searched differently from short ones and written past the
+// writer's buffer; output far larger than the buffer must come out whole and
+// in order.
+TEST(XmlWriterEncoding, LongTextsAndLargeTreesKeepEveryByte) {
+    const std::string unit = "ab&c<d>e\"f'g";
+    const std::string encodedUnit = "ab&amp;c&lt;d&gt;e&quot;f&apos;g";
+    for (const std::size_t units : {std::size_t{5}, std::size_t{700}, std::size_t{3000}}) {
+        std::string value;
+        std::string encoded;
+        for (std::size_t i = 0; i < units; ++i) {
+            value += unit;
+            encoded += encodedUnit;
+        }
+        const std::string plain(units * unit.size(), 'x');
+        XmlNode root("r");
+        std::string expected = "\r\n<r>";
+        for (int i = 0; i < 20; ++i) {
+            root.appendChildElement("v", value);
+            root.appendChildElement("p", plain).addAttribute("k", value);
+            expected += "\r\n\t<v>" + encoded + "</v>\r\n\t<p k=\"" + encoded + "\" >" + plain + "</p>";
+        }
+        expected += "\r\n</r>";
+        EXPECT_EQ(write(root), expected) << units;
+    }
+}
+
 TEST(XmlWriterOptions, DepthIsRestoredAndUsedAsStartingIndent) {
     XmlNode root("r");
     root.appendChildElement("c", "").appendChildElement("d", "1");

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "xml/XmlWriteOptions.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Writes XML text piece by piece in the program's layout: every node on a line
+// of its own (a line break, then a tab per level), a space after every
+// attribute, and the entity table's references for the characters it names.
+// The tree writer and the collection file's writer both go through it.
+//
+// A node is written in many short pieces; they are gathered in a buffer of
+// the writer's own and appended to the output in large ones, which costs far
+// less than appending each. The output is complete after flush().
+class XmlStreamWriter {
+public:
+    // Takes the quote character and the entity rules of `options`.
+    XmlStreamWriter(std::string& out, const XmlWriteOptions& options);
+    ~XmlStreamWriter() { flush(); }
+    XmlStreamWriter(const XmlStreamWriter&) = delete;
+    XmlStreamWriter& operator=(const XmlStreamWriter&) = delete;
+
+    // Appends what the buffer holds to the output.
+    void flush();
+
+    // What starts a line before its tabs; "\r\n" unless set.
+    void setLineBreak(std::string_view lineBreak);
+    // Writes "&" as it is where "#" follows it, so that a character reference
+    // in a value stays a reference.
+    void setKeepCharacterReferences(bool keep) { m_keepReferences = keep; }
+
+    // A line break and `depth` tabs (none for a depth below one).
+    void lineStart(int depth);
+    // "<name"; the attributes may follow.
+    void startTag(std::string_view name);
+    // The first attribute of a tag is set off by a space; every one is
+    // followed by a space.
+    void attribute(std::string_view name, std::string_view value);
+    void endStartTag() { put('>'); }
+    void endEmptyElement() { put("/>"); }
+    void endTag(std::string_view name);
+    void text(std::string_view text);
+    void comment(std::string_view text);
+    void cdata(std::string_view text);
+
+    // The output, after flush().
+    std::string& out() { return m_out; }
+
+private:
+    static constexpr std::size_t kBufferSize = 8192;
+
+    void put(char c) {
+        if (m_used == m_buffer.size())
+            flush();
+        m_buffer[m_used++] = c;
+    }
+    void put(std::string_view piece) {
+        if (piece.size() > m_buffer.size() - m_used)
+            putLong(piece);
+        else
+            m_used += piece.copy(m_buffer.data() + m_used, piece.size());
+    }
+    void putLong(std::string_view piece);
+
+    // The reference written for the byte at `at`; empty when it stays as it is.
+    std::string_view referenceAt(std::string_view text, std::size_t at) const;
+
+    std::string& m_out;
+    std::string m_buffer;
+    std::size_t m_used = 0;
+    char m_quote;
+    bool m_encode;
+    bool m_keepReferences = false;
+    bool m_firstAttribute = true;
+    // For each of the five characters a reference may stand for, in the order
+    // of kEncodable, the table's first reference; empty when it has none.
+    std::array<std::string_view, 5> m_references{};
+    // The line break followed by tabs; a line start is a prefix of it.
+    std::string m_indent;
+    std::size_t m_lineBreakSize = 0;
+};
