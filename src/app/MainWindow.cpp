@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
+#include "app/CheckWindow.h"
 #include "app/Artwork.h"
 #include "app/ListBackground.h"
 #include "app/RecentFiles.h"
@@ -10,6 +11,7 @@
 #include "model/CollectionFile.h"
 #include "names/NamesAndAddresses.h"
 #include "model/ProtocolListCells.h"
+#include "model/RegistryRules.h"
 #include "platform/Platform.h"
 #include "platform/Prompts.h"
 #include "platform/SettingsStore.h"
@@ -109,7 +111,8 @@ DialogTemplate mainTemplate() {
                 button(M::kEditId, "&Edit", {70, 210, 50, 14}, AnchorMoveDown),
                 button(M::kRemoveId, "&Remove", {124, 210, 50, 14}, AnchorMoveDown),
                 // Shown once the upgrade check is set up at start-up.
-                button(M::kUpgradeId, "&Upgrade", {178, 210, 50, 14}, AnchorMoveDown, StyleHidden),
+                button(M::kCheckId, "&Check", {178, 210, 50, 14}, AnchorMoveDown),
+                button(M::kUpgradeId, "&Upgrade", {232, 210, 50, 14}, AnchorMoveDown, StyleHidden),
                 {.id = M::kGroupBoxId,
                  .kind = ControlKind::GroupBox,
                  .text = registryName() + QStringLiteral(" Protocols"),
@@ -226,6 +229,7 @@ void MainWindow::connectCommands() {
     connectButton(kRemoveId, &MainWindow::removeProtocol);
     connectButton(kUpgradeId, &MainWindow::upgrade);
     connectButton(kValidateId, &MainWindow::validate);
+    connectButton(kCheckId, &MainWindow::check);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &MainWindow::editProtocol);
     connect(m_list->header(), &QHeaderView::sectionClicked, this, &MainWindow::sortByColumn);
     m_list->installEventFilter(this);
@@ -467,9 +471,43 @@ void MainWindow::fillList() {
         item->setIcon(0, m_protocolIcon);
         item->setData(0, Qt::UserRole, m_list->topLevelItemCount() - 1);
     }
+    markProtocolsWithErrors();
     if (m_sortColumn >= 0) {
         m_list->sortItems(m_sortColumn, m_sortOrder);
     }
+}
+
+std::size_t MainWindow::markProtocolsWithErrors() {
+    std::vector<std::size_t> errors(m_collection.records.size(), 0);
+    for (const RuleFinding& finding : RegistryRules::check(m_collection, RuleContext::now())) {
+        if (finding.severity == RuleSeverity::Error && finding.record < errors.size()) {
+            ++errors[finding.record];
+        }
+    }
+    const QIcon errorIcon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
+    std::size_t protocols = 0;
+    for (int visual = 0; visual < m_list->topLevelItemCount(); ++visual) {
+        QTreeWidgetItem* item = m_list->topLevelItem(visual);
+        const auto count = errors[static_cast<std::size_t>(item->data(0, Qt::UserRole).toInt())];
+        protocols += count > 0 ? 1 : 0;
+        item->setIcon(0, count > 0 ? errorIcon : m_protocolIcon);
+        item->setToolTip(0, count > 0 ? QStringLiteral("%1 error(s) the registry will reject; "
+                                                       "Check lists them.")
+                                            .arg(count)
+                                      : QString());
+    }
+    return protocols;
+}
+
+void MainWindow::check() {
+    CheckWindow window(m_collection, RegistryRules::check(m_collection, RuleContext::now()), this);
+    window.setChooser([this, &window](std::size_t record) {
+        window.accept();
+        selectRow(static_cast<int>(record));
+        editProtocol();
+    });
+    connect(&window, &CheckWindow::validateRequested, this, &MainWindow::validate);
+    window.exec();
 }
 
 int MainWindow::selectedRow() const {
@@ -638,6 +676,21 @@ void MainWindow::upload() {
     // What is uploaded is the file on disk: it should hold what the user sees.
     if (!settleUnsavedChanges()) {
         return;
+    }
+    if (const std::size_t withErrors = markProtocolsWithErrors(); withErrors > 0) {
+        const QString question =
+            (withErrors == 1 ? QStringLiteral("1 protocol has")
+                             : QStringLiteral("%1 protocols have").arg(withErrors)) +
+            QStringLiteral(" errors the registry will reject. Show them?");
+        switch (Platform::prompts().askYesNoCancel(this, kCaption, question)) {
+        case MessageAnswer::Yes:
+            check();
+            return;
+        case MessageAnswer::No:
+            break;
+        default:
+            return;
+        }
     }
     Platform::prompts().showInformation(this, kCaption, uploadInstructions());
     Platform::shell().open(fromView(names::kPrsLoginSite));

@@ -53,6 +53,7 @@ public:
         kIconId,
         kProductLineId,
         kMessageLineId,
+        kCheckId,
     };
 
     // How a save ended: written, dialog cancelled, or the file could not be written.
@@ -151,6 +152,8 @@ public slots:
     void upgrade();
     // Validates a collection file on disk, not the collection in memory.
     void validate();
+    // Lists what the registry's rules find in every protocol.
+    void check();
     // Asks about unsaved changes and ends the program.
     void quit();
     // Escape and the close box quit.
@@ -179,6 +182,8 @@ private:
     void setUpList();
     void setUpContextMenu();
     void fillList();
+    // The number of protocols with errors; marks their rows.
+    std::size_t markProtocolsWithErrors();
     enum class LoadFailure { Report, QuietWhenMissing };
     bool load(const QString& path, LoadFailure failure);
     bool settleUnsavedChanges();

@@ -2,14 +2,17 @@
 // keys, title, where file dialogs start, dropped files, sorting, recent files.
 
 #include "app/AppTestSupport.h"
+#include "app/CheckWindow.h"
 #include "app/MainWindow.h"
 #include "app/RecentFiles.h"
 #include "platform/TestPlatform.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QPushButton>
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -207,4 +210,32 @@ TEST_F(MainWindowDesktopTest, TheContextMenuReopensTheFiveFilesUsedLast) {
     actions[1]->trigger();
     EXPECT_EQ(window.currentPath(), paths[1]);
     EXPECT_EQ(window.recentFileActions()[0]->text(), "&1 " + paths[1]);
+}
+
+// The test protocols lack most of what the registry requires.
+TEST_F(MainWindowDesktopTest, CheckListsFindingsByProtocolAndChoosingOneEditsIt) {
+    ASSERT_TRUE(window.openPath(collection("check.xml")));
+    for (int row = 0; row < window.list()->topLevelItemCount(); ++row) {
+        EXPECT_TRUE(window.list()->topLevelItem(row)->toolTip(0).contains("error(s)"));
+    }
+    show();
+    EXPECT_TRUE(window.control(MainWindow::kCheckId)->isVisible());
+    QStringList groups;
+    QString summary;
+    onNextModal([&](QDialog* dialog) {
+        auto* check = qobject_cast<CheckWindow*>(dialog);
+        ASSERT_NE(check, nullptr);
+        summary = check->findChild<QLabel*>()->text();
+        QTreeWidget* list = check->list();
+        for (int row = 0; row < list->topLevelItemCount(); ++row) {
+            groups.append(list->topLevelItem(row)->text(0).section(':', 0, 0));
+        }
+        QTreeWidgetItem* finding = list->topLevelItem(1)->child(0);
+        ASSERT_NE(finding, nullptr);
+        emit list->itemActivated(finding, 0);
+    });
+    window.control<QPushButton>(MainWindow::kCheckId)->click();
+    EXPECT_EQ(groups, QStringList({"B-2", "A-1"}));
+    EXPECT_TRUE(summary.endsWith(" in 2 of 2 protocols.")) << summary.toStdString();
+    EXPECT_EQ(edited, std::vector<std::string>({"A-1"})) << "the chosen finding's protocol";
 }

@@ -1,6 +1,7 @@
 // Upload guidance, the registry's account page and the help text.
 
 #include "app/AppTestSupport.h"
+#include "app/CheckWindow.h"
 #include "app/MainWindow.h"
 #include "controls/CHyperLink.h"
 #include "model/CollectionFile.h"
@@ -16,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,20 +59,45 @@ protected:
     QString path;
 };
 
-TEST_F(UploadHelpTest, UploadWithoutChangesShowsTheInstructionsAtOnce) {
+// The test protocols lack what the registry requires: Upload offers the check
+// first, and No goes on to the instructions.
+TEST_F(UploadHelpTest, UploadWithoutChangesOffersTheCheckThenShowsTheInstructions) {
+    platform.prompts().answerMessage(MessageAnswer::No);
     platform.prompts().answerMessage(MessageAnswer::Ok);
     window.upload();
-    ASSERT_EQ(platform.prompts().shown().size(), 1u);
+    ASSERT_EQ(platform.prompts().shown().size(), 2u);
+    EXPECT_EQ(platform.prompts().shown()[0].text,
+              "2 protocols have errors the registry will reject. Show them?");
+    EXPECT_EQ(platform.prompts().shown()[0].buttons, MessageButtons::YesNoCancel);
     expectInstructionsAndSite(platform.prompts().last());
+}
+
+TEST_F(UploadHelpTest, UploadWithErrorsShowsThemOnYesAndGoesBackOnCancel) {
+    platform.prompts().answerMessage(MessageAnswer::Cancel);
+    window.upload();
+    bool listed = false;
+    onNextModal([&](QDialog* dialog) {
+        auto* check = qobject_cast<CheckWindow*>(dialog);
+        ASSERT_NE(check, nullptr);
+        listed = check->list()->topLevelItemCount() == 2;
+        check->reject();
+    });
+    platform.prompts().answerMessage(MessageAnswer::Yes);
+    window.upload();
+    EXPECT_TRUE(listed) << "both protocols are listed";
+    EXPECT_TRUE(platform.shell().opened().isEmpty()) << "neither goes on to the upload site";
 }
 
 TEST_F(UploadHelpTest, UploadWithChangesAnsweredNoKeepsTheFileAndStillGuides) {
     change();
     const std::string before = readBytes(path);
     platform.prompts().answerMessage(MessageAnswer::No);
+    platform.prompts().answerMessage(MessageAnswer::No); // no check
     platform.prompts().answerMessage(MessageAnswer::Ok);
     window.upload();
-    ASSERT_EQ(platform.prompts().shown().size(), 2u);
+    ASSERT_EQ(platform.prompts().shown().size(), 3u);
+    EXPECT_EQ(platform.prompts().shown()[1].text,
+              "1 protocol has errors the registry will reject. Show them?");
     EXPECT_EQ(platform.prompts().shown()[0].text, "Do you want to save changes?");
     EXPECT_EQ(platform.prompts().shown()[0].icon, MessageIcon::Question);
     expectInstructionsAndSite(platform.prompts().last());
@@ -83,9 +110,10 @@ TEST_F(UploadHelpTest, UploadWithChangesAnsweredYesSavesFirst) {
     platform.prompts().answerMessage(MessageAnswer::Yes);
     platform.prompts().answerSaveFile(path);
     platform.prompts().answerMessage(MessageAnswer::Ok); // saved
+    platform.prompts().answerMessage(MessageAnswer::No); // no check
     platform.prompts().answerMessage(MessageAnswer::Ok); // instructions
     window.upload();
-    ASSERT_EQ(platform.prompts().shown().size(), 4u);
+    ASSERT_EQ(platform.prompts().shown().size(), 5u);
     EXPECT_EQ(platform.prompts().shown()[1].kind, PromptKind::SaveFile);
     expectInstructionsAndSite(platform.prompts().last());
     EXPECT_EQ(readBytes(path), CollectionFile::saveText(window.collection()));
@@ -116,6 +144,7 @@ TEST_F(UploadHelpTest, PrsAccountOpensTheInformationSite) {
 
 TEST_F(UploadHelpTest, ButtonsRunTheirCommands) {
     window.control<QPushButton>(MainWindow::kPrsAccountId)->click();
+    platform.prompts().answerMessage(MessageAnswer::No);
     platform.prompts().answerMessage(MessageAnswer::Ok);
     window.control<QPushButton>(MainWindow::kUploadId)->click();
     EXPECT_EQ(platform.shell().opened().size(), 2);
