@@ -8,7 +8,7 @@ FUZZ_SECONDS      ?= 30
 FUZZ_LONG_SECONDS ?= 600
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all deps configure build test unit-test asan-test fuzz-build fuzz-smoke fuzz bench run package clean
+.PHONY: all deps configure build program test unit-test asan-test fuzz-build fuzz-smoke fuzz bench run package clean
 
 all: build
 
@@ -20,6 +20,11 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
+
+# Only what `make run` starts: the program and the command-line tool, with the
+# files the build puts beside them. Tests and tools are left to `make test`.
+program: configure
+	cmake --build $(BUILD) -j $(JOBS) --target protoscribe protoscribe-cli
 
 unit-test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -52,8 +57,8 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	bash tools/run-bench.sh $(BENCH_BUILD)
 
-# Builds everything and starts the program (under xvfb-run when there is no display).
-run: build
+# Builds the program and starts it (under xvfb-run when there is no display).
+run: program
 	bash tools/run-protoscribe.sh $(BUILD)
 
 # The Debian package, then checked: its contents and dependencies, and the

@@ -3,7 +3,7 @@
 #include "cli/ListCommand.h"
 #include "cli/NormalizeCommand.h"
 #include "cli/ValidateSubcommand.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 
 #include <algorithm>
 

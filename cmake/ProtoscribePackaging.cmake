@@ -1,5 +1,6 @@
 # The Debian package: `cpack -G DEB` in the build folder (`make package`).
-# Installed under /usr; the program's own folder is /usr/lib/protoscribe.
+# Installed under /usr: the programs in /usr/bin, the files they read in
+# /usr/share/protoscribe.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME protoscribe)
 set(CPACK_PACKAGE_VENDOR "Norvale Software")
@@ -21,7 +22,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the executables link, as dpkg-shlibdeps finds them (the X11
 # platform plugin comes with libqt6gui6).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Web addresses and the help file open through the desktop's handlers.
+# Web addresses open through the desktop's handlers.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 
 include(CPack)

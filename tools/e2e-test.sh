@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end test of the real program: starts it on a virtual X server with a
-# throw-away settings store and drives it with real input events. It opens the
+# throw-away settings store, from a working directory that holds none of its
+# files, and drives it with real input events. The list background must be
+# drawn and Help must open the help window. Then it opens the
 # first protocol of a copy of the sample collection, changes its Brief Title,
 # saves over the file; the saved file must hold the change. Then it opens the
 # protocol in the registry's current format, presses OK without a change and
@@ -11,7 +13,7 @@
 #                                          dependencies, unpacks it into a temporary
 #                                          folder and drives the program it installs
 #
-# Needs Xvfb and xdotool; without them it says so and exits 0. The program runs
+# Needs Xvfb, xdotool and xwd; without them it says so and exits 0. The program runs
 # without network (its own network namespace when `unshare` allows it): it tries
 # the maker's site for the message line and must not wait for it. On failure a
 # screenshot, the program's output and the settings are kept and their folder named.
@@ -25,7 +27,7 @@ step_timeout=${E2E_STEP_TIMEOUT:-15}
 
 log() { echo "e2e: $*"; }
 
-for tool in Xvfb xdotool; do
+for tool in Xvfb xdotool xwd; do
     if ! command -v "$tool" >/dev/null; then
         log "skipped: $tool is not installed"
         exit 0
@@ -177,10 +179,9 @@ start_display() {
 check_package() {
     local deb=$1 contents depends path library
     contents=$(dpkg-deb -c "$deb") || fail "dpkg-deb cannot read $deb"
-    for path in usr/bin/protoscribe usr/bin/protoscribe-cli usr/lib/protoscribe/protoscribe \
-        usr/lib/protoscribe/HELP.TXT usr/lib/protoscribe/globebkimage.bmp \
-        usr/lib/protoscribe/ProtocolRecordSchema.xsd usr/share/protoscribe/ProtocolRecordSchema.xsd \
-        usr/lib/protoscribe/ResultsRecordSchema.xsd usr/share/protoscribe/ResultsRecordSchema.xsd \
+    for path in usr/bin/protoscribe usr/bin/protoscribe-cli \
+        usr/share/protoscribe/HELP.TXT usr/share/protoscribe/globebkimage.bmp \
+        usr/share/protoscribe/ProtocolRecordSchema.xsd usr/share/protoscribe/ResultsRecordSchema.xsd \
         usr/share/applications/protoscribe.desktop \
         usr/share/icons/hicolor/256x256/apps/protoscribe.png; do
         grep -q " \./$path\$" <<<"$contents" || fail "the package lacks /$path"
@@ -203,7 +204,8 @@ check_package() {
 
 start_program() {
     local command=$1
-    mkdir -p "$work/config/Protoscribe" "$work/cache" "$work/home" "$work/data" "$work/runtime"
+    mkdir -p "$work/config/Protoscribe" "$work/cache" "$work/home" "$work/data" "$work/runtime" \
+        "$work/elsewhere"
     chmod 700 "$work/runtime"
     cp "$sample" "$work/collection.xml"
     # The key IniSettingsStore writes for the last file, outside any group.
@@ -215,11 +217,8 @@ start_program() {
         if [ "$(id -u)" -eq 0 ]; then
             export QTWEBENGINE_DISABLE_SANDBOX=1
         fi
-        if [ -z "$program_dir" ]; then
-            cd "$work"
-        else
-            cd "$program_dir"
-        fi
+        # Not the program's folder: it must find its files by itself.
+        cd "$work/elsewhere"
         exec "$command"
     ) >"$work/program.log" 2>&1 &
     program_pid=$!
@@ -262,10 +261,59 @@ save_over_the_collection() {
     wait_until_gone "$info" "the message after saving"
 }
 
+# Counts the pale blue pixels of the globe in a rectangle of window $1, given in
+# thousandths of its width and height (left, top, right, bottom).
+globe_pixels() {
+    local id=$1 shot="$work/window.xwd"
+    xwd -silent -id "$id" -out "$shot" || fail "xwd cannot capture window $id"
+    python3 - "$shot" "${@:2}" <<'PYTHON'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+fields = struct.unpack(">25I", data[:100])
+header, pixmap_format, width, height = fields[0], fields[2], fields[4], fields[5]
+byte_order, bits, line = fields[7], fields[11], fields[12]
+masks, colours = fields[14:17], fields[19]
+if pixmap_format != 2 or bits not in (24, 32):
+    sys.exit(f"unexpected capture: format {pixmap_format}, {bits} bits per pixel")
+shifts = [(mask & -mask).bit_length() - 1 for mask in masks]
+start = header + colours * 12
+order = "little" if byte_order == 0 else "big"
+step = bits // 8
+left, top, right, bottom = (int(v) for v in sys.argv[2:6])
+count = 0
+for y in range(height * top // 1000, height * bottom // 1000):
+    row = start + y * line
+    for x in range(width * left // 1000, width * right // 1000):
+        value = int.from_bytes(data[row + x * step:row + x * step + step], order)
+        r, g, b = ((value & m) >> s for m, s in zip(masks, shifts))
+        # The globe's lines and glow: pale, and bluer than grey.
+        if r >= 150 and b >= 200 and b - r >= 12 and g >= r:
+            count += 1
+print(count)
+PYTHON
+}
+
+# What the program reads from its own folders, started elsewhere: the list
+# background behind the protocols, and HELP.TXT in the help window.
+check_program_files() {
+    local main=$1 pixels help
+    pixels=$(globe_pixels "$main" 45 235 955 780)
+    [ "$pixels" -ge 2000 ] || fail "the list background is not drawn ($pixels globe pixels)"
+    log "the list background is drawn ($pixels globe pixels)"
+    press "$main" alt+h
+    help=$(wait_for_window '^Help$')
+    visible_windows '^Protoscribe$' | grep -vqx "$main" \
+        && fail "Help showed a message instead of HELP.TXT"
+    log "Help opened the help window $help"
+    press "$help" Escape
+    wait_until_gone "$help" "the help window"
+}
+
 drive_program() {
     local main editor marker="Edited end to end $$ $RANDOM"
     main=$(wait_for_main_window)
     log "main window $main"
+    check_program_files "$main"
 
     # The first row of the protocol list, just below its header (the list's
     # top left corner is at 16/420, 58/260 of the window).
@@ -322,12 +370,11 @@ drive_program() {
     [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
 
-program_dir=
 if [ "${1:-}" = "--deb" ]; then
     [ -f "${2:-}" ] || fail "usage: $0 --deb <file.deb>"
     check_package "$2"
     log "package contents, dependencies and desktop entry are fine"
-    # The launcher finds the program's folder itself; start it from elsewhere.
+    # Its files are in the unpacked usr/share/protoscribe.
     program="$work/root/usr/bin/protoscribe"
 else
     build=${1:-build}
@@ -335,8 +382,7 @@ else
         /*) ;;
         *) build="$root/$build" ;;
     esac
-    program_dir="$build/src/app"
-    program="$program_dir/protoscribe"
+    program="$build/src/app/protoscribe"
     [ -x "$program" ] || fail "$program is missing; build first"
 fi
 

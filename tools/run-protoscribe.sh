@@ -3,10 +3,11 @@
 #
 #     tools/run-protoscribe.sh [build-folder]
 #
-# The program runs in its own build folder, where the build put HELP.TXT and
-# the list background. Without a display it runs under a virtual X server; as
-# root, Qt WebEngine (the help window) only starts with its sandbox off. On a
-# first start, when no last file is stored, it opens the sample collection.
+# The program finds HELP.TXT, the list background and the schema beside itself,
+# so it runs in the caller's folder. Without a display it runs under a virtual X
+# server; as root, Qt WebEngine (the help window) only starts with its sandbox
+# off. On a first start, when no last file is stored, it opens the sample
+# collection.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -15,10 +16,9 @@ case "$build" in
   /*) ;;
   *) build="$root/$build" ;;
 esac
-program_dir="$build/src/app"
-program="$program_dir/protoscribe"
+program="$build/src/app/protoscribe"
 if [ ! -x "$program" ]; then
-  echo "run-protoscribe: $program is missing; build first (make build)" >&2
+  echo "run-protoscribe: $program is missing; build it first (make run does)" >&2
   exit 1
 fi
 
@@ -35,7 +35,6 @@ if [ "$(id -u)" -eq 0 ]; then
   export QTWEBENGINE_DISABLE_SANDBOX=1
 fi
 
-cd "$program_dir"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "run-protoscribe: neither DISPLAY nor WAYLAND_DISPLAY is set;" \
        "starting Protoscribe under xvfb-run (a virtual screen nobody sees)"

@@ -2,7 +2,7 @@
 
 #include "app/Artwork.h"
 #include "controls/StyledControlFactory.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "platform/DialogBuilder.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "app/Artwork.h"
 
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -5,6 +5,7 @@
 
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QUrl>
 
 namespace {
@@ -37,6 +38,10 @@ HelpWindow::HelpWindow(QWidget* owner, ViewFactory viewFactory)
     if (auto* close = control<QPushButton>(kCloseId)) {
         connect(close, &QPushButton::clicked, this, &HelpWindow::accept);
     }
+    // The web engine keeps the Escape key it does not use to itself, so the
+    // window asks for it before the browser sees it.
+    auto* escape = new QShortcut(QKeySequence::Cancel, this);
+    connect(escape, &QShortcut::activated, this, &HelpWindow::reject);
 }
 
 HelpWindow::ViewFactory HelpWindow::webEngineView() {

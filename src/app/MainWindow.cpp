@@ -7,7 +7,7 @@
 #include "controls/CHyperLink.h"
 #include "editor/ProtocolEditor.h"
 #include "model/CollectionFile.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "model/ProtocolListCells.h"
 #include "platform/Platform.h"
 #include "platform/Prompts.h"
@@ -23,16 +23,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QUrl>
 #include <array>
 #include <sstream>
 
 const QString MainWindow::kPathSetting = QStringLiteral("m_XMLPath");
-const QString MainWindow::kBackgroundFile = QStringLiteral("globebkimage.bmp");
 const QString MainWindow::kValidationCaption = QStringLiteral("schemaCache");
 
 namespace {
@@ -132,10 +134,32 @@ MainWindow::VendorSite& vendorSiteSetting() {
     return site;
 }
 
+// HELP.TXT's lines run to 78 columns of fixed-pitch text; the help window's
+// own width would wrap them.
+void fitHelpText(HelpWindow& window) {
+    const QFontMetrics fixed(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const int width = fixed.horizontalAdvance(QString(84, u'M')) +
+                      window.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    window.resize(std::max(window.width(), width), window.height());
+}
+
+std::optional<ProgramFiles>& programFilesSetting() {
+    static std::optional<ProgramFiles> files;
+    return files;
+}
+
 } // namespace
 
 void MainWindow::setVendorSite(VendorSite site) {
     vendorSiteSetting() = std::move(site);
+}
+
+void MainWindow::setProgramFiles(std::optional<ProgramFiles> files) {
+    programFilesSetting() = std::move(files);
+}
+
+ProgramFiles MainWindow::programFiles() {
+    return programFilesSetting().value_or(ProgramFiles::ofThisProgram());
 }
 
 const MainWindow::VendorSite& MainWindow::vendorSite() {
@@ -147,8 +171,8 @@ MainWindow::MainWindow(QWidget* parent)
                       Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       m_protocolIcon(QPixmap::fromImage(Artwork::protocolIcon())),
-      m_editorRunner(&MainWindow::runProtocolEditor),
-      m_programFolder(QCoreApplication::applicationDirPath()), m_upgrade(this),
+      m_editorRunner(&MainWindow::runProtocolEditor), m_programFiles(programFiles()),
+      m_helpViewFactory(HelpWindow::webEngineView()), m_upgrade(this),
       m_messageLine(vendorSite().host, CacheDownload(vendorSite().cacheDirectory)) {
     buildControls(mainTemplate());
     setWindowIcon(Artwork::programIconSet());
@@ -204,9 +228,12 @@ void MainWindow::setUpList() {
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setAllColumnsShowFocus(true);
     m_list->setSortingEnabled(false);
-    const QUrl location = QUrl::fromLocalFile(QDir::current().absoluteFilePath(kBackgroundFile));
-    new ListBackground(m_list, ListBackground::load(location), kBackgroundXPercent,
-                       kBackgroundYPercent);
+    // A picture in the working directory is the last resort.
+    const ProgramFiles places(m_programFiles.folders() + QStringList(QDir::currentPath()));
+    const std::optional<QString> picture = places.find(ProgramFiles::kBackgroundFile);
+    const QPixmap background =
+        picture.has_value() ? ListBackground::load(QUrl::fromLocalFile(*picture)) : QPixmap();
+    new ListBackground(m_list, background, kBackgroundXPercent, kBackgroundYPercent);
 }
 
 void MainWindow::setUpContextMenu() {
@@ -483,12 +510,24 @@ void MainWindow::prsAccount() {
     Platform::shell().open(fromView(names::kPrsInformationSite));
 }
 
-QString MainWindow::helpFilePath() const {
-    return QDir(m_programFolder).filePath(QStringLiteral("HELP.TXT"));
-}
-
+// HELP.TXT is shown read-only in the program's own help window, which needs
+// nothing set up on the desktop.
 void MainWindow::help() {
-    Platform::shell().open(helpFilePath());
+    const std::optional<QString> path = m_programFiles.find(ProgramFiles::kHelpFile);
+    if (!path.has_value()) {
+        Platform::prompts().showError(
+            this, kCaption,
+            QStringLiteral("The help text %1 could not be found or read. It was looked for at:\n%2")
+                .arg(ProgramFiles::kHelpFile,
+                     m_programFiles.candidates(ProgramFiles::kHelpFile).join(u'\n')));
+        return;
+    }
+    if (m_helpWindow == nullptr) {
+        m_helpWindow = new HelpWindow(this, m_helpViewFactory);
+        fitHelpText(*m_helpWindow);
+    }
+    m_helpWindow->navigateTo(QUrl::fromLocalFile(*path).toString());
+    m_helpWindow->showAndFocus();
 }
 
 void MainWindow::about() {
@@ -504,10 +543,17 @@ SchemaLocation MainWindow::schemaLocation() const {
     if (m_schemaLocation.has_value()) {
         return *m_schemaLocation;
     }
-    SchemaLocation installed;
-    installed.installedDirs =
-        SchemaLocation::installedDirsFor(QCoreApplication::applicationFilePath().toStdString());
-    return installed;
+    // The bundled schema comes first; the working directory only when it is missing.
+    SchemaLocation location;
+    const QString name = fromView(SchemaLocation::kFileName);
+    if (const std::optional<QString> bundled = m_programFiles.find(name)) {
+        location.explicitPath = pathBytes(*bundled);
+        return location;
+    }
+    for (const QString& folder : m_programFiles.folders()) {
+        location.installedDirs.push_back(pathBytes(folder));
+    }
+    return location;
 }
 
 QString MainWindow::programName() {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/HelpWindow.h"
+#include "app/ProgramFiles.h"
 #include "editor/ResizableDialog.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "model/StudyCollection.h"
 #include "validation/SchemaLocation.h"
 #include "vendor/MessageLine.h"
@@ -57,8 +59,7 @@ public:
     using EditorRunner =
         std::function<int(QWidget* parent, StudyRecord& record, const QString& title)>;
 
-    static const QString kPathSetting;    // "m_XMLPath"
-    static const QString kBackgroundFile; // "globebkimage.bmp", in the working directory
+    static const QString kPathSetting; // "m_XMLPath"
     static constexpr int kBackgroundXPercent = 50;
     static constexpr int kBackgroundYPercent = 38;
 
@@ -73,6 +74,11 @@ public:
     };
     static void setVendorSite(VendorSite site);
     static const VendorSite& vendorSite();
+
+    // Where the help text, the list background and the schema are looked for, for
+    // every window made afterwards: the running program's folders unless set.
+    static void setProgramFiles(std::optional<ProgramFiles> files);
+    static ProgramFiles programFiles();
 
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -101,9 +107,12 @@ public:
     void setEditorRunner(EditorRunner runner) { m_editorRunner = std::move(runner); }
     static int runProtocolEditor(QWidget* parent, StudyRecord& record, const QString& title);
 
-    // Where HELP.TXT is looked for; the program's own folder unless set.
-    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
-    QString helpFilePath() const;
+    // The browser of the window in which Help shows HELP.TXT; a web engine unless set.
+    void setHelpViewFactory(HelpWindow::ViewFactory factory) {
+        m_helpViewFactory = std::move(factory);
+    }
+    // None until Help found HELP.TXT.
+    HelpWindow* helpWindow() const { return m_helpWindow; }
 
     // The hyperlink line at the top right and the address it opens. Targets that
     // are not web addresses are replaced by the maker's default page.
@@ -161,7 +170,9 @@ private:
     QIcon m_protocolIcon;
     std::unique_ptr<SplashWindow> m_splash;
     EditorRunner m_editorRunner;
-    QString m_programFolder;
+    ProgramFiles m_programFiles;
+    HelpWindow::ViewFactory m_helpViewFactory;
+    HelpWindow* m_helpWindow = nullptr; // a child window, made by the first Help
     std::optional<SchemaLocation> m_schemaLocation;
     UpgradeCheck m_upgrade;
     // Last: it is stopped before anything its deliveries touch goes away.

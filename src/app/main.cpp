@@ -5,7 +5,7 @@
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
 #include "editor/ProtocolEditor.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "platform/Platform.h"
 
 #include <QApplication>

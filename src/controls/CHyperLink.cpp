@@ -1,6 +1,6 @@
 #include "controls/CHyperLink.h"
 
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "platform/Platform.h"
 #include "platform/Prompts.h"
 #include "platform/Shell.h"

@@ -7,7 +7,7 @@
 #include "editor/HelpMarkers.h"
 #include "model/BlockText.h"
 #include "model/FieldValue.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "model/TextBlock.h"
 #include "platform/ClickableLabel.h"
 #include "platform/TextCodec.h"

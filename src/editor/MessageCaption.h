@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 
 #include <QString>
 

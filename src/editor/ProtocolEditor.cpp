@@ -6,7 +6,7 @@
 #include "editor/MessageCaption.h"
 #include "editor/RecordSnapshot.h"
 #include "editor/TitlePage.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "model/StudyRecord.h"
 #include "model/StudyTypeFit.h"
 #include "platform/Platform.h"

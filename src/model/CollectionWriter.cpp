@@ -1,6 +1,6 @@
 #include "model/CollectionWriter.h"
 
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "model/StudyCollection.h"
 #include "model/XmlTextSink.h"
 #include "xml/XmlNode.h"

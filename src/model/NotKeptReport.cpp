@@ -1,6 +1,6 @@
 #include "model/NotKeptReport.h"
 
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "model/StudyCollection.h"
 
 #include "model/CollectionReader.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "model/TextForms.h"
 #include "xml/XmlNode.h"
 

@@ -1,5 +1,7 @@
 #include "platform/TextCodec.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -83,9 +85,22 @@ void appendUtf8(std::string& bytes, char32_t codePoint) {
     }
 }
 
+bool isAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool isAscii(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
 } // namespace
 
+// Most of a record is ASCII: that needs no sequence checks in either direction.
 QString TextCodec::decode(std::string_view bytes) {
+    if (isAscii(bytes)) {
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    }
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));
     std::size_t pos = 0;
@@ -106,6 +121,10 @@ QString TextCodec::decode(std::string_view bytes) {
 }
 
 std::string TextCodec::encode(const QString& text) {
+    if (isAscii(text)) {
+        const QByteArray latin = text.toLatin1();
+        return std::string(latin.constData(), static_cast<std::size_t>(latin.size()));
+    }
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
     const qsizetype size = text.size();

@@ -1,6 +1,6 @@
 #include "validation/SchemaValidator.h"
 
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "validation/DocumentCursor.h"
 #include "validation/DocumentSource.h"
 #include "validation/FileUri.h"

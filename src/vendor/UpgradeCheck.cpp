@@ -1,7 +1,7 @@
 #include "vendor/UpgradeCheck.h"
 
 #include "controls/StyledControlFactory.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "platform/DialogBuilder.h"
 #include "platform/Platform.h"
 #include "platform/Prompts.h"
@@ -114,12 +114,15 @@ bool UpgradeCheck::isCheckDue() {
 
 void UpgradeCheck::check() {
     m_page.clearDescription();
-    readPage();
+    const bool arrived = readPage();
     bool declined = false;
-    if (isNewer(m_page.version(), m_currentVersion)) {
+    if (m_page.statesVersion() && isNewer(m_page.version(), m_currentVersion)) {
         declined = !offerDownload();
-    } else {
+    } else if (m_page.statesVersion()) {
         Platform::prompts().showInformation(this, m_productName, upToDateText(m_currentVersion));
+    } else {
+        Platform::prompts().message(this, {m_productName, noUpgradeText(arrived),
+                                           MessageIcon::Warning, MessageButtons::Ok});
     }
     okButton()->setEnabled(false);
     closeButton()->setDefault(true);
@@ -135,14 +138,22 @@ void UpgradeCheck::reject() {
     QDialog::reject();
 }
 
-void UpgradeCheck::readPage() {
+bool UpgradeCheck::readPage() {
     CheckingWindow checking(this);
     checking.showNow();
     if (m_pageSource) {
-        m_page.read(m_pageSource(m_pageAddress).value_or(Lines()));
-    } else {
-        m_page.read(m_fetcher.fetch(m_pageAddress).value_or(TextLines()));
+        const Lines lines = m_pageSource(m_pageAddress).value_or(Lines());
+        m_page.read(lines);
+        return !lines.empty();
     }
+    const TextLines lines = m_fetcher.fetch(m_pageAddress).value_or(TextLines());
+    m_page.read(lines);
+    return lines.begin() != lines.end();
+}
+
+QString UpgradeCheck::noUpgradeText(bool pageArrived) const {
+    return pageArrived ? noVersionText(m_pageAddress)
+                       : unreachableText(m_productName, m_pageAddress);
 }
 
 bool UpgradeCheck::offerDownload() {
@@ -215,6 +226,19 @@ QString UpgradeCheck::upToDateText(float currentVersion) {
     return QStringLiteral("You have the most recent version v") +
            QString::asprintf("%.2f", static_cast<double>(currentVersion)) +
            QStringLiteral("\nNo upgrade is available.");
+}
+
+QString UpgradeCheck::unreachableText(const QString& productName,
+                                      const std::string& pageAddress) {
+    return productName + QStringLiteral(" could not reach ") + TextCodec::decode(pageAddress) +
+           QStringLiteral(".\nWhether an upgrade is available is not known; please check the "
+                          "network connection and try again later.");
+}
+
+QString UpgradeCheck::noVersionText(const std::string& pageAddress) {
+    return QStringLiteral("The upgrade page ") + TextCodec::decode(pageAddress) +
+           QStringLiteral(" did not say which version is current.\nWhether an upgrade is "
+                          "available is not known; please try again later.");
 }
 
 QString UpgradeCheck::noDownloadText() {

@@ -82,13 +82,19 @@ public:
     static bool isNewer(double pageVersion, float currentVersion);
     static QString availableText(const QString& productName, const QString& description);
     static QString upToDateText(float currentVersion);
+    // A check that learnt nothing: no answer, or a page that names no version.
+    static QString unreachableText(const QString& productName, const std::string& pageAddress);
+    static QString noVersionText(const std::string& pageAddress);
     static QString noDownloadText();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void readPage();
+    // False when nothing arrived.
+    bool readPage();
+    // The message for a check that found no newer version, or learnt nothing.
+    QString noUpgradeText(bool pageArrived) const;
     // False when the user declined the download.
     bool offerDownload();
     void openDownloadLink();

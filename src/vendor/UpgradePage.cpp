@@ -23,6 +23,7 @@ UpgradePage::Expect UpgradePage::readLine(Expect expect, std::string_view line) 
         return readMarker(line);
     case Expect::Version:
         m_version = leadingNumber(line);
+        m_statesVersion = m_version > 0.0;
         break;
     case Expect::Description:
         if (!contains(line, kDescriptionEnd)) {

@@ -22,6 +22,7 @@ public:
     // `Lines` is any range of lines, read once from the front.
     template <typename Lines> void read(const Lines& lines) {
         Expect expect = Expect::Marker;
+        m_statesVersion = false;
         for (const auto& line : lines) {
             expect = readLine(expect, line);
         }
@@ -31,6 +32,8 @@ public:
 
     // 0 until a page with a version line was read.
     double version() const { return m_version; }
+    // Whether the page read last had a version line with a version number.
+    bool statesVersion() const { return m_statesVersion; }
     const std::string& description() const { return m_description; }
     // The word after "Release Date: " in the description; empty when there is none.
     const std::string& releaseDate() const { return m_releaseDate; }
@@ -49,6 +52,7 @@ private:
     static Expect readMarker(std::string_view line);
 
     double m_version = 0.0;
+    bool m_statesVersion = false;
     std::string m_description;
     std::string m_releaseDate;
     std::string m_downloadLink;

@@ -71,14 +71,20 @@ std::optional<std::string> CacheDownload::download(const std::string& address) c
 
 std::optional<std::string> CacheDownload::download(const std::string& address,
                                                    const Deadline& deadline) const {
+    return fetch(address, deadline).path;
+}
+
+CacheDownload::Result CacheDownload::fetch(const std::string& address,
+                                           const Deadline& deadline) const {
+    Result result;
     const auto checked = HttpTransfer::checkedAddress(HttpTransfer::withScheme(address));
     if (!checked || !ensureDirectory(m_directory)) {
-        return std::nullopt;
+        return result;
     }
     const std::string target = m_directory + "/" + fileNameFor(*checked);
     HttpTransfer transfer;
     if (!transfer.valid()) {
-        return std::nullopt;
+        return result;
     }
     transfer.setHeaders({std::string(kUserAgent)});
     transfer.setFollowRedirects(kMaxRedirects);
@@ -86,13 +92,15 @@ std::optional<std::string> CacheDownload::download(const std::string& address,
     const SaveResult saved = AtomicFileWriter::write(
         target,
         [&](const AtomicFileWriter::Sink& sink) {
-            return isSuccess(transfer.perform(*checked, sink, deadline));
+            const HttpTransfer::Outcome outcome = transfer.perform(*checked, sink, deadline);
+            result.status = outcome.status;
+            return isSuccess(outcome);
         },
         AtomicFileWriter::Options{.replaceReadOnly = true, .privateNewFile = true});
-    if (!saved.ok) {
-        return std::nullopt;
+    if (saved.ok) {
+        result.path = target;
     }
-    return target;
+    return result;
 }
 
 std::optional<TextLines> CacheDownload::readLines(const std::string& path) {

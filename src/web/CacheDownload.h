@@ -20,10 +20,18 @@ public:
 
     const std::string& directory() const { return m_directory; }
 
+    // What a download came to: the copy's path when it succeeded, and the status
+    // of the server's last answer, 0 when no server answered.
+    struct Result {
+        std::optional<std::string> path;
+        long status = 0;
+    };
+
     // Path of the downloaded copy, or none. The download ends by the deadline,
     // or within Deadline::kActionTime.
     std::optional<std::string> download(const std::string& address) const;
     std::optional<std::string> download(const std::string& address, const Deadline& deadline) const;
+    Result fetch(const std::string& address, const Deadline& deadline) const;
 
     // "$XDG_CACHE_HOME/Protoscribe", or "~/.cache/Protoscribe" when that is unset
     // or not absolute; empty when neither is known.

@@ -1,7 +1,10 @@
 #include "web/PubMedLookup.h"
 
+#include "names/NamesAndAddresses.h"
+
 #include <nlohmann/json.hpp>
 #include <string_view>
+#include <thread>
 
 namespace {
 
@@ -20,6 +23,14 @@ constexpr std::string_view kPathReserved = "/?#%\\";
 constexpr std::string_view kQueryReserved = "/?#%\\&=+;";
 
 constexpr std::size_t npos = std::string::npos;
+
+constexpr long kTooManyRequests = 429;
+
+// An answer about the address itself: not "no answer", not a server failing,
+// not "too many requests".
+bool isAnswer(long status) {
+    return status >= 200 && status < 500 && status != kTooManyRequests;
+}
 
 std::string percentEncoded(std::string_view text, std::string_view reserved) {
     constexpr std::string_view kHex = "0123456789ABCDEF";
@@ -191,13 +202,20 @@ PubMedLookup::PubMedLookup(std::string pubMedHost, std::string eutilsHost, Cache
     : m_pubMedHost(withoutTrailingSlashes(std::move(pubMedHost))),
       m_eutilsHost(withoutTrailingSlashes(std::move(eutilsHost))), m_cache(std::move(cache)) {}
 
-std::string PubMedLookup::lookUpCitation(const std::string& pmid) const {
+PubMedLookup::Result PubMedLookup::lookUp(const std::string& pmid) const {
     const Deadline deadline(m_timeLimit);
-    std::string citation = citationFromPage(downloadText(pageAddress(pmid), deadline));
-    if (citation.empty()) {
-        citation = citationFromSummary(downloadText(summaryAddress(pmid), deadline));
+    const Download page = downloadText(pageAddress(pmid), deadline);
+    Result result{Outcome::Found, citationFromPage(page.text)};
+    if (!result.citation.empty()) {
+        return result;
     }
-    return citation;
+    const Download summary = downloadText(summaryAddress(pmid), deadline);
+    result.citation = citationFromSummary(summary.text);
+    if (result.citation.empty()) {
+        result.outcome =
+            page.answered || summary.answered ? Outcome::NotFound : Outcome::Unreachable;
+    }
+    return result;
 }
 
 std::string PubMedLookup::pageAddress(const std::string& pmid) const {
@@ -207,7 +225,8 @@ std::string PubMedLookup::pageAddress(const std::string& pmid) const {
 std::string PubMedLookup::summaryAddress(const std::string& pmid) const {
     return m_eutilsHost +
            "/entrez/eutils/esummary.fcgi?db=pubmed&id=" + percentEncoded(pmid, kQueryReserved) +
-           "&retmode=json";
+           "&retmode=json&tool=" + percentEncoded(names::kProductName, kQueryReserved) +
+           "&email=" + percentEncoded(names::kMakerContactAddress, kQueryReserved);
 }
 
 std::string PubMedLookup::citationFromPage(const std::string& page) {
@@ -239,15 +258,21 @@ std::string PubMedLookup::citationFromSummary(const std::string& json) {
     return citation;
 }
 
-// The downloaded copy's lines run together; empty when anything fails.
-std::string PubMedLookup::downloadText(const std::string& address, const Deadline& deadline) const {
-    const auto path = m_cache.download(address, deadline);
-    const auto lines = path ? CacheDownload::readLines(*path) : std::nullopt;
-    std::string text;
+// The downloaded copy's lines run together; empty when anything fails. A
+// "too many requests" answer is retried once after a pause, if time allows.
+PubMedLookup::Download PubMedLookup::downloadText(const std::string& address,
+                                                  const Deadline& deadline) const {
+    CacheDownload::Result fetched = m_cache.fetch(address, deadline);
+    if (fetched.status == kTooManyRequests && deadline.remaining() > kRetryPause) {
+        std::this_thread::sleep_for(kRetryPause);
+        fetched = m_cache.fetch(address, deadline);
+    }
+    const auto lines = fetched.path ? CacheDownload::readLines(*fetched.path) : std::nullopt;
+    Download download{std::string(), isAnswer(fetched.status)};
     if (lines) {
         for (const std::string_view line : *lines) {
-            text += line;
+            download.text += line;
         }
     }
-    return text;
+    return download;
 }

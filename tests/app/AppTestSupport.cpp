@@ -94,3 +94,11 @@ ScopedVendorSite::ScopedVendorSite(const std::string& host)
 ScopedVendorSite::~ScopedVendorSite() {
     MainWindow::setVendorSite({.host = m_previousHost, .cacheDirectory = m_previousCache});
 }
+
+ScopedProgramFiles::ScopedProgramFiles(const QStringList& folders) {
+    MainWindow::setProgramFiles(ProgramFiles(folders));
+}
+
+ScopedProgramFiles::~ScopedProgramFiles() {
+    MainWindow::setProgramFiles(std::nullopt);
+}

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "app/HelpView.h"
 #include "model/StudyCollection.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <string>
@@ -43,4 +48,25 @@ private:
     std::unique_ptr<QTemporaryDir> m_cache;
     std::string m_previousHost;
     std::string m_previousCache;
+};
+
+// Makes the main windows made while it lives look for their files (help text,
+// list background, schema) in `folders` only, then puts back the program's own.
+class ScopedProgramFiles {
+public:
+    explicit ScopedProgramFiles(const QStringList& folders);
+    ~ScopedProgramFiles();
+    ScopedProgramFiles(const ScopedProgramFiles&) = delete;
+    ScopedProgramFiles& operator=(const ScopedProgramFiles&) = delete;
+};
+
+// Stands in for the help window's web engine, which is too heavy to start in
+// these tests: it records every address it is sent to.
+class RecordingHelpView : public QWidget, public HelpView {
+public:
+    using QWidget::QWidget;
+    QWidget* widget() override { return this; }
+    void navigate(const QUrl& address) override { addresses.append(address); }
+
+    QList<QUrl> addresses;
 };

@@ -2,7 +2,7 @@
 
 #include "app/HelpWindow.h"
 
-#include "app/HelpView.h"
+#include "app/AppTestSupport.h"
 #include "platform/TestPlatform.h"
 
 #include <QPointer>
@@ -13,21 +13,12 @@
 
 namespace {
 
-class FakeHelpView : public QWidget, public HelpView {
-public:
-    using QWidget::QWidget;
-    QWidget* widget() override { return this; }
-    void navigate(const QUrl& address) override { addresses.append(address); }
-
-    QList<QUrl> addresses;
-};
-
 class HelpWindowTest : public ::testing::Test {
 protected:
     HelpWindow::ViewFactory fakeViews() {
         return [this](QWidget* parent) -> HelpView* {
             ++made;
-            auto* view = new FakeHelpView(parent);
+            auto* view = new RecordingHelpView(parent);
             last = view;
             return view;
         };
@@ -36,7 +27,7 @@ protected:
     TestPlatform platform;
     QWidget owner;
     int made = 0;
-    QPointer<FakeHelpView> last;
+    QPointer<RecordingHelpView> last;
 };
 
 TEST_F(HelpWindowTest, MakesItsBrowserOnlyWhenFirstNeeded) {

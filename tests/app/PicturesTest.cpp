@@ -1,5 +1,6 @@
 // The list background and the program's pictures.
 
+#include "app/AppTestSupport.h"
 #include "app/Artwork.h"
 #include "app/ListBackground.h"
 #include "app/MainWindow.h"
@@ -55,25 +56,33 @@ TEST(ListBackgroundTest, AMissingFileLeavesTheListPlain) {
     EXPECT_TRUE(ListBackground::load(QUrl("https://example.org/globebkimage.bmp")).isNull());
 }
 
-TEST(ListBackgroundTest, TheMainWindowTakesTheGlobeFromTheWorkingDirectory) {
+// Beside the program or in its data folder; the working directory is the last resort.
+TEST(ListBackgroundTest, TheMainWindowTakesTheGlobeFromTheProgramsFoldersFirst) {
     TestPlatform platform;
     QTemporaryDir folder;
-    ASSERT_TRUE(Artwork::globeBackground().save(folder.filePath("globebkimage.bmp"), "BMP"));
+    const QDir top(folder.path());
+    ASSERT_TRUE(top.mkpath("program") && top.mkpath("data") && top.mkpath("work"));
+    ASSERT_TRUE(Artwork::globeBackground().save(top.filePath("data/globebkimage.bmp"), "BMP"));
+    QImage other(10, 10, QImage::Format_RGB32);
+    other.fill(Qt::red);
+    ASSERT_TRUE(other.save(top.filePath("work/globebkimage.bmp"), "BMP"));
     const QString previous = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-    MainWindow withGlobe;
-    QDir::setCurrent(previous);
-    const auto* background = withGlobe.list()->findChild<ListBackground*>();
-    ASSERT_NE(background, nullptr);
-    EXPECT_TRUE(background->hasPicture());
-    EXPECT_EQ(background->picture().size(), QSize(Artwork::kGlobeSize, Artwork::kGlobeSize));
-
+    QDir::setCurrent(top.filePath("work"));
+    const auto pictureSize = [](const QStringList& folders) {
+        ScopedProgramFiles files(folders);
+        MainWindow window;
+        const auto* background = window.list()->findChild<ListBackground*>();
+        return background != nullptr ? background->picture().size() : QSize(-2, -2);
+    };
+    const QSize installed = pictureSize({top.filePath("program"), top.filePath("data")});
+    const QSize fromWork = pictureSize({top.filePath("program")});
     QDir::setCurrent(QDir::rootPath());
-    MainWindow without;
+    const QSize none = pictureSize({top.filePath("program")});
     QDir::setCurrent(previous);
-    const auto* none = without.list()->findChild<ListBackground*>();
-    ASSERT_NE(none, nullptr);
-    EXPECT_FALSE(none->hasPicture());
+
+    EXPECT_EQ(installed, QSize(Artwork::kGlobeSize, Artwork::kGlobeSize));
+    EXPECT_EQ(fromWork, QSize(10, 10));
+    EXPECT_EQ(none, QSize(0, 0)); // no picture
 }
 
 TEST(ArtworkTest, PicturesHaveTheirSizesAndContent) {

@@ -9,8 +9,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -111,25 +114,101 @@ TEST_F(UploadHelpTest, PrsAccountOpensTheInformationSite) {
     EXPECT_TRUE(platform.prompts().shown().empty());
 }
 
-TEST_F(UploadHelpTest, HelpOpensHelpTxtInTheProgramsFolderEvenWithSpaces) {
-    EXPECT_EQ(window.helpFilePath(),
-              QDir(QCoreApplication::applicationDirPath()).filePath("HELP.TXT"));
-    window.setProgramFolder("/opt/My Programs/Protoscribe 1.1");
-    platform.shell().setResult(ShellResult::FileNotFound);
-    window.help();
-    EXPECT_EQ(platform.shell().opened(),
-              QStringList({"/opt/My Programs/Protoscribe 1.1/HELP.TXT"}));
-    // The shell's failure is not reported.
-    EXPECT_TRUE(platform.prompts().shown().empty());
-}
-
 TEST_F(UploadHelpTest, ButtonsRunTheirCommands) {
     window.control<QPushButton>(MainWindow::kPrsAccountId)->click();
-    window.control<QPushButton>(MainWindow::kHelpId)->click();
     platform.prompts().answerMessage(MessageAnswer::Ok);
     window.control<QPushButton>(MainWindow::kUploadId)->click();
-    EXPECT_EQ(platform.shell().opened().size(), 3);
-    EXPECT_TRUE(platform.shell().opened().at(1).endsWith("/HELP.TXT"));
+    EXPECT_EQ(platform.shell().opened().size(), 2);
+}
+
+// Help reads HELP.TXT from the program's folders, whatever the working directory.
+class HelpTextTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir(folder.path()).mkpath("My Programs/Protoscribe 1.1"));
+        ASSERT_TRUE(QDir(folder.path()).mkpath("data"));
+        ASSERT_TRUE(QDir(folder.path()).mkpath("elsewhere"));
+        program = folder.filePath("My Programs/Protoscribe 1.1");
+        data = folder.filePath("data");
+        previousDirectory = QDir::currentPath();
+        QDir::setCurrent(folder.filePath("elsewhere"));
+    }
+
+    void TearDown() override { QDir::setCurrent(previousDirectory); }
+
+    std::unique_ptr<MainWindow> makeWindow() {
+        ScopedProgramFiles files({program, data});
+        auto window = std::make_unique<MainWindow>();
+        window->setHelpViewFactory([this](QWidget* parent) -> HelpView* {
+            ++viewsMade;
+            view = new RecordingHelpView(parent);
+            return view;
+        });
+        return window;
+    }
+
+    TestPlatform platform;
+    QTemporaryDir folder;
+    QString program;
+    QString data;
+    QString previousDirectory;
+    int viewsMade = 0;
+    QPointer<RecordingHelpView> view;
+};
+
+TEST_F(HelpTextTest, ShowsHelpTxtInTheHelpWindowNotThroughTheShell) {
+    writeBytes(QDir(data).filePath("HELP.TXT"), "installed help\n");
+    writeBytes(QDir(program).filePath("HELP.TXT"), "help beside the program\n");
+    // The working directory's copy is never shown.
+    writeBytes(QDir::current().filePath("HELP.TXT"), "someone else's help\n");
+    const auto window = makeWindow();
+    EXPECT_EQ(window->helpWindow(), nullptr);
+
+    window->control<QPushButton>(MainWindow::kHelpId)->click();
+    HelpWindow* help = window->helpWindow();
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(view);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), "Help");
+    EXPECT_EQ(help->parent(), window.get());
+    // Wide enough for the text's lines of 78 fixed-pitch columns.
+    const QFontMetrics fixed(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    EXPECT_GE(help->width(), fixed.horizontalAdvance(QString(78, u'M')));
+    ASSERT_EQ(view->addresses.size(), 1);
+    EXPECT_TRUE(view->addresses.front().isLocalFile());
+    EXPECT_EQ(view->addresses.front().toLocalFile(), QDir(program).filePath("HELP.TXT"));
+    EXPECT_TRUE(platform.shell().opened().isEmpty());
+    EXPECT_TRUE(platform.prompts().shown().empty());
+
+    // Closed and asked for again: the same window shows the text again.
+    help->hideWindow();
+    QFile::remove(QDir(program).filePath("HELP.TXT"));
+    window->help();
+    EXPECT_EQ(window->helpWindow(), help);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(viewsMade, 1);
+    ASSERT_EQ(view->addresses.size(), 2);
+    EXPECT_EQ(view->addresses.back().toLocalFile(), QDir(data).filePath("HELP.TXT"));
+}
+
+TEST_F(HelpTextTest, AMissingHelpTextSaysWhereItWasLookedFor) {
+    // A folder of that name is no help text.
+    ASSERT_TRUE(QDir(program).mkdir("HELP.TXT"));
+    writeBytes(QDir::current().filePath("HELP.TXT"), "someone else's help\n");
+    const auto window = makeWindow();
+    platform.prompts().answerMessage(MessageAnswer::Ok);
+    window->help();
+
+    ASSERT_EQ(platform.prompts().shown().size(), 1u);
+    const auto& shown = platform.prompts().last();
+    EXPECT_EQ(shown.icon, MessageIcon::Error);
+    EXPECT_EQ(shown.caption, "Protoscribe");
+    EXPECT_TRUE(shown.text.contains(QDir(program).filePath("HELP.TXT")))
+        << shown.text.toStdString();
+    EXPECT_TRUE(shown.text.contains(QDir(data).filePath("HELP.TXT"))) << shown.text.toStdString();
+    EXPECT_EQ(window->helpWindow(), nullptr);
+    EXPECT_EQ(viewsMade, 0);
+    EXPECT_TRUE(platform.shell().opened().isEmpty());
 }
 
 TEST_F(UploadHelpTest, MessageLineOpensOnlyWebAddresses) {

@@ -97,4 +97,34 @@ TEST_F(ValidateTest, MissingSchemaShowsTheErrorReportUnderTheProgramsName) {
     EXPECT_TRUE(report.text.contains("missing.xsd")) << report.text.toStdString();
 }
 
+// The schema built beside the program wins over one in the working directory,
+// which is used only when the program has none.
+TEST(ValidateSchemaLookupTest, TheProgramsSchemaComesBeforeTheWorkingDirectorys) {
+    TestPlatform platform;
+    QTemporaryDir folder;
+    const QDir top(folder.path());
+    ASSERT_TRUE(top.mkpath("empty") && top.mkpath("work"));
+    writeBytes(top.filePath("work/ProtocolRecordSchema.xsd"), "<not a schema");
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(top.filePath("work"));
+    const auto verdict = [&](const QStringList& folders) {
+        ScopedProgramFiles files(folders);
+        MainWindow window;
+        platform.prompts().clear();
+        platform.prompts().answerOpenFile(kSample);
+        platform.prompts().answerMessage(MessageAnswer::Ok);
+        window.validate();
+        return platform.prompts().last().text;
+    };
+    const QString bundled =
+        verdict({top.filePath("empty"), QStringLiteral(PROTOSCRIBE_PROGRAM_DIR)});
+    const QString fromWork = verdict({top.filePath("empty")});
+    QDir::setCurrent(previous);
+
+    EXPECT_TRUE(bundled.startsWith("Validation succeeded for " + kSample)) << bundled.toStdString();
+    EXPECT_TRUE(fromWork.startsWith("Error\n")) << fromWork.toStdString();
+    EXPECT_TRUE(fromWork.contains(top.filePath("work/ProtocolRecordSchema.xsd")))
+        << fromWork.toStdString();
+}
+
 } // namespace

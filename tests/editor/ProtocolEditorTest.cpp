@@ -6,7 +6,7 @@
 #include "editor/EditorPage.h"
 #include "editor/TitlePage.h"
 #include "model/CollectionFile.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "model/RecordFixtures.h"
 #include "model/StudyRecord.h"
 #include "platform/TestPlatform.h"

@@ -137,7 +137,7 @@ TEST_F(UpgradeCheckTest, VersionsCompareInSinglePrecision) {
     EXPECT_TRUE(UpgradeCheck::isNewer(1.2, 1.1f));
     EXPECT_FALSE(UpgradeCheck::isNewer(0.0, 1.1f));
 
-    for (const char* version : {"1.1", "1.10", "1.09", "not a number"}) {
+    for (const char* version : {"1.1", "1.10", "1.09"}) {
         auto dialog = dialogReading(pageWithVersion(version));
         platform.prompts().answerMessage(MessageAnswer::Ok);
         dialog->check();
@@ -230,16 +230,36 @@ TEST_F(UpgradeCheckTest, ButtonsRunTheCheckAndCloseRecordsTheDate) {
     dialog->exec();
 }
 
-TEST_F(UpgradeCheckTest, UnreachableSiteMeansNoUpgrade) {
-    auto dialog = makeDialog();
-    dialog->setParameters(QStringLiteral("Protoscribe"), 1.1f,
-                          "http://127.0.0.1:" + std::to_string(LoopbackServer::unusedPort()) +
-                              "/Protoscribe/Upgrade");
-    platform.prompts().answerMessage(MessageAnswer::Ok);
-    dialog->check();
-    ASSERT_EQ(platform.prompts().shown().size(), 1u);
-    EXPECT_EQ(platform.prompts().last().text, UpgradeCheck::upToDateText(1.1f));
-    EXPECT_DOUBLE_EQ(dialog->page().version(), 0.0);
+// A check that learnt nothing never claims the running version is the newest.
+TEST_F(UpgradeCheckTest, ACheckThatLearnsNothingSaysSo) {
+    const std::string nowhere = "http://127.0.0.1:" +
+                                std::to_string(LoopbackServer::unusedPort()) +
+                                "/Protoscribe/Upgrade";
+    const QString unreachable = UpgradeCheck::unreachableText("Protoscribe", nowhere);
+    const QString noVersion = UpgradeCheck::noVersionText(nowhere);
+    EXPECT_TRUE(unreachable.startsWith("Protoscribe could not reach " +
+                                       QString::fromStdString(nowhere) + "."));
+    std::vector<std::string> unnumbered = pageWithVersion("not a number");
+    const struct {
+        const char* name;
+        std::optional<std::vector<std::string>> page; // none: fetched from nowhere
+        QString text;
+    } cases[] = {
+        {"no server", std::nullopt, unreachable},
+        {"an empty answer", std::vector<std::string>(), unreachable},
+        {"no version line", std::vector<std::string>{"<html>Moved</html>"}, noVersion},
+        {"no version number", unnumbered, noVersion},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto dialog = c.page ? dialogReading(*c.page) : makeDialog();
+        dialog->setParameters(QStringLiteral("Protoscribe"), 1.1f, nowhere);
+        platform.prompts().answerMessage(MessageAnswer::Ok);
+        dialog->check();
+        EXPECT_EQ(platform.prompts().last().text, c.text);
+        EXPECT_EQ(platform.prompts().last().icon, MessageIcon::Warning);
+        EXPECT_TRUE(platform.shell().opened().isEmpty());
+    }
 }
 
 TEST_F(UpgradeCheckTest, SiteAskingForCredentialsPromptsForThem) {
@@ -289,5 +309,6 @@ TEST_F(UpgradeCheckTest, ASiteThatNeverFinishesEndsTheCheckInTime) {
     EXPECT_LT(timer.elapsed(), 1500);
     ASSERT_EQ(platform.prompts().shown().size(), 2u);
     EXPECT_EQ(platform.prompts().shown()[0].kind, PromptKind::Credentials);
-    EXPECT_EQ(platform.prompts().last().text, UpgradeCheck::upToDateText(1.1f));
+    EXPECT_EQ(platform.prompts().last().text,
+              UpgradeCheck::unreachableText("Protoscribe", dialog->pageAddress()));
 }

@@ -140,7 +140,7 @@ TEST(PubMedLookupAddress, IdentifierIsEncodedOnlyWhereItWouldChangeTheAddress) {
     EXPECT_EQ(lookup.pageAddress("a&b=c"), "https://pubmed.example/pubmed/a&b=c");
     EXPECT_EQ(lookup.summaryAddress("1&db=x"),
               "https://eutils.example/entrez/eutils/esummary.fcgi?db=pubmed&id=1%26db%3Dx"
-              "&retmode=json");
+              "&retmode=json&tool=Protoscribe&email=support@norvalesoftware.com");
 }
 
 class PubMedLookupTest : public ::testing::Test {
@@ -149,7 +149,9 @@ protected:
         loopback.server().Get(R"(/pubmed/(.*))",
                               [this](const httplib::Request& request, httplib::Response& response) {
                                   pagePmids.push_back(request.matches[1]);
-                                  if (page.empty()) {
+                                  if (pageStatus != 0) {
+                                      response.status = pageStatus;
+                                  } else if (page.empty()) {
                                       response.status = 404;
                                   }
                                   response.set_content(page, "text/html");
@@ -157,7 +159,14 @@ protected:
         loopback.server().Get("/entrez/eutils/esummary.fcgi",
                               [this](const httplib::Request& request, httplib::Response& response) {
                                   summaryQueries.push_back(request.params);
-                                  response.set_content(summary, "application/json");
+                                  if (summaryStatuses.empty()) {
+                                      response.set_content(summary, "application/json");
+                                      return;
+                                  }
+                                  response.status = summaryStatuses.front();
+                                  summaryStatuses.erase(summaryStatuses.begin());
+                                  response.set_content(response.status == 200 ? summary : "",
+                                                       "application/json");
                               });
         loopback.start();
     }
@@ -170,6 +179,8 @@ protected:
     LoopbackServer loopback;
     std::string page;
     std::string summary;
+    int pageStatus = 0; // 0: 200 with the page, 404 when there is none
+    std::vector<int> summaryStatuses; // answered in turn, then 200 with the summary
     std::vector<std::string> pagePmids;
     std::vector<httplib::Params> summaryQueries;
 };
@@ -187,18 +198,50 @@ TEST_F(PubMedLookupTest, SummaryServiceStandsInWhenThePageYieldsNothing) {
     EXPECT_EQ(lookup().lookUpCitation("123"),
               "Smith J, Doe A. A study of things. J Biol Chem. 2001 Jan;276(1):1-10.");
     ASSERT_EQ(summaryQueries.size(), 1u);
-    const httplib::Params expected = {{"db", "pubmed"}, {"id", "123"}, {"retmode", "json"}};
+    const httplib::Params expected = {{"db", "pubmed"},
+                                      {"id", "123"},
+                                      {"retmode", "json"},
+                                      {"tool", "Protoscribe"},
+                                      {"email", "support@norvalesoftware.com"}};
     EXPECT_EQ(summaryQueries[0], expected);
 }
 
-TEST_F(PubMedLookupTest, NothingFromEitherServiceGivesEmptyText) {
-    summary = R"({"result": {"uids": []}})";
-    EXPECT_EQ(lookup().lookUpCitation("123"), "");
-    EXPECT_EQ(pagePmids.size(), 1u);
-    EXPECT_EQ(summaryQueries.size(), 1u);
+// An unknown article and services that cannot be reached are told apart; a
+// "too many requests" answer is asked once more.
+TEST_F(PubMedLookupTest, OutcomeTellsUnknownArticlesFromUnreachableServices) {
+    using Outcome = PubMedLookup::Outcome;
+    const std::string noArticle = R"({"result": {"uids": []}})";
+    const struct {
+        const char* name;
+        int pageStatus;
+        std::string summary;
+        std::vector<int> statuses;
+        Outcome outcome;
+        std::size_t summaryRequests;
+    } cases[] = {
+        {"no such article", 404, noArticle, {}, Outcome::NotFound, 1},
+        {"the page says no, the summary fails", 404, kSummary, {500}, Outcome::NotFound, 1},
+        {"both fail", 503, kSummary, {500}, Outcome::Unreachable, 1},
+        {"too many requests, then the summary", 503, kSummary, {429}, Outcome::Found, 2},
+        {"too many requests twice", 503, kSummary, {429, 429}, Outcome::Unreachable, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        page.clear();
+        pageStatus = c.pageStatus;
+        summary = c.summary;
+        summaryStatuses = c.statuses;
+        summaryQueries.clear();
+        const PubMedLookup::Result result = lookup().lookUp("123");
+        EXPECT_EQ(result.outcome, c.outcome);
+        EXPECT_EQ(result.citation.empty(), c.outcome != Outcome::Found);
+        EXPECT_EQ(summaryQueries.size(), c.summaryRequests);
+    }
 
     const std::string nowhere = "127.0.0.1:" + std::to_string(LoopbackServer::unusedPort());
-    EXPECT_EQ(PubMedLookup(nowhere, nowhere, CacheDownload(folder.path())).lookUpCitation("1"), "");
+    const auto unreachable = PubMedLookup(nowhere, nowhere, CacheDownload(folder.path())).lookUp("1");
+    EXPECT_EQ(unreachable.outcome, Outcome::Unreachable);
+    EXPECT_EQ(unreachable.citation, "");
 }
 
 TEST_F(PubMedLookupTest, IdentifierArrivesAsTyped) {

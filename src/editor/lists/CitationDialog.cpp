@@ -1,7 +1,7 @@
 #include "editor/lists/CitationDialog.h"
 
 #include "controls/CHyperLink.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "platform/ControlShape.h"
 #include "platform/TextCodec.h"
 
@@ -48,6 +48,13 @@ QString CitationDialog::notFoundMessage(const QString& pmid) {
                           "Citations to locate one. The PMID number is the last number in the "
                           "MEDLINE URL ") +
            fromView(names::kPubMedHost) + QStringLiteral("/pubmed/[PMID NUMBER]");
+}
+
+QString CitationDialog::unreachableMessage() {
+    return fromView(names::kProductName) + QStringLiteral(" could not reach ") +
+           fromView(names::kPubMedHost) +
+           QStringLiteral(". The network or the service failed, so nothing is known about the "
+                          "PMID. Please check the connection and try again.");
 }
 
 DialogTemplate CitationDialog::dialogTemplate() {
@@ -122,22 +129,29 @@ QString CitationDialog::citationText() const {
     return m_controls.get<QPlainTextEdit>(IDC_CITATION)->toPlainText();
 }
 
-void CitationDialog::lookUp() {
+PubMedLookup::Outcome CitationDialog::lookUp() {
     const std::string pmid = TextCodec::encode(m_controls.get<QLineEdit>(IDC_PMID)->text());
-    std::string found;
+    PubMedLookup::Result found;
     {
         const BusyCursor busy;
-        found = currentLookup().lookUpCitation(pmid);
+        found = currentLookup().lookUp(pmid);
     }
-    m_controls.get<QPlainTextEdit>(IDC_CITATION)->setPlainText(TextCodec::decodeLines(found));
+    if (found.outcome != PubMedLookup::Outcome::Unreachable) {
+        m_controls.get<QPlainTextEdit>(IDC_CITATION)
+            ->setPlainText(TextCodec::decodeLines(found.citation));
+    }
+    return found.outcome;
 }
 
 void CitationDialog::load() {
-    lookUp();
-    if (citationText().isEmpty()) {
-        auto* pmidBox = m_controls.get<QLineEdit>(IDC_PMID);
-        refuse(pmidBox, notFoundMessage(pmidBox->text()));
+    const PubMedLookup::Outcome outcome = lookUp();
+    if (outcome == PubMedLookup::Outcome::Found) {
+        return;
     }
+    auto* pmidBox = m_controls.get<QLineEdit>(IDC_PMID);
+    refuse(pmidBox, outcome == PubMedLookup::Outcome::Unreachable
+                        ? unreachableMessage()
+                        : notFoundMessage(pmidBox->text()));
 }
 
 void CitationDialog::accept() {

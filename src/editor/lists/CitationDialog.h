@@ -30,6 +30,8 @@ public:
     static const QString kEnterPmid;
     // The refusal after "Load" found nothing for `pmid`.
     static QString notFoundMessage(const QString& pmid);
+    // The refusal after "Load" when PubMed could not be reached or failed.
+    static QString unreachableMessage();
 
     static DialogTemplate dialogTemplate();
 
@@ -48,8 +50,9 @@ public:
     void accept() override;
 
 private:
-    // Replaces the citation text with what PubMed gives for the identifier.
-    void lookUp();
+    // Replaces the citation text with what PubMed gives for the identifier;
+    // a look-up that reached no service leaves it as it was.
+    PubMedLookup::Outcome lookUp();
     QString citationText() const;
 
     ItemForm<Reference> m_form;

@@ -2,7 +2,7 @@
 
 #include "controls/CHyperLink.h"
 #include "editor/LineSplitting.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "model/StudyRecord.h"
 #include "platform/TextCodec.h"
 

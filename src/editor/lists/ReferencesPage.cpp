@@ -2,7 +2,7 @@
 
 #include "editor/lists/CitationDialog.h"
 #include "editor/lists/LinkDialog.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "model/StudyRecord.h"
 
 #include <QTreeView>

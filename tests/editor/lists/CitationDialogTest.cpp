@@ -2,7 +2,7 @@
 
 #include "controls/CHyperLink.h"
 #include "editor/EditorTestSupport.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "platform/TestPlatform.h"
 #include "web/LoopbackServer.h"
 #include "web/TemporaryFolder.h"
@@ -109,6 +109,23 @@ TEST_F(CitationDialogTest, LoadThatFindsNothingErasesTheCitationAndSaysSo) {
     EXPECT_EQ(platform.prompts().shown()[0].icon, MessageIcon::Error);
     EXPECT_EQ(platform.prompts().shown()[1].text, "The PMID " + tail) << "the empty identifier";
     EXPECT_EQ(dialog.item().citation, "typed by hand") << "Cancel keeps the item";
+}
+
+TEST_F(CitationDialogTest, LoadThatReachesNoServiceKeepsTheCitationAndSaysWhy) {
+    const std::string nowhere = "127.0.0.1:" + std::to_string(LoopbackServer::unusedPort());
+    CitationDialog::setLookup(PubMedLookup(nowhere, nowhere, CacheDownload(folder.path())));
+    dialog.setItem({.citation = "typed by hand", .pubmed_id = "123", .is_results_ref = ""});
+    platform.prompts().answerMessage(MessageAnswer::Ok);
+    whenModal<CitationDialog>([&](CitationDialog* d) {
+        clickLoad();
+        EXPECT_EQ(citation()->toPlainText(), "typed by hand");
+        d->reject();
+    });
+    dialog.exec();
+    ASSERT_EQ(platform.prompts().shown().size(), 1u);
+    EXPECT_EQ(platform.prompts().shown()[0].text, CitationDialog::unreachableMessage());
+    EXPECT_TRUE(CitationDialog::unreachableMessage().startsWith("Protoscribe could not reach "));
+    EXPECT_FALSE(CitationDialog::unreachableMessage().contains("MEDLINE"));
 }
 
 TEST_F(CitationDialogTest, OkWantsAnIdentifierAndFillsAnEmptyCitation) {

@@ -3,7 +3,7 @@
 #include "controls/CHyperLink.h"
 #include "editor/EditorTestSupport.h"
 #include "editor/ProtocolEditor.h"
-#include "model/NamesAndAddresses.h"
+#include "names/NamesAndAddresses.h"
 #include "model/StudyRecord.h"
 #include "platform/TestPlatform.h"
 

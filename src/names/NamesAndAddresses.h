@@ -12,6 +12,8 @@ inline constexpr std::string_view kProductName = "Protoscribe";
 inline constexpr std::string_view kProductVersion = "1.1";
 inline constexpr std::string_view kMakerName = "Norvale Software";
 inline constexpr std::string_view kMakerHomePage = "http://www.norvalesoftware.com";
+// Where services that ask who calls them (E-utilities) can reach the maker.
+inline constexpr std::string_view kMakerContactAddress = "support@norvalesoftware.com";
 
 // The public trial registry as the user reads it in window texts and messages.
 inline constexpr std::string_view kRegistryDisplayName = "ClinicalTrials.gov";
