@@ -8,12 +8,26 @@
 // The editor's pictures, drawn by code so that they stay sharp at every size:
 // the section icons of the navigation bar and the help marker.
 //
-// Section icons by index: 0 contacts, 1 regulation, 2 status, 3 oversight,
-// 4 summary, 5 sponsor, 6 results, 7 references, 8 locations,
-// 9 eligibility, 10 conditions, 11 title, 12 interventions, 13 design.
+// The image lists hold the section icons in the order of Picture.
 class EditorIcons {
 public:
-    static constexpr int kIconCount = 14;
+    enum Picture {
+        Contacts,
+        Regulation,
+        Status,
+        Oversight,
+        Summary,
+        Sponsor,
+        Results,
+        References,
+        Locations,
+        Eligibility,
+        Conditions,
+        Title,
+        Interventions,
+        Design,
+        kIconCount
+    };
     static constexpr QSize kLargeSize{24, 24};
     static constexpr QSize kSmallSize{16, 16};
 

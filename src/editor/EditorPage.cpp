@@ -7,6 +7,7 @@
 #include "editor/HelpMarkers.h"
 #include "model/BlockText.h"
 #include "model/FieldValue.h"
+#include "names/NamesAndAddresses.h"
 #include "model/TextBlock.h"
 #include "platform/ClickableLabel.h"
 #include "platform/TextCodec.h"
@@ -32,9 +33,6 @@ bool isEnter(int key) {
 
 EditorPage::EditorPage(QWidget* parent) : ResizableDialog(kBaseTemplateNumber, parent) {
     setWindowFlags(Qt::Widget);
-    for (int id = HelpMarkers::kFirstId; id <= HelpMarkers::kLastId; ++id) {
-        addAnchor(id, HelpMarkers::anchorFlags(id));
-    }
     setSizeGrip(false);
 }
 
@@ -110,22 +108,54 @@ DialogTemplate EditorPage::pageTemplate(int number, std::vector<ControlTemplate>
             .controls = std::move(controls)};
 }
 
-ControlTemplate EditorPage::marker(int id, int labelY) {
-    return {.id = id,
-            .kind = ControlKind::Picture,
-            .rect = {kMarkerX, labelY - 1, kMarkerWidth, kMarkerHeight},
-            .style = StyleNotify};
+const QStringList& EditorPage::yesNo() {
+    static const QStringList entries = {QStringLiteral("Yes"), QStringLiteral("No")};
+    return entries;
 }
 
-ControlTemplate EditorPage::label(const QString& text, DialogRect rect) {
-    return {.kind = ControlKind::StaticText, .text = text, .rect = rect, .style = StyleNoWrap};
+DialogTemplate EditorPage::pageTemplate(int number, const TemplateColumn& column) {
+    return pageTemplate(number, column.controls());
+}
+
+TemplateColumn EditorPage::column(int top, int labelWidth) {
+    return TemplateColumn({.left = kFieldLeft,
+                           .width = kFieldWidth,
+                           .labelWidth = labelWidth,
+                           .markerX = kMarkerX,
+                           .groupLeft = 4,
+                           .groupWidth = kPageWidth - 10,
+                           .stretch = true},
+                          top);
+}
+
+ControlTemplate EditorPage::marker(int id, int labelY, const char* key) {
+    ControlTemplate marker =
+        ControlShape::helpMarker(QString::fromLatin1(key)).at(kMarkerX, labelY - 1, id);
+    marker.anchors = HelpMarkers::anchorFlags(id);
+    return marker;
 }
 
 void EditorPage::buildPage(const DialogTemplate& pageTemplate) {
     buildControls(pageTemplate);
     makeWhite();
-    connectMarkers();
+    connectMarkers(pageTemplate);
     watchKeysRecursively(this);
+}
+
+void EditorPage::enableControls(std::span<const int> ids, bool enabled) {
+    for (int id : ids) {
+        if (QWidget* widget = control(id)) {
+            widget->setEnabled(enabled);
+        }
+    }
+}
+
+void EditorPage::showControls(std::span<const int> ids, bool visible) {
+    for (int id : ids) {
+        if (QWidget* widget = control(id)) {
+            widget->setVisible(visible);
+        }
+    }
 }
 
 void EditorPage::connectListCommands(QAbstractItemView* list, const ListCommands& commands) {
@@ -148,23 +178,27 @@ void EditorPage::makeWhite() {
     }
 }
 
-void EditorPage::connectMarkers() {
-    for (int id = HelpMarkers::kFirstId; id <= HelpMarkers::kLastId; ++id) {
-        auto* marker = control<ClickableLabel>(id);
-        if (marker == nullptr) {
+void EditorPage::connectMarkers(const DialogTemplate& pageTemplate) {
+    for (const ControlTemplate& entry : pageTemplate.controls) {
+        auto* marker = control<ClickableLabel>(entry.id);
+        if (entry.helpKey.isEmpty() || marker == nullptr) {
             continue;
         }
+        m_helpKeys.insert(entry.id, entry.helpKey);
         marker->setAlignment(Qt::AlignCenter);
         marker->setPixmap(EditorIcons::helpMarker(QSize(marker->height(), marker->height())));
-        connect(marker, &ClickableLabel::clicked, this, [this, id] { showHelp(id); });
+        connect(marker, &ClickableLabel::clicked, this, [this, id = entry.id] { showHelp(id); });
     }
 }
 
 void EditorPage::showHelp(int markerId) {
-    if (m_help == nullptr || !HelpMarkers::isMarker(markerId)) {
+    const QString key = helpKey(markerId);
+    if (m_help == nullptr || key.isEmpty()) {
         return;
     }
-    m_help->navigateTo(HelpMarkers::address(markerId));
+    const std::string_view page = names::kDefinitionsPage;
+    m_help->navigateTo(QString::fromUtf8(page.data(), static_cast<qsizetype>(page.size())) +
+                       QLatin1Char('#') + key);
     m_help->showAndFocus();
 }
 

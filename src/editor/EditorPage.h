@@ -1,10 +1,13 @@
 #pragma once
 
 #include "editor/ResizableDialog.h"
+#include "platform/TemplateColumn.h"
 
 #include <QHash>
 #include <QSet>
 #include <functional>
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -30,16 +33,16 @@ class TextBlock;
 // next control instead of closing the editor; boxes named with
 // addEnterExempt keep Enter for a line break.
 //
-// Help markers (ids 1121..1188, see HelpMarkers) are placed with marker();
-// their anchors are registered by this class, so templates give them none.
-// A click shows the field's definition in the help window, when there is one.
+// Help markers (ids 1121..1188, see HelpMarkers) carry the key of the field's
+// definition in the template. A click shows the definition in the help
+// window, when there is one.
 //
 // Writing a page:
 //
 //     class SummaryPage : public EditorPage {
 //     public:
 //         enum ControlId { IDC_GROUP = 5100, IDC_BRIEF_SUMMARY = 1055, IDC_MARKER_SUMMARY = 1146 };
-//         static DialogTemplate pageTemplate(); // EditorPage::pageTemplate(503, {...})
+//         static DialogTemplate pageTemplate(); // fields placed by EditorPage::column()
 //         explicit SummaryPage(QWidget* parent = nullptr) : EditorPage(parent) {
 //             buildPage(pageTemplate());
 //             addEnterExempt(IDC_BRIEF_SUMMARY);
@@ -61,8 +64,10 @@ public:
     static constexpr int kPageWidth = 264; // dialog units
     static constexpr int kPageHeight = 333;
     static constexpr int kMarkerX = 235;
-    static constexpr int kMarkerWidth = 11;
-    static constexpr int kMarkerHeight = 10;
+    static constexpr int kFieldLeft = 14;
+    static constexpr int kFieldWidth = 216;
+    // The row of list buttons along the bottom edge, which moves down with it.
+    static constexpr int kBottomButtonY = 309;
 
     explicit EditorPage(QWidget* parent = nullptr);
     ~EditorPage() override;
@@ -83,12 +88,27 @@ public:
     // (direct children of the page are covered already).
     void watchKeys(QWidget* widget);
 
+    static const QStringList& yesNo();
+
     // A page template of the standard size.
     static DialogTemplate pageTemplate(int number, std::vector<ControlTemplate> controls);
-    // A help marker level with a label whose top is at `labelY`.
-    static ControlTemplate marker(int id, int labelY);
-    // A one-line label; labels stay where they are when the page grows.
-    static ControlTemplate label(const QString& text, DialogRect rect);
+    static DialogTemplate pageTemplate(int number, const TemplateColumn& column);
+    // The column of a page from `top` down: group boxes across the page, fields
+    // kFieldWidth wide from kFieldLeft with their markers at the right, labels
+    // `labelWidth` wide; controls that reach the right edge widen with the page.
+    static TemplateColumn column(int top = 2, int labelWidth = kFieldWidth);
+    // A help marker level with a label whose top is at `labelY`, for controls a
+    // page places itself; `key` names the field's definition.
+    static ControlTemplate marker(int id, int labelY, const char* key);
+    // A list's button in the row along the page's bottom edge.
+    static ControlTemplate bottomButton(int id, const char* text, int x) {
+        return ControlShape::button(QString::fromLatin1(text))
+            .anchors(AnchorMoveDown)
+            .at(x, kBottomButtonY, id);
+    }
+
+    // The key of a marker's definition; empty for other ids.
+    QString helpKey(int markerId) const { return m_helpKeys.value(markerId); }
 
     // The marker click: navigate the help window to the field's definition,
     // show and focus it.
@@ -117,6 +137,16 @@ protected:
     // Takes what the control shows now as what the record holds (for
     // controls a page fills itself, not through setText).
     void remember(int id);
+
+    // Enables or disables, shows or hides the controls; missing ids are skipped.
+    void enableControls(std::span<const int> ids, bool enabled);
+    void showControls(std::span<const int> ids, bool visible);
+    void enableControls(std::initializer_list<int> ids, bool enabled) {
+        enableControls(std::span<const int>(ids.begin(), ids.size()), enabled);
+    }
+    void showControls(std::initializer_list<int> ids, bool visible) {
+        showControls(std::span<const int>(ids.begin(), ids.size()), visible);
+    }
 
     // Builds the controls, then the white look, the markers and the key rule.
     void buildPage(const DialogTemplate& pageTemplate);
@@ -154,7 +184,7 @@ protected:
 
 private:
     void makeWhite();
-    void connectMarkers();
+    void connectMarkers(const DialogTemplate& pageTemplate);
     void watchKeysRecursively(QWidget* widget);
     bool isKeyToTurn(QObject* watched, const QKeyEvent& key) const;
     void focusNextField(QWidget* current);
@@ -173,4 +203,5 @@ private:
     std::vector<Binding> m_bindings;
     // What each control showed after it was last set from the record.
     QHash<int, QString> m_shown;
+    QHash<int, QString> m_helpKeys;
 };

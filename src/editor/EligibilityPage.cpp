@@ -1,7 +1,6 @@
 #include "editor/EligibilityPage.h"
 
 #include "editor/AgeText.h"
-#include "editor/PageControls.h"
 #include "model/StudyRecord.h"
 
 namespace {
@@ -21,48 +20,43 @@ bool isExpandedAccess(const std::string& studyType) {
 }
 
 // One row of an age limit: caption, number box, "Unit" and the unit box.
-void addAgeRow(std::vector<ControlTemplate>& controls, const char* caption, int y, int numberId,
-               int unitId, unsigned unitAnchors) {
-    using P = PageControls;
-    controls.push_back(P::label(ControlTemplate::kNoId, caption, {24, y + 2, 36, P::kLabelHeight}));
-    controls.push_back(P::edit(numberId, {62, y, 36, P::kControlHeight}, 0, StyleDigitsOnly));
-    controls.push_back(P::label(ControlTemplate::kNoId, "Unit", {106, y + 2, 20, P::kLabelHeight}));
-    controls.push_back(P::combo(unitId, {128, y, 70, P::kControlHeight}, unitAnchors, kUnits));
+void addAgeRow(TemplateColumn& col, const char* caption, int numberId, int unitId,
+               unsigned unitAnchors, int gap) {
+    using C = ControlShape;
+    col.row({{ControlTemplate::kNoId, C::label(QString::fromLatin1(caption)).left(24).width(36)},
+             {numberId, C::number().left(62).width(36)},
+             {ControlTemplate::kNoId, C::label(QStringLiteral("Unit")).left(106).width(20)},
+             {unitId, C::combo(kUnits).left(128).width(70).anchors(unitAnchors)}},
+            gap);
 }
 
 } // namespace
 
 DialogTemplate EligibilityPage::pageTemplate() {
-    using P = PageControls;
-    std::vector<ControlTemplate> controls = {
-        P::groupBox(IDC_GROUP, "Eligibility", {4, 2, 254, 327}, AnchorGrow),
-        P::label(ControlTemplate::kNoId, "Eligibility Criteria", 16),
-        marker(IDC_MARKER_CRITERIA, 16),
-        P::multiLineEdit(IDC_CRITERIA, 26, 76, AnchorStretchRight),
-        P::label(ControlTemplate::kNoId, "Gender", 110),
-        marker(IDC_MARKER_GENDER, 110),
-        // Widens only: a taller drop-down list would cover the age limits.
-        P::combo(IDC_GENDER, 120,
-                 {QStringLiteral("Both"), QStringLiteral("Female"), QStringLiteral("Male")}),
-        P::label(ControlTemplate::kNoId, "Age Limits", 138),
-        marker(IDC_MARKER_AGE_LIMITS, 138),
-    };
-    addAgeRow(controls, "Minimum", 148, IDC_MINIMUM_AGE, IDC_MINIMUM_UNIT, 0);
-    addAgeRow(controls, "Maximum", 164, IDC_MAXIMUM_AGE, IDC_MAXIMUM_UNIT, AnchorStretchRight);
-    const std::vector<ControlTemplate> rest = {
-        P::label(IDC_LABEL_HEALTHY_VOLUNTEERS, "Accepts Healthy Volunteers?", 184),
-        marker(IDC_MARKER_HEALTHY_VOLUNTEERS, 184),
-        P::combo(IDC_HEALTHY_VOLUNTEERS, 194, P::yesNo()),
-        P::label(IDC_LABEL_SAMPLING_METHOD, "Sampling Method", 212),
-        marker(IDC_MARKER_SAMPLING_METHOD, 212),
-        P::combo(IDC_SAMPLING_METHOD, 222,
-                 {QStringLiteral("Probability Sample"), QStringLiteral("Non-Probability Sample")}),
-        P::label(IDC_LABEL_STUDY_POPULATION, "Study Population Description", 240),
-        marker(IDC_MARKER_STUDY_POPULATION, 240),
-        P::multiLineEdit(IDC_STUDY_POPULATION, 250, 72, AnchorGrow),
-    };
-    controls.insert(controls.end(), rest.begin(), rest.end());
-    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
+    using C = ControlShape;
+    TemplateColumn col = column();
+    col.group(IDC_GROUP, QStringLiteral("Eligibility"));
+    col.field("Eligibility Criteria", IDC_CRITERIA, C::lines(76),
+              {IDC_MARKER_CRITERIA, "EligibilityCriteria"});
+    // Widens only: a taller drop-down list would cover the age limits.
+    col.field("Gender", IDC_GENDER,
+              C::combo({QStringLiteral("Both"), QStringLiteral("Female"), QStringLiteral("Male")}),
+              {IDC_MARKER_GENDER, "EligibilityGender"});
+    col.caption("Age Limits", {IDC_MARKER_AGE_LIMITS, "EligibilityMinAge"});
+    addAgeRow(col, "Minimum", IDC_MINIMUM_AGE, IDC_MINIMUM_UNIT, 0, 4);
+    addAgeRow(col, "Maximum", IDC_MAXIMUM_AGE, IDC_MAXIMUM_UNIT, AnchorStretchRight, 8);
+    col.field({QStringLiteral("Accepts Healthy Volunteers?"), IDC_LABEL_HEALTHY_VOLUNTEERS},
+              IDC_HEALTHY_VOLUNTEERS, C::combo(yesNo()),
+              {IDC_MARKER_HEALTHY_VOLUNTEERS, "HealthyVolunteers"});
+    col.field(
+        {QStringLiteral("Sampling Method"), IDC_LABEL_SAMPLING_METHOD}, IDC_SAMPLING_METHOD,
+        C::combo({QStringLiteral("Probability Sample"), QStringLiteral("Non-Probability Sample")}),
+        {IDC_MARKER_SAMPLING_METHOD, "EligibilitySamplingMethod"});
+    col.field({QStringLiteral("Study Population Description"), IDC_LABEL_STUDY_POPULATION},
+              IDC_STUDY_POPULATION, C::lines(72).anchors(AnchorGrow),
+              {IDC_MARKER_STUDY_POPULATION, "EligibilityStudyPopulation"});
+    col.closeGroup(329, AnchorGrow);
+    return EditorPage::pageTemplate(kTemplateNumber, col);
 }
 
 EligibilityPage::EligibilityPage(QWidget* parent) : EditorPage(parent) {
@@ -72,7 +66,8 @@ EligibilityPage::EligibilityPage(QWidget* parent) : EditorPage(parent) {
     using R = StudyRecord;
     bind(IDC_CRITERIA, [](R& r) -> BlockText& { return r.eligibility.criteria; });
     bind(IDC_GENDER, [](R& r) -> std::string& { return r.eligibility.gender; });
-    bind(IDC_HEALTHY_VOLUNTEERS, [](R& r) -> std::string& { return r.eligibility.healthy_volunteers; });
+    bind(IDC_HEALTHY_VOLUNTEERS,
+         [](R& r) -> std::string& { return r.eligibility.healthy_volunteers; });
     bind(IDC_SAMPLING_METHOD, [](R& r) -> std::string& { return r.eligibility.sampling_method; });
     bind(IDC_STUDY_POPULATION, [](R& r) -> BlockText& { return r.eligibility.study_population; });
 }
@@ -90,13 +85,10 @@ void EligibilityPage::onStore(StudyRecord& record) {
 }
 
 void EligibilityPage::applyStudyType(const std::string& studyType) {
-    PageControls::setVisible(*this,
-                             {IDC_LABEL_SAMPLING_METHOD, IDC_SAMPLING_METHOD,
-                              IDC_MARKER_SAMPLING_METHOD, IDC_LABEL_STUDY_POPULATION,
-                              IDC_STUDY_POPULATION, IDC_MARKER_STUDY_POPULATION},
-                             isObservational(studyType));
-    PageControls::setVisible(
-        *this,
+    showControls({IDC_LABEL_SAMPLING_METHOD, IDC_SAMPLING_METHOD, IDC_MARKER_SAMPLING_METHOD,
+                  IDC_LABEL_STUDY_POPULATION, IDC_STUDY_POPULATION, IDC_MARKER_STUDY_POPULATION},
+                 isObservational(studyType));
+    showControls(
         {IDC_LABEL_HEALTHY_VOLUNTEERS, IDC_HEALTHY_VOLUNTEERS, IDC_MARKER_HEALTHY_VOLUNTEERS},
         !isExpandedAccess(studyType));
 }

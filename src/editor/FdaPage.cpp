@@ -1,6 +1,5 @@
 #include "editor/FdaPage.h"
 
-#include "editor/PageControls.h"
 #include "model/StudyRecord.h"
 
 #include <QComboBox>
@@ -28,33 +27,28 @@ void emptyIndInfo(IndInfo& ind) {
 } // namespace
 
 DialogTemplate FdaPage::pageTemplate() {
-    using P = PageControls;
-    std::vector<ControlTemplate> controls = {
-        P::groupBox(IDC_GROUP, "FDA", {4, 2, 254, 327}, AnchorGrow),
-        P::label(IDC_LABEL_SECTION_801, "Section 801 Clinical Trial?", 16),
-        marker(IDC_MARKER_SECTION_801, 16),
-        P::combo(IDC_SECTION_801, 26, P::yesNo()),
-        P::label(IDC_LABEL_DELAYED_POSTING, "Delayed Posting?", 44),
-        marker(IDC_MARKER_DELAYED_POSTING, 44),
-        P::combo(IDC_DELAYED_POSTING, 54, P::yesNo()),
-        P::label(IDC_LABEL_IND_GRANTOR, "IND/IDE Grantor", 72),
-        marker(IDC_MARKER_IND_GRANTOR, 72),
-        P::combo(IDC_IND_GRANTOR, 82,
-                 {QStringLiteral("CDER"), QStringLiteral("CBER"), QStringLiteral("CDRH")}),
-        P::label(IDC_LABEL_IND_NUMBER, "IND/IDE Number", 100),
-        marker(IDC_MARKER_IND_NUMBER, 100),
-        P::edit(IDC_IND_NUMBER, 110),
-        P::label(IDC_LABEL_IND_SERIAL_NUMBER, "IND/IDE Serial Number", 128),
-        marker(IDC_MARKER_IND_SERIAL_NUMBER, 128),
-        P::edit(IDC_IND_SERIAL_NUMBER, 138),
-        P::label(IDC_LABEL_HAS_EXPANDED_ACCESS, "Has Expanded Access?", 156),
-        marker(IDC_MARKER_HAS_EXPANDED_ACCESS, 156),
-        P::combo(IDC_HAS_EXPANDED_ACCESS, 166, P::yesNo()),
-        P::label(IDC_LABEL_EXPANDED_ACCESS_RECORD, "Expanded Access Record", 184),
-        marker(IDC_MARKER_EXPANDED_ACCESS_RECORD, 184),
-        P::edit(IDC_EXPANDED_ACCESS_RECORD, 194),
-    };
-    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
+    using C = ControlShape;
+    TemplateColumn col = column();
+    col.group(IDC_GROUP, QStringLiteral("FDA"));
+    col.field({QStringLiteral("Section 801 Clinical Trial?"), IDC_LABEL_SECTION_801},
+              IDC_SECTION_801, C::combo(yesNo()), {IDC_MARKER_SECTION_801, "section801"});
+    col.field({QStringLiteral("Delayed Posting?"), IDC_LABEL_DELAYED_POSTING}, IDC_DELAYED_POSTING,
+              C::combo(yesNo()), {IDC_MARKER_DELAYED_POSTING, "delayedPosting"});
+    col.field({QStringLiteral("IND/IDE Grantor"), IDC_LABEL_IND_GRANTOR}, IDC_IND_GRANTOR,
+              C::combo({QStringLiteral("CDER"), QStringLiteral("CBER"), QStringLiteral("CDRH")}),
+              {IDC_MARKER_IND_GRANTOR, "IndGrantor"});
+    col.field({QStringLiteral("IND/IDE Number"), IDC_LABEL_IND_NUMBER}, IDC_IND_NUMBER, C::edit(),
+              {IDC_MARKER_IND_NUMBER, "IndNumber"});
+    col.field({QStringLiteral("IND/IDE Serial Number"), IDC_LABEL_IND_SERIAL_NUMBER},
+              IDC_IND_SERIAL_NUMBER, C::edit(), {IDC_MARKER_IND_SERIAL_NUMBER, "IndSerialNumber"});
+    col.field({QStringLiteral("Has Expanded Access?"), IDC_LABEL_HAS_EXPANDED_ACCESS},
+              IDC_HAS_EXPANDED_ACCESS, C::combo(yesNo()),
+              {IDC_MARKER_HAS_EXPANDED_ACCESS, "HasExpandedAccess"});
+    col.field({QStringLiteral("Expanded Access Record"), IDC_LABEL_EXPANDED_ACCESS_RECORD},
+              IDC_EXPANDED_ACCESS_RECORD, C::edit(),
+              {IDC_MARKER_EXPANDED_ACCESS_RECORD, "HasExpandedAccess"});
+    col.closeGroup(329, AnchorGrow);
+    return EditorPage::pageTemplate(kTemplateNumber, col);
 }
 
 FdaPage::FdaPage(QWidget* parent) : EditorPage(parent) {
@@ -122,23 +116,21 @@ void FdaPage::expandedAccessChanged() {
 }
 
 void FdaPage::enableSection801(bool enabled) {
-    PageControls::setEnabled(*this, {IDC_LABEL_SECTION_801, IDC_SECTION_801}, enabled);
+    enableControls({IDC_LABEL_SECTION_801, IDC_SECTION_801}, enabled);
 }
 
 void FdaPage::enableDelayedPosting(bool enabled) {
-    PageControls::setEnabled(*this, {IDC_LABEL_DELAYED_POSTING, IDC_DELAYED_POSTING}, enabled);
+    enableControls({IDC_LABEL_DELAYED_POSTING, IDC_DELAYED_POSTING}, enabled);
 }
 
 void FdaPage::enableInd(bool enabled) {
-    PageControls::setEnabled(*this,
-                             {IDC_LABEL_IND_GRANTOR, IDC_IND_GRANTOR, IDC_LABEL_IND_NUMBER,
-                              IDC_IND_NUMBER, IDC_LABEL_IND_SERIAL_NUMBER, IDC_IND_SERIAL_NUMBER,
-                              IDC_LABEL_HAS_EXPANDED_ACCESS, IDC_HAS_EXPANDED_ACCESS,
-                              IDC_LABEL_EXPANDED_ACCESS_RECORD, IDC_EXPANDED_ACCESS_RECORD},
-                             enabled);
+    enableControls({IDC_LABEL_IND_GRANTOR, IDC_IND_GRANTOR, IDC_LABEL_IND_NUMBER, IDC_IND_NUMBER,
+                    IDC_LABEL_IND_SERIAL_NUMBER, IDC_IND_SERIAL_NUMBER,
+                    IDC_LABEL_HAS_EXPANDED_ACCESS, IDC_HAS_EXPANDED_ACCESS,
+                    IDC_LABEL_EXPANDED_ACCESS_RECORD, IDC_EXPANDED_ACCESS_RECORD},
+                   enabled);
 }
 
 void FdaPage::enableExpandedAccessRecord(bool enabled) {
-    PageControls::setEnabled(*this, {IDC_LABEL_EXPANDED_ACCESS_RECORD, IDC_EXPANDED_ACCESS_RECORD},
-                             enabled);
+    enableControls({IDC_LABEL_EXPANDED_ACCESS_RECORD, IDC_EXPANDED_ACCESS_RECORD}, enabled);
 }

@@ -1,5 +1,7 @@
 #include "editor/LineSplitting.h"
 
+#include "model/FieldValue.h"
+
 #include <algorithm>
 
 namespace {
@@ -49,4 +51,13 @@ std::string LineSplitting::joinLines(const std::vector<std::string>& entries) {
         joined += entries[i];
     }
     return joined;
+}
+
+std::string LineSplitting::joinDisplayTexts(const std::vector<FieldValue>& items) {
+    std::vector<std::string> texts;
+    texts.reserve(items.size());
+    for (const FieldValue& item : items) {
+        texts.push_back(item.displayText());
+    }
+    return joinLines(texts);
 }

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+class FieldValue;
+
 // Multi-line boxes that stand for a list of texts, one entry per line.
 class LineSplitting {
 public:
@@ -16,4 +18,6 @@ public:
     static std::vector<std::string> splitAtLineBreaks(std::string_view text);
     // The entries with "\r\n" between them, none after the last.
     static std::string joinLines(const std::vector<std::string>& entries);
+    // The items' display texts the same way.
+    static std::string joinDisplayTexts(const std::vector<FieldValue>& items);
 };

@@ -1,7 +1,6 @@
 #include "editor/OversightPage.h"
 
 #include "editor/LineSplitting.h"
-#include "editor/PageControls.h"
 #include "model/StudyRecord.h"
 
 #include <algorithm>
@@ -15,46 +14,35 @@ bool isIndStudy(const StudyRecord& record) {
 } // namespace
 
 DialogTemplate OversightPage::pageTemplate() {
-    using P = PageControls;
-    std::vector<ControlTemplate> controls = {
-        P::groupBox(IDC_GROUP, "Oversight", {4, 2, 254, 327}, AnchorGrow),
-        P::label(ControlTemplate::kNoId, "Board Approval Status", 16),
-        marker(IDC_MARKER_APPROVAL_STATUS, 16),
-        P::label(ControlTemplate::kNoId, "Board Approval Number", 44),
-        marker(IDC_MARKER_APPROVAL_NUMBER, 44),
-        P::edit(IDC_APPROVAL_NUMBER, 54),
-        P::label(ControlTemplate::kNoId, "Board Name", 72),
-        marker(IDC_MARKER_BOARD_NAME, 72),
-        P::edit(IDC_BOARD_NAME, 82),
-        P::label(ControlTemplate::kNoId, "Board Affiliation", 100),
-        marker(IDC_MARKER_AFFILIATION, 100),
-        P::edit(IDC_AFFILIATION, 110),
-        P::label(ControlTemplate::kNoId, "Business Phone", {P::kLeft, 128, 100, P::kLabelHeight}),
-        marker(IDC_MARKER_PHONE, 128),
-        P::edit(IDC_PHONE, {P::kLeft, 138, 100, P::kControlHeight}, 0),
-        P::label(ControlTemplate::kNoId, "Extension", {120, 128, 110, P::kLabelHeight}),
-        P::edit(IDC_PHONE_EXT, {120, 138, 110, P::kControlHeight}, AnchorStretchRight),
-        P::label(ControlTemplate::kNoId, "Email Address", 156),
-        P::edit(IDC_EMAIL, 166),
-        P::label(ControlTemplate::kNoId, "Business Address", 184),
-        P::edit(IDC_ADDRESS, 194),
-        P::label(ControlTemplate::kNoId,
-                 "Data Monitoring Committee - Has a group been appointed to monitor safety and "
-                 "scientific integrity of the study?",
-                 212, 2),
-        marker(IDC_MARKER_HAS_DMC, 212),
-        P::combo(IDC_HAS_DMC, 230, P::yesNo()),
-        P::label(ControlTemplate::kNoId,
-                 "Oversight Authorities (one per line, use format Country: Name)", 248),
-        marker(IDC_MARKER_AUTHORITIES, 248),
-        P::multiLineEdit(IDC_AUTHORITIES, 258, 64, AnchorGrow),
-        // Last in the tab order although it stands at the top.
-        P::combo(IDC_APPROVAL_STATUS, 26,
-                 {QStringLiteral("Request not yet submitted"), QStringLiteral("Submitted, pending"),
+    using C = ControlShape;
+    TemplateColumn col = column();
+    col.group(IDC_GROUP, QStringLiteral("Oversight"));
+    // The status is last in the tab order although it stands at the top.
+    col.field(
+        "Board Approval Status", IDC_APPROVAL_STATUS,
+        C::combo({QStringLiteral("Request not yet submitted"), QStringLiteral("Submitted, pending"),
                   QStringLiteral("Submitted, approved"), QStringLiteral("Submitted, exempt"),
-                  QStringLiteral("Submitted, denied"), QStringLiteral("Submission not required")}),
-    };
-    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
+                  QStringLiteral("Submitted, denied"), QStringLiteral("Submission not required")})
+            .lastInTabOrder(),
+        {IDC_MARKER_APPROVAL_STATUS, "IRBApprovalStatus"});
+    col.field("Board Approval Number", IDC_APPROVAL_NUMBER, C::edit(),
+              {IDC_MARKER_APPROVAL_NUMBER, "IRBApprovalNumber"});
+    col.field("Board Name", IDC_BOARD_NAME, C::edit(), {IDC_MARKER_BOARD_NAME, "IRBName"});
+    col.field("Board Affiliation", IDC_AFFILIATION, C::edit(),
+              {IDC_MARKER_AFFILIATION, "IRBAffiliation"});
+    col.fields({{"Business Phone", IDC_PHONE, C::edit().width(100)},
+                {"Extension", IDC_PHONE_EXT, C::edit().left(120)}},
+               {IDC_MARKER_PHONE, "IRBContact"});
+    col.field("Email Address", IDC_EMAIL, C::edit());
+    col.field("Business Address", IDC_ADDRESS, C::edit());
+    FieldLabel dmc(QStringLiteral("Data Monitoring Committee - Has a group been appointed to "
+                                  "monitor safety and scientific integrity of the study?"));
+    dmc.lines = 2;
+    col.field(dmc, IDC_HAS_DMC, C::combo(yesNo()), {IDC_MARKER_HAS_DMC, "hasDMC"});
+    col.field("Oversight Authorities (one per line, use format Country: Name)", IDC_AUTHORITIES,
+              C::lines(64).anchors(AnchorGrow), {IDC_MARKER_AUTHORITIES, "RegulatoryAuthorities"});
+    col.closeGroup(329, AnchorGrow);
+    return EditorPage::pageTemplate(kTemplateNumber, col);
 }
 
 OversightPage::OversightPage(QWidget* parent) : EditorPage(parent) {

@@ -2,29 +2,16 @@
 
 #include "editor/EditorIcons.h"
 #include "editor/EditorNavigationBar.h"
-#include "editor/EligibilityPage.h"
-#include "editor/FdaPage.h"
-#include "editor/InterventionalDesignPage.h"
+#include "editor/EditorSection.h"
 #include "editor/MessageCaption.h"
-#include "editor/ObservationalDesignPage.h"
-#include "editor/OversightPage.h"
 #include "editor/RecordSnapshot.h"
-#include "editor/SponsorPage.h"
-#include "editor/StatusPage.h"
-#include "editor/SummaryPage.h"
 #include "editor/TitlePage.h"
-#include "editor/lists/ArmsInterventionsPage.h"
-#include "editor/lists/ConditionsPage.h"
-#include "editor/lists/ContactsPage.h"
-#include "editor/lists/LocationsPage.h"
-#include "editor/lists/OutcomesPage.h"
-#include "editor/lists/ReferencesPage.h"
 #include "names/NamesAndAddresses.h"
 #include "model/StudyRecord.h"
 #include "model/StudyTypeFit.h"
-#include "platform/TextCodec.h"
 #include "platform/Platform.h"
 #include "platform/Prompts.h"
+#include "platform/TextCodec.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -43,57 +30,20 @@ const QRect kNavigationBarRect(QPoint(5, 5), QPoint(240 - 1, 550 - 1));
 // Pixels between the bar and the frame, as at the template's own font.
 constexpr int kFrameGap = 9;
 
-template <class Page> EditorPage* makePage(QWidget* panel) {
-    return new Page(panel);
-}
-
-using PageMaker = EditorPage* (*)(QWidget*);
-
-// In section order.
-constexpr std::array<PageMaker, ProtocolEditor::kSectionCount> kPageMakers = {
-    makePage<TitlePage>,
-    makePage<FdaPage>,
-    makePage<SponsorPage>,
-    makePage<OversightPage>,
-    makePage<SummaryPage>,
-    makePage<StatusPage>,
-    makePage<InterventionalDesignPage>,
-    makePage<ObservationalDesignPage>,
-    makePage<OutcomesPage>,
-    makePage<ConditionsPage>,
-    makePage<ArmsInterventionsPage>,
-    makePage<EligibilityPage>,
-    makePage<ContactsPage>,
-    makePage<LocationsPage>,
-    makePage<ReferencesPage>,
-};
-
 bool isEnter(const QKeyEvent& key) {
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
 }
 
 } // namespace
 
-const std::array<ProtocolEditor::SectionInfo, ProtocolEditor::kSectionCount>&
-ProtocolEditor::sections() {
-    static const std::array<SectionInfo, kSectionCount> all = {{
-        {"Title", "Title", 11},
-        {"FDA", "FDA", 1},
-        {"Sponsor", "Sponsor", 5},
-        {"Oversight", "Oversight", 3},
-        {"Summary", "Summary", 4},
-        {"Status", "Status", 2},
-        {"Interventional Design", "Interventional Design", 13},
-        {"Observational Design", "Observational Design", 13},
-        {"Outcome Measures", "Outcome Measures", 13},
-        {"Conditions", "Conditions and Keywords", 10},
-        {"Interventions", "Interventions", 12},
-        {"Eligibility", "Eligibility", 9},
-        {"Contacts", "Contacts", 0},
-        {"Locations", "Locations", 8},
-        {"References", "References", 7},
-    }};
-    return all;
+int ProtocolEditor::sectionIndex(const QString& label) {
+    const std::vector<EditorSection>& sections = editorSections();
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        if (label == QLatin1String(sections[i].label)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
 }
 
 DialogTemplate ProtocolEditor::dialogTemplate() {
@@ -182,12 +132,12 @@ void ProtocolEditor::placeFrameBesideNavigationBar() {
 
 void ProtocolEditor::createPages() {
     QWidget* host = panel();
-    for (std::size_t i = 0; i < m_pages.size(); ++i) {
-        m_pages[i] = kPageMakers[i](host);
+    for (const EditorSection& section : editorSections()) {
+        m_pages.push_back(section.makePage(host));
     }
     fitPagesToPanel();
     hideAllPages();
-    m_pages[TitleSection]->show();
+    m_pages.front()->show();
 }
 
 void ProtocolEditor::createNavigationBar() {
@@ -205,15 +155,16 @@ void ProtocolEditor::createNavigationBar() {
 }
 
 void ProtocolEditor::addSections() {
-    for (int i = 0; i < kSectionCount; ++i) {
-        const SectionInfo& section = sections()[static_cast<std::size_t>(i)];
+    const std::vector<EditorSection>& sections = editorSections();
+    for (int i = 0; i < static_cast<int>(sections.size()); ++i) {
+        const EditorSection& section = sections[static_cast<std::size_t>(i)];
         auto* window = new QPlainTextEdit(m_bar);
         window->setObjectName(QStringLiteral("control%1").arg(IDC_FIRST_ITEM_WINDOW + i));
         window->setFrameShape(QFrame::NoFrame);
         window->setTabChangesFocus(true);
         window->installEventFilter(this);
         controls().add(IDC_FIRST_ITEM_WINDOW + i, window);
-        m_bar->addItem(window, QString::fromLatin1(section.label), section.image, section.image);
+        m_bar->addItem(window, QString::fromLatin1(section.label), section.icon, section.icon);
         window->setPlainText(QString::fromLatin1(section.itemText));
     }
     m_bar->setOptions(OutlookTabOptions{.showCaption = true, .showEmptyStrip = true});
@@ -256,32 +207,36 @@ void ProtocolEditor::showSection(const QString& label) {
     storeAll();
     hideAllPages();
     loadAll();
-    for (int i = 0; i < kSectionCount; ++i) {
-        if (label == QLatin1String(sections()[static_cast<std::size_t>(i)].label)) {
-            m_pages[static_cast<std::size_t>(i)]->show();
-            return;
-        }
+    if (EditorPage* shown = page(sectionIndex(label))) {
+        shown->show();
     }
 }
 
 void ProtocolEditor::applyStudyTypeRule(const QString& studyType) {
-    const bool interventional = studyType == QLatin1String("Interventional");
-    const bool observational = studyType == QLatin1String("Observational");
-    m_bar->setItemVisible(m_bar->itemAt(InterventionalDesignSection), interventional);
-    m_bar->setItemVisible(m_bar->itemAt(ObservationalDesignSection), observational);
-    m_bar->setItemVisible(m_bar->itemAt(OutcomeMeasuresSection), interventional || observational);
+    const std::vector<EditorSection>& sections = editorSections();
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        if (sections[i].offered != EditorSection::Always) {
+            m_bar->setItemVisible(m_bar->itemAt(static_cast<int>(i)),
+                                  sections[i].offeredFor(studyType));
+        }
+    }
     m_bar->updateLayout();
 }
 
 EditorPage* ProtocolEditor::page(int section) const {
-    if (section < 0 || section >= kSectionCount) {
+    if (section < 0 || section >= static_cast<int>(m_pages.size())) {
         return nullptr;
     }
     return m_pages[static_cast<std::size_t>(section)];
 }
 
 TitlePage* ProtocolEditor::titlePage() const {
-    return static_cast<TitlePage*>(m_pages[TitleSection]);
+    for (EditorPage* candidate : m_pages) {
+        if (auto* title = qobject_cast<TitlePage*>(candidate)) {
+            return title;
+        }
+    }
+    return nullptr;
 }
 
 EditorPage* ProtocolEditor::visiblePage() const {
@@ -327,8 +282,9 @@ bool ProtocolEditor::dropWhatTheStudyTypeLeftBehind() {
         for (const std::string& part : parts) {
             names << QString::fromStdString(part);
         }
-        const QString question = QStringLiteral("Changing the study type to %1 removes: %2. Continue?")
-                                     .arg(TextCodec::decode(type), names.join(QStringLiteral(", ")));
+        const QString question =
+            QStringLiteral("Changing the study type to %1 removes: %2. Continue?")
+                .arg(TextCodec::decode(type), names.join(QStringLiteral(", ")));
         if (!Platform::prompts().askYesNo(this, messageCaption(), question)) {
             return false;
         }

@@ -4,9 +4,9 @@
 #include "editor/ResizableDialog.h"
 
 #include <QString>
-#include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 class EditorNavigationBar;
 class EditorPage;
@@ -26,7 +26,6 @@ class ProtocolEditor : public ResizableDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateNumber = 102;
-    static constexpr int kSectionCount = 15;
 
     enum ControlId {
         IDC_OK = 1,
@@ -37,19 +36,8 @@ public:
         IDC_FIRST_ITEM_WINDOW = 3002, // one per section, in section order
     };
 
-    enum Section {
-        TitleSection = 0,
-        InterventionalDesignSection = 6,
-        ObservationalDesignSection = 7,
-        OutcomeMeasuresSection = 8,
-    };
-
-    struct SectionInfo {
-        const char* label;    // button text, and the name showSection() takes
-        const char* itemText; // shown in the bar's content area
-        int image;            // in the large and the small image list
-    };
-    static const std::array<SectionInfo, kSectionCount>& sections();
+    // The place of the section with `label` in editorSections(); -1 for none.
+    static int sectionIndex(const QString& label);
 
     static DialogTemplate dialogTemplate();
 
@@ -107,7 +95,7 @@ private:
     StudyRecord* m_record = nullptr;
     std::string m_startStudyType;
     QString m_title;
-    std::array<EditorPage*, kSectionCount> m_pages{}; // children of the panel
+    std::vector<EditorPage*> m_pages; // children of the panel, in section order
     EditorNavigationBar* m_bar = nullptr;
     std::unique_ptr<HelpBrowser> m_help;
 };

@@ -1,6 +1,6 @@
 #include "editor/ResizableDialog.h"
 
-#include "controls/StyledControlFactory.h"
+#include "editor/StyledBuilder.h"
 #include "platform/DialogBuilder.h"
 #include "platform/DialogUnits.h"
 #include "platform/Platform.h"
@@ -40,9 +40,8 @@ void ResizableDialog::buildControls(const DialogTemplate& dialogTemplate) {
 
 void ResizableDialog::buildControls(const DialogTemplate& dialogTemplate,
                                     const DialogUnits& units) {
-    static const StyledControlFactory factory;
     m_section = settingsSection();
-    m_controls = DialogBuilder(factory).build(this, dialogTemplate, units);
+    m_controls = StyledBuilder::get().build(this, dialogTemplate, units);
     for (const ControlTemplate& control : dialogTemplate.controls) {
         addAnchor(control.id, control.anchors);
     }

@@ -1,11 +1,6 @@
 #include "editor/SecondaryIdDialog.h"
 
-#include "controls/StyledControlFactory.h"
 #include "editor/ComboText.h"
-#include "editor/MessageCaption.h"
-#include "platform/DialogBuilder.h"
-#include "platform/Platform.h"
-#include "platform/Prompts.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -89,17 +84,10 @@ DialogTemplate SecondaryIdDialog::dialogTemplate() {
     };
 }
 
-SecondaryIdDialog::SecondaryIdDialog(QWidget* parent) : QDialog(parent) {
-    static const StyledControlFactory factory;
-    m_controls = DialogBuilder(factory).build(this, dialogTemplate());
-    setFixedSize(size());
+SecondaryIdDialog::SecondaryIdDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {
     m_controls.get<QLineEdit>(IDC_DOMAIN)->setMaxLength(kDomainMaxLength);
     connect(m_controls.get<QComboBox>(IDC_ID_TYPE), &QComboBox::currentIndexChanged, this,
             &SecondaryIdDialog::applyDomainLabel);
-    connect(m_controls.get<QPushButton>(IDC_OK), &QPushButton::clicked, this,
-            &SecondaryIdDialog::accept);
-    connect(m_controls.get<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this,
-            &SecondaryIdDialog::reject);
     using Form = ItemForm<SecondaryId>;
     m_form = Form(m_controls, {Form::text(IDC_ID, &SecondaryId::id),
                                Form::text(IDC_ID_TYPE, &SecondaryId::id_type),
@@ -131,9 +119,7 @@ void SecondaryIdDialog::applyDomainLabel() {
 void SecondaryIdDialog::accept() {
     auto* idBox = m_controls.get<QLineEdit>(IDC_ID);
     if (idBox->text().isEmpty()) {
-        Platform::prompts().showError(this, messageCaption(),
-                                      QStringLiteral("Please enter an ID."));
-        idBox->setFocus();
+        refuse(idBox, QStringLiteral("Please enter an ID."));
         return;
     }
     m_form.take();

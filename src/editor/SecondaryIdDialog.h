@@ -1,15 +1,14 @@
 #pragma once
 
+#include "editor/ItemDialog.h"
 #include "editor/ItemForm.h"
 #include "model/SecondaryId.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
-#include <QDialog>
-
 // Adds or edits one secondary identifier: its ID, type and domain. The label
 // of the domain box names what the domain means for the chosen type.
-class SecondaryIdDialog : public QDialog {
+class SecondaryIdDialog : public ItemDialog {
     Q_OBJECT
 public:
     enum ControlId {
@@ -36,13 +35,11 @@ public:
     const SecondaryId& item() const { return m_form.item(); }
 
     QString domainLabel() const;
-    QWidget* control(int id) const { return m_controls.widget(id); }
 
     void accept() override;
 
 private:
     void applyDomainLabel();
 
-    DialogControls m_controls;
     ItemForm<SecondaryId> m_form;
 };

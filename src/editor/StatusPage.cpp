@@ -93,15 +93,16 @@ DialogTemplate StatusPage::pageTemplate() {
          .rect = {4, 104, 254, 225},
          .anchors = AnchorGrow},
         statusLabel("Record Verification Date", {14, 14, 200, 8}),
-        marker(IDC_MARKER_VERIFICATION_DATE, 14),
+        marker(IDC_MARKER_VERIFICATION_DATE, 14, "VerificationDate"),
     };
     addMonthYear(c, 24, IDC_VERIFICATION_MONTH, IDC_VERIFICATION_YEAR);
     c.push_back(
         statusLabel("Overall Recruitment Status", {14, 42, 200, 8}, IDC_LABEL_RECRUITMENT_STATUS));
     c.push_back(statusLabel("Expanded Access Status", {14, 42, 200, 8},
                             IDC_LABEL_EXPANDED_ACCESS_STATUS, StyleHidden));
-    c.push_back(marker(IDC_MARKER_RECRUITMENT_STATUS, 42));
-    ControlTemplate expandedMarker = marker(IDC_MARKER_EXPANDED_ACCESS_STATUS, 42);
+    c.push_back(marker(IDC_MARKER_RECRUITMENT_STATUS, 42, "OverallStatus"));
+    ControlTemplate expandedMarker =
+        marker(IDC_MARKER_EXPANDED_ACCESS_STATUS, 42, "ExpandedAccessStatus");
     expandedMarker.style |= StyleHidden;
     c.push_back(expandedMarker);
     c.push_back(
@@ -112,21 +113,21 @@ DialogTemplate StatusPage::pageTemplate() {
                QStringLiteral("Terminated"), QStringLiteral("Withdrawn")},
               AnchorStretchRight));
     c.push_back(statusLabel("Why Study Stopped", {14, 70, 200, 8}, IDC_LABEL_WHY_STOPPED));
-    c.push_back(marker(IDC_MARKER_WHY_STOPPED, 70));
+    c.push_back(marker(IDC_MARKER_WHY_STOPPED, 70, "OverallStatus"));
     c.push_back(edit(IDC_WHY_STOPPED, {14, 80, 216, 12}));
 
     c.push_back(statusLabel("Study Start Date", {14, 116, 200, 8}, IDC_LABEL_START_DATE));
-    c.push_back(marker(IDC_MARKER_START_DATE, 116));
+    c.push_back(marker(IDC_MARKER_START_DATE, 116, "StartDate"));
     addMonthYear(c, 126, IDC_START_MONTH, IDC_START_YEAR, IDC_LABEL_START_MONTH,
                  IDC_LABEL_START_YEAR);
     c.push_back(statusLabel("Primary Completion Date", {14, 146, 200, 8},
                             IDC_LABEL_PRIMARY_COMPLETION_DATE));
-    c.push_back(marker(IDC_MARKER_PRIMARY_COMPLETION_DATE, 146));
+    c.push_back(marker(IDC_MARKER_PRIMARY_COMPLETION_DATE, 146, "PrimaryCompletionDate"));
     addMonthYear(c, 156, IDC_PRIMARY_COMPLETION_MONTH, IDC_PRIMARY_COMPLETION_YEAR,
                  IDC_LABEL_PRIMARY_COMPLETION_MONTH, IDC_LABEL_PRIMARY_COMPLETION_YEAR);
     addType(c, 172, IDC_PRIMARY_COMPLETION_TYPE, IDC_LABEL_PRIMARY_COMPLETION_TYPE);
     c.push_back(statusLabel("Study Completion Date", {14, 192, 200, 8}, IDC_LABEL_COMPLETION_DATE));
-    c.push_back(marker(IDC_MARKER_COMPLETION_DATE, 192));
+    c.push_back(marker(IDC_MARKER_COMPLETION_DATE, 192, "LastFollowUpDate"));
     addMonthYear(c, 202, IDC_COMPLETION_MONTH, IDC_COMPLETION_YEAR, IDC_LABEL_COMPLETION_MONTH,
                  IDC_LABEL_COMPLETION_YEAR);
     addType(c, 218, IDC_COMPLETION_TYPE, IDC_LABEL_COMPLETION_TYPE);
@@ -148,7 +149,8 @@ StatusPage::StatusPage(QWidget* parent) : EditorPage(parent) {
     bind(IDC_RECRUITMENT_STATUS, [](R& r) -> FieldValue& { return r.overall_status; });
     bind(IDC_EXPANDED_ACCESS_STATUS, [](R& r) -> FieldValue& { return r.expanded_access_status; });
     bind(IDC_WHY_STOPPED, [](R& r) -> FieldValue& { return r.why_stopped; });
-    bind(IDC_PRIMARY_COMPLETION_TYPE, [](R& r) -> FieldValue& { return r.primary_compl_date_type; });
+    bind(IDC_PRIMARY_COMPLETION_TYPE,
+         [](R& r) -> FieldValue& { return r.primary_compl_date_type; });
     bind(IDC_COMPLETION_TYPE, [](R& r) -> FieldValue& { return r.last_follow_up_date_type; });
 }
 
@@ -184,22 +186,6 @@ constexpr int kKeyDatesGroup[] = {
 };
 
 } // namespace
-
-void StatusPage::enableControls(std::span<const int> ids, bool enabled) {
-    for (int id : ids) {
-        if (QWidget* widget = control(id)) {
-            widget->setEnabled(enabled);
-        }
-    }
-}
-
-void StatusPage::showControls(std::span<const int> ids, bool shown) {
-    for (int id : ids) {
-        if (QWidget* widget = control(id)) {
-            widget->setVisible(shown);
-        }
-    }
-}
 
 // The groups follow the study type and the status; what they hold stays
 // until the user changes it (the editor's OK drops what does not belong to the

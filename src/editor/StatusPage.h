@@ -2,7 +2,6 @@
 
 #include "editor/EditorPage.h"
 
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -74,6 +73,4 @@ private:
     void loadDate(int monthId, int yearId, std::string_view dateText);
     bool dateTouched(int monthId, int yearId) const;
     std::string dateText(int monthId, int yearId) const;
-    void enableControls(std::span<const int> ids, bool enabled);
-    void showControls(std::span<const int> ids, bool shown);
 };

@@ -1,29 +1,17 @@
 #include "editor/SummaryPage.h"
 
-#include "editor/PageControls.h"
 #include "model/StudyRecord.h"
 
 DialogTemplate SummaryPage::pageTemplate() {
-    std::vector<ControlTemplate> controls = {
-        {.id = IDC_GROUP,
-         .kind = ControlKind::GroupBox,
-         .text = QStringLiteral("Summary"),
-         .rect = {4, 2, 254, 327},
-         .anchors = AnchorGrow},
-        PageControls::fieldLabel("Brief Summary", 16),
-        marker(IDC_MARKER_BRIEF_SUMMARY, 16),
-        {.id = IDC_BRIEF_SUMMARY,
-         .kind = ControlKind::MultiLineEdit,
-         .rect = {14, 26, 216, 118},
-         .anchors = AnchorStretchRight},
-        PageControls::fieldLabel("Detailed Description", 152),
-        marker(IDC_MARKER_DETAILED_DESCRIPTION, 152),
-        {.id = IDC_DETAILED_DESCRIPTION,
-         .kind = ControlKind::MultiLineEdit,
-         .rect = {14, 162, 216, 157},
-         .anchors = AnchorGrow},
-    };
-    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
+    TemplateColumn col = column(2, 200);
+    col.group(IDC_GROUP, QStringLiteral("Summary"));
+    col.field("Brief Summary", IDC_BRIEF_SUMMARY, ControlShape::lines(118),
+              {IDC_MARKER_BRIEF_SUMMARY, "BriefSummary"});
+    col.field("Detailed Description", IDC_DETAILED_DESCRIPTION,
+              ControlShape::lines(157).anchors(AnchorGrow),
+              {IDC_MARKER_DETAILED_DESCRIPTION, "DetailedDescription"});
+    col.closeGroup(329, AnchorGrow);
+    return EditorPage::pageTemplate(kTemplateNumber, col);
 }
 
 SummaryPage::SummaryPage(QWidget* parent) : EditorPage(parent) {

@@ -1,6 +1,5 @@
 #include "editor/TitlePage.h"
 
-#include "editor/PageControls.h"
 #include "editor/ProtocolEditor.h"
 #include "editor/SecondaryIdDialog.h"
 #include "model/StudyRecord.h"
@@ -21,49 +20,30 @@ ItemList<SecondaryId>::Columns secondaryIdColumns() {
 } // namespace
 
 DialogTemplate TitlePage::pageTemplate() {
-    std::vector<ControlTemplate> controls = {
-        {.id = IDC_GROUP,
-         .kind = ControlKind::GroupBox,
-         .text = QStringLiteral("Title"),
-         .rect = {4, 2, 254, 327},
-         .anchors = AnchorGrow},
-        PageControls::fieldLabel("Unique Protocol ID", 16),
-        marker(IDC_MARKER_UNIQUE_ID, 16),
-        PageControls::edit(IDC_UNIQUE_ID, 26),
-        PageControls::fieldLabel("Brief Title", 44),
-        marker(IDC_MARKER_BRIEF_TITLE, 44),
-        PageControls::edit(IDC_BRIEF_TITLE, 54),
-        PageControls::fieldLabel("Acronym", 72),
-        marker(IDC_MARKER_ACRONYM, 72),
-        PageControls::edit(IDC_ACRONYM, 82),
-        PageControls::fieldLabel("Official Title", 100),
-        marker(IDC_MARKER_OFFICIAL_TITLE, 100),
-        {.id = IDC_OFFICIAL_TITLE,
-         .kind = ControlKind::MultiLineEdit,
-         .rect = {14, 110, 216, 30},
-         .anchors = AnchorStretchRight},
-        PageControls::fieldLabel("Study Type", 148),
-        marker(IDC_MARKER_STUDY_TYPE, 148),
-        PageControls::combo(IDC_STUDY_TYPE, 158,
-                            {QStringLiteral("Interventional"), QStringLiteral("Observational"),
-                             QStringLiteral("Expanded Access")}),
-        PageControls::fieldLabel("FDA Regulated Intervention?", 176),
-        marker(IDC_MARKER_FDA_REGULATED, 176),
-        PageControls::combo(IDC_FDA_REGULATED, 186, PageControls::yesNo()),
-        PageControls::fieldLabel("IND/IDE Protocol?", 204),
-        marker(IDC_MARKER_IND_PROTOCOL, 204),
-        PageControls::combo(IDC_IND_PROTOCOL, 214, PageControls::yesNo()),
-        PageControls::fieldLabel("Secondary IDs", 232),
-        marker(IDC_MARKER_SECONDARY_IDS, 232),
-        {.id = IDC_SECONDARY_IDS,
-         .kind = ControlKind::ItemListView,
-         .rect = {14, 242, 216, 62},
-         .anchors = AnchorGrow},
-        PageControls::bottomButton(IDC_ADD, "&Add", 14),
-        PageControls::bottomButton(IDC_EDIT, "&Edit", 68),
-        PageControls::bottomButton(IDC_REMOVE, "&Remove", 122),
-    };
-    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
+    using C = ControlShape;
+    TemplateColumn col = column(2, 200);
+    col.group(IDC_GROUP, QStringLiteral("Title"));
+    col.field("Unique Protocol ID", IDC_UNIQUE_ID, C::edit(), {IDC_MARKER_UNIQUE_ID, "PrimaryId"});
+    col.field("Brief Title", IDC_BRIEF_TITLE, C::edit(), {IDC_MARKER_BRIEF_TITLE, "BriefTitle"});
+    col.field("Acronym", IDC_ACRONYM, C::edit(), {IDC_MARKER_ACRONYM, "Acronym"});
+    col.field("Official Title", IDC_OFFICIAL_TITLE, C::lines(30),
+              {IDC_MARKER_OFFICIAL_TITLE, "OfficialTitle"});
+    col.field("Study Type", IDC_STUDY_TYPE,
+              C::combo({QStringLiteral("Interventional"), QStringLiteral("Observational"),
+                        QStringLiteral("Expanded Access")}),
+              {IDC_MARKER_STUDY_TYPE, "StudyType"});
+    col.field("FDA Regulated Intervention?", IDC_FDA_REGULATED, C::combo(yesNo()),
+              {IDC_MARKER_FDA_REGULATED, "FDAReg"});
+    col.field("IND/IDE Protocol?", IDC_IND_PROTOCOL, C::combo(yesNo()),
+              {IDC_MARKER_IND_PROTOCOL, "INDApp"});
+    col.field("Secondary IDs", IDC_SECONDARY_IDS, C::itemList(62).anchors(AnchorGrow),
+              {IDC_MARKER_SECONDARY_IDS, "SecondaryIds"});
+    col.buttons({{IDC_ADD, C::button(QStringLiteral("&Add"))},
+                 {IDC_EDIT, C::button(QStringLiteral("&Edit"))},
+                 {IDC_REMOVE, C::button(QStringLiteral("&Remove"))}},
+                5);
+    col.closeGroup(329, AnchorGrow);
+    return EditorPage::pageTemplate(kTemplateNumber, col);
 }
 
 TitlePage::TitlePage(QWidget* parent) : EditorPage(parent), m_secondaryIds(secondaryIdColumns()) {

@@ -6,7 +6,8 @@
 
 // A dialog or page declared as data: its controls in tab order, each with an
 // id, a kind, a text and a rectangle in dialog units. DialogBuilder turns a
-// template into child widgets.
+// template into child widgets; TemplateColumn lays a template out so that
+// nobody types coordinates.
 
 enum class ControlKind {
     PushButton,
@@ -66,6 +67,7 @@ struct ControlTemplate {
     unsigned anchors = 0;  // AnchorFlag bits
     unsigned style = 0;    // ControlStyle bits
     QStringList entries{}; // combo boxes
+    QString helpKey{};     // help markers: where the field's definition stands
 };
 
 struct DialogTemplate {

@@ -304,10 +304,10 @@ protected:
     // Types a different enrollment into each design page.
     static void typeEnrollments(ProtocolEditor* e, const char* interventional,
                                 const char* observational) {
-        page(e, ProtocolEditor::InterventionalDesignSection)
+        page(e, ProtocolEditor::sectionIndex("Interventional Design"))
             ->control<QLineEdit>(Int::IDC_ENROLLMENT)
             ->setText(interventional);
-        page(e, ProtocolEditor::ObservationalDesignSection)
+        page(e, ProtocolEditor::sectionIndex("Observational Design"))
             ->control<QLineEdit>(Obs::IDC_ENROLLMENT)
             ->setText(observational);
     }
@@ -334,11 +334,11 @@ TEST_F(DesignInEditorTest, OkAfterANewStudyTypeAsksAndDropsTheOldDesign) {
         EXPECT_NE(interventionalTexts(record.study_design.interventional_design),
                   kNoInterventionalDesign)
             << "kept while the editor runs";
-        auto* shownEnrollment = page(e, ProtocolEditor::ObservationalDesignSection)
+        auto* shownEnrollment = page(e, ProtocolEditor::sectionIndex("Observational Design"))
                                     ->control<QLineEdit>(Obs::IDC_ENROLLMENT);
         EXPECT_EQ(shownEnrollment->text(), "120");
         shownEnrollment->setText("22");
-        auto* model = page(e, ProtocolEditor::ObservationalDesignSection)
+        auto* model = page(e, ProtocolEditor::sectionIndex("Observational Design"))
                           ->control<QComboBox>(Obs::IDC_STUDY_MODEL);
         model->setCurrentIndex(1);
         ok(e);
@@ -370,11 +370,11 @@ TEST_F(DesignInEditorTest, NoGoesBackAndChangingBackRestoresEverything) {
         stillOpen = e->isVisible();
         chooseStudyType(e, QStringLiteral("Observational"));
         e->showSection(QStringLiteral("Observational Design"));
-        EXPECT_EQ(page(e, ProtocolEditor::ObservationalDesignSection)
+        EXPECT_EQ(page(e, ProtocolEditor::sectionIndex("Observational Design"))
                       ->control<QComboBox>(Obs::IDC_STUDY_MODEL)
                       ->currentText(),
-                  QString::fromStdString(record.study_design.observational_design
-                                             .observational_study_design));
+                  QString::fromStdString(
+                      record.study_design.observational_design.observational_study_design));
         ok(e);
     });
     EXPECT_TRUE(stillOpen);

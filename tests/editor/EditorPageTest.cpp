@@ -1,10 +1,11 @@
 #include "editor/EditorPage.h"
-#include "model/CollectionFile.h"
 
 #include "EditorTestSupport.h"
 #include "controls/CXPGroupBox.h"
 #include "editor/ComboText.h"
+#include "editor/EditorSection.h"
 #include "editor/HelpMarkers.h"
+#include "model/CollectionFile.h"
 #include "model/FieldValue.h"
 #include "names/NamesAndAddresses.h"
 #include "model/StudyRecord.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 
 namespace {
@@ -44,7 +46,7 @@ public:
                  .rect = {4, 2, 254, 327},
                  .anchors = AnchorGrow},
                 {.id = IDC_LINE, .kind = ControlKind::Edit, .rect = {10, 20, 200, 12}},
-                marker(1121, 10),
+                marker(1121, 10, "PrimaryId"),
                 {.id = IDC_NOTES, .kind = ControlKind::MultiLineEdit, .rect = {10, 40, 200, 30}},
                 {.id = IDC_OTHER_NOTES,
                  .kind = ControlKind::MultiLineEdit,
@@ -58,7 +60,7 @@ public:
                  .text = "&Add",
                  .rect = {10, 140, 50, 14}},
                 {.id = IDC_LAST, .kind = ControlKind::Edit, .rect = {10, 160, 200, 12}},
-                marker(1184, 300),
+                marker(1184, 300, "Locations"),
             }));
         addEnterExempt(IDC_NOTES);
         bind(IDC_LINE, [](StudyRecord& r) -> FieldValue& { return r.brief_title; });
@@ -99,28 +101,46 @@ QString definitionsPage() {
 
 } // namespace
 
-TEST(HelpMarkersTable, EveryIdHasAKeyAndTheAddressCarriesIt) {
+// Every marker of every section's page names a definition; a marker id that
+// two pages share names the same one.
+TEST(HelpMarkersTable, EveryMarkerOfEveryPageHasAKey) {
+    QWidget panel;
+    std::map<int, QString> keyOf;
+    for (const EditorSection& section : editorSections()) {
+        EditorPage* page = section.makePage(&panel);
+        for (int id = HelpMarkers::kFirstId; id <= HelpMarkers::kLastId; ++id) {
+            if (page->control(id) == nullptr) {
+                EXPECT_TRUE(page->helpKey(id).isEmpty()) << id;
+                continue;
+            }
+            EXPECT_FALSE(page->helpKey(id).isEmpty()) << section.label << " " << id;
+            const auto [known, added] = keyOf.emplace(id, page->helpKey(id));
+            EXPECT_EQ(known->second, page->helpKey(id)) << id;
+        }
+        EXPECT_TRUE(page->helpKey(1120).isEmpty());
+        EXPECT_TRUE(page->helpKey(1189).isEmpty());
+    }
+    EXPECT_EQ(keyOf.size(), std::size_t(HelpMarkers::kLastId - HelpMarkers::kFirstId + 1));
     std::set<QString> keys;
-    for (int id = HelpMarkers::kFirstId; id <= HelpMarkers::kLastId; ++id) {
-        EXPECT_FALSE(HelpMarkers::anchorKey(id).isEmpty()) << id;
-        keys.insert(HelpMarkers::anchorKey(id));
-        EXPECT_EQ(HelpMarkers::address(id), definitionsPage() + "#" + HelpMarkers::anchorKey(id));
+    for (const auto& [id, key] : keyOf) {
+        keys.insert(key);
     }
     EXPECT_EQ(keys.size(), 63u) << "five pairs of markers share a key";
-    EXPECT_EQ(HelpMarkers::anchorKey(1120), QString());
-    EXPECT_EQ(HelpMarkers::address(1189), QString());
-    // Spot checks across the table, where an off-by-one would show.
-    EXPECT_EQ(HelpMarkers::anchorKey(1121), "PrimaryId");
-    EXPECT_EQ(HelpMarkers::anchorKey(1128), "SecondaryIds");
-    EXPECT_EQ(HelpMarkers::anchorKey(1129), "delayedPosting");
-    EXPECT_EQ(HelpMarkers::anchorKey(1133), "HasExpandedAccess");
-    EXPECT_EQ(HelpMarkers::anchorKey(1134), "HasExpandedAccess");
-    EXPECT_EQ(HelpMarkers::anchorKey(1135), "section801");
-    EXPECT_EQ(HelpMarkers::anchorKey(1153), "LastFollowUpDate");
-    EXPECT_EQ(HelpMarkers::anchorKey(1167), "IntEnrollment");
-    EXPECT_EQ(HelpMarkers::anchorKey(1176), "EligibilityMinAge");
-    EXPECT_EQ(HelpMarkers::anchorKey(1186), "ExpandedAccessStatus");
-    EXPECT_EQ(HelpMarkers::anchorKey(1188), "Links");
+    // Spot checks where a marker could have been given its neighbour's key.
+    const std::map<int, QString> expected = {{1121, "PrimaryId"},
+                                             {1128, "SecondaryIds"},
+                                             {1129, "delayedPosting"},
+                                             {1133, "HasExpandedAccess"},
+                                             {1134, "HasExpandedAccess"},
+                                             {1135, "section801"},
+                                             {1153, "LastFollowUpDate"},
+                                             {1167, "IntEnrollment"},
+                                             {1176, "EligibilityMinAge"},
+                                             {1186, "ExpandedAccessStatus"},
+                                             {1188, "Links"}};
+    for (const auto& [id, key] : expected) {
+        EXPECT_EQ(keyOf[id], key) << id;
+    }
 }
 
 TEST(HelpMarkersTable, MarkersBesideBottomListsStayAtTheBottomRight) {
@@ -143,9 +163,8 @@ TEST(ComboTextMatching, ExactEntriesAndValuesOutsideTheListSurviveUnchanged) {
         int index;
         bool listed;
     };
-    for (const Case& c : {Case{"Randomized", 4, false}, Case{"yes", 4, false},
-                          Case{"Yes", 3, true}, Case{"None", 4, false}, Case{"", -1, false},
-                          Case{"N/A", 2, true}}) {
+    for (const Case& c : {Case{"Randomized", 4, false}, Case{"yes", 4, false}, Case{"Yes", 3, true},
+                          Case{"None", 4, false}, Case{"", -1, false}, Case{"N/A", 2, true}}) {
         EXPECT_EQ(ComboText::select(box, c.stored), c.listed) << c.stored.toStdString();
         EXPECT_EQ(box.currentIndex(), c.index) << c.stored.toStdString();
         EXPECT_EQ(box.count(), c.index == 4 ? 5 : 4) << "one entry for the value, none kept after";
@@ -173,7 +192,7 @@ TEST_F(EditorPageTest, WhiteLookAndMarkerAnchorsForEveryId) {
             EXPECT_EQ(anchor.flags, HelpMarkers::anchorFlags(anchor.id));
         }
     }
-    for (int id = HelpMarkers::kFirstId; id <= HelpMarkers::kLastId; ++id) {
+    for (int id : {1121, 1184}) {
         EXPECT_EQ(registrations[id], 1) << id;
     }
     // Markers stand at x = 235 dialog units, level with their label.

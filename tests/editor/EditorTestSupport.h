@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/EditorSection.h"
 #include "editor/HelpBrowser.h"
 #include "model/StudyRecord.h"
 
@@ -27,6 +28,10 @@ public:
     int shows = 0;
     int hides = 0;
 };
+
+inline int sectionCount() {
+    return static_cast<int>(editorSections().size());
+}
 
 // A list column's width: the template's, or its title's where that is wider.
 inline int shownColumnWidth(const QTreeView* list, int column, int templateWidth) {

@@ -1,5 +1,7 @@
 #include "editor/LineSplitting.h"
 
+#include "model/FieldValue.h"
+
 #include <gtest/gtest.h>
 
 using Lines = std::vector<std::string>;
@@ -34,4 +36,25 @@ TEST(LineSplittingTest, JoinPutsCrLfBetweenEntriesOnly) {
     EXPECT_EQ(LineSplitting::joinLines({}), "");
     EXPECT_EQ(LineSplitting::joinLines({"A"}), "A");
     EXPECT_EQ(LineSplitting::joinLines({"A", "", " B"}), "A\r\n\r\n B");
+}
+
+TEST(ListTextLines, JoinSeparatesItemsWithLineBreaks) {
+    EXPECT_EQ(LineSplitting::joinDisplayTexts({}), "");
+    EXPECT_EQ(LineSplitting::joinDisplayTexts({FieldValue("one")}), "one");
+    // An item holding a line break of its own shows on two lines.
+    EXPECT_EQ(
+        LineSplitting::joinDisplayTexts({FieldValue("a"), FieldValue("b\r\nc"), FieldValue("")}),
+        "a\r\nb\r\nc\r\n");
+}
+
+TEST(ListTextLines, SplitDropsEmptyLinesAndKeepsBlanks) {
+    EXPECT_EQ(LineSplitting::splitAtLineFeeds(""), Lines{});
+    EXPECT_EQ(LineSplitting::splitAtLineFeeds("\r\n\r\n\n"), Lines{});
+    EXPECT_EQ(LineSplitting::splitAtLineFeeds("Asthma\r\n\r\nCOPD\r\n"), (Lines{"Asthma", "COPD"}));
+    EXPECT_EQ(LineSplitting::splitAtLineFeeds("  spaced \n   \nlast"),
+              (Lines{"  spaced ", "   ", "last"}));
+    // Stray carriage returns go, even inside a line.
+    EXPECT_EQ(LineSplitting::splitAtLineFeeds("a\rb\r\r\nc"), (Lines{"ab", "c"}));
+    EXPECT_EQ(LineSplitting::splitAtLineFeeds("\r"), Lines{});
+    EXPECT_EQ(LineSplitting::splitAtLineFeeds("  \r\n x \r\r\n"), (Lines{"  ", " x "}));
 }

@@ -1,6 +1,7 @@
 #include "editor/ProtocolEditor.h"
 
 #include "EditorTestSupport.h"
+#include "editor/EditorIcons.h"
 #include "editor/EditorNavigationBar.h"
 #include "editor/EditorPage.h"
 #include "editor/TitlePage.h"
@@ -46,7 +47,7 @@ protected:
     // The visible sections, by their labels.
     QStringList visibleSections() {
         QStringList labels;
-        for (int i = 0; i < ProtocolEditor::kSectionCount; ++i) {
+        for (int i = 0; i < sectionCount(); ++i) {
             if (sectionVisible(i)) {
                 labels << editor().navigationBar()->itemAt(i)->label();
             }
@@ -73,46 +74,34 @@ protected:
 } // namespace
 
 TEST_F(ProtocolEditorTest, SectionsInOrderWithTheirItemWindowsAndPages) {
-    ASSERT_EQ(editor().navigationBar()->itemCount(), ProtocolEditor::kSectionCount);
-    const QStringList labels = {"Title",
-                                "FDA",
-                                "Sponsor",
-                                "Oversight",
-                                "Summary",
-                                "Status",
-                                "Interventional Design",
-                                "Observational Design",
-                                "Outcome Measures",
-                                "Conditions",
-                                "Interventions",
-                                "Eligibility",
-                                "Contacts",
-                                "Locations",
-                                "References"};
-    const int images[] = {11, 1, 5, 3, 4, 2, 13, 13, 13, 10, 12, 9, 0, 8, 7};
-    for (int i = 0; i < ProtocolEditor::kSectionCount; ++i) {
+    ASSERT_EQ(editor().navigationBar()->itemCount(), sectionCount());
+    for (int i = 0; i < sectionCount(); ++i) {
+        const EditorSection& section = editorSections()[static_cast<std::size_t>(i)];
         const OutlookTabItem* item = editor().navigationBar()->itemAt(i);
-        EXPECT_EQ(item->label(), labels[i]);
-        EXPECT_EQ(item->largeImage(), images[i]);
-        EXPECT_EQ(item->smallImage(), images[i]);
+        EXPECT_EQ(item->label(), section.label);
+        EXPECT_EQ(item->largeImage(), section.icon);
+        EXPECT_EQ(item->smallImage(), section.icon);
         EXPECT_EQ(item->window(), editor().itemWindow(i));
+        EXPECT_EQ(editor().itemWindow(i)->toPlainText(), section.itemText);
         EXPECT_EQ(editor().itemWindow(i)->objectName(), QStringLiteral("control%1").arg(3002 + i));
         EXPECT_EQ(editor().page(i)->parentWidget(), editor().panel());
+        EXPECT_EQ(ProtocolEditor::sectionIndex(section.label), i);
     }
+    EXPECT_EQ(ProtocolEditor::sectionIndex("Results"), -1);
     EXPECT_EQ(editor().itemWindow(9)->toPlainText(), QStringLiteral("Conditions and Keywords"));
     for (const auto kind :
          {OutlookTabImageKind::Large, OutlookTabImageKind::Small,
           OutlookTabImageKind::LargeDisabled, OutlookTabImageKind::SmallDisabled}) {
-        EXPECT_EQ(editor().navigationBar()->imageList(kind).count(), 14);
+        EXPECT_EQ(editor().navigationBar()->imageList(kind).count(), EditorIcons::kIconCount);
     }
     EXPECT_EQ(editor().navigationBar()->imageList(OutlookTabImageKind::Small).iconSize(),
               QSize(16, 16));
-    EXPECT_EQ(editor().visiblePage(), editor().page(ProtocolEditor::TitleSection));
+    EXPECT_EQ(editor().visiblePage(), editor().page(ProtocolEditor::sectionIndex("Title")));
     EXPECT_TRUE(editor().control(ProtocolEditor::IDC_CANCEL)->isHidden());
     EXPECT_EQ(editor().helpWindow(), m_help);
     EXPECT_EQ(m_help->hides, 1) << "created hidden";
     EXPECT_EQ(m_help->shows, 0);
-    for (int i = 0; i < ProtocolEditor::kSectionCount; ++i) {
+    for (int i = 0; i < sectionCount(); ++i) {
         EXPECT_EQ(editor().page(i)->helpWindow(), m_help);
     }
 }
@@ -134,11 +123,14 @@ TEST_F(ProtocolEditorTest, StudyTypeOffersTheDesignSectionsComparedExactly) {
             // The box shows the record's own text, and the rule compares it exactly.
             EXPECT_EQ(title().studyType(), QStringLiteral("observational"));
         }
-        EXPECT_EQ(sectionVisible(ProtocolEditor::InterventionalDesignSection), c.interventional)
+        EXPECT_EQ(sectionVisible(ProtocolEditor::sectionIndex("Interventional Design")),
+                  c.interventional)
             << c.type;
-        EXPECT_EQ(sectionVisible(ProtocolEditor::ObservationalDesignSection), c.observational)
+        EXPECT_EQ(sectionVisible(ProtocolEditor::sectionIndex("Observational Design")),
+                  c.observational)
             << c.type;
-        EXPECT_EQ(sectionVisible(ProtocolEditor::OutcomeMeasuresSection), c.outcomes) << c.type;
+        EXPECT_EQ(sectionVisible(ProtocolEditor::sectionIndex("Outcome Measures")), c.outcomes)
+            << c.type;
         EXPECT_EQ(visibleSections().size(),
                   12 + int(c.interventional) + int(c.observational) + int(c.outcomes))
             << c.type;
@@ -152,16 +144,16 @@ TEST_F(ProtocolEditorTest, StudyTypeOffersTheDesignSectionsComparedExactly) {
 
 TEST_F(ProtocolEditorTest, ChoosingAStudyTypeUpdatesTheSectionsAtOnce) {
     editor().loadAll();
-    ASSERT_FALSE(sectionVisible(ProtocolEditor::InterventionalDesignSection));
+    ASSERT_FALSE(sectionVisible(ProtocolEditor::sectionIndex("Interventional Design")));
     titleControl<QComboBox>(TitlePage::IDC_STUDY_TYPE)->setCurrentIndex(0); // Interventional
-    EXPECT_TRUE(sectionVisible(ProtocolEditor::InterventionalDesignSection));
-    EXPECT_TRUE(sectionVisible(ProtocolEditor::OutcomeMeasuresSection));
-    EXPECT_FALSE(sectionVisible(ProtocolEditor::ObservationalDesignSection));
+    EXPECT_TRUE(sectionVisible(ProtocolEditor::sectionIndex("Interventional Design")));
+    EXPECT_TRUE(sectionVisible(ProtocolEditor::sectionIndex("Outcome Measures")));
+    EXPECT_FALSE(sectionVisible(ProtocolEditor::sectionIndex("Observational Design")));
     EXPECT_EQ(record.study_design.study_type.displayText(), "") << "nothing stored yet";
 
     titleControl<QComboBox>(TitlePage::IDC_STUDY_TYPE)->setCurrentIndex(2); // Expanded Access
-    EXPECT_FALSE(sectionVisible(ProtocolEditor::InterventionalDesignSection));
-    EXPECT_FALSE(sectionVisible(ProtocolEditor::OutcomeMeasuresSection));
+    EXPECT_FALSE(sectionVisible(ProtocolEditor::sectionIndex("Interventional Design")));
+    EXPECT_FALSE(sectionVisible(ProtocolEditor::sectionIndex("Outcome Measures")));
 }
 
 TEST_F(ProtocolEditorTest, SectionSwitchStoresAllPagesAndLoadsThemAgain) {
@@ -171,14 +163,15 @@ TEST_F(ProtocolEditorTest, SectionSwitchStoresAllPagesAndLoadsThemAgain) {
     titleControl<QLineEdit>(TitlePage::IDC_BRIEF_TITLE)->setText(QStringLiteral("New title"));
     titleControl<QComboBox>(TitlePage::IDC_STUDY_TYPE)->setCurrentIndex(1); // Observational
 
-    clickSection(ProtocolEditor::ObservationalDesignSection);
-    EXPECT_EQ(editor().visiblePage(), editor().page(ProtocolEditor::ObservationalDesignSection));
+    clickSection(ProtocolEditor::sectionIndex("Observational Design"));
+    EXPECT_EQ(editor().visiblePage(),
+              editor().page(ProtocolEditor::sectionIndex("Observational Design")));
     EXPECT_EQ(record.brief_title.displayText(), "New title");
     EXPECT_EQ(record.study_design.study_type.displayText(), "Observational");
-    EXPECT_TRUE(sectionVisible(ProtocolEditor::ObservationalDesignSection));
+    EXPECT_TRUE(sectionVisible(ProtocolEditor::sectionIndex("Observational Design")));
 
     // Every page was loaded again from the record the title page had just written.
-    for (int i = 0; i < ProtocolEditor::kSectionCount; ++i) {
+    for (int i = 0; i < sectionCount(); ++i) {
         EXPECT_EQ(editor().page(i)->record(), &record);
     }
     EXPECT_EQ(titleControl<QLineEdit>(TitlePage::IDC_BRIEF_TITLE)->text(),
@@ -186,14 +179,15 @@ TEST_F(ProtocolEditorTest, SectionSwitchStoresAllPagesAndLoadsThemAgain) {
     clickSection(9);
     EXPECT_EQ(editor().visiblePage(), editor().page(9));
     EXPECT_TRUE(editor().itemWindow(9)->isVisible());
-    EXPECT_FALSE(editor().itemWindow(ProtocolEditor::ObservationalDesignSection)->isVisible());
+    EXPECT_FALSE(
+        editor().itemWindow(ProtocolEditor::sectionIndex("Observational Design"))->isVisible());
 
     editor().showSection(QStringLiteral("No such section"));
     EXPECT_EQ(editor().visiblePage(), nullptr);
     editor().showSection(QStringLiteral("title")); // labels compare exactly
     EXPECT_EQ(editor().visiblePage(), nullptr);
     editor().showSection(QStringLiteral("Title"));
-    EXPECT_EQ(editor().visiblePage(), editor().page(ProtocolEditor::TitleSection));
+    EXPECT_EQ(editor().visiblePage(), editor().page(ProtocolEditor::sectionIndex("Title")));
 }
 
 TEST_F(ProtocolEditorTest, OkStoresEveryPageAndAccepts) {
@@ -403,7 +397,7 @@ TEST_F(ProtocolEditorTest, EnlargingMovesAndGrowsExactlyTheAnchoredControls) {
     EXPECT_EQ(geometry(ProtocolEditor::IDC_OK), ok.translated(100, 100));
     EXPECT_EQ(geometry(ProtocolEditor::IDC_CANCEL), cancel.translated(100, 100));
     EXPECT_EQ(geometry(ProtocolEditor::IDC_NAVIGATION_BAR), bar.adjusted(0, 0, 0, 100));
-    for (int i = 0; i < ProtocolEditor::kSectionCount; ++i) {
+    for (int i = 0; i < sectionCount(); ++i) {
         EXPECT_EQ(editor().page(i)->geometry(),
                   QRect(QPoint(0, 0), panel.size() + QSize(100, 100)));
     }

@@ -21,7 +21,7 @@ void okAfterEverySection(StudyRecord& record) {
     ProtocolEditor editor;
     editor.setRecord(&record);
     whenModal<ProtocolEditor>([](ProtocolEditor* e) {
-        for (int section = 0; section < ProtocolEditor::kSectionCount; ++section) {
+        for (int section = 0; section < sectionCount(); ++section) {
             e->showSection(e->navigationBar()->itemAt(section)->label());
         }
         QTest::mouseClick(e->control(ProtocolEditor::IDC_OK), Qt::LeftButton);
@@ -53,8 +53,8 @@ void expectOkChangesNothing(StudyCollection& collection, const std::string& what
 std::vector<std::filesystem::path> fixtures() {
     std::vector<std::filesystem::path> files = {PROTOSCRIBE_SAMPLE};
     for (const char* folder : {"model/data", "validation/data"}) {
-        for (const auto& entry :
-             std::filesystem::directory_iterator(std::filesystem::path(PROTOSCRIBE_TESTS) / folder)) {
+        for (const auto& entry : std::filesystem::directory_iterator(
+                 std::filesystem::path(PROTOSCRIBE_TESTS) / folder)) {
             if (entry.path().extension() == ".xml")
                 files.push_back(entry.path());
         }

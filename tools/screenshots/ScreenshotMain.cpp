@@ -62,8 +62,8 @@ void save(QWidget* window, const QDir& folder, const QString& name) {
 }
 
 // File names: "Interventional Design" becomes "editor-interventional-design".
-QString sectionFileName(const ProtocolEditor::SectionInfo& section) {
-    QString name = QString::fromLatin1(section.label).toLower();
+QString sectionFileName(const QString& label) {
+    QString name = label.toLower();
     name.replace(QLatin1Char(' '), QLatin1Char('-'));
     return QStringLiteral("editor-") + name;
 }
@@ -79,7 +79,7 @@ QStringList shootEditor(QWidget* parent, StudyRecord& record, const QDir& folder
     QTimer::singleShot(0, &editor, [&editor, &folder, &only, &skipped] {
         settle(200);
         EditorNavigationBar* bar = editor.navigationBar();
-        for (int i = 0; i < ProtocolEditor::kSectionCount; ++i) {
+        for (int i = 0; i < bar->itemCount(); ++i) {
             OutlookTabItem* item = bar->itemAt(i);
             // Sections the study type does not offer have no button to click.
             if (item == nullptr || (!only.isEmpty() && !only.contains(item->label()))) {
@@ -93,8 +93,7 @@ QStringList shootEditor(QWidget* parent, StudyRecord& record, const QDir& folder
             bar->selectItem(item);
             editor.showSection(item->label());
             settle(100);
-            save(&editor, folder,
-                 sectionFileName(ProtocolEditor::sections()[static_cast<std::size_t>(i)]));
+            save(&editor, folder, sectionFileName(item->label()));
         }
         // Straight out: Cancel would ask whether to save.
         editor.done(QDialog::Rejected);

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "editor/ItemDialog.h"
 #include "editor/ItemForm.h"
 #include "model/ArmGroup.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
-#include <QDialog>
 #include <QStringList>
 
 // Adds or edits one study arm of an interventional protocol: its label, type
 // and description.
-class ArmDialog : public QDialog {
+class ArmDialog : public ItemDialog {
     Q_OBJECT
 public:
     enum ControlId {
@@ -32,11 +32,8 @@ public:
     // The item with what the user changed; after OK.
     const ArmGroup& item() const { return m_form.item(); }
 
-    QWidget* control(int id) const { return m_controls.widget(id); }
-
     void accept() override;
 
 private:
-    DialogControls m_controls;
     ItemForm<ArmGroup> m_form;
 };

@@ -1,7 +1,6 @@
 #include "editor/lists/ArmsInterventionsPage.h"
 
 #include "controls/CXPGroupBox.h"
-#include "editor/PageControls.h"
 #include "editor/lists/ArmDialog.h"
 #include "editor/lists/GroupDialog.h"
 #include "editor/lists/InterventionDialog.h"
@@ -87,10 +86,10 @@ DialogTemplate ArmsInterventionsPage::pageTemplate() {
          .rect = {4, 2, 254, 158},
          .anchors = AnchorStretchRight},
         list(IDC_INTERVENTIONS, 14, 118, AnchorStretchRight),
-        PageControls::button(IDC_INTERVENTION_ADD, "&Add", 12, 138, 0),
-        PageControls::button(IDC_INTERVENTION_EDIT, "&Edit", 66, 138, 0),
-        PageControls::button(IDC_INTERVENTION_REMOVE, "&Remove", 120, 138, 0),
-        marker(IDC_MARKER_INTERVENTIONS, 141),
+        ControlShape::button(QStringLiteral("&Add")).at(12, 138, IDC_INTERVENTION_ADD),
+        ControlShape::button(QStringLiteral("&Edit")).at(66, 138, IDC_INTERVENTION_EDIT),
+        ControlShape::button(QStringLiteral("&Remove")).at(120, 138, IDC_INTERVENTION_REMOVE),
+        marker(IDC_MARKER_INTERVENTIONS, 141, "InterventionType"),
         {.id = IDC_ARMS_GROUP,
          .kind = ControlKind::GroupBox,
          .text = QStringLiteral("Study Arms"),
@@ -98,11 +97,11 @@ DialogTemplate ArmsInterventionsPage::pageTemplate() {
          .anchors = AnchorGrow},
         list(IDC_ARMS, 176, 126, AnchorGrow),
         list(IDC_GROUPS, 176, 126, AnchorGrow, StyleHidden | StyleDisabled),
-        PageControls::bottomButton(IDC_ARM_ADD, "&Add", 12),
-        PageControls::bottomButton(IDC_ARM_EDIT, "&Edit", 66),
-        PageControls::bottomButton(IDC_ARM_REMOVE, "&Remove", 120),
-        marker(IDC_MARKER_ARMS, 312),
-        marker(IDC_MARKER_GROUPS, 312),
+        bottomButton(IDC_ARM_ADD, "&Add", 12),
+        bottomButton(IDC_ARM_EDIT, "&Edit", 66),
+        bottomButton(IDC_ARM_REMOVE, "&Remove", 120),
+        marker(IDC_MARKER_ARMS, 312, "Interventions"),
+        marker(IDC_MARKER_GROUPS, 312, "GroupLabel"),
     };
     controls.back().style |= StyleHidden;
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));

@@ -1,13 +1,8 @@
 #include "editor/lists/CitationDialog.h"
 
 #include "controls/CHyperLink.h"
-#include "controls/StyledControlFactory.h"
-#include "editor/MessageCaption.h"
-#include "editor/lists/ItemDialogSupport.h"
 #include "names/NamesAndAddresses.h"
-#include "platform/DialogBuilder.h"
-#include "platform/Platform.h"
-#include "platform/Prompts.h"
+#include "platform/ControlShape.h"
 #include "platform/TextCodec.h"
 
 #include <QApplication>
@@ -73,7 +68,9 @@ DialogTemplate CitationDialog::dialogTemplate() {
                 {.kind = ControlKind::GroupBox,
                  .text = QStringLiteral("Citation"),
                  .rect = {7, 4, 236, 218}},
-                ItemDialogSupport::label(QStringLiteral("MEDLINE PubMed Identifier"), 15, 18, 100),
+                ControlShape::label(QStringLiteral("MEDLINE PubMed Identifier"))
+                    .width(100)
+                    .at(15, 18),
                 {.id = IDC_PMID, .kind = ControlKind::Edit, .rect = {15, 28, 160, 12}},
                 {.id = IDC_LOAD,
                  .kind = ControlKind::PushButton,
@@ -84,17 +81,19 @@ DialogTemplate CitationDialog::dialogTemplate() {
                  .kind = ControlKind::HyperLink,
                  .text = QStringLiteral("Search Citations"),
                  .rect = {120, 18, 70, 8}},
-                ItemDialogSupport::label(
-                    QStringLiteral("Does the publication report on results of this study?"), 15, 48,
-                    220),
+                ControlShape::label(
+                    QStringLiteral("Does the publication report on results of this study?"))
+                    .width(220)
+                    .at(15, 48),
                 {.id = IDC_RESULTS,
                  .kind = ControlKind::ComboBox,
                  .rect = {15, 58, 80, 12},
                  .entries = {QStringLiteral("Yes"), QStringLiteral("No")}},
-                ItemDialogSupport::label(
+                ControlShape::label(
                     QStringLiteral(
-                        "If the publication was not found in MEDLINE, enter citation text."),
-                    15, 78, 220),
+                        "If the publication was not found in MEDLINE, enter citation text."))
+                    .width(220)
+                    .at(15, 78),
                 {.id = IDC_CITATION,
                  .kind = ControlKind::MultiLineEdit,
                  .rect = {15, 88, 220, 126}},
@@ -114,19 +113,12 @@ void CitationDialog::setLookup(std::optional<PubMedLookup> lookup) {
     configuredLookup() = std::move(lookup);
 }
 
-CitationDialog::CitationDialog(QWidget* parent) : QDialog(parent) {
-    static const StyledControlFactory factory;
-    m_controls = DialogBuilder(factory).build(this, dialogTemplate());
-    setFixedSize(size());
+CitationDialog::CitationDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {
     auto* search = m_controls.get<CHyperLink>(IDC_SEARCH_LINK);
     search->setAddress(fromView(names::kCitationMatcher));
     search->attach();
     connect(m_controls.get<QPushButton>(IDC_LOAD), &QPushButton::clicked, this,
             &CitationDialog::load);
-    connect(m_controls.get<QPushButton>(IDC_OK), &QPushButton::clicked, this,
-            &CitationDialog::accept);
-    connect(m_controls.get<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this,
-            &CitationDialog::reject);
     using Form = ItemForm<Reference>;
     m_form = Form(m_controls, {Form::text(IDC_PMID, &Reference::pubmed_id),
                                Form::text(IDC_RESULTS, &Reference::is_results_ref),
@@ -157,18 +149,15 @@ void CitationDialog::load() {
         return;
     }
     auto* pmidBox = m_controls.get<QLineEdit>(IDC_PMID);
-    Platform::prompts().showError(this, messageCaption(),
-                                  outcome == PubMedLookup::Outcome::Unreachable
-                                      ? unreachableMessage()
-                                      : notFoundMessage(pmidBox->text()));
-    pmidBox->setFocus();
+    refuse(pmidBox, outcome == PubMedLookup::Outcome::Unreachable
+                        ? unreachableMessage()
+                        : notFoundMessage(pmidBox->text()));
 }
 
 void CitationDialog::accept() {
     auto* pmidBox = m_controls.get<QLineEdit>(IDC_PMID);
     if (pmidBox->text().isEmpty()) {
-        Platform::prompts().showError(this, messageCaption(), kEnterPmid);
-        pmidBox->setFocus();
+        refuse(pmidBox, kEnterPmid);
         return;
     }
     if (m_form.changed() && citationText().isEmpty()) {

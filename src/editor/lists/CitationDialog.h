@@ -1,19 +1,19 @@
 #pragma once
 
+#include "editor/ItemDialog.h"
 #include "editor/ItemForm.h"
 #include "model/Reference.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 #include "web/PubMedLookup.h"
 
-#include <QDialog>
 #include <optional>
 
 // Adds or edits one literature reference: its PubMed identifier, whether it
 // reports results of the study, and the citation text. "Load" fills the
 // citation from PubMed; OK does so too when the citation is still empty and
 // the user changed something.
-class CitationDialog : public QDialog {
+class CitationDialog : public ItemDialog {
     Q_OBJECT
 public:
     enum ControlId {
@@ -45,8 +45,6 @@ public:
     // The item with what the user changed; after OK.
     const Reference& item() const { return m_form.item(); }
 
-    QWidget* control(int id) const { return m_controls.widget(id); }
-
     // "Load": fetches the citation and says so when there is none.
     void load();
     void accept() override;
@@ -57,6 +55,5 @@ private:
     PubMedLookup::Outcome lookUp();
     QString citationText() const;
 
-    DialogControls m_controls;
     ItemForm<Reference> m_form;
 };

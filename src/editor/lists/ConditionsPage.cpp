@@ -1,7 +1,7 @@
 #include "editor/lists/ConditionsPage.h"
 
 #include "controls/CHyperLink.h"
-#include "editor/lists/ItemTexts.h"
+#include "editor/LineSplitting.h"
 #include "names/NamesAndAddresses.h"
 #include "model/StudyRecord.h"
 #include "platform/TextCodec.h"
@@ -21,7 +21,7 @@ ItemListModel<FieldValue>::Columns itemColumns(const char* title) {
 std::vector<FieldValue> itemsOf(const std::string& text, const std::vector<FieldValue>& copies) {
     std::vector<FieldValue> items;
     auto next = copies.begin();
-    for (const std::string& line : ItemTexts::splitLines(text)) {
+    for (const std::string& line : LineSplitting::splitAtLineFeeds(text)) {
         const auto same = std::find_if(next, copies.end(), [&line](const FieldValue& copy) {
             return copy.displayText() == line;
         });
@@ -44,14 +44,16 @@ DialogTemplate ConditionsPage::pageTemplate() {
          .text = QStringLiteral("Conditions or Focus of Study"),
          .rect = {4, 2, 254, 160},
          .anchors = AnchorStretchRight},
-        label(QStringLiteral("Conditions or Focus (one per line)"), {15, 16, 124, 8}),
+        ControlShape::label(QStringLiteral("Conditions or Focus (one per line)"))
+            .width(124)
+            .at(15, 16),
         {.id = IDC_MESH_LINK,
          .kind = ControlKind::HyperLink,
          .text = QStringLiteral("Search MeSH for conditions"),
          // Ends where the edit ends, clear of the help marker in wider fonts.
          .rect = {134, 16, 96, 8},
          .style = StyleRightAligned},
-        marker(IDC_MARKER_CONDITIONS, 16),
+        marker(IDC_MARKER_CONDITIONS, 16, "Conditions"),
         {.id = IDC_CONDITIONS,
          .kind = ControlKind::MultiLineEdit,
          .rect = {14, 28, 216, 126},
@@ -61,8 +63,8 @@ DialogTemplate ConditionsPage::pageTemplate() {
          .text = QStringLiteral("Keywords"),
          .rect = {4, 168, 254, 161},
          .anchors = AnchorGrow},
-        label(QStringLiteral("Keywords (one per line)"), {15, 182, 200, 8}),
-        marker(IDC_MARKER_KEYWORDS, 182),
+        ControlShape::label(QStringLiteral("Keywords (one per line)")).width(200).at(15, 182),
+        marker(IDC_MARKER_KEYWORDS, 182, "Keywords"),
         {.id = IDC_KEYWORDS,
          .kind = ControlKind::MultiLineEdit,
          .rect = {14, 194, 216, 127},
@@ -96,7 +98,7 @@ void ConditionsPage::onStore(StudyRecord& record) {
 void ConditionsPage::loadBox(int id, Items& copies, QString& shown,
                              const std::vector<FieldValue>& items) {
     copies.setItems(items);
-    setText(id, ItemTexts::joinLines(items));
+    setText(id, LineSplitting::joinDisplayTexts(items));
     shown = displayedText(id);
 }
 

@@ -1,6 +1,5 @@
 #include "editor/lists/ContactsPage.h"
 
-#include "editor/PageControls.h"
 #include "editor/lists/OfficialDialog.h"
 #include "model/StudyRecord.h"
 
@@ -22,7 +21,7 @@ ControlTemplate edit(int id, int x, int y, int width, unsigned anchors = 0) {
 // A contact's box at `y`: first name, middle initial and last name in one
 // row, degree, phone, extension and email in the next.
 void addContact(std::vector<ControlTemplate>& controls, int groupId, const char* title, int y,
-                int first, int markerId) {
+                int first, int markerId, const char* key) {
     controls.push_back({.id = groupId,
                         .kind = ControlKind::GroupBox,
                         .text = QString::fromLatin1(title),
@@ -33,7 +32,7 @@ void addContact(std::vector<ControlTemplate>& controls, int groupId, const char*
     controls.push_back(label("First Name", 12, row1, 70));
     controls.push_back(label("Middle Initial", 86, row1, 50));
     controls.push_back(label("Last Name", 140, row1, 90));
-    controls.push_back(EditorPage::marker(markerId, row1));
+    controls.push_back(EditorPage::marker(markerId, row1, key));
     controls.push_back(edit(first + ContactsPage::FirstName, 12, row1 + 10, 70));
     controls.push_back(edit(first + ContactsPage::MiddleName, 86, row1 + 10, 50));
     controls.push_back(
@@ -64,9 +63,9 @@ ItemList<Official>::Columns officialColumns() {
 DialogTemplate ContactsPage::pageTemplate() {
     std::vector<ControlTemplate> controls;
     addContact(controls, IDC_CONTACT_GROUP, "Central Contact", 2, IDC_CONTACT_FIRST,
-               IDC_MARKER_CONTACT);
+               IDC_MARKER_CONTACT, "OverallStudyContact");
     addContact(controls, IDC_BACKUP_GROUP, "Central Contact Backup", 68, IDC_BACKUP_FIRST,
-               IDC_MARKER_BACKUP);
+               IDC_MARKER_BACKUP, "OverallStudyContactBackup");
     controls.push_back({.id = IDC_OFFICIALS_GROUP,
                         .kind = ControlKind::GroupBox,
                         .text = QStringLiteral("Study Officials"),
@@ -76,10 +75,10 @@ DialogTemplate ContactsPage::pageTemplate() {
                         .kind = ControlKind::ItemListView,
                         .rect = {12, 146, 238, 156},
                         .anchors = AnchorGrow});
-    controls.push_back(PageControls::bottomButton(IDC_ADD, "&Add", 12));
-    controls.push_back(PageControls::bottomButton(IDC_EDIT, "&Edit", 66));
-    controls.push_back(PageControls::bottomButton(IDC_REMOVE, "&Remove", 120));
-    controls.push_back(marker(IDC_MARKER_OFFICIALS, 312));
+    controls.push_back(bottomButton(IDC_ADD, "&Add", 12));
+    controls.push_back(bottomButton(IDC_EDIT, "&Edit", 66));
+    controls.push_back(bottomButton(IDC_REMOVE, "&Remove", 120));
+    controls.push_back(marker(IDC_MARKER_OFFICIALS, 312, "StudyOfficials"));
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }
 

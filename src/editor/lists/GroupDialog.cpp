@@ -1,10 +1,8 @@
 #include "editor/lists/GroupDialog.h"
 
-#include "editor/lists/ItemDialogSupport.h"
+#include "platform/ControlShape.h"
 
 #include <QLineEdit>
-
-using S = ItemDialogSupport;
 
 DialogTemplate GroupDialog::dialogTemplate() {
     return {
@@ -15,19 +13,18 @@ DialogTemplate GroupDialog::dialogTemplate() {
         .controls =
             {
                 // The box keeps the arm title it always had.
-                S::groupBox(QStringLiteral("Study Arm"), {7, 4, 222, 120}),
-                S::label(QStringLiteral("Group/Cohort Label"), 15, 18, 200),
-                S::edit(IDC_LABEL, 15, 28, 206),
-                S::label(QStringLiteral("Description"), 15, 46, 200),
-                S::textBox(IDC_DESCRIPTION, 15, 56, 206, 60),
-                S::okButton(123, 132),
-                S::cancelButton(179, 132),
+                ControlShape::groupBox(QStringLiteral("Study Arm")).at({7, 4, 222, 120}),
+                ControlShape::label(QStringLiteral("Group/Cohort Label")).width(200).at(15, 18),
+                ControlShape::edit().width(206).at(15, 28, IDC_LABEL),
+                ControlShape::label(QStringLiteral("Description")).width(200).at(15, 46),
+                ControlShape::lines(60).width(206).at(15, 56, IDC_DESCRIPTION),
+                ItemDialog::okButton(123, 132),
+                ItemDialog::cancelButton(179, 132),
             },
     };
 }
 
-GroupDialog::GroupDialog(QWidget* parent) : QDialog(parent) {
-    m_controls = S::build(this, dialogTemplate());
+GroupDialog::GroupDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {
     using Form = ItemForm<ArmGroup>;
     m_form = Form(m_controls, {Form::text(IDC_LABEL, &ArmGroup::arm_group_label),
                                Form::block(IDC_DESCRIPTION, &ArmGroup::arm_group_description)});
@@ -36,7 +33,7 @@ GroupDialog::GroupDialog(QWidget* parent) : QDialog(parent) {
 void GroupDialog::accept() {
     auto* label = m_controls.get<QLineEdit>(IDC_LABEL);
     if (label->text().isEmpty()) {
-        S::refuse(this, label, QStringLiteral("Please enter a Label."));
+        refuse(label, QStringLiteral("Please enter a Label."));
         return;
     }
     m_form.take();

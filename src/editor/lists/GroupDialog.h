@@ -1,15 +1,14 @@
 #pragma once
 
+#include "editor/ItemDialog.h"
 #include "editor/ItemForm.h"
 #include "model/ArmGroup.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
-#include <QDialog>
-
 // Adds or edits one study group or cohort of an observational protocol: its
 // label and description. An arm type the item has stays as it is.
-class GroupDialog : public QDialog {
+class GroupDialog : public ItemDialog {
     Q_OBJECT
 public:
     enum ControlId {
@@ -29,11 +28,8 @@ public:
     // The item with what the user changed; after OK.
     const ArmGroup& item() const { return m_form.item(); }
 
-    QWidget* control(int id) const { return m_controls.widget(id); }
-
     void accept() override;
 
 private:
-    DialogControls m_controls;
     ItemForm<ArmGroup> m_form;
 };

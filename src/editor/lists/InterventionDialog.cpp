@@ -1,7 +1,7 @@
 #include "editor/lists/InterventionDialog.h"
 
-#include "editor/lists/ItemDialogSupport.h"
-#include "editor/lists/ItemTexts.h"
+#include "editor/LineSplitting.h"
+#include "platform/ControlShape.h"
 #include "platform/TextCodec.h"
 
 #include <QComboBox>
@@ -10,8 +10,6 @@
 #include <QLineEdit>
 #include <QSet>
 #include <QTreeWidget>
-
-using S = ItemDialogSupport;
 
 const QStringList& InterventionDialog::interventionTypes() {
     static const QStringList types = {
@@ -36,19 +34,21 @@ DialogTemplate InterventionDialog::dialogTemplate() {
         .height = 335,
         .controls =
             {
-                S::groupBox(QStringLiteral("Intervention"), {7, 4, 236, 302}),
-                S::label(QStringLiteral("Intervention Type"), 15, 18, 200),
-                S::combo(IDC_TYPE, 15, 28, 220, interventionTypes()),
-                S::label(QStringLiteral("Intervention Name"), 15, 46, 200),
-                S::edit(IDC_NAME, 15, 56, 220),
-                S::label(QStringLiteral("Description"), 15, 74, 200),
-                S::textBox(IDC_DESCRIPTION, 15, 84, 220, 50),
-                S::label(QStringLiteral("Other Names (one per line)"), 15, 142, 200),
-                S::textBox(IDC_OTHER_NAMES, 15, 152, 220, 40),
-                S::label(QString(), 15, 200, 220, IDC_ASSOCIATION_LABEL),
+                ControlShape::groupBox(QStringLiteral("Intervention")).at({7, 4, 236, 302}),
+                ControlShape::label(QStringLiteral("Intervention Type")).width(200).at(15, 18),
+                ControlShape::combo(interventionTypes()).width(220).at(15, 28, IDC_TYPE),
+                ControlShape::label(QStringLiteral("Intervention Name")).width(200).at(15, 46),
+                ControlShape::edit().width(220).at(15, 56, IDC_NAME),
+                ControlShape::label(QStringLiteral("Description")).width(200).at(15, 74),
+                ControlShape::lines(50).width(220).at(15, 84, IDC_DESCRIPTION),
+                ControlShape::label(QStringLiteral("Other Names (one per line)"))
+                    .width(200)
+                    .at(15, 142),
+                ControlShape::lines(40).width(220).at(15, 152, IDC_OTHER_NAMES),
+                ControlShape::label(QString()).width(220).at(15, 200, IDC_ASSOCIATION_LABEL),
                 {.id = IDC_GROUPS, .kind = ControlKind::ListView, .rect = {15, 210, 220, 88}},
-                S::okButton(137, 314),
-                S::cancelButton(193, 314),
+                ItemDialog::okButton(137, 314),
+                ItemDialog::cancelButton(193, 314),
             },
     };
 }
@@ -70,14 +70,14 @@ ItemField<Intervention> otherNamesField(int id) {
                 return decoded(item.intervention_other_name).join(QLatin1Char('\n'));
             },
             [](Intervention& item, const QString& text) {
-                item.intervention_other_name = ItemTexts::splitLines(TextCodec::encode(text));
+                item.intervention_other_name =
+                    LineSplitting::splitAtLineFeeds(TextCodec::encode(text));
             }};
 }
 
 } // namespace
 
-InterventionDialog::InterventionDialog(QWidget* parent) : QDialog(parent) {
-    m_controls = S::build(this, dialogTemplate());
+InterventionDialog::InterventionDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {
     m_otherNamesPlace = control(IDC_OTHER_NAMES)->geometry();
     QTreeWidget* groups = groupsList();
     groups->setColumnCount(1);
@@ -192,11 +192,11 @@ void InterventionDialog::accept() {
     auto* type = m_controls.get<QComboBox>(IDC_TYPE);
     auto* name = m_controls.get<QLineEdit>(IDC_NAME);
     if (m_form.isEmpty(IDC_TYPE)) {
-        S::refuse(this, type, QStringLiteral("Please select a Type."));
+        refuse(type, QStringLiteral("Please select a Type."));
         return;
     }
     if (name->text().isEmpty()) {
-        S::refuse(this, name, QStringLiteral("Please enter a Name."));
+        refuse(name, QStringLiteral("Please enter a Name."));
         return;
     }
     if (checks() != m_shownChecks) {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "editor/ItemDialog.h"
 #include "editor/ItemForm.h"
 #include "model/Intervention.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
-#include <QDialog>
 #include <QStringList>
 #include <string>
 #include <vector>
@@ -17,7 +17,7 @@ class QTreeWidget;
 // page offers. Labels are matched by text only; a label of the item that the
 // page does not offer is listed after them, checked, so that it stays until
 // the user unchecks it.
-class InterventionDialog : public QDialog {
+class InterventionDialog : public ItemDialog {
     Q_OBJECT
 public:
     enum ControlId {
@@ -47,7 +47,6 @@ public:
     // The item with what the user changed; after OK.
     const Intervention& item() const { return m_form.item(); }
 
-    QWidget* control(int id) const { return m_controls.widget(id); }
     QTreeWidget* groupsList() const;
 
     void accept() override;
@@ -58,7 +57,6 @@ private:
     std::vector<bool> checks() const;
     std::vector<std::string> checkedLabels() const;
 
-    DialogControls m_controls;
     QRect m_otherNamesPlace;
     ItemForm<Intervention> m_form;
     QStringList m_offered;

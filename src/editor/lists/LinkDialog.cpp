@@ -1,12 +1,7 @@
 #include "editor/lists/LinkDialog.h"
 
-#include "controls/StyledControlFactory.h"
-#include "editor/MessageCaption.h"
-#include "editor/lists/ItemDialogSupport.h"
 #include "editor/lists/ItemTexts.h"
-#include "platform/DialogBuilder.h"
-#include "platform/Platform.h"
-#include "platform/Prompts.h"
+#include "platform/ControlShape.h"
 #include "platform/TextCodec.h"
 
 #include <QKeyEvent>
@@ -26,9 +21,9 @@ DialogTemplate LinkDialog::dialogTemplate() {
                 {.kind = ControlKind::GroupBox,
                  .text = QStringLiteral("Web Link"),
                  .rect = {7, 4, 236, 183}},
-                ItemDialogSupport::label(QStringLiteral("URL"), 15, 18, 200),
+                ControlShape::label(QStringLiteral("URL")).width(200).at(15, 18),
                 {.id = IDC_URL, .kind = ControlKind::Edit, .rect = {15, 28, 220, 12}},
-                ItemDialogSupport::label(QStringLiteral("Description"), 15, 46, 200),
+                ControlShape::label(QStringLiteral("Description")).width(200).at(15, 46),
                 {.id = IDC_DESCRIPTION,
                  .kind = ControlKind::MultiLineEdit,
                  .rect = {15, 56, 220, 124}},
@@ -44,15 +39,9 @@ DialogTemplate LinkDialog::dialogTemplate() {
     };
 }
 
-LinkDialog::LinkDialog(QWidget* parent) : QDialog(parent) {
-    static const StyledControlFactory factory;
-    m_controls = DialogBuilder(factory).build(this, dialogTemplate());
-    setFixedSize(size());
+LinkDialog::LinkDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {
     // The description wraps its text, but Enter in it stays the dialog's OK.
     m_controls.widget(IDC_DESCRIPTION)->installEventFilter(this);
-    connect(m_controls.get<QPushButton>(IDC_OK), &QPushButton::clicked, this, &LinkDialog::accept);
-    connect(m_controls.get<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this,
-            &LinkDialog::reject);
     using Form = ItemForm<Link>;
     m_form = Form(m_controls, {Form::text(IDC_URL, &Link::url),
                                Form::text(IDC_DESCRIPTION, &Link::description, true)});
@@ -73,8 +62,7 @@ bool LinkDialog::eventFilter(QObject* watched, QEvent* event) {
 void LinkDialog::accept() {
     auto* urlBox = m_controls.get<QLineEdit>(IDC_URL);
     if (urlBox->text().isEmpty()) {
-        Platform::prompts().showError(this, messageCaption(), kEnterUrl);
-        urlBox->setFocus();
+        refuse(urlBox, kEnterUrl);
         return;
     }
     if (m_form.changed(IDC_URL)) {

@@ -1,16 +1,15 @@
 #pragma once
 
+#include "editor/ItemDialog.h"
 #include "editor/ItemForm.h"
 #include "model/Link.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
-#include <QDialog>
-
 // Adds or edits one web link: its address and a description. An address the
 // user typed without a web scheme gets "http://" put in front when OK is
 // pressed.
-class LinkDialog : public QDialog {
+class LinkDialog : public ItemDialog {
     Q_OBJECT
 public:
     enum ControlId {
@@ -32,14 +31,11 @@ public:
     // The item with what the user changed; after OK.
     const Link& item() const { return m_form.item(); }
 
-    QWidget* control(int id) const { return m_controls.widget(id); }
-
     void accept() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    DialogControls m_controls;
     ItemForm<Link> m_form;
 };

@@ -1,7 +1,7 @@
 #include "editor/lists/LocationDialog.h"
 
-#include "editor/lists/ItemDialogSupport.h"
 #include "editor/lists/OfficialDialog.h"
+#include "platform/ControlShape.h"
 #include "platform/TextCodec.h"
 
 #include <QLineEdit>
@@ -10,29 +10,29 @@
 #include <array>
 #include <utility>
 
-using S = ItemDialogSupport;
-
 namespace {
 
 // One contact's seven controls in two rows, starting at `first` (first name).
 void addContact(std::vector<ControlTemplate>& controls, const QString& title, int y, int first) {
-    controls.push_back(S::groupBox(title, {7, y, 258, 70}));
+    controls.push_back(ControlShape::groupBox(title).at({7, y, 258, 70}));
     const int labels1 = y + 12;
     const int labels2 = y + 40;
-    controls.push_back(S::label(QStringLiteral("First Name"), 15, labels1, 60));
-    controls.push_back(S::label(QStringLiteral("Middle Initial"), 79, labels1, 50));
-    controls.push_back(S::label(QStringLiteral("Last Name"), 133, labels1, 64));
-    controls.push_back(S::label(QStringLiteral("Degree"), 201, labels1, 56));
-    controls.push_back(S::edit(first, 15, labels1 + 10, 60));
-    controls.push_back(S::edit(first + 1, 79, labels1 + 10, 50));
-    controls.push_back(S::edit(first + 2, 133, labels1 + 10, 64));
-    controls.push_back(S::edit(first + 3, 201, labels1 + 10, 56));
-    controls.push_back(S::label(QStringLiteral("Phone"), 15, labels2, 80));
-    controls.push_back(S::label(QStringLiteral("Extension"), 99, labels2, 40));
-    controls.push_back(S::label(QStringLiteral("Email Address"), 143, labels2, 114));
-    controls.push_back(S::edit(first + 4, 15, labels2 + 10, 80));
-    controls.push_back(S::edit(first + 5, 99, labels2 + 10, 40));
-    controls.push_back(S::edit(first + 6, 143, labels2 + 10, 114));
+    controls.push_back(ControlShape::label(QStringLiteral("First Name")).width(60).at(15, labels1));
+    controls.push_back(
+        ControlShape::label(QStringLiteral("Middle Initial")).width(50).at(79, labels1));
+    controls.push_back(ControlShape::label(QStringLiteral("Last Name")).width(64).at(133, labels1));
+    controls.push_back(ControlShape::label(QStringLiteral("Degree")).width(56).at(201, labels1));
+    controls.push_back(ControlShape::edit().width(60).at(15, labels1 + 10, first));
+    controls.push_back(ControlShape::edit().width(50).at(79, labels1 + 10, first + 1));
+    controls.push_back(ControlShape::edit().width(64).at(133, labels1 + 10, first + 2));
+    controls.push_back(ControlShape::edit().width(56).at(201, labels1 + 10, first + 3));
+    controls.push_back(ControlShape::label(QStringLiteral("Phone")).width(80).at(15, labels2));
+    controls.push_back(ControlShape::label(QStringLiteral("Extension")).width(40).at(99, labels2));
+    controls.push_back(
+        ControlShape::label(QStringLiteral("Email Address")).width(114).at(143, labels2));
+    controls.push_back(ControlShape::edit().width(80).at(15, labels2 + 10, first + 4));
+    controls.push_back(ControlShape::edit().width(40).at(99, labels2 + 10, first + 5));
+    controls.push_back(ControlShape::edit().width(114).at(143, labels2 + 10, first + 6));
 }
 
 struct RequiredEntry {
@@ -107,30 +107,31 @@ const QStringList& LocationDialog::recruitmentStatuses() {
 
 DialogTemplate LocationDialog::dialogTemplate() {
     std::vector<ControlTemplate> controls = {
-        S::groupBox(QStringLiteral("Facility"), {7, 4, 258, 84}),
-        S::label(QStringLiteral("Facility Name"), 15, 16, 120),
-        S::label(QStringLiteral("City"), 139, 16, 118),
-        S::edit(IDC_FACILITY_NAME, 15, 26, 120),
-        S::edit(IDC_CITY, 139, 26, 118),
-        S::label(QStringLiteral("State"), 15, 44, 60),
-        S::label(QStringLiteral("Postal Code"), 79, 44, 60),
-        S::label(QStringLiteral("Country"), 143, 44, 114),
-        S::edit(IDC_STATE, 15, 54, 60),
-        S::edit(IDC_ZIP, 79, 54, 60),
-        S::edit(IDC_COUNTRY, 143, 54, 114),
-        S::label(QStringLiteral("Recruitment Status"), 15, 72, 70),
-        S::combo(IDC_STATUS, 89, 70, 120, recruitmentStatuses()),
+        ControlShape::groupBox(QStringLiteral("Facility")).at({7, 4, 258, 84}),
+        ControlShape::label(QStringLiteral("Facility Name")).width(120).at(15, 16),
+        ControlShape::label(QStringLiteral("City")).width(118).at(139, 16),
+        ControlShape::edit().width(120).at(15, 26, IDC_FACILITY_NAME),
+        ControlShape::edit().width(118).at(139, 26, IDC_CITY),
+        ControlShape::label(QStringLiteral("State")).width(60).at(15, 44),
+        ControlShape::label(QStringLiteral("Postal Code")).width(60).at(79, 44),
+        ControlShape::label(QStringLiteral("Country")).width(114).at(143, 44),
+        ControlShape::edit().width(60).at(15, 54, IDC_STATE),
+        ControlShape::edit().width(60).at(79, 54, IDC_ZIP),
+        ControlShape::edit().width(114).at(143, 54, IDC_COUNTRY),
+        ControlShape::label(QStringLiteral("Recruitment Status")).width(70).at(15, 72),
+        ControlShape::combo(recruitmentStatuses()).width(120).at(89, 70, IDC_STATUS),
     };
     addContact(controls, QStringLiteral("Facility Contact"), 92, IDC_FIRST_NAME);
     addContact(controls, QStringLiteral("Facility Contact Backup"), 166, IDC_BACKUP_FIRST_NAME);
-    controls.push_back(S::groupBox(QStringLiteral("Investigators"), {7, 240, 258, 128}));
+    controls.push_back(
+        ControlShape::groupBox(QStringLiteral("Investigators")).at({7, 240, 258, 128}));
     controls.push_back(
         {.id = IDC_INVESTIGATORS, .kind = ControlKind::ItemListView, .rect = {15, 252, 242, 90}});
-    controls.push_back(S::button(IDC_ADD, QStringLiteral("&Add"), 15, 348));
-    controls.push_back(S::button(IDC_EDIT, QStringLiteral("&Edit"), 69, 348));
-    controls.push_back(S::button(IDC_REMOVE, QStringLiteral("&Remove"), 123, 348));
-    controls.push_back(S::okButton(159, 375));
-    controls.push_back(S::cancelButton(215, 375));
+    controls.push_back(ControlShape::button(QStringLiteral("&Add")).at(15, 348, IDC_ADD));
+    controls.push_back(ControlShape::button(QStringLiteral("&Edit")).at(69, 348, IDC_EDIT));
+    controls.push_back(ControlShape::button(QStringLiteral("&Remove")).at(123, 348, IDC_REMOVE));
+    controls.push_back(ItemDialog::okButton(159, 375));
+    controls.push_back(ItemDialog::cancelButton(215, 375));
     return {.number = kTemplateNumber,
             .caption = QStringLiteral("Add Location"),
             .width = 272,
@@ -147,8 +148,7 @@ std::string& LocationDialog::text(Location& location, int column) {
 }
 
 LocationDialog::LocationDialog(QWidget* parent)
-    : QDialog(parent), m_investigators(investigatorColumns()) {
-    m_controls = S::build(this, dialogTemplate());
+    : ItemDialog(dialogTemplate(), parent), m_investigators(investigatorColumns()) {
     m_form = ItemForm<Location>(m_controls, locationFields());
     m_investigators.attach(
         m_controls.get<QTreeView>(IDC_INVESTIGATORS), this,
@@ -194,7 +194,7 @@ bool LocationDialog::checkRequired() {
     for (const RequiredEntry& entry : kRequired) {
         auto* edit = m_controls.get<QLineEdit>(entry.id);
         if (edit->text().isEmpty()) {
-            S::refuse(this, edit, QString::fromLatin1(entry.message));
+            refuse(edit, QString::fromLatin1(entry.message));
             return false;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/ItemDialog.h"
 #include "editor/ItemForm.h"
 #include "editor/ItemList.h"
 #include "model/Investigator.h"
@@ -7,7 +8,6 @@
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
-#include <QDialog>
 #include <QStringList>
 #include <string>
 
@@ -15,7 +15,7 @@
 // facility contact and its backup (twenty texts, in the locations list's
 // column order), and its investigators, a list of their own edited with the
 // official dialog in investigator mode.
-class LocationDialog : public QDialog {
+class LocationDialog : public ItemDialog {
     Q_OBJECT
 public:
     enum ControlId {
@@ -65,7 +65,6 @@ public:
     const Location& item() const { return m_form.item(); }
 
     ItemList<Investigator>& investigators() { return m_investigators; }
-    QWidget* control(int id) const { return m_controls.widget(id); }
 
     void addInvestigator();
     void editInvestigator();
@@ -77,7 +76,6 @@ private:
     std::optional<Investigator> runInvestigatorDialog(const Investigator& investigator);
     bool checkRequired();
 
-    DialogControls m_controls;
     ItemForm<Location> m_form;
     ItemList<Investigator> m_investigators;
 };

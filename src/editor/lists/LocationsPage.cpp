@@ -1,6 +1,5 @@
 #include "editor/lists/LocationsPage.h"
 
-#include "editor/PageControls.h"
 #include "editor/lists/LocationDialog.h"
 #include "model/StudyRecord.h"
 #include "platform/TextCodec.h"
@@ -66,10 +65,10 @@ DialogTemplate LocationsPage::pageTemplate() {
          .kind = ControlKind::ItemListView,
          .rect = {12, 14, 238, 288},
          .anchors = AnchorGrow},
-        PageControls::bottomButton(IDC_ADD, "&Add", 12),
-        PageControls::bottomButton(IDC_EDIT, "&Edit", 66),
-        PageControls::bottomButton(IDC_REMOVE, "&Remove", 120),
-        marker(IDC_MARKER_LOCATIONS, 312),
+        bottomButton(IDC_ADD, "&Add", 12),
+        bottomButton(IDC_EDIT, "&Edit", 66),
+        bottomButton(IDC_REMOVE, "&Remove", 120),
+        marker(IDC_MARKER_LOCATIONS, 312, "Locations"),
     };
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }

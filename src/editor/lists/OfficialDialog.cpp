@@ -1,12 +1,10 @@
 #include "editor/lists/OfficialDialog.h"
 
-#include "editor/lists/ItemDialogSupport.h"
+#include "platform/ControlShape.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-
-using S = ItemDialogSupport;
 
 const QString OfficialDialog::kUnaffiliated = QStringLiteral("Unaffiliated");
 
@@ -31,23 +29,27 @@ DialogTemplate OfficialDialog::dialogTemplate() {
         .height = 180,
         .controls =
             {
-                S::groupBox(QStringLiteral("Study Official"), {7, 4, 236, 148}, IDC_GROUP),
-                S::label(QStringLiteral("First Name"), 15, 18, 70),
-                S::label(QStringLiteral("Middle Initial"), 89, 18, 50),
-                S::label(QStringLiteral("Last Name"), 143, 18, 90),
-                S::edit(IDC_FIRST_NAME, 15, 28, 70),
-                S::edit(IDC_MIDDLE_NAME, 89, 28, 50),
-                S::edit(IDC_LAST_NAME, 143, 28, 92),
-                S::label(QStringLiteral("Degree"), 15, 46, 100),
-                S::edit(IDC_DEGREE, 15, 56, 100),
-                S::label(QStringLiteral("Official's Role"), 15, 74, 140),
-                S::combo(IDC_ROLE, 15, 84, 140, officialRoles()),
-                S::combo(IDC_INVESTIGATOR_ROLE, 15, 84, 140, investigatorRoles()),
-                S::label(QStringLiteral("Organizational Affiliation"), 15, 102, 200,
-                         IDC_AFFILIATION_LABEL),
-                S::edit(IDC_AFFILIATION, 15, 112, 220),
-                S::okButton(137, 160),
-                S::cancelButton(193, 160),
+                ControlShape::groupBox(QStringLiteral("Study Official"))
+                    .at({7, 4, 236, 148}, IDC_GROUP),
+                ControlShape::label(QStringLiteral("First Name")).width(70).at(15, 18),
+                ControlShape::label(QStringLiteral("Middle Initial")).width(50).at(89, 18),
+                ControlShape::label(QStringLiteral("Last Name")).width(90).at(143, 18),
+                ControlShape::edit().width(70).at(15, 28, IDC_FIRST_NAME),
+                ControlShape::edit().width(50).at(89, 28, IDC_MIDDLE_NAME),
+                ControlShape::edit().width(92).at(143, 28, IDC_LAST_NAME),
+                ControlShape::label(QStringLiteral("Degree")).width(100).at(15, 46),
+                ControlShape::edit().width(100).at(15, 56, IDC_DEGREE),
+                ControlShape::label(QStringLiteral("Official's Role")).width(140).at(15, 74),
+                ControlShape::combo(officialRoles()).width(140).at(15, 84, IDC_ROLE),
+                ControlShape::combo(investigatorRoles())
+                    .width(140)
+                    .at(15, 84, IDC_INVESTIGATOR_ROLE),
+                ControlShape::label(QStringLiteral("Organizational Affiliation"))
+                    .width(200)
+                    .at(15, 102, IDC_AFFILIATION_LABEL),
+                ControlShape::edit().width(220).at(15, 112, IDC_AFFILIATION),
+                ItemDialog::okButton(137, 160),
+                ItemDialog::cancelButton(193, 160),
             },
     };
 }
@@ -67,8 +69,7 @@ template <class To, class From> To samePerson(const From& from) {
 
 } // namespace
 
-OfficialDialog::OfficialDialog(QWidget* parent) : QDialog(parent) {
-    m_controls = S::build(this, dialogTemplate());
+OfficialDialog::OfficialDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {
     showItem(Official());
 }
 
@@ -121,15 +122,15 @@ void OfficialDialog::accept() {
     auto* last = m_controls.get<QLineEdit>(IDC_LAST_NAME);
     auto* role = m_controls.get<QComboBox>(visibleRoleList());
     if (first->text().isEmpty()) {
-        S::refuse(this, first, QStringLiteral("Please enter a First Name."));
+        refuse(first, QStringLiteral("Please enter a First Name."));
         return;
     }
     if (last->text().isEmpty()) {
-        S::refuse(this, last, QStringLiteral("Please enter a Last Name."));
+        refuse(last, QStringLiteral("Please enter a Last Name."));
         return;
     }
     if (m_form.isEmpty(visibleRoleList())) {
-        S::refuse(this, role, QStringLiteral("Please select a Role."));
+        refuse(role, QStringLiteral("Please select a Role."));
         return;
     }
     auto* affiliation = m_controls.get<QLineEdit>(IDC_AFFILIATION);

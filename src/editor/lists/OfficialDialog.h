@@ -1,19 +1,19 @@
 #pragma once
 
+#include "editor/ItemDialog.h"
 #include "editor/ItemForm.h"
 #include "model/Investigator.h"
 #include "model/Official.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
-#include <QDialog>
 #include <QStringList>
 
 // Adds or edits one study official, or, in investigator mode, one
 // investigator of a location: the investigator roles replace the official
 // roles and the affiliation is hidden. An official left without affiliation
 // is "Unaffiliated" after OK, unless the user changed nothing.
-class OfficialDialog : public QDialog {
+class OfficialDialog : public ItemDialog {
     Q_OBJECT
 public:
     enum ControlId {
@@ -47,7 +47,6 @@ public:
     Investigator investigator() const;
 
     bool investigatorMode() const { return m_investigatorMode; }
-    QWidget* control(int id) const { return m_controls.widget(id); }
 
     void accept() override;
 
@@ -56,7 +55,6 @@ private:
     int visibleRoleList() const;
     void showItem(const Official& official);
 
-    DialogControls m_controls;
     bool m_investigatorMode = false;
     ItemForm<Official> m_form;
 };

@@ -1,11 +1,6 @@
 #include "editor/lists/OutcomeDialog.h"
 
-#include "controls/StyledControlFactory.h"
-#include "editor/MessageCaption.h"
-#include "editor/lists/ItemDialogSupport.h"
-#include "platform/DialogBuilder.h"
-#include "platform/Platform.h"
-#include "platform/Prompts.h"
+#include "platform/ControlShape.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,15 +18,15 @@ DialogTemplate OutcomeDialog::dialogTemplate() {
                 {.kind = ControlKind::GroupBox,
                  .text = QStringLiteral("Outcome Measure"),
                  .rect = {7, 4, 236, 218}},
-                ItemDialogSupport::label(QStringLiteral("Title"), 15, 18, 200),
+                ControlShape::label(QStringLiteral("Title")).width(200).at(15, 18),
                 {.id = IDC_TITLE, .kind = ControlKind::Edit, .rect = {15, 28, 220, 12}},
-                ItemDialogSupport::label(QStringLiteral("Time Frame"), 15, 46, 200),
+                ControlShape::label(QStringLiteral("Time Frame")).width(200).at(15, 46),
                 {.id = IDC_TIME_FRAME, .kind = ControlKind::Edit, .rect = {15, 56, 220, 12}},
-                ItemDialogSupport::label(QStringLiteral("Description"), 15, 74, 200),
+                ControlShape::label(QStringLiteral("Description")).width(200).at(15, 74),
                 {.id = IDC_DESCRIPTION,
                  .kind = ControlKind::MultiLineEdit,
                  .rect = {15, 84, 220, 96}},
-                ItemDialogSupport::label(QStringLiteral("Safety Issue"), 15, 188, 200),
+                ControlShape::label(QStringLiteral("Safety Issue")).width(200).at(15, 188),
                 {.id = IDC_SAFETY_ISSUE,
                  .kind = ControlKind::ComboBox,
                  .rect = {15, 198, 80, 12},
@@ -48,14 +43,7 @@ DialogTemplate OutcomeDialog::dialogTemplate() {
     };
 }
 
-OutcomeDialog::OutcomeDialog(QWidget* parent) : QDialog(parent) {
-    static const StyledControlFactory factory;
-    m_controls = DialogBuilder(factory).build(this, dialogTemplate());
-    setFixedSize(size());
-    connect(m_controls.get<QPushButton>(IDC_OK), &QPushButton::clicked, this,
-            &OutcomeDialog::accept);
-    connect(m_controls.get<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this,
-            &OutcomeDialog::reject);
+OutcomeDialog::OutcomeDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {
     using Form = ItemForm<Outcome>;
     m_form = Form(m_controls, {Form::text(IDC_TITLE, &Outcome::outcome_measure),
                                Form::text(IDC_TIME_FRAME, &Outcome::outcome_time_frame),
@@ -70,8 +58,7 @@ void OutcomeDialog::setItem(const Outcome& outcome) {
 void OutcomeDialog::accept() {
     auto* titleBox = m_controls.get<QLineEdit>(IDC_TITLE);
     if (titleBox->text().isEmpty()) {
-        Platform::prompts().showError(this, messageCaption(), kEnterTitle);
-        titleBox->setFocus();
+        refuse(titleBox, kEnterTitle);
         return;
     }
     m_form.take();

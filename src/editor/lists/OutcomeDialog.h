@@ -1,16 +1,15 @@
 #pragma once
 
+#include "editor/ItemDialog.h"
 #include "editor/ItemForm.h"
 #include "model/Outcome.h"
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
 
-#include <QDialog>
-
 // Adds or edits one outcome measure: its title, time frame, description and
 // whether it is a safety issue. Texts travel as typed; a changed safety issue
 // is the selected entry's text, empty without a selection.
-class OutcomeDialog : public QDialog {
+class OutcomeDialog : public ItemDialog {
     Q_OBJECT
 public:
     enum ControlId {
@@ -34,11 +33,8 @@ public:
     // The item with what the user changed; after OK.
     const Outcome& item() const { return m_form.item(); }
 
-    QWidget* control(int id) const { return m_controls.widget(id); }
-
     void accept() override;
 
 private:
-    DialogControls m_controls;
     ItemForm<Outcome> m_form;
 };

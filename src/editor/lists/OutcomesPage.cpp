@@ -1,6 +1,5 @@
 #include "editor/lists/OutcomesPage.h"
 
-#include "editor/PageControls.h"
 #include "editor/lists/OutcomeDialog.h"
 #include "model/StudyRecord.h"
 
@@ -25,29 +24,29 @@ DialogTemplate OutcomesPage::pageTemplate() {
          .text = QStringLiteral("Primary Outcome Measures"),
          .rect = {4, 2, 254, 160},
          .anchors = AnchorStretchRight},
-        label(QStringLiteral("Primary Outcomes"), {14, 16, 200, 8}),
-        marker(IDC_MARKER_PRIMARY, 16),
+        ControlShape::label(QStringLiteral("Primary Outcomes")).width(200).at(14, 16),
+        marker(IDC_MARKER_PRIMARY, 16, "Outcomes"),
         {.id = IDC_PRIMARY_LIST,
          .kind = ControlKind::ItemListView,
          .rect = {14, 28, 216, 108},
          .anchors = AnchorStretchRight},
-        PageControls::button(IDC_PRIMARY_ADD, "&Add", 14, 141, 0),
-        PageControls::button(IDC_PRIMARY_EDIT, "&Edit", 68, 141, 0),
-        PageControls::button(IDC_PRIMARY_REMOVE, "&Remove", 122, 141, 0),
+        ControlShape::button(QStringLiteral("&Add")).at(14, 141, IDC_PRIMARY_ADD),
+        ControlShape::button(QStringLiteral("&Edit")).at(68, 141, IDC_PRIMARY_EDIT),
+        ControlShape::button(QStringLiteral("&Remove")).at(122, 141, IDC_PRIMARY_REMOVE),
         {.id = IDC_SECONDARY_GROUP,
          .kind = ControlKind::GroupBox,
          .text = QStringLiteral("Secondary Outcome Measures"),
          .rect = {4, 168, 254, 161},
          .anchors = AnchorGrow},
-        label(QStringLiteral("Secondary Outcomes"), {14, 182, 200, 8}),
-        marker(IDC_MARKER_SECONDARY, 182),
+        ControlShape::label(QStringLiteral("Secondary Outcomes")).width(200).at(14, 182),
+        marker(IDC_MARKER_SECONDARY, 182, "Outcomes"),
         {.id = IDC_SECONDARY_LIST,
          .kind = ControlKind::ItemListView,
          .rect = {14, 194, 216, 110},
          .anchors = AnchorGrow},
-        PageControls::bottomButton(IDC_SECONDARY_ADD, "&Add", 14),
-        PageControls::bottomButton(IDC_SECONDARY_EDIT, "&Edit", 68),
-        PageControls::bottomButton(IDC_SECONDARY_REMOVE, "&Remove", 122),
+        bottomButton(IDC_SECONDARY_ADD, "&Add", 14),
+        bottomButton(IDC_SECONDARY_EDIT, "&Edit", 68),
+        bottomButton(IDC_SECONDARY_REMOVE, "&Remove", 122),
     };
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }

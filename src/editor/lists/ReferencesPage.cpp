@@ -1,6 +1,5 @@
 #include "editor/lists/ReferencesPage.h"
 
-#include "editor/PageControls.h"
 #include "editor/lists/CitationDialog.h"
 #include "editor/lists/LinkDialog.h"
 #include "names/NamesAndAddresses.h"
@@ -51,10 +50,10 @@ DialogTemplate ReferencesPage::pageTemplate() {
          .kind = ControlKind::ItemListView,
          .rect = {14, 54, 216, 104},
          .anchors = AnchorStretchRight},
-        PageControls::button(IDC_CITATION_ADD, "&Add", 14, 162, 0),
-        PageControls::button(IDC_CITATION_EDIT, "&Edit", 68, 162, 0),
-        PageControls::button(IDC_CITATION_REMOVE, "&Remove", 122, 162, 0),
-        marker(IDC_MARKER_CITATIONS, 164),
+        ControlShape::button(QStringLiteral("&Add")).at(14, 162, IDC_CITATION_ADD),
+        ControlShape::button(QStringLiteral("&Edit")).at(68, 162, IDC_CITATION_EDIT),
+        ControlShape::button(QStringLiteral("&Remove")).at(122, 162, IDC_CITATION_REMOVE),
+        marker(IDC_MARKER_CITATIONS, 164, "References"),
         {.id = IDC_LINKS_GROUP,
          .kind = ControlKind::GroupBox,
          .text = QStringLiteral("Links"),
@@ -64,10 +63,10 @@ DialogTemplate ReferencesPage::pageTemplate() {
          .kind = ControlKind::ItemListView,
          .rect = {14, 200, 216, 104},
          .anchors = AnchorGrow},
-        PageControls::bottomButton(IDC_LINK_ADD, "&Add", 14),
-        PageControls::bottomButton(IDC_LINK_EDIT, "&Edit", 68),
-        PageControls::bottomButton(IDC_LINK_REMOVE, "&Remove", 122),
-        marker(IDC_MARKER_LINKS, 311),
+        bottomButton(IDC_LINK_ADD, "&Add", 14),
+        bottomButton(IDC_LINK_EDIT, "&Edit", 68),
+        bottomButton(IDC_LINK_REMOVE, "&Remove", 122),
+        marker(IDC_MARKER_LINKS, 311, "Links"),
     };
     return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
 }

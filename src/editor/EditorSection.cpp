@@ -1,0 +1,17 @@
+#include "editor/EditorSection.h"
+
+bool EditorSection::offeredFor(const QString& studyType) const {
+    const bool interventional = studyType == QLatin1String("Interventional");
+    const bool observational = studyType == QLatin1String("Observational");
+    switch (offered) {
+    case ForInterventional:
+        return interventional;
+    case ForObservational:
+        return observational;
+    case ForEitherDesign:
+        return interventional || observational;
+    case Always:
+        break;
+    }
+    return true;
+}

@@ -1,0 +1,36 @@
+#include "editor/ItemDialog.h"
+
+#include "editor/MessageCaption.h"
+#include "editor/StyledBuilder.h"
+#include "platform/ControlShape.h"
+#include "platform/DialogBuilder.h"
+#include "platform/Platform.h"
+#include "platform/Prompts.h"
+
+#include <QPushButton>
+
+ItemDialog::ItemDialog(const DialogTemplate& dialogTemplate, QWidget* parent) : QDialog(parent) {
+    m_controls = StyledBuilder::get().build(this, dialogTemplate);
+    setFixedSize(size());
+    if (auto* ok = m_controls.get<QPushButton>(kOk)) {
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    }
+    if (auto* cancel = m_controls.get<QPushButton>(kCancel)) {
+        connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    }
+}
+
+ControlTemplate ItemDialog::okButton(int x, int y) {
+    return ControlShape::defaultButton(QStringLiteral("OK")).at(x, y, kOk);
+}
+
+ControlTemplate ItemDialog::cancelButton(int x, int y) {
+    return ControlShape::button(QStringLiteral("Cancel")).at(x, y, kCancel);
+}
+
+void ItemDialog::refuse(QWidget* control, const QString& message) {
+    Platform::prompts().showError(this, messageCaption(), message);
+    if (control != nullptr) {
+        control->setFocus();
+    }
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/DialogControls.h"
+#include "platform/DialogTemplate.h"
+
+#include <QDialog>
+#include <QString>
+
+// The base of the dialogs that add or edit one item of a list: built from its
+// template with the styled controls, fixed in size, OK (id 1) accepts and
+// Cancel (id 2) rejects.
+class ItemDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kOk = 1;
+    static constexpr int kCancel = 2;
+
+    static ControlTemplate okButton(int x, int y);
+    static ControlTemplate cancelButton(int x, int y);
+
+    QWidget* control(int id) const { return m_controls.widget(id); }
+
+protected:
+    ItemDialog(const DialogTemplate& dialogTemplate, QWidget* parent);
+
+    // Shows the refusal and puts the keyboard focus on `control`.
+    void refuse(QWidget* control, const QString& message);
+
+    DialogControls m_controls;
+};
