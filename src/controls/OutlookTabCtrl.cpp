@@ -57,7 +57,9 @@ QString OutlookTabCtrl::toolTipAt(QPoint point) const {
 OutlookTabButtonState OutlookTabCtrl::buttonState(const OutlookTabItem* item) const {
     OutlookTabButtonState state;
     state.selected = item == selectedItem();
-    state.hovered = hoveredTarget().isItem() && hoveredTarget().item == item;
+    // The keyboard's item looks hovered while the bar has the focus.
+    state.hovered = (hoveredTarget().isItem() && hoveredTarget().item == item) ||
+                    (hasFocus() && keyboardItem() == item);
     state.anyPressed = !pressedTarget().isNone();
     state.pressed = pressedTarget().isItem() && pressedTarget().item == item;
     state.disabled = item->isDisabled();

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimerEvent>
 
@@ -25,6 +26,8 @@ OutlookTabCtrlBase::OutlookTabCtrlBase(QWidget* parent)
       m_itemFont(boldFont(QApplication::font("QMenu"))) {
     setMouseTracking(true);
     setCursor(Qt::ArrowCursor);
+    // Reached with Tab; a click gives the focus to the chosen item's window.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 OutlookTabCtrlBase::~OutlookTabCtrlBase() = default;
@@ -91,6 +94,7 @@ OutlookTabItem* OutlookTabCtrlBase::addItem(QWidget* window, const QString& labe
 void OutlookTabCtrlBase::removeAllItems() {
     cancelMouseTracking();
     m_selected = nullptr;
+    m_keyboardItem = nullptr;
     m_items.clear();
     updateLayout();
 }
@@ -240,13 +244,13 @@ void OutlookTabCtrlBase::mouseReleaseEvent(QMouseEvent* event) {
     const bool counted = hit == m_pressed && hit.isItem() && hit.item != m_selected;
     m_pressed = OutlookTabTarget::none();
     if (counted) {
-        finishClick(hit.item);
+        chooseItem(hit.item);
     }
     update();
 }
 
-void OutlookTabCtrlBase::finishClick(OutlookTabItem* item) {
-    if (!canSelect(item)) {
+void OutlookTabCtrlBase::chooseItem(OutlookTabItem* item) {
+    if (itemIndex(item) < 0 || item == m_selected || !canSelect(item)) {
         return;
     }
     // The answer may have changed the items; only a still selectable item is taken.
@@ -318,4 +322,77 @@ void OutlookTabCtrlBase::forgetTargetsOf(const OutlookTabItem* item) {
     if (m_pressed.item == item) {
         m_pressed = OutlookTabTarget::none();
     }
+    if (m_keyboardItem == item) {
+        m_keyboardItem = nullptr;
+    }
+}
+
+OutlookTabItem* OutlookTabCtrlBase::selectableNeighbour(const OutlookTabItem* from,
+                                                        bool forward) const {
+    const int count = itemCount();
+    const int step = forward ? 1 : count - 1;
+    // Without a starting item the walk starts just outside the bar's ends.
+    int index = itemIndex(from);
+    if (index < 0) {
+        index = forward ? count - 1 : 0;
+    }
+    for (int visited = 0; visited < count; ++visited) {
+        index = (index + step) % count;
+        if (itemAt(index)->isSelectable()) {
+            return itemAt(index);
+        }
+    }
+    return nullptr;
+}
+
+OutlookTabItem* OutlookTabCtrlBase::keyboardItem() const {
+    if (m_keyboardItem != nullptr && m_keyboardItem->isSelectable()) {
+        return m_keyboardItem;
+    }
+    return m_selected;
+}
+
+void OutlookTabCtrlBase::moveKeyboardItem(bool forward) {
+    if (OutlookTabItem* next = selectableNeighbour(keyboardItem(), forward)) {
+        m_keyboardItem = next;
+        update();
+    }
+}
+
+void OutlookTabCtrlBase::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        moveKeyboardItem(false);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        moveKeyboardItem(true);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        // Taken even on the selected item, so Enter never reaches a default button.
+        chooseItem(keyboardItem());
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void OutlookTabCtrlBase::focusInEvent(QFocusEvent* event) {
+    m_keyboardItem = m_selected;
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void OutlookTabCtrlBase::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }

@@ -59,6 +59,15 @@ public:
     void updateLayout();
     // Does nothing for the selected, an invisible or a disabled item; never notifies.
     void selectItem(OutlookTabItem* item);
+    // Selects as a click does: asks canSelect(), focuses the item's window and
+    // notifies through selected().
+    void chooseItem(OutlookTabItem* item);
+    // The next (or previous) selectable item after `from` in bar order,
+    // wrapping around; null when none is selectable.
+    OutlookTabItem* selectableNeighbour(const OutlookTabItem* from, bool forward) const;
+    // The item the arrow keys point at while the bar has the focus; Enter or
+    // Space chooses it.
+    OutlookTabItem* keyboardItem() const;
 
     OutlookTabMetrics metrics() const;
     const OutlookTabLayout& currentLayout() const { return m_layout; }
@@ -88,15 +97,19 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     OutlookTabItem* firstSelectableItem() const;
     void showSelectedWindow(OutlookTabItem* previous);
     void forgetTargetsOf(const OutlookTabItem* item);
-    void finishClick(OutlookTabItem* item);
+    void moveKeyboardItem(bool forward);
 
     std::vector<std::unique_ptr<OutlookTabItem>> m_items;
     OutlookTabItem* m_selected = nullptr;
+    OutlookTabItem* m_keyboardItem = nullptr;
     OutlookTabTarget m_hovered;
     OutlookTabTarget m_pressed;
     OutlookTabImageList m_large;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -356,4 +357,43 @@ TEST_F(OutlookTabCtrlTest, HidingTheBarForgetsHoverAndPress) {
     EXPECT_TRUE(bar.pressedTarget().isNone());
     EXPECT_TRUE(bar.hoveredTarget().isNone());
     EXPECT_FALSE(bar.isHoverTimerActive());
+}
+
+TEST_F(OutlookTabCtrlTest, ArrowsMoveOverSelectableItemsAndEnterOrSpaceChooses) {
+    bar.setItemDisabled(items[1], true);
+    bar.updateLayout();
+    bar.activateWindow();
+    bar.setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(bar.hasFocus());
+    struct Step {
+        Qt::Key key;
+        int pointedAt; // index of the keyboard's item after the key
+        int selected;
+    };
+    for (const Step& step : {
+             Step{Qt::Key_Down, 2, 0},     // the disabled item is passed over
+             Step{Qt::Key_Right, 3, 0},
+             Step{Qt::Key_Down, 0, 0},     // wraps around
+             Step{Qt::Key_Up, 3, 0},
+             Step{Qt::Key_Return, 3, 3},
+             Step{Qt::Key_Left, 2, 3},
+             Step{Qt::Key_Space, 2, 2},
+         }) {
+        QTest::keyClick(&bar, step.key);
+        EXPECT_EQ(bar.keyboardItem(), items[static_cast<std::size_t>(step.pointedAt)])
+            << "after key " << step.key;
+        EXPECT_EQ(bar.selectedItem(), items[static_cast<std::size_t>(step.selected)]);
+    }
+    const std::vector<std::string> expected = {
+        "can Oversight while Title", "selected Oversight while Oversight",
+        "can Sponsor while Oversight", "selected Sponsor while Sponsor"};
+    EXPECT_EQ(bar.calls, expected);
+    EXPECT_TRUE(windows[2]->isVisible());
+
+    // Enter on the chosen item is taken, so it cannot reach a dialog's default button.
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    enter.ignore();
+    QApplication::sendEvent(&bar, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    EXPECT_EQ(bar.calls.size(), expected.size());
 }
