@@ -1,5 +1,6 @@
 #include "controls/StyledControlFactory.h"
 
+#include "controls/AltLetterFilter.h"
 #include "controls/CHyperLink.h"
 #include "controls/CXPButton.h"
 #include "controls/CXPGroupBox.h"
@@ -13,6 +14,11 @@ QWidget* StyledControlFactory::create(const ControlTemplate& control, QWidget* p
         return new CXPGroupBox(parent);
     case ControlKind::HyperLink:
         return new CHyperLink(parent);
+    case ControlKind::MultiLineEdit: {
+        QWidget* box = ControlFactory::create(control, parent);
+        AltLetterFilter::install(box);
+        return box;
+    }
     default:
         return ControlFactory::create(control, parent);
     }
