@@ -241,9 +241,8 @@ bool EditorPage::eventFilter(QObject* watched, QEvent* event) {
     return ResizableDialog::eventFilter(watched, event);
 }
 
-// The next control of this page in tab order; after the last, the first. The
-// focus never leaves the page this way, so neither key reaches OK or Cancel.
-void EditorPage::focusNextField(QWidget* current) {
+// The controls of this page that Tab reaches, in tab order.
+std::vector<QWidget*> EditorPage::fields() const {
     std::vector<QWidget*> fields;
     for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
         if (isAncestorOf(w) && w->isVisibleTo(this) && w->isEnabled() &&
@@ -251,15 +250,31 @@ void EditorPage::focusNextField(QWidget* current) {
             fields.push_back(w);
         }
     }
-    if (fields.empty()) {
+    return fields;
+}
+
+bool EditorPage::focusFirstField() {
+    const std::vector<QWidget*> all = fields();
+    if (all.empty()) {
+        return false;
+    }
+    all.front()->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+// The next control of this page in tab order; after the last, the first. The
+// focus never leaves the page this way, so neither key reaches OK or Cancel.
+void EditorPage::focusNextField(QWidget* current) {
+    const std::vector<QWidget*> all = fields();
+    if (all.empty()) {
         return;
     }
     QWidget* owner = current;
-    while (owner != nullptr && std::find(fields.begin(), fields.end(), owner) == fields.end()) {
+    while (owner != nullptr && std::find(all.begin(), all.end(), owner) == all.end()) {
         owner = owner->parentWidget(); // a part of a control: its viewport, say
     }
-    const auto at = std::find(fields.begin(), fields.end(), owner);
-    const auto next = at == fields.end() || at + 1 == fields.end() ? fields.begin() : at + 1;
+    const auto at = std::find(all.begin(), all.end(), owner);
+    const auto next = at == all.end() || at + 1 == all.end() ? all.begin() : at + 1;
     (*next)->setFocus(Qt::TabFocusReason);
 }
 

@@ -87,6 +87,9 @@ public:
     // Applies the Enter and Escape rule to a widget made after buildPage
     // (direct children of the page are covered already).
     void watchKeys(QWidget* widget);
+    // Gives the focus to the first control of the page in tab order; false
+    // when none takes it (all disabled, say).
+    bool focusFirstField();
 
     static const QStringList& yesNo();
 
@@ -188,6 +191,7 @@ private:
     void watchKeysRecursively(QWidget* widget);
     bool isKeyToTurn(QObject* watched, const QKeyEvent& key) const;
     void focusNextField(QWidget* current);
+    std::vector<QWidget*> fields() const;
 
     void loadBindings(StudyRecord& record);
     void storeBindings(StudyRecord& record);

@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -105,6 +106,22 @@ ProtocolEditor::ProtocolEditor(QWidget* parent) : ResizableDialog(kTemplateNumbe
     titlePage()->setEditor(this);
     connect(control<QPushButton>(IDC_OK), &QPushButton::clicked, this, &ProtocolEditor::accept);
     connect(control<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this, &ProtocolEditor::reject);
+    addSectionShortcuts();
+}
+
+void ProtocolEditor::addSectionShortcuts() {
+    const auto onKeys = [this](std::initializer_list<QKeyCombination> keys, bool forward) {
+        for (const QKeyCombination key : keys) {
+            connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
+                    [this, forward] { showNeighbourSection(forward); });
+        }
+    };
+    onKeys({Qt::CTRL | Qt::Key_PageDown, Qt::CTRL | Qt::Key_Tab}, true);
+    onKeys({Qt::CTRL | Qt::Key_PageUp, Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab}, false);
+}
+
+void ProtocolEditor::showNeighbourSection(bool forward) {
+    m_bar->chooseItem(m_bar->selectableNeighbour(m_bar->selectedItem(), forward));
 }
 
 ProtocolEditor::~ProtocolEditor() {
@@ -162,6 +179,9 @@ void ProtocolEditor::addSections() {
         window->setObjectName(QStringLiteral("control%1").arg(IDC_FIRST_ITEM_WINDOW + i));
         window->setFrameShape(QFrame::NoFrame);
         window->setTabChangesFocus(true);
+        // It only names the section; the keyboard belongs to the page.
+        window->setReadOnly(true);
+        window->setFocusPolicy(Qt::NoFocus);
         window->installEventFilter(this);
         controls().add(IDC_FIRST_ITEM_WINDOW + i, window);
         m_bar->addItem(window, QString::fromLatin1(section.label), section.icon, section.icon);
@@ -181,6 +201,7 @@ int ProtocolEditor::exec() {
         m_startStudyType = m_record->study_design.study_type.displayText();
     }
     loadAll();
+    focusShownPage();
     const int result = ResizableDialog::exec();
     if (result != Accepted && m_record != nullptr) {
         original.restoreInto(*m_record);
@@ -209,6 +230,16 @@ void ProtocolEditor::showSection(const QString& label) {
     loadAll();
     if (EditorPage* shown = page(sectionIndex(label))) {
         shown->show();
+    }
+    focusShownPage();
+}
+
+// A page whose fields are all disabled leaves the keyboard on the bar, where
+// the arrows still lead somewhere.
+void ProtocolEditor::focusShownPage() {
+    EditorPage* shown = visiblePage();
+    if (shown == nullptr || !shown->focusFirstField()) {
+        m_bar->setFocus(Qt::OtherFocusReason);
     }
 }
 

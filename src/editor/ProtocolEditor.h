@@ -57,8 +57,12 @@ public:
     int exec() override;
 
     // Stores all pages, loads them again, then shows the page of `label`
-    // (none when no section has that label).
+    // (none when no section has that label) with the focus on its first field,
+    // or on the navigation bar when no field takes it.
     void showSection(const QString& label);
+    // Chooses the next (or previous) section the navigation bar offers, as
+    // Ctrl+Page Down (Ctrl+Page Up) does.
+    void showNeighbourSection(bool forward);
     void loadAll();
     void storeAll();
     // Offers the design sections and the outcome measures by study type,
@@ -88,6 +92,8 @@ private:
     void createPages();
     void createNavigationBar();
     void addSections();
+    void addSectionShortcuts();
+    void focusShownPage();
     void fitPagesToPanel();
     void hideAllPages();
     bool dropWhatTheStudyTypeLeftBehind();

@@ -64,6 +64,14 @@ protected:
         whenModal<ProtocolEditor>(std::move(inside));
         return editor().exec();
     }
+    // The same with the editor as the active window, so keys reach its shortcuts.
+    int runActive(std::function<void(ProtocolEditor*)> inside) {
+        return run([inside = std::move(inside)](ProtocolEditor* e) {
+            e->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(e));
+            inside(e);
+        });
+    }
 
     TestPlatform platform;
     StudyRecord record;
@@ -413,4 +421,73 @@ TEST_F(ProtocolEditorTest, EnlargingMovesAndGrowsExactlyTheAnchoredControls) {
     editor().showSection(QStringLiteral("FDA"));
     EXPECT_EQ(editor().page(1)->control(TitlePage::IDC_GROUP)->geometry(),
               hiddenGroup.adjusted(0, 0, 100, 100));
+}
+
+// Keys and the section they lead to; a page with every field disabled (FDA,
+// here) leaves the focus on the bar.
+TEST_F(ProtocolEditorTest, KeyboardAloneReachesEveryOfferedSection) {
+    record.study_design.study_type.setText("Observational");
+    QStringList offered;
+    QWidget* focusAtStart = nullptr;
+    QStringList shown;
+    bool focusOnShownPage = true;
+    QWidget* afterBacktab = nullptr;
+    bool open = false;
+    const auto note = [&](ProtocolEditor* e) {
+        shown << e->navigationBar()->selectedItem()->label();
+        QWidget* focus = QApplication::focusWidget();
+        EditorPage* page = e->visiblePage();
+        focusOnShownPage = focusOnShownPage &&
+                           page == e->page(ProtocolEditor::sectionIndex(shown.back())) &&
+                           (page->isAncestorOf(focus) ||
+                            (shown.back() == "FDA" && focus == e->navigationBar()));
+    };
+    runActive([&](ProtocolEditor* e) {
+        focusAtStart = QApplication::focusWidget();
+        offered = visibleSections();
+        QTest::keyClicks(e->itemWindow(0), "typed");
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+        for (const auto& [key, modifiers] :
+             std::initializer_list<std::pair<Qt::Key, Qt::KeyboardModifiers>>{
+                 {Qt::Key_PageDown, ctrl},
+                 {Qt::Key_Tab, ctrl},
+                 {Qt::Key_PageUp, ctrl},
+                 {Qt::Key_Backtab, ctrl | Qt::ShiftModifier},
+                 {Qt::Key_PageUp, ctrl}}) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            note(e);
+        }
+        // Shift+Tab from OK reaches the bar, whose arrows and Enter choose.
+        e->control(ProtocolEditor::IDC_OK)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        afterBacktab = QApplication::focusWidget();
+        QTest::keyClick(afterBacktab, Qt::Key_Down);
+        QTest::keyClick(afterBacktab, Qt::Key_Down);
+        QTest::keyClick(afterBacktab, Qt::Key_Return);
+        note(e);
+        open = e->isVisible();
+        e->reject();
+    });
+    EXPECT_EQ(focusAtStart, titleControl<QLineEdit>(TitlePage::IDC_UNIQUE_ID));
+    EXPECT_EQ(editor().itemWindow(0)->toPlainText(), editorSections()[0].itemText);
+    ASSERT_GE(offered.size(), 3);
+    EXPECT_FALSE(offered.contains("Interventional Design"));
+    EXPECT_EQ(shown, (QStringList{offered[1], offered[2], offered[1], offered[0], offered.back(),
+                                  offered[1]}));
+    EXPECT_TRUE(focusOnShownPage);
+    EXPECT_EQ(afterBacktab, editor().navigationBar());
+    EXPECT_TRUE(open) << "Enter on the bar is no OK";
+}
+
+TEST_F(ProtocolEditorTest, AltWithALetterThatIsNoMnemonicTypesNothingInAMultiLineBox) {
+    const int result = runActive([](ProtocolEditor* e) {
+        auto* official = e->titlePage()->control<QPlainTextEdit>(TitlePage::IDC_OFFICIAL_TITLE);
+        official->setFocus();
+        QTest::keyClick(official, Qt::Key_A);
+        QTest::keyClick(official, Qt::Key_Q, Qt::AltModifier);
+        QTest::keyClick(official, Qt::Key_Z, Qt::AltModifier | Qt::ShiftModifier);
+        QTest::keyClick(official, Qt::Key_O, Qt::AltModifier); // the OK button's mnemonic
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(record.official_title.displayText(), "a");
 }
