@@ -9,8 +9,10 @@
 
 #include <QPushButton>
 
-ItemDialog::ItemDialog(const DialogTemplate& dialogTemplate, QWidget* parent) : QDialog(parent) {
+ItemDialog::ItemDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
+    : QDialog(parent), m_itemName(dialogTemplate.caption) {
     m_controls = StyledBuilder::get().build(this, dialogTemplate);
+    updateTitle();
     setFixedSize(size());
     if (auto* ok = m_controls.get<QPushButton>(kOk)) {
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -33,4 +35,19 @@ void ItemDialog::refuse(QWidget* control, const QString& message) {
     if (control != nullptr) {
         control->setFocus();
     }
+}
+
+void ItemDialog::setPurpose(Purpose purpose) {
+    m_purpose = purpose;
+    updateTitle();
+}
+
+void ItemDialog::setItemName(const QString& name) {
+    m_itemName = name;
+    updateTitle();
+}
+
+void ItemDialog::updateTitle() {
+    setWindowTitle((m_purpose == Purpose::Add ? QStringLiteral("Add ") : QStringLiteral("Edit ")) +
+                   m_itemName);
 }

@@ -8,12 +8,18 @@
 
 // The base of the dialogs that add or edit one item of a list: built from its
 // template with the styled controls, fixed in size, OK (id 1) accepts and
-// Cancel (id 2) rejects.
+// Cancel (id 2) rejects. The template's caption names the item; the title
+// says what is done to it: "Add Citation", "Edit Citation".
 class ItemDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kOk = 1;
     static constexpr int kCancel = 2;
+
+    enum class Purpose { Add, Edit };
+    // Add until told otherwise.
+    void setPurpose(Purpose purpose);
+    Purpose purpose() const { return m_purpose; }
 
     static ControlTemplate okButton(int x, int y);
     static ControlTemplate cancelButton(int x, int y);
@@ -25,6 +31,14 @@ protected:
 
     // Shows the refusal and puts the keyboard focus on `control`.
     void refuse(QWidget* control, const QString& message);
+    // For a dialog that edits more than one kind of item.
+    void setItemName(const QString& name);
 
     DialogControls m_controls;
+
+private:
+    void updateTitle();
+
+    QString m_itemName;
+    Purpose m_purpose = Purpose::Add;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/ItemDialog.h"
 #include "editor/ItemListModel.h"
 #include "editor/ListSection.h"
 #include "model/OwningList.h"
@@ -16,17 +17,20 @@
 template <class T> class ItemList : public ListSection {
 public:
     using Columns = typename ItemListModel<T>::Columns;
-    // Runs an item dialog on `item`: the item after OK, none after Cancel.
-    using Dialog = std::function<std::optional<T>(const T& item)>;
+    // Runs an item dialog on `item` for `purpose`: the item after OK, none
+    // after Cancel.
+    using Purpose = ItemDialog::Purpose;
+    using Dialog = std::function<std::optional<T>(const T& item, Purpose purpose)>;
 
     explicit ItemList(Columns columns) : m_model(std::move(columns)) {}
 
     // The usual item dialog: a D made with `parent`, given the item by
     // setItem() and giving it back by item().
     template <class D> static Dialog dialogOf(QWidget* parent) {
-        return [parent](const T& item) -> std::optional<T> {
+        return [parent](const T& item, Purpose purpose) -> std::optional<T> {
             D dialog(parent);
             dialog.setItem(item);
+            dialog.setPurpose(purpose);
             if (dialog.exec() != QDialog::Accepted) {
                 return std::nullopt;
             }
@@ -74,7 +78,7 @@ public:
     }
 
     void add() {
-        if (std::optional<T> added = m_dialog(T{})) {
+        if (std::optional<T> added = m_dialog(T{}, Purpose::Add)) {
             m_model.append(std::move(*added));
         }
     }
@@ -85,7 +89,7 @@ public:
         if (row < 0) {
             return false;
         }
-        std::optional<T> edited = m_dialog(m_model.item(row));
+        std::optional<T> edited = m_dialog(m_model.item(row), Purpose::Edit);
         if (edited) {
             m_model.replace(row, std::move(*edited));
         }

@@ -47,7 +47,7 @@ QString SecondaryIdDialog::domainLabelFor(const QString& idType) {
 DialogTemplate SecondaryIdDialog::dialogTemplate() {
     return {
         .number = kTemplateNumber,
-        .caption = QStringLiteral("Add Secondary ID"),
+        .caption = QStringLiteral("Secondary ID"),
         .width = 236,
         .height = 104,
         .controls =

@@ -17,7 +17,7 @@ const QStringList& ArmDialog::armTypes() {
 DialogTemplate ArmDialog::dialogTemplate() {
     return {
         .number = kTemplateNumber,
-        .caption = QStringLiteral("Add Study Arm"),
+        .caption = QStringLiteral("Study Arm"),
         .width = 236,
         .height = 170,
         .controls =

@@ -113,7 +113,9 @@ ArmsInterventionsPage::ArmsInterventionsPage(QWidget* parent)
     buildPage(pageTemplate());
     m_interventions.attach(
         control<QTreeView>(IDC_INTERVENTIONS), this,
-        [this](const Intervention& intervention) { return runInterventionDialog(intervention); });
+        [this](const Intervention& intervention, ItemDialog::Purpose purpose) {
+            return runInterventionDialog(intervention, purpose);
+        });
     m_arms.attach(control<QTreeView>(IDC_ARMS), this,
                   ItemList<ArmGroup>::dialogOf<ArmDialog>(this));
     m_groups.attach(control<QTreeView>(IDC_GROUPS), this,
@@ -186,10 +188,12 @@ void ArmsInterventionsPage::onStore(StudyRecord& record) {
 }
 
 std::optional<Intervention>
-ArmsInterventionsPage::runInterventionDialog(const Intervention& intervention) {
+ArmsInterventionsPage::runInterventionDialog(const Intervention& intervention,
+                                             ItemDialog::Purpose purpose) {
     InterventionDialog dialog(this);
     dialog.setAssociations(availableLabels(), studyType());
     dialog.setItem(intervention);
+    dialog.setPurpose(purpose);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

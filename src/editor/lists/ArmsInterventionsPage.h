@@ -64,7 +64,8 @@ private:
     void applyView(const QString& studyType);
     bool observational() const;
     ItemList<ArmGroup>& armList();
-    std::optional<Intervention> runInterventionDialog(const Intervention& intervention);
+    std::optional<Intervention> runInterventionDialog(const Intervention& intervention,
+                                                      ItemDialog::Purpose purpose);
     void renameLabel(const std::string& from, const std::string& to);
 
     ItemList<Intervention> m_interventions;

@@ -60,7 +60,7 @@ QString CitationDialog::unreachableMessage() {
 DialogTemplate CitationDialog::dialogTemplate() {
     return {
         .number = kTemplateNumber,
-        .caption = QStringLiteral("Add Citation"),
+        .caption = QStringLiteral("Citation"),
         .width = 250,
         .height = 250,
         .controls =

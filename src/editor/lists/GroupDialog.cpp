@@ -7,13 +7,13 @@
 DialogTemplate GroupDialog::dialogTemplate() {
     return {
         .number = kTemplateNumber,
-        .caption = QStringLiteral("Add Study Group / Cohort"),
+        .caption = QStringLiteral("Study Group / Cohort"),
         .width = 236,
         .height = 152,
         .controls =
             {
                 // The box keeps the arm title it always had.
-                ControlShape::groupBox(QStringLiteral("Study Arm")).at({7, 4, 222, 120}),
+                ControlShape::groupBox(QStringLiteral("Study Group / Cohort")).at({7, 4, 222, 120}),
                 ControlShape::label(QStringLiteral("Group/Cohort Label")).width(200).at(15, 18),
                 ControlShape::edit().width(206).at(15, 28, IDC_LABEL),
                 ControlShape::label(QStringLiteral("Description")).width(200).at(15, 46),

@@ -29,7 +29,7 @@ const QStringList& InterventionDialog::interventionTypes() {
 DialogTemplate InterventionDialog::dialogTemplate() {
     return {
         .number = kTemplateNumber,
-        .caption = QStringLiteral("Add Intervention"),
+        .caption = QStringLiteral("Intervention"),
         .width = 250,
         .height = 335,
         .controls =

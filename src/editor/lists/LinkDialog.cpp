@@ -13,7 +13,7 @@ const QString LinkDialog::kEnterUrl = QStringLiteral("Please enter a Web Site UR
 DialogTemplate LinkDialog::dialogTemplate() {
     return {
         .number = kTemplateNumber,
-        .caption = QStringLiteral("Add Link"),
+        .caption = QStringLiteral("Link"),
         .width = 250,
         .height = 215,
         .controls =

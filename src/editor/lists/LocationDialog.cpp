@@ -133,7 +133,7 @@ DialogTemplate LocationDialog::dialogTemplate() {
     controls.push_back(ItemDialog::okButton(159, 375));
     controls.push_back(ItemDialog::cancelButton(215, 375));
     return {.number = kTemplateNumber,
-            .caption = QStringLiteral("Add Location"),
+            .caption = QStringLiteral("Location"),
             .width = 272,
             .height = 395,
             .controls = std::move(controls)};
@@ -152,7 +152,9 @@ LocationDialog::LocationDialog(QWidget* parent)
     m_form = ItemForm<Location>(m_controls, locationFields());
     m_investigators.attach(
         m_controls.get<QTreeView>(IDC_INVESTIGATORS), this,
-        [this](const Investigator& investigator) { return runInvestigatorDialog(investigator); });
+        [this](const Investigator& investigator, Purpose purpose) {
+            return runInvestigatorDialog(investigator, purpose);
+        });
     connect(m_controls.get<QPushButton>(IDC_ADD), &QPushButton::clicked, this,
             &LocationDialog::addInvestigator);
     connect(m_controls.get<QPushButton>(IDC_EDIT), &QPushButton::clicked, this,
@@ -169,9 +171,10 @@ void LocationDialog::setItem(const Location& location) {
 }
 
 std::optional<Investigator>
-LocationDialog::runInvestigatorDialog(const Investigator& investigator) {
+LocationDialog::runInvestigatorDialog(const Investigator& investigator, Purpose purpose) {
     OfficialDialog dialog(this);
     dialog.setItem(investigator);
+    dialog.setPurpose(purpose);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

@@ -73,7 +73,8 @@ public:
     void accept() override;
 
 private:
-    std::optional<Investigator> runInvestigatorDialog(const Investigator& investigator);
+    std::optional<Investigator> runInvestigatorDialog(const Investigator& investigator,
+                                                      Purpose purpose);
     bool checkRequired();
 
     ItemForm<Location> m_form;

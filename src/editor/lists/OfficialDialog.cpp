@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 
 const QString OfficialDialog::kUnaffiliated = QStringLiteral("Unaffiliated");
@@ -24,7 +25,7 @@ const QStringList& OfficialDialog::investigatorRoles() {
 DialogTemplate OfficialDialog::dialogTemplate() {
     return {
         .number = kTemplateNumber,
-        .caption = QStringLiteral("Add Study Official"),
+        .caption = QStringLiteral("Study Official"),
         .width = 250,
         .height = 180,
         .controls =
@@ -39,7 +40,7 @@ DialogTemplate OfficialDialog::dialogTemplate() {
                 ControlShape::edit().width(92).at(143, 28, IDC_LAST_NAME),
                 ControlShape::label(QStringLiteral("Degree")).width(100).at(15, 46),
                 ControlShape::edit().width(100).at(15, 56, IDC_DEGREE),
-                ControlShape::label(QStringLiteral("Official's Role")).width(140).at(15, 74),
+                ControlShape::label(QStringLiteral("Official's Role")).width(140).at(15, 74, IDC_ROLE_LABEL),
                 ControlShape::combo(officialRoles()).width(140).at(15, 84, IDC_ROLE),
                 ControlShape::combo(investigatorRoles())
                     .width(140)
@@ -113,7 +114,8 @@ void OfficialDialog::applyMode() {
     control(IDC_INVESTIGATOR_ROLE)->setVisible(!official);
     if (m_investigatorMode) {
         m_controls.get<QGroupBox>(IDC_GROUP)->setTitle(QStringLiteral("Investigator"));
-        setWindowTitle(QStringLiteral("Add Investigator"));
+        m_controls.get<QLabel>(IDC_ROLE_LABEL)->setText(QStringLiteral("Investigator's Role"));
+        setItemName(QStringLiteral("Investigator"));
     }
 }
 

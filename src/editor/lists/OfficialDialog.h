@@ -24,6 +24,7 @@ public:
         IDC_MIDDLE_NAME = 1012,
         IDC_LAST_NAME = 1013,
         IDC_DEGREE = 1014,
+        IDC_ROLE_LABEL = 1034,
         IDC_ROLE = 1032,
         IDC_INVESTIGATOR_ROLE = 1033,
         IDC_AFFILIATION_LABEL = 1015,

@@ -10,7 +10,7 @@ const QString OutcomeDialog::kEnterTitle = QStringLiteral("Please enter a Title.
 DialogTemplate OutcomeDialog::dialogTemplate() {
     return {
         .number = kTemplateNumber,
-        .caption = QStringLiteral("Add Outcome Measure"),
+        .caption = QStringLiteral("Outcome Measure"),
         .width = 250,
         .height = 250,
         .controls =
