@@ -4,7 +4,10 @@
 # files, and drives it with real input events. The list background must be
 # drawn and Help must open the help window. Then it opens the
 # first protocol of a copy of the sample collection, changes its Brief Title,
-# saves over the file; the saved file must hold the change. Then it opens the
+# saves over the file; the saved file must hold the change. Then, by keyboard
+# alone, it opens that protocol again with Enter, goes to the Status page with
+# Ctrl+Page Down, types a year, presses OK and saves with Ctrl+S; the saved file
+# must hold the year. Then it opens the
 # protocol in the registry's current format, presses OK without a change and
 # saves again: the file must keep every byte. Then it quits.
 #
@@ -224,30 +227,30 @@ start_program() {
     program_pid=$!
 }
 
-# The splash screen has the program's title too and stays for three seconds;
-# the main window is the one left after that.
+# The splash screen is titled with the program's name alone, the main window
+# with the file's name before it ("collection.xml – Protoscribe"); the main
+# window counts once the splash screen's three seconds are over and it has gone.
 wait_for_main_window() {
-    local first started deadline ids
-    first=$(wait_for_window '^Protoscribe$')
+    local main started deadline
+    main=$(wait_for_window '. Protoscribe$')
     started=$SECONDS
     deadline=$((SECONDS + step_timeout))
     while [ "$SECONDS" -lt "$deadline" ]; do
         program_alive || fail "the program ended during start-up"
-        ids=$(visible_windows '^Protoscribe$')
-        if [ $((SECONDS - started)) -ge 4 ] && [ "$(wc -w <<<"$ids")" -eq 1 ]; then
-            echo "$ids"
+        if [ $((SECONDS - started)) -ge 4 ] && [ -z "$(visible_windows '^Protoscribe$')" ]; then
+            echo "$main"
             return 0
         fi
         sleep 0.3
     done
-    fail "the splash screen did not go away (first window $first)"
+    fail "the splash screen did not go away (main window $main)"
 }
 
 # Save over the collection file: the save dialog, the overwrite question and the
-# message that confirms.
+# message that confirms. $2 is the key that asks to save (default Alt+S).
 save_over_the_collection() {
-    local main=$1 dialog confirm info
-    press "$main" alt+s
+    local main=$1 keys=${2:-alt+s} dialog confirm info
+    press "$main" "$keys"
     dialog=$(wait_for_window '^Save As$')
     focus "$dialog"
     xdotool key --clearmodifiers ctrl+a
@@ -309,6 +312,28 @@ check_program_files() {
     wait_until_gone "$help" "the help window"
 }
 
+# The click only puts the keyboard on the list (Save had it). The editor opens on
+# the Title page's first field; the Status page (after FDA, Sponsor, Oversight
+# and Summary) starts with the verification month, then its year.
+keyboard_only_edit() {
+    local main=$1 editor year=2047
+    focus "$main"
+    click_at "$main" 38 223 60 28
+    press "$main" Return
+    editor=$(wait_for_window '^Editing .*Protocol: ')
+    press "$editor" ctrl+Next ctrl+Next ctrl+Next ctrl+Next ctrl+Next
+    sleep 0.3
+    xdotool key --clearmodifiers Tab ctrl+a
+    xdotool type --delay 10 "$year"
+    sleep 0.3
+    press "$editor" alt+o
+    wait_until_gone "$editor" "the editor driven by keyboard"
+    save_over_the_collection "$main" ctrl+s
+    grep -Eq "<verification_date>[^<]*$year" "$work/collection.xml" \
+        || fail "the keyboard-only edit did not save the verification year $year"
+    log "a keyboard-only edit (Enter, Ctrl+Page Down, typing, Alt+O, Ctrl+S) was saved"
+}
+
 drive_program() {
     local main editor marker="Edited end to end $$ $RANDOM"
     main=$(wait_for_main_window)
@@ -343,6 +368,8 @@ drive_program() {
     grep -qF '>Sleep and Metabolic Health in Rotating Night-Shift Nurses</brief_title>' \
         "$work/collection.xml" || fail "the second protocol's Brief Title changed"
     log "saved file holds the change"
+
+    keyboard_only_edit "$main"
 
     # The last protocol is in the registry's current format: OK without a
     # change, then Save, keeps the file as it was.
