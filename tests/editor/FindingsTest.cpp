@@ -6,12 +6,14 @@
 #include "editor/EditorNavigationBar.h"
 #include "editor/EditorPage.h"
 #include "editor/FindingFrame.h"
+#include "editor/FindingPlace.h"
 #include "editor/FindingsDialog.h"
 #include "editor/ProtocolEditor.h"
 #include "editor/StatusPage.h"
 #include "editor/TitlePage.h"
 #include "editor/lists/LocationsPage.h"
 #include "model/CollectionFile.h"
+#include "model/RegistryRules.h"
 #include "model/StudyCollection.h"
 #include "platform/TestPlatform.h"
 
@@ -152,5 +154,34 @@ TEST_P(FindingsTest, MarkedListedMendedAndNeverBlockingOk) {
 
 INSTANTIATE_TEST_SUITE_P(Editor, FindingsTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// Every rule's element has a place with a control the page really has, except
+// the modules the editor has no page for.
+TEST(FindingPlaces, EveryRuleReachesAControlOfItsPage) {
+    TestPlatform platform;
+    ProtocolEditor editor;
+    for (const RegistryRule& rule : RegistryRules::table()) {
+        if (rule.section == "ipd") {
+            continue;
+        }
+        RuleFinding finding;
+        finding.rule = rule.id;
+        finding.section = rule.section;
+        finding.path = rule.path;
+        const std::vector<FindingPlace> places = FindingPlace::candidates(finding);
+        ASSERT_FALSE(places.empty()) << rule.id;
+        for (const FindingPlace& place : places) {
+            EditorPage* page = editor.page(place.section);
+            ASSERT_NE(page, nullptr) << rule.id;
+            if (place.control != 0) {
+                EXPECT_NE(page->control(place.control), nullptr) << rule.id;
+            }
+        }
+    }
+}
 
 } // namespace
