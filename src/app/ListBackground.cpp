@@ -30,6 +30,11 @@ QPoint ListBackground::position() const {
                      m_xPercent, m_yPercent);
 }
 
+// The light picture is faded on a dark list so that light row text stays readable.
+qreal ListBackground::opacity(const QColor& base) {
+    return base.lightnessF() < 0.5 ? 0.15 : 1.0;
+}
+
 QPixmap ListBackground::load(const QUrl& location) {
     if (!location.isLocalFile()) {
         return {};
@@ -43,6 +48,7 @@ bool ListBackground::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint && watched == m_view->viewport()) {
         // The viewport's own background is already filled; the rows follow.
         QPainter painter(m_view->viewport());
+        painter.setOpacity(opacity(m_view->palette().color(QPalette::Base)));
         painter.drawPixmap(position(), m_picture);
     }
     return QObject::eventFilter(watched, event);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QColor>
 #include <QPixmap>
 
 class QAbstractItemView;
@@ -21,6 +22,8 @@ public:
     static QPoint placement(const QSize& area, const QSize& picture, int xPercent, int yPercent);
     // A picture addressed as a "file://" location; a missing file gives none.
     static QPixmap load(const QUrl& location);
+    // How strongly the picture is drawn on a list of this base colour.
+    static qreal opacity(const QColor& base);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -212,9 +212,12 @@ void EditorPage::connectListCommands(QAbstractItemView* list, const ListCommands
     connect(list, &QAbstractItemView::doubleClicked, this, ran(commands.edit));
 }
 
+// The page's own white needs its own dark text: a dark desktop theme's light
+// text would vanish on it.
 void EditorPage::makeWhite() {
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
     setPalette(white);
     setAutoFillBackground(true);
     for (CXPGroupBox* box : findChildren<CXPGroupBox*>()) {

@@ -8,6 +8,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionSizeGrip>
 #include <QWindow>
@@ -71,6 +72,38 @@ void ResizableDialog::recordCreationSize(const QSize& creationSize) {
     if (isWindow()) {
         setMinimumSize(
             (m_creationSize - QSize(kMinimumShrinkX, kMinimumShrinkY)).expandedTo(QSize(0, 0)));
+    }
+}
+
+void ResizableDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!m_fitted && isWindow()) {
+        m_fitted = true;
+        fitToScreen();
+    }
+}
+
+// The stored size is the outer one; the frame is known only once the window
+// manager framed the window, and counts as nothing before.
+void ResizableDialog::fitToScreen() {
+    const QSize frame = frameGeometry().size() - size();
+    QSize wanted = size();
+    if (m_rememberSize) {
+        const SettingsStore& settings = Platform::settings();
+        const QSize stored(settings.readProfileInt(m_section, kWidthKey, 0),
+                           settings.readProfileInt(m_section, kHeightKey, 0));
+        if (stored.width() > 0 && stored.height() > 0) {
+            wanted = (stored - frame).expandedTo(minimumSize());
+        }
+    }
+    if (const QScreen* shownOn = screen()) {
+        const QSize room = shownOn->availableGeometry().size() - frame;
+        setMinimumSize(minimumSize().boundedTo(room));
+        wanted = wanted.boundedTo(room);
+    }
+    if (wanted != size()) {
+        resize(wanted);
+        m_resized = false; // restored or fitted, not chosen by the user now
     }
 }
 

@@ -70,6 +70,9 @@ public:
     static constexpr int kMinimumShrinkY = 43;
 
 protected:
+    // The first showing restores the size stored last and fits the window to
+    // its screen's free area.
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -85,6 +88,7 @@ private:
     void recordCreationSize(const QSize& creationSize);
     void moveAnchoredControls(int dx, int dy);
     void writeSize();
+    void fitToScreen();
     int gripExtent() const;
 
     int m_templateNumber;
@@ -97,6 +101,7 @@ private:
     QSize m_creationSize;
     QSize m_lastSize;
     bool m_resized = false;
+    bool m_fitted = false;
     bool m_dragging = false;
     QPoint m_dragStart;
     QSize m_dragStartSize;

@@ -50,6 +50,25 @@ TEST(ListBackgroundTest, DrawsThePictureBehindTheRows) {
     EXPECT_NE(QColor(shot.pixel(at + QPoint(45, 20))), QColor(Qt::red));
 }
 
+// A light picture under the light text of a dark theme would hide the rows.
+TEST(ListBackgroundTest, OnADarkListThePictureIsFaded) {
+    QTreeWidget list;
+    QPalette dark = list.palette();
+    dark.setColor(QPalette::Base, QColor(24, 24, 24));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    list.setPalette(dark);
+    list.resize(400, 300);
+    QPixmap white(40, 40);
+    white.fill(Qt::white);
+    ListBackground background(&list, white, 50, 38);
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    const QImage shot = list.viewport()->grab().toImage();
+    const QColor under(shot.pixel(background.position() + QPoint(20, 20)));
+    EXPECT_LT(under.lightnessF(), 0.3) << "text at 0.9 lightness stays readable";
+    EXPECT_GT(under.lightnessF(), QColor(24, 24, 24).lightnessF()) << "the picture is still there";
+}
+
 TEST(ListBackgroundTest, AMissingFileLeavesTheListPlain) {
     EXPECT_TRUE(
         ListBackground::load(QUrl::fromLocalFile("/nonexistent/globebkimage.bmp")).isNull());

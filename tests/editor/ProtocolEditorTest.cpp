@@ -4,6 +4,7 @@
 #include "editor/EditorIcons.h"
 #include "editor/EditorNavigationBar.h"
 #include "editor/EditorPage.h"
+#include "editor/EditorSection.h"
 #include "editor/TitlePage.h"
 #include "model/CollectionFile.h"
 #include "names/NamesAndAddresses.h"
@@ -11,6 +12,7 @@
 #include "model/StudyRecord.h"
 #include "platform/TestPlatform.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -413,4 +417,50 @@ TEST_F(ProtocolEditorTest, EnlargingMovesAndGrowsExactlyTheAnchoredControls) {
     editor().showSection(QStringLiteral("FDA"));
     EXPECT_EQ(editor().page(1)->control(TitlePage::IDC_GROUP)->geometry(),
               hiddenGroup.adjusted(0, 0, 100, 100));
+}
+
+// The contrast ratio of two colours as readability guidelines count it: 4.5 and
+// more is readable text.
+static double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A dark desktop theme gives light text; on the pages' own white it must not be.
+TEST(ProtocolEditorThemeTest, EveryPagesLabelsAreDarkOnItsWhiteUnderADarkTheme) {
+    TestPlatform platform;
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+        dark.setColor(role, QColor(32, 32, 32));
+    }
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        dark.setColor(role, QColor(230, 230, 230));
+    }
+    QApplication::setPalette(dark);
+    {
+        ProtocolEditor editor;
+        for (std::size_t section = 0; section < editorSections().size(); ++section) {
+            EditorPage* page = editor.page(static_cast<int>(section));
+            ASSERT_NE(page, nullptr) << section;
+            const QColor background = page->palette().color(QPalette::Window);
+            for (const QLabel* label : page->findChildren<QLabel*>()) {
+                if (label->text().isEmpty()) {
+                    continue; // a picture
+                }
+                const QColor text = label->palette().color(label->foregroundRole());
+                EXPECT_GE(contrast(background, text), 4.5)
+                    << section << ": " << label->text().toStdString();
+            }
+        }
+    }
+    QApplication::setPalette(before);
 }

@@ -5,6 +5,8 @@
 #include "platform/TestPlatform.h"
 
 #include <QLineEdit>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStyle>
 #include <QTest>
 #include <QTreeWidget>
@@ -190,12 +192,33 @@ TEST_F(ResizableDialogTest, WritesNothingWithoutAResize) {
     EXPECT_EQ(platform.settings().writeCount(), 0);
 }
 
-TEST_F(ResizableDialogTest, StoredSizeIsNotReadBack) {
-    platform.settings().writeProfileInt(QStringLiteral("89"), QStringLiteral("CX"), 500);
-    platform.settings().writeProfileInt(QStringLiteral("89"), QStringLiteral("CY"), 400);
-    auto dialog = shown();
-    EXPECT_EQ(dialog->size(), QSize(300, 260));
-    EXPECT_FALSE(dialog->wasResized());
+// The stored size comes back on the next opening, never larger than the
+// screen's free area; a window built larger than that is fitted too.
+TEST_F(ResizableDialogTest, StoredSizeIsReadBackWithinTheScreen) {
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    const QSize frame = [this] {
+        auto dialog = shown();
+        return dialog->frameGeometry().size() - dialog->size();
+    }();
+    const struct {
+        QSize stored; // outer sizes
+        QSize shown;  // inner ones
+    } cases[] = {
+        {{0, 0}, {300, 260}},
+        {{500, 400}, QSize(500, 400) - frame},
+        {{120, 150}, QSize(300, 260) - QSize(ResizableDialog::kMinimumShrinkX,
+                                             ResizableDialog::kMinimumShrinkY)},
+        {room * 3, room - frame},
+    };
+    for (const auto& c : cases) {
+        platform.settings().writeProfileInt(QStringLiteral("89"), QStringLiteral("CX"),
+                                            c.stored.width());
+        platform.settings().writeProfileInt(QStringLiteral("89"), QStringLiteral("CY"),
+                                            c.stored.height());
+        auto dialog = shown();
+        EXPECT_EQ(dialog->size(), c.shown) << c.stored.width() << "x" << c.stored.height();
+        EXPECT_FALSE(dialog->wasResized()) << "a restored size is not written again";
+    }
 }
 
 TEST_F(ResizableDialogTest, SizeGripSitsInTheBottomRightCorner) {
