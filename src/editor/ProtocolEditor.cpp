@@ -233,7 +233,13 @@ void ProtocolEditor::showSection(const QString& label) {
     if (EditorPage* shown = page(sectionIndex(label))) {
         shown->show();
     }
-    refreshFindings();
+    // The record holds what the pages show now: no copy to store into, unless
+    // a changed study type leaves parts that OK would drop.
+    if (m_record != nullptr && m_record->study_design.study_type.displayText() == m_startStudyType) {
+        showFindingsOf(*m_record);
+    } else {
+        refreshFindings();
+    }
 }
 
 void ProtocolEditor::refreshFindings() {
@@ -252,7 +258,11 @@ void ProtocolEditor::refreshFindings() {
     if (type != m_startStudyType) {
         StudyTypeFit::removeMisfits(copy, type);
     }
-    m_findings = RegistryRules::check(copy, RuleContext::now());
+    showFindingsOf(copy);
+}
+
+void ProtocolEditor::showFindingsOf(const StudyRecord& record) {
+    m_findings = RegistryRules::check(record, RuleContext::now());
     markFindings();
 }
 

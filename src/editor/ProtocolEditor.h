@@ -110,6 +110,7 @@ private:
     void hideAllPages();
     bool dropWhatTheStudyTypeLeftBehind();
     FindingPlace placeOf(const RuleFinding& finding) const;
+    void showFindingsOf(const StudyRecord& record);
     void markFindings();
     void markSection(int section, int badge);
 
