@@ -222,6 +222,7 @@ void EditorPage::makeWhite() {
     setAutoFillBackground(true);
     for (CXPGroupBox* box : findChildren<CXPGroupBox*>()) {
         box->setFillColour(Qt::white);
+        box->setTextColour(Qt::black);
     }
 }
 

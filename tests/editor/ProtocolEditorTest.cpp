@@ -1,6 +1,7 @@
 #include "editor/ProtocolEditor.h"
 
 #include "EditorTestSupport.h"
+#include "controls/CXPGroupBox.h"
 #include "editor/EditorIcons.h"
 #include "editor/EditorNavigationBar.h"
 #include "editor/EditorPage.h"
@@ -452,6 +453,9 @@ TEST(ProtocolEditorThemeTest, EveryPagesLabelsAreDarkOnItsWhiteUnderADarkTheme) 
             EditorPage* page = editor.page(static_cast<int>(section));
             ASSERT_NE(page, nullptr) << section;
             const QColor background = page->palette().color(QPalette::Window);
+            for (const CXPGroupBox* box : page->findChildren<CXPGroupBox*>()) {
+                EXPECT_GE(contrast(box->fillColour(), box->textColour()), 4.5) << section;
+            }
             for (const QLabel* label : page->findChildren<QLabel*>()) {
                 if (label->text().isEmpty()) {
                     continue; // a picture

@@ -73,12 +73,12 @@ QString sectionFileName(const QString& label) {
 // Draws every section the record's study type offers and returns the labels
 // of those it does not.
 QStringList shootEditor(QWidget* parent, StudyRecord& record, const QDir& folder,
-                        const QStringList& only = {}) {
+                        const QStringList& only = {}, const QString& suffix = {}) {
     QStringList skipped;
     ProtocolEditor editor(parent);
     editor.setRecord(&record);
     // Runs inside exec(), as the program shows the editor.
-    QTimer::singleShot(0, &editor, [&editor, &folder, &only, &skipped] {
+    QTimer::singleShot(0, &editor, [&editor, &folder, &only, &skipped, &suffix] {
         settle(200);
         EditorNavigationBar* bar = editor.navigationBar();
         for (int i = 0; i < bar->itemCount(); ++i) {
@@ -95,7 +95,7 @@ QStringList shootEditor(QWidget* parent, StudyRecord& record, const QDir& folder
             bar->selectItem(item);
             editor.showSection(item->label());
             settle(100);
-            save(&editor, folder, sectionFileName(item->label()));
+            save(&editor, folder, sectionFileName(item->label()) + suffix);
         }
         // Straight out: Cancel would ask whether to save.
         editor.done(QDialog::Rejected);
@@ -201,6 +201,25 @@ void shootDialogs(QWidget* parent, const QDir& folder) {
 
 } // namespace
 
+// The main window and the first section under a dark desktop theme.
+void shootDark(MainWindow& window, const QDir& folder) {
+    QPalette dark;
+    for (const auto role : {QPalette::Window, QPalette::Button, QPalette::AlternateBase}) {
+        dark.setColor(role, QColor(45, 45, 48));
+    }
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        dark.setColor(role, QColor(225, 225, 225));
+    }
+    dark.setColor(QPalette::Highlight, QColor(38, 79, 120));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    QApplication::setPalette(dark);
+    settle(200);
+    save(&window, folder, QStringLiteral("main-window-dark"));
+    shootEditor(&window, *window.collection().records.front(), folder, {QStringLiteral("Title")},
+                QStringLiteral("-dark"));
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
@@ -251,5 +270,6 @@ int main(int argc, char** argv) {
     }
     shootFindings(&window, *window.collection().records.front(), folder);
     shootDialogs(&window, folder);
+    shootDark(window, folder);
     return g_failures == 0 ? 0 : 1;
 }
