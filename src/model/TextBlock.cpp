@@ -12,11 +12,6 @@ void TextBlock::readFromElement(const XmlNode* element) {
     m_deleteFlag = flag && booleanFromText(*flag);
 }
 
-void TextBlock::writeIntoElement(XmlNode& element) const {
-    m_block.writeTextblockInto(element);
-    element.addAttribute("delete", std::string(booleanToText(m_deleteFlag)));
-}
-
 void TextBlock::write(ElementSink& out, std::string_view name) const {
     out.open(name, m_deleteFlag);
     m_block.write(out);

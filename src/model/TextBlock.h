@@ -29,8 +29,6 @@ public:
     // Null changes nothing; otherwise reads the "textblock" child (if any)
     // and takes the flag from the element.
     void readFromElement(const XmlNode* element);
-    // The caller has appended the outer element already.
-    void writeIntoElement(XmlNode& element) const;
     // Writes the outer element named `name` with its textblock and flag.
     void write(ElementSink& out, std::string_view name) const;
 
