@@ -133,6 +133,7 @@ struct Figures {
     double store = 0;
     double load = 0;
     double reference = 0;
+    double check = 0;
 };
 
 Figures measure(const Size& size) {
@@ -183,6 +184,8 @@ Figures measure(const Size& size) {
     figures.reference = median(reference);
     figures.store = medianSeconds(kRuns, [&] { editor->storeAll(); });
     figures.load = medianSeconds(kRuns, [&] { editor->loadAll(); });
+    // What leaving a field costs: the pages stored into a copy, then checked.
+    figures.check = medianSeconds(kRuns, [&] { editor->refreshFindings(); });
     return figures;
 }
 
@@ -200,6 +203,8 @@ int main(int argc, char** argv) {
                 "reference %.1f ms\n",
                 large.open * 1e3, large.switching * 1e3, large.store * 1e3, large.load * 1e3,
                 large.reference * 1e3);
+    std::printf("findings after leaving a field: half size %.2f ms, full size %.2f ms\n",
+                half.check * 1e3, large.check * 1e3);
     std::printf("linearity (switch time per row, full / half): %.2f\n",
                 large.switching / half.switching / 2);
     std::printf("open_ms=%.1f switch_ms=%.1f switch/reference=%.2f\n", large.open * 1e3,

@@ -141,6 +141,15 @@ void OutlookTabCtrlBase::setItemCollapsed(OutlookTabItem* item, bool collapsed) 
     }
 }
 
+void OutlookTabCtrlBase::setItemImages(OutlookTabItem* item, int largeImage, int smallImage) {
+    if (itemIndex(item) < 0) {
+        return;
+    }
+    item->m_largeImage = largeImage;
+    item->m_smallImage = smallImage;
+    update();
+}
+
 OutlookTabMetrics OutlookTabCtrlBase::metrics() const {
     return outlookTabMetrics(letterHeight(m_captionFont), letterHeight(m_itemFont),
                              m_large.iconSize(), m_largeDisabled.iconSize(), m_small.iconSize(),

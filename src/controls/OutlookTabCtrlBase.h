@@ -54,6 +54,8 @@ public:
     void setItemVisible(OutlookTabItem* item, bool visible);
     void setItemDisabled(OutlookTabItem* item, bool disabled);
     void setItemCollapsed(OutlookTabItem* item, bool collapsed);
+    // Shows other icons of the image lists for the item; repaints.
+    void setItemImages(OutlookTabItem* item, int largeImage, int smallImage);
 
     // Recomputes the layout, repairs the selection and repaints.
     void updateLayout();

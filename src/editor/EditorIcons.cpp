@@ -314,6 +314,19 @@ QImage disabledLook(QImage image) {
     return image;
 }
 
+// A disc in the bottom right corner, ringed in white so that it stands out
+// from the icon under it.
+QImage withBadge(QImage image, const QColor& colour) {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal side = qMin(image.width(), image.height()) * 0.5;
+    const QRectF disc(image.width() - side - 0.5, image.height() - side - 0.5, side, side);
+    painter.setPen(QPen(Qt::white, 1.5));
+    painter.setBrush(colour);
+    painter.drawEllipse(disc);
+    return image;
+}
+
 QImage drawn(const Drawing& drawing, QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -336,10 +349,23 @@ QPixmap EditorIcons::icon(int index, QSize size, bool disabled) {
 
 OutlookTabImageList EditorIcons::imageList(QSize size, bool disabled) {
     OutlookTabImageList list(size);
-    for (int i = 0; i < kIconCount; ++i) {
-        list.add(icon(i, size, disabled));
+    for (int badge = NoBadge; badge < kBadgeCount; ++badge) {
+        for (int i = 0; i < kIconCount; ++i) {
+            QPixmap plain = icon(i, size, disabled);
+            if (badge == NoBadge || plain.isNull()) {
+                list.add(plain);
+                continue;
+            }
+            const RuleSeverity severity =
+                badge == ErrorBadge ? RuleSeverity::Error : RuleSeverity::Warning;
+            list.add(QPixmap::fromImage(withBadge(plain.toImage(), findingColour(severity))));
+        }
     }
     return list;
+}
+
+QColor EditorIcons::findingColour(RuleSeverity severity) {
+    return severity == RuleSeverity::Error ? QColor(0xd0, 0x21, 0x1c) : QColor(0xe6, 0x9b, 0x00);
 }
 
 QPixmap EditorIcons::helpMarker(QSize size) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "controls/OutlookTabImageList.h"
+#include "model/RuleFinding.h"
 
+#include <QColor>
 #include <QPixmap>
 #include <QSize>
 
@@ -28,12 +30,21 @@ public:
         Design,
         kIconCount
     };
+    // A section icon with a disc in its corner for the worst finding of the
+    // section; the image lists hold every icon once per badge, in this order.
+    enum Badge { NoBadge, ErrorBadge, WarningBadge, kBadgeCount };
+    static constexpr int kImageCount = static_cast<int>(kIconCount) * kBadgeCount;
+    static constexpr int imageIndex(Picture picture, Badge badge) {
+        return static_cast<int>(picture) + static_cast<int>(badge) * kIconCount;
+    }
+    static QColor findingColour(RuleSeverity severity);
+
     static constexpr QSize kLargeSize{24, 24};
     static constexpr QSize kSmallSize{16, 16};
 
     // A null pixmap for an index outside 0..kIconCount-1.
     static QPixmap icon(int index, QSize size, bool disabled = false);
-    // All icons in index order.
+    // All icons in index order, then all again for each badge.
     static OutlookTabImageList imageList(QSize size, bool disabled);
 
     // The question mark beside a field label.

@@ -3,6 +3,7 @@
 #include "controls/CXPGroupBox.h"
 #include "editor/ComboText.h"
 #include "editor/EditorIcons.h"
+#include "editor/FindingFrame.h"
 #include "editor/HelpBrowser.h"
 #include "editor/HelpMarkers.h"
 #include "model/BlockText.h"
@@ -46,9 +47,46 @@ void EditorPage::load(StudyRecord& record) {
 
 void EditorPage::store() {
     if (m_record != nullptr) {
-        storeBindings(*m_record);
-        onStore(*m_record);
+        storeInto(*m_record);
     }
+}
+
+void EditorPage::storeInto(StudyRecord& record) {
+    storeBindings(record);
+    onStore(record);
+}
+
+void EditorPage::showFindings(const std::vector<ControlFinding>& findings) {
+    QHash<int, ControlFinding> merged;
+    for (const ControlFinding& finding : findings) {
+        if (control(finding.control) == nullptr) {
+            continue;
+        }
+        auto at = merged.find(finding.control);
+        if (at == merged.end()) {
+            merged.insert(finding.control, finding);
+            continue;
+        }
+        at->text += QLatin1Char('\n') + finding.text;
+        if (finding.severity == RuleSeverity::Error) {
+            at->severity = RuleSeverity::Error;
+        }
+    }
+    for (FindingFrame* frame : std::as_const(m_frames)) {
+        frame->clear();
+    }
+    for (const ControlFinding& finding : std::as_const(merged)) {
+        FindingFrame*& frame = m_frames[finding.control];
+        if (frame == nullptr) {
+            frame = new FindingFrame(control(finding.control));
+        }
+        frame->mark(finding.severity, finding.text);
+    }
+}
+
+FindingFrame* EditorPage::findingFrame(int id) const {
+    FindingFrame* frame = m_frames.value(id);
+    return frame != nullptr && frame->isMarked() ? frame : nullptr;
 }
 
 void EditorPage::bind(int id, TextField field) {
@@ -159,13 +197,19 @@ void EditorPage::showControls(std::span<const int> ids, bool visible) {
 }
 
 void EditorPage::connectListCommands(QAbstractItemView* list, const ListCommands& commands) {
-    const auto onClick = [this](int id, const std::function<void()>& command) {
-        connect(control<QPushButton>(id), &QPushButton::clicked, this, command);
+    const auto ran = [this](const std::function<void()>& command) {
+        return [this, command] {
+            command();
+            emit edited();
+        };
+    };
+    const auto onClick = [this, &ran](int id, const std::function<void()>& command) {
+        connect(control<QPushButton>(id), &QPushButton::clicked, this, ran(command));
     };
     onClick(commands.addId, commands.add);
     onClick(commands.editId, commands.edit);
     onClick(commands.removeId, commands.remove);
-    connect(list, &QAbstractItemView::doubleClicked, this, commands.edit);
+    connect(list, &QAbstractItemView::doubleClicked, this, ran(commands.edit));
 }
 
 // The page's own white needs its own dark text: a dark desktop theme's light

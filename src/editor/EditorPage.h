@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/ResizableDialog.h"
+#include "model/RuleFinding.h"
 #include "platform/TemplateColumn.h"
 
 #include <QHash>
@@ -15,6 +16,7 @@
 
 class BlockText;
 class FieldValue;
+class FindingFrame;
 class HelpBrowser;
 class StudyRecord;
 class TextBlock;
@@ -76,6 +78,9 @@ public:
     void load(StudyRecord& record);
     // Writes the controls into the remembered record; nothing before a load.
     void store();
+    // Writes the controls into another record, as store() would into the
+    // remembered one; the editor checks such a copy while the user works.
+    void storeInto(StudyRecord& record);
     StudyRecord* record() const { return m_record; }
 
     // Not owned; null means markers do nothing.
@@ -110,6 +115,24 @@ public:
             .at(x, kBottomButtonY, id);
     }
 
+    // What the rules found about one control's field, as the page shows it.
+    struct ControlFinding {
+        int control = 0;
+        RuleSeverity severity = RuleSeverity::Warning;
+        QString text;
+    };
+    // Frames the controls named (several findings of one control share a
+    // frame, an error outweighing warnings) and clears every other frame.
+    void showFindings(const std::vector<ControlFinding>& findings);
+    // The frame of a control that has findings now, or null.
+    FindingFrame* findingFrame(int id) const;
+
+signals:
+    // A list command (add, edit, remove) ran: the page changed without the
+    // focus leaving a field.
+    void edited();
+
+public:
     // The key of a marker's definition; empty for other ids.
     QString helpKey(int markerId) const { return m_helpKeys.value(markerId); }
 
@@ -208,4 +231,6 @@ private:
     // What each control showed after it was last set from the record.
     QHash<int, QString> m_shown;
     QHash<int, QString> m_helpKeys;
+    // Made on a control's first finding, kept (hidden) after.
+    QHash<int, FindingFrame*> m_frames;
 };

@@ -3,16 +3,20 @@
 #include "editor/EditorIcons.h"
 #include "editor/EditorNavigationBar.h"
 #include "editor/EditorSection.h"
+#include "editor/FindingPlace.h"
+#include "editor/FindingsDialog.h"
 #include "editor/MessageCaption.h"
 #include "editor/RecordSnapshot.h"
 #include "editor/TitlePage.h"
 #include "names/NamesAndAddresses.h"
+#include "model/RegistryRules.h"
 #include "model/StudyRecord.h"
 #include "model/StudyTypeFit.h"
 #include "platform/Platform.h"
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -63,6 +67,11 @@ DialogTemplate ProtocolEditor::dialogTemplate() {
                  .text = QStringLiteral("&OK"),
                  .rect = {381, 347, 50, 16},
                  .anchors = AnchorBottomRight},
+                {.id = IDC_CHECK,
+                 .kind = ControlKind::PushButton,
+                 .text = QStringLiteral("Chec&k..."),
+                 .rect = {327, 347, 50, 16},
+                 .anchors = AnchorBottomRight},
                 {.id = IDC_CANCEL,
                  .kind = ControlKind::PushButton,
                  .text = QStringLiteral("&Cancel"),
@@ -106,6 +115,17 @@ ProtocolEditor::ProtocolEditor(QWidget* parent) : ResizableDialog(kTemplateNumbe
     titlePage()->setEditor(this);
     connect(control<QPushButton>(IDC_OK), &QPushButton::clicked, this, &ProtocolEditor::accept);
     connect(control<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this, &ProtocolEditor::reject);
+    connect(control<QPushButton>(IDC_CHECK), &QPushButton::clicked, this,
+            &ProtocolEditor::showFindingsList);
+    // Leaving a field of a page is when its value counts as entered.
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+        if (old != nullptr && panel()->isAncestorOf(old) && isVisible()) {
+            refreshFindings();
+        }
+    });
+    for (EditorPage* page : m_pages) {
+        connect(page, &EditorPage::edited, this, &ProtocolEditor::refreshFindings);
+    }
     addSectionShortcuts();
 }
 
@@ -125,6 +145,8 @@ void ProtocolEditor::showNeighbourSection(bool forward) {
 }
 
 ProtocolEditor::~ProtocolEditor() {
+    // The pages go after this body; their focus changes must not reach it.
+    disconnect(m_focusWatch);
     for (EditorPage* page : m_pages) {
         page->setHelpWindow(nullptr);
     }
@@ -202,6 +224,7 @@ int ProtocolEditor::exec() {
     }
     loadAll();
     focusShownPage();
+    refreshFindings();
     const int result = ResizableDialog::exec();
     if (result != Accepted && m_record != nullptr) {
         original.restoreInto(*m_record);
@@ -231,7 +254,121 @@ void ProtocolEditor::showSection(const QString& label) {
     if (EditorPage* shown = page(sectionIndex(label))) {
         shown->show();
     }
+    // The record holds what the pages show now: no copy to store into, unless
+    // a changed study type leaves parts that OK would drop.
+    if (m_record != nullptr && m_record->study_design.study_type.displayText() == m_startStudyType) {
+        showFindingsOf(*m_record);
+    } else {
+        refreshFindings();
+    }
     focusShownPage();
+}
+
+void ProtocolEditor::refreshFindings() {
+    if (m_record == nullptr) {
+        return;
+    }
+    RecordSnapshot current;
+    current.take(*m_record);
+    StudyRecord copy;
+    current.restoreInto(copy);
+    for (EditorPage* page : m_pages) {
+        page->storeInto(copy);
+    }
+    // What OK would drop for a changed study type is not held against it.
+    const std::string type = copy.study_design.study_type.displayText();
+    if (type != m_startStudyType) {
+        StudyTypeFit::removeMisfits(copy, type);
+    }
+    showFindingsOf(copy);
+}
+
+void ProtocolEditor::showFindingsOf(const StudyRecord& record) {
+    m_findings = RegistryRules::check(record, RuleContext::now());
+    markFindings();
+}
+
+// Of the places that edit a finding's element, the first the editor offers
+// now: its section in the bar, its control not hidden by the page.
+FindingPlace ProtocolEditor::placeOf(const RuleFinding& finding) const {
+    const std::vector<FindingPlace> places = FindingPlace::candidates(finding);
+    for (const FindingPlace& place : places) {
+        const EditorPage* shown = page(place.section);
+        const OutlookTabItem* item = m_bar->itemAt(place.section);
+        const QWidget* widget = shown != nullptr ? shown->control(place.control) : nullptr;
+        if (item != nullptr && item->isVisible() &&
+            (widget == nullptr || widget->isVisibleTo(shown))) {
+            return place;
+        }
+    }
+    return places.empty() ? FindingPlace{} : places.front();
+}
+
+void ProtocolEditor::markFindings() {
+    std::vector<std::vector<EditorPage::ControlFinding>> perPage(m_pages.size());
+    std::vector<int> badges(m_pages.size(), EditorIcons::NoBadge);
+    for (const RuleFinding& finding : m_findings) {
+        const FindingPlace place = placeOf(finding);
+        if (page(place.section) == nullptr) {
+            continue;
+        }
+        const auto section = static_cast<std::size_t>(place.section);
+        perPage[section].push_back(
+            {place.control, finding.severity, FindingPlace::describe(finding, place)});
+        const int badge = finding.severity == RuleSeverity::Error ? EditorIcons::ErrorBadge
+                                                                 : EditorIcons::WarningBadge;
+        if (badges[section] == EditorIcons::NoBadge || badge == EditorIcons::ErrorBadge) {
+            badges[section] = badge;
+        }
+    }
+    for (std::size_t i = 0; i < m_pages.size(); ++i) {
+        m_pages[i]->showFindings(perPage[i]);
+        markSection(static_cast<int>(i), badges[i]);
+    }
+}
+
+void ProtocolEditor::markSection(int section, int badge) {
+    const auto picture = editorSections()[static_cast<std::size_t>(section)].icon;
+    const int image = EditorIcons::imageIndex(picture, static_cast<EditorIcons::Badge>(badge));
+    m_bar->setItemImages(m_bar->itemAt(section), image, image);
+}
+
+void ProtocolEditor::showFindingsList() {
+    refreshFindings();
+    std::vector<FindingsDialog::Row> rows;
+    for (const RuleFinding& finding : m_findings) {
+        const FindingPlace place = placeOf(finding);
+        const EditorSection* section =
+            page(place.section) != nullptr ? &editorSections()[static_cast<std::size_t>(place.section)]
+                                           : nullptr;
+        rows.push_back({finding.severity, FindingPlace::describe(finding, place),
+                        section != nullptr ? QString::fromLatin1(section->label) : QString()});
+    }
+    FindingsDialog dialog(rows, this);
+    if (dialog.exec() == QDialog::Accepted && dialog.chosen() >= 0) {
+        // The list is a copy: going to a section checks again.
+        const RuleFinding chosen = m_findings[static_cast<std::size_t>(dialog.chosen())];
+        goToFinding(chosen);
+    }
+}
+
+void ProtocolEditor::goToFinding(const RuleFinding& finding) {
+    const FindingPlace place = placeOf(finding);
+    EditorPage* target = page(place.section);
+    if (target == nullptr) {
+        return;
+    }
+    m_bar->selectItem(m_bar->itemAt(place.section));
+    showSection(QString::fromLatin1(editorSections()[static_cast<std::size_t>(place.section)].label));
+    QWidget* widget = target->control(place.control);
+    if (widget == nullptr) {
+        return;
+    }
+    auto* list = qobject_cast<QAbstractItemView*>(widget);
+    if (list != nullptr && finding.item > 0 && list->model() != nullptr) {
+        list->setCurrentIndex(list->model()->index(static_cast<int>(finding.item) - 1, 0));
+    }
+    widget->setFocus(Qt::OtherFocusReason);
 }
 
 // A page whose fields are all disabled leaves the keyboard on the bar, where

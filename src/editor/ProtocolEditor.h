@@ -2,6 +2,7 @@
 
 #include "editor/HelpBrowser.h"
 #include "editor/ResizableDialog.h"
+#include "model/RuleFinding.h"
 
 #include <QString>
 #include <memory>
@@ -10,6 +11,7 @@
 
 class EditorNavigationBar;
 class EditorPage;
+struct FindingPlace;
 class QPlainTextEdit;
 class StudyRecord;
 class TitlePage;
@@ -22,6 +24,10 @@ class TitlePage;
 // into the record and loads them all again, so each page sees what the others
 // changed. OK stores all pages. Cancel (Escape, the close box) puts the record
 // back as it was when the dialog started, unless the user chooses to save.
+//
+// The registry's rules run on what the pages show whenever the user leaves a
+// field: each field with findings gets a frame and a tooltip, each section a
+// badge in the bar, and Check lists them all. Findings never stop OK.
 class ProtocolEditor : public ResizableDialog {
     Q_OBJECT
 public:
@@ -30,6 +36,7 @@ public:
     enum ControlId {
         IDC_OK = 1,
         IDC_CANCEL = 2,
+        IDC_CHECK = 1008,
         IDC_FRAME = 1006,
         IDC_PANEL = 1007,
         IDC_NAVIGATION_BAR = 3001,
@@ -78,6 +85,17 @@ public:
     QPlainTextEdit* itemWindow(int section) const;
     HelpBrowser* helpWindow() const { return m_help.get(); }
 
+    // Checks what the pages show (stored into a copy of the record, the
+    // record itself untouched) and marks the fields and sections.
+    void refreshFindings();
+    // The findings of the last refresh, in the rules' order.
+    const std::vector<RuleFinding>& findings() const { return m_findings; }
+    // Check: lists the findings; the one chosen is shown (goToFinding).
+    void showFindingsList();
+    // Shows the section of the finding and focuses its control, selecting the
+    // entry of a list.
+    void goToFinding(const RuleFinding& finding);
+
     // OK: stores all pages and closes.
     void accept() override;
     // Cancel: asks whether to save when the protocol has an ID.
@@ -97,6 +115,10 @@ private:
     void fitPagesToPanel();
     void hideAllPages();
     bool dropWhatTheStudyTypeLeftBehind();
+    FindingPlace placeOf(const RuleFinding& finding) const;
+    void showFindingsOf(const StudyRecord& record);
+    void markFindings();
+    void markSection(int section, int badge);
 
     StudyRecord* m_record = nullptr;
     std::string m_startStudyType;
@@ -104,4 +126,6 @@ private:
     std::vector<EditorPage*> m_pages; // children of the panel, in section order
     EditorNavigationBar* m_bar = nullptr;
     std::unique_ptr<HelpBrowser> m_help;
+    std::vector<RuleFinding> m_findings;
+    QMetaObject::Connection m_focusWatch;
 };

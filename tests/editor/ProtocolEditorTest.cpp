@@ -105,7 +105,7 @@ TEST_F(ProtocolEditorTest, SectionsInOrderWithTheirItemWindowsAndPages) {
     for (const auto kind :
          {OutlookTabImageKind::Large, OutlookTabImageKind::Small,
           OutlookTabImageKind::LargeDisabled, OutlookTabImageKind::SmallDisabled}) {
-        EXPECT_EQ(editor().navigationBar()->imageList(kind).count(), EditorIcons::kIconCount);
+        EXPECT_EQ(editor().navigationBar()->imageList(kind).count(), EditorIcons::kImageCount);
     }
     EXPECT_EQ(editor().navigationBar()->imageList(OutlookTabImageKind::Small).iconSize(),
               QSize(16, 16));

@@ -11,6 +11,7 @@
 #include "controls/OutlookTabItem.h"
 #include "editor/EditorNavigationBar.h"
 #include "editor/ProtocolEditor.h"
+#include "editor/RecordSnapshot.h"
 #include "editor/SecondaryIdDialog.h"
 #include "editor/lists/ArmDialog.h"
 #include "editor/lists/CitationDialog.h"
@@ -19,6 +20,7 @@
 #include "editor/lists/LinkDialog.h"
 #include "editor/lists/OfficialDialog.h"
 #include "editor/lists/OutcomeDialog.h"
+#include "model/StudyRecord.h"
 #include "platform/ScriptedPrompts.h"
 #include "platform/TestPlatform.h"
 
@@ -100,6 +102,29 @@ QStringList shootEditor(QWidget* parent, StudyRecord& record, const QDir& folder
     });
     editor.exec();
     return skipped;
+}
+
+// The editor on a record the rules object to: a terminated study without its
+// reason, so the Status page frames the field and the bar badges the section.
+// The record is put back afterwards.
+void shootFindings(QWidget* parent, StudyRecord& record, const QDir& folder) {
+    RecordSnapshot original;
+    original.take(record);
+    record.overall_status.setText("Terminated");
+    record.why_stopped.setText("");
+    ProtocolEditor editor(parent);
+    editor.setRecord(&record);
+    QTimer::singleShot(0, &editor, [&editor, &folder] {
+        settle(200);
+        const int status = ProtocolEditor::sectionIndex(QStringLiteral("Status"));
+        editor.navigationBar()->selectItem(editor.navigationBar()->itemAt(status));
+        editor.showSection(QStringLiteral("Status"));
+        settle(100);
+        save(&editor, folder, QStringLiteral("editor-findings"));
+        editor.done(QDialog::Rejected);
+    });
+    editor.exec();
+    original.restoreInto(record);
 }
 
 // One item dialog: made, filled, shown, drawn. Another dialog is one more line
@@ -243,6 +268,7 @@ int main(int argc, char** argv) {
     for (const QString& label : missing) {
         report(QStringLiteral("no sample record offers %1").arg(label));
     }
+    shootFindings(&window, *window.collection().records.front(), folder);
     shootDialogs(&window, folder);
     shootDark(window, folder);
     return g_failures == 0 ? 0 : 1;
