@@ -16,6 +16,7 @@
 namespace {
 
 constexpr int kRecordRole = Qt::UserRole;
+constexpr int kFindingRole = Qt::UserRole + 1; // absent on a protocol's row
 
 DialogTemplate checkTemplate() {
     using C = CheckWindow;
@@ -67,7 +68,8 @@ CheckWindow::CheckWindow(const StudyCollection& collection,
                          const std::vector<RuleFinding>& findings, QWidget* parent)
     : ResizableDialog(kTemplateNumber, parent,
                       Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint) {
+                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+      m_findings(findings) {
     buildControls(checkTemplate());
     if (auto* summaryLine = control<QLabel>(kSummaryId)) {
         summaryLine->setText(summary(findings, collection.records.size()));
@@ -114,7 +116,8 @@ void CheckWindow::fill(const StudyCollection& collection,
         std::size_t errors = 0;
         std::size_t warnings = 0;
         auto group = std::make_unique<QTreeWidgetItem>();
-        for (const RuleFinding& finding : findings) {
+        for (std::size_t index = 0; index < findings.size(); ++index) {
+            const RuleFinding& finding = findings[index];
             if (finding.record != record) {
                 continue;
             }
@@ -124,6 +127,7 @@ void CheckWindow::fill(const StudyCollection& collection,
                 group.get(), {TextCodec::decode(finding.message), TextCodec::decode(finding.section)});
             item->setIcon(0, error ? errorIcon : warningIcon);
             item->setData(0, kRecordRole, QVariant::fromValue<qulonglong>(record));
+            item->setData(0, kFindingRole, QVariant::fromValue<qulonglong>(index));
         }
         if (group->childCount() == 0) {
             continue;
@@ -141,5 +145,8 @@ void CheckWindow::choose(QTreeWidgetItem* item) {
     if (item == nullptr || !m_chooser) {
         return;
     }
-    m_chooser(static_cast<std::size_t>(item->data(0, kRecordRole).toULongLong()));
+    const QVariant finding = item->data(0, kFindingRole);
+    m_chooser(static_cast<std::size_t>(item->data(0, kRecordRole).toULongLong()),
+              finding.isValid() ? &m_findings.at(static_cast<std::size_t>(finding.toULongLong()))
+                                : nullptr);
 }

@@ -11,15 +11,15 @@ class QTreeWidgetItem;
 class StudyCollection;
 
 // The findings of the registry's rules for every protocol of a collection, one
-// group per protocol. Choosing a finding (double-click or Enter) hands its
-// protocol's position to the owner, which opens the editor on it.
+// group per protocol. Choosing a finding (double-click or Enter) hands it to
+// the owner, which opens the editor on it; choosing a protocol hands none.
 class CheckWindow : public ResizableDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateNumber = 160;
     enum ControlId { kListId = 1001, kValidateId, kCloseId = 2, kSummaryId = 1004 };
 
-    using Chooser = std::function<void(std::size_t record)>;
+    using Chooser = std::function<void(std::size_t record, const RuleFinding* finding)>;
 
     CheckWindow(const StudyCollection& collection, const std::vector<RuleFinding>& findings,
                 QWidget* parent = nullptr);
@@ -39,4 +39,5 @@ private:
     void choose(QTreeWidgetItem* item);
 
     Chooser m_chooser;
+    std::vector<RuleFinding> m_findings;
 };

@@ -39,6 +39,7 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
 #include <array>
@@ -182,7 +183,9 @@ MainWindow::MainWindow(QWidget* parent)
                       Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       m_protocolIcon(QPixmap::fromImage(Artwork::protocolIcon())),
-      m_editorRunner(&MainWindow::runProtocolEditor), m_programFiles(programFiles()),
+      m_editorRunner([this](QWidget* parent, StudyRecord& record, const QString& title) {
+          return runProtocolEditor(parent, record, title, m_editorStart);
+      }), m_programFiles(programFiles()),
       m_helpViewFactory(HelpWindow::webEngineView()), m_upgrade(this),
       m_messageLine(vendorSite().host, CacheDownload(vendorSite().cacheDirectory)) {
     buildControls(mainTemplate());
@@ -501,10 +504,14 @@ std::size_t MainWindow::markProtocolsWithErrors() {
 
 void MainWindow::check() {
     CheckWindow window(m_collection, RegistryRules::check(m_collection, RuleContext::now()), this);
-    window.setChooser([this, &window](std::size_t record) {
+    window.setChooser([this, &window](std::size_t record, const RuleFinding* finding) {
+        if (finding != nullptr) {
+            m_editorStart = *finding;
+        }
         window.accept();
         selectRow(static_cast<int>(record));
         editProtocol();
+        m_editorStart.reset();
     });
     connect(&window, &CheckWindow::validateRequested, this, &MainWindow::validate);
     window.exec();
@@ -527,10 +534,15 @@ void MainWindow::selectRow(int row) {
     m_list->clearSelection();
 }
 
-int MainWindow::runProtocolEditor(QWidget* parent, StudyRecord& record, const QString& title) {
+int MainWindow::runProtocolEditor(QWidget* parent, StudyRecord& record, const QString& title,
+                                  const std::optional<RuleFinding>& start) {
     ProtocolEditor editor(parent);
     editor.setRecord(&record);
     editor.setTitle(title);
+    if (start.has_value()) {
+        // Once the editor has loaded its pages.
+        QTimer::singleShot(0, &editor, [&editor, finding = *start] { editor.goToFinding(finding); });
+    }
     return editor.exec();
 }
 

@@ -4,6 +4,7 @@
 #include "app/ProgramFiles.h"
 #include "editor/ResizableDialog.h"
 #include "names/NamesAndAddresses.h"
+#include "model/RuleFinding.h"
 #include "model/StudyCollection.h"
 #include "validation/SchemaLocation.h"
 #include "vendor/MessageLine.h"
@@ -113,7 +114,9 @@ public:
     const QIcon& protocolIcon() const { return m_protocolIcon; }
 
     void setEditorRunner(EditorRunner runner) { m_editorRunner = std::move(runner); }
-    static int runProtocolEditor(QWidget* parent, StudyRecord& record, const QString& title);
+    // The real editor; `start` is the finding it opens at, if any.
+    static int runProtocolEditor(QWidget* parent, StudyRecord& record, const QString& title,
+                                 const std::optional<RuleFinding>& start = std::nullopt);
 
     // The browser of the window in which Help shows HELP.TXT; a web engine unless set.
     void setHelpViewFactory(HelpWindow::ViewFactory factory) {
@@ -201,6 +204,7 @@ private:
     QIcon m_protocolIcon;
     std::unique_ptr<SplashWindow> m_splash;
     EditorRunner m_editorRunner;
+    std::optional<RuleFinding> m_editorStart; // for the editor opened from Check
     ProgramFiles m_programFiles;
     HelpWindow::ViewFactory m_helpViewFactory;
     HelpWindow* m_helpWindow = nullptr; // a child window, made by the first Help

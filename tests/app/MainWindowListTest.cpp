@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/AppTestSupport.h"
+#include "app/CheckWindow.h"
 #include "app/MainWindow.h"
 #include "controls/CHyperLink.h"
 #include "controls/CXPButton.h"
@@ -252,7 +253,7 @@ TEST_F(MainWindowListTest, DoubleClickOnARowEditsIt) {
 }
 
 TEST_F(MainWindowListTest, TheRealEditorOpensWithTheTitleOfItsCommand) {
-    window->setEditorRunner(&MainWindow::runProtocolEditor);
+    window = std::make_unique<MainWindow>(); // with the program's own editor
     loadRows({{"NVS-9", "Alpha"}});
     QString title;
     StudyRecord* record = nullptr;
@@ -310,3 +311,36 @@ TEST(AboutBoxTest, BuildDateHasOneSpaceBeforeASingleDigitDay) {
 }
 
 } // namespace
+
+// A finding chosen in the Check window opens the real editor at its field.
+TEST_F(MainWindowListTest, AFindingChosenInCheckOpensTheEditorAtItsField) {
+    window = std::make_unique<MainWindow>();
+    loadRows({{"NVS-9", "Alpha"}});
+    QString message;
+    QString focusedTip;
+    onNextModal([&](QDialog* dialog) {
+        auto* check = qobject_cast<CheckWindow*>(dialog);
+        ASSERT_NE(check, nullptr);
+        QTreeWidgetItem* group = check->list()->topLevelItem(0);
+        ASSERT_NE(group, nullptr);
+        QTreeWidgetItem* chosen = nullptr;
+        for (int i = 0; i < group->childCount() && chosen == nullptr; ++i) {
+            if (group->child(i)->text(1) == "status") {
+                chosen = group->child(i);
+            }
+        }
+        ASSERT_NE(chosen, nullptr) << "the sparse record has a status finding";
+        message = chosen->text(0);
+        onNextModal([&](QDialog* editor) {
+            QTest::qWait(50); // the editor goes to the finding once it is open
+            if (QWidget* focused = editor->focusWidget()) {
+                focusedTip = focused->toolTip();
+            }
+            editor->done(QDialog::Rejected);
+        });
+        emit check->list()->itemActivated(chosen, 0);
+    });
+    window->check();
+    EXPECT_TRUE(focusedTip.contains(message)) << focusedTip.toStdString() << " / "
+                                              << message.toStdString();
+}
