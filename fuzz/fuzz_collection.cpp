@@ -6,7 +6,7 @@
 #include "model/CollectionFile.h"
 #include "model/CollectionReader.h"
 #include "model/CollectionWriter.h"
-#include "model/DocumentSource.h"
+#include "model/DecodedTextSource.h"
 #include "model/StudyCollection.h"
 #include "xml/XmlNode.h"
 #include "xml/XmlParseOptions.h"
@@ -102,7 +102,7 @@ void checkInPieces(std::string_view bytes) {
     NotKeptReport textReport;
     const auto textOutcome = CollectionReader(text, wholeOptions).read(fromText.records, textReport);
 
-    DocumentSource source(bytes, 1 + bytes.size() % 11);
+    DecodedTextSource source(bytes, 1 + bytes.size() % 11);
     XmlParseOptions options = XmlParseOptions::program();
     StudyCollection fromPieces;
     NotKeptReport piecesReport;

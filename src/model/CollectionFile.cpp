@@ -5,7 +5,7 @@
 #include "model/CollectionReader.h"
 #include "model/CollectionWriter.h"
 #include "model/DocumentDecoder.h"
-#include "model/DocumentSource.h"
+#include "model/DecodedTextSource.h"
 #include "model/StudyCollection.h"
 #include "model/StudyRecord.h"
 #include "xml/XmlNode.h"
@@ -95,14 +95,14 @@ LoadResult CollectionFile::loadFile(const std::string& path, StudyCollection& co
         result.fileMissing = missing;
         return result;
     }
-    DocumentSource source(file.get());
+    DecodedTextSource source(file.get());
     return loadDocument(source, collection, path);
 }
 
 LoadResult CollectionFile::loadText(std::string_view bytes, StudyCollection& collection,
                                     const std::string& name) {
     return guarded(name, [&] {
-        DocumentSource source(bytes);
+        DecodedTextSource source(bytes);
         return loadDocument(source, collection, name);
     });
 }
@@ -110,7 +110,7 @@ LoadResult CollectionFile::loadText(std::string_view bytes, StudyCollection& col
 // The text is decoded as the reader goes. Bytes that cannot be decoded are
 // the failure wherever they are, before anything the reading found (running
 // out of memory included), as when the whole text was decoded first.
-LoadResult CollectionFile::loadDocument(DocumentSource& source, StudyCollection& collection,
+LoadResult CollectionFile::loadDocument(DecodedTextSource& source, StudyCollection& collection,
                                         const std::string& name) {
     XmlParseOptions options = XmlParseOptions::program();
     OwningList<StudyRecord> records;

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-class DocumentSource;
+class DecodedTextSource;
 class StudyCollection;
 class StudyRecord;
 
@@ -51,6 +51,6 @@ public:
 
 private:
     static LoadResult loadFile(const std::string& path, StudyCollection& collection);
-    static LoadResult loadDocument(DocumentSource& source, StudyCollection& collection,
+    static LoadResult loadDocument(DecodedTextSource& source, StudyCollection& collection,
                                    const std::string& name);
 };

@@ -1,7 +1,7 @@
 #include "model/CollectionReader.h"
 
 #include "model/CollectionFile.h"
-#include "model/DocumentSource.h"
+#include "model/DecodedTextSource.h"
 #include "model/StudyCollection.h"
 #include "xml/XmlNode.h"
 #include "xml/XmlParseOptions.h"
@@ -47,7 +47,7 @@ void expectSameAsWholeTree(const std::string& text, const XmlParseOptions& base)
     XmlParseOptions pieces = base;
     StudyCollection fromPieces;
     NotKeptReport piecesReport;
-    DocumentSource source(text, 5);
+    DecodedTextSource source(text, 5);
     EXPECT_EQ(CollectionReader(source, pieces, 3).read(fromPieces.records, piecesReport),
               treeOutcome);
     EXPECT_EQ(pieces.errorPosition, whole.errorPosition);

@@ -12,15 +12,15 @@
 // A collection file's text for the XML reader, decoded piece by piece (see
 // DocumentDecoder) from bytes in memory or from an open file as the reader
 // asks for it, so that the whole text is never held at once.
-class DocumentSource : public XmlTextSource {
+class DecodedTextSource : public XmlTextSource {
 public:
     static constexpr std::size_t kPieceSize = 64 * 1024;
 
-    explicit DocumentSource(std::string_view bytes, std::size_t pieceSize = kPieceSize);
+    explicit DecodedTextSource(std::string_view bytes, std::size_t pieceSize = kPieceSize);
     // Reads from the current position of `file`, which stays open.
-    explicit DocumentSource(std::FILE* file);
-    DocumentSource(const DocumentSource&) = delete;
-    DocumentSource& operator=(const DocumentSource&) = delete;
+    explicit DecodedTextSource(std::FILE* file);
+    DecodedTextSource(const DecodedTextSource&) = delete;
+    DecodedTextSource& operator=(const DecodedTextSource&) = delete;
 
     std::string_view text() const override { return m_text; }
     bool readMore() override;
@@ -39,7 +39,7 @@ public:
 private:
     std::string_view nextPiece(bool& last);
     bool fail(std::string reason);
-    CollectionFile::Place placeIn(DocumentSource& again, std::size_t position);
+    CollectionFile::Place placeIn(DecodedTextSource& again, std::size_t position);
 
     std::string m_text;
     DocumentDecoder m_decoder{m_text};

@@ -1,4 +1,4 @@
-#include "model/DocumentSource.h"
+#include "model/DecodedTextSource.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -6,16 +6,16 @@
 
 // Bytes held whole tell their encoding from all of them, as a file's first
 // piece does from itself.
-DocumentSource::DocumentSource(std::string_view bytes, std::size_t pieceSize)
+DecodedTextSource::DecodedTextSource(std::string_view bytes, std::size_t pieceSize)
     : m_bytes(bytes), m_pieceSize(std::max<std::size_t>(pieceSize, 1)) {
     if (!m_decoder.begin(bytes))
         fail(m_decoder.error());
 }
 
-DocumentSource::DocumentSource(std::FILE* file) : m_file(file), m_block(kPieceSize, '\0') {}
+DecodedTextSource::DecodedTextSource(std::FILE* file) : m_file(file), m_block(kPieceSize, '\0') {}
 
 // Decodes the next piece of the bytes; after the last one, ends the decoding.
-bool DocumentSource::readMore() {
+bool DecodedTextSource::readMore() {
     if (m_ended)
         return false;
     bool last = false;
@@ -32,7 +32,7 @@ bool DocumentSource::readMore() {
     return true;
 }
 
-std::string_view DocumentSource::nextPiece(bool& last) {
+std::string_view DecodedTextSource::nextPiece(bool& last) {
     if (m_file) {
         const std::size_t got = std::fread(m_block.data(), 1, m_block.size(), m_file);
         last = got < m_block.size();
@@ -44,37 +44,37 @@ std::string_view DocumentSource::nextPiece(bool& last) {
     return piece;
 }
 
-bool DocumentSource::fail(std::string reason) {
+bool DecodedTextSource::fail(std::string reason) {
     m_error = std::move(reason);
     m_ended = true;
     return true;
 }
 
-bool DocumentSource::readRest() {
+bool DecodedTextSource::readRest() {
     while (readMore())
         drop(m_text.size());
     return m_error.empty();
 }
 
-void DocumentSource::drop(std::size_t count) {
+void DecodedTextSource::drop(std::size_t count) {
     m_text.erase(0, count);
     m_dropped += count;
 }
 
-CollectionFile::Place DocumentSource::placeOf(std::size_t position) {
+CollectionFile::Place DecodedTextSource::placeOf(std::size_t position) {
     if (m_dropped == 0)
         return CollectionFile::placeOf(m_text, position);
     if (!m_file) {
-        DocumentSource again(m_bytes);
+        DecodedTextSource again(m_bytes);
         return placeIn(again, position);
     }
     std::rewind(m_file);
-    DocumentSource again(m_file);
+    DecodedTextSource again(m_file);
     return placeIn(again, position);
 }
 
 // Counts lines through `again`'s text, piece by piece, up to `position`.
-CollectionFile::Place DocumentSource::placeIn(DocumentSource& again, std::size_t position) {
+CollectionFile::Place DecodedTextSource::placeIn(DecodedTextSource& again, std::size_t position) {
     CollectionFile::Place place;
     std::size_t left = position;
     while (again.m_text.size() < left && again.readMore()) {
