@@ -3,6 +3,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CollectionLoading.h"
 #include "model/ProtocolListCells.h"
+#include "model/RegistryText.h"
 #include "model/StudyCollection.h"
 
 #include <algorithm>
@@ -15,19 +16,6 @@ void appendEscaped(std::string& line, unsigned char byte) {
     line += "\\x";
     line += kHex[byte >> 4];
     line += kHex[byte & 0xF];
-}
-
-// Length of the valid UTF-8 sequence at `i`, or 0.
-std::size_t utf8Length(std::string_view text, std::size_t i) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-    if (length == 0 || i + length > text.size())
-        return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-            return 0;
-    }
-    return length;
 }
 
 // A cell on one line that cannot drive the terminal: line breaks and tabs
@@ -49,7 +37,7 @@ std::string oneLineCell(std::string_view cell) {
         } else if (c < 0x80) {
             line += static_cast<char>(c);
             ++i;
-        } else if (const std::size_t length = utf8Length(cell, i);
+        } else if (const std::size_t length = RegistryText::utf8Length(cell, i);
                    length > 0 && !(c == 0xC2 && static_cast<unsigned char>(cell[i + 1]) < 0xA0)) {
             line.append(cell.substr(i, length));
             i += length;
