@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <array>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -289,13 +290,44 @@ void drawDesign(QPainter& p) {
     p.drawEllipse(QPointF(14, 19), 0.9, 0.9);
 }
 
+// Two people passing a sheet of data between them.
+void drawIpdSharing(QPainter& p) {
+    p.setPen(outline());
+    for (const auto& [x, colour] : {std::pair{5.5, kBlue}, std::pair{18.5, kGreen}}) {
+        p.setBrush(colour);
+        QPainterPath body;
+        body.moveTo(x - 4.5, 22);
+        body.cubicTo(x - 4.5, 16.5, x - 2.5, 14.5, x, 14.5);
+        body.cubicTo(x + 2.5, 14.5, x + 4.5, 16.5, x + 4.5, 22);
+        body.closeSubpath();
+        p.drawPath(body);
+        p.setBrush(QColor(246, 206, 170));
+        p.drawEllipse(QPointF(x, 10.5), 3, 3);
+    }
+    drawDocumentSheet(p, QRectF(8.5, 1.5, 7, 9));
+    p.setPen(outline(1.4, kOrange));
+    p.drawLine(QPointF(9.5, 13.5), QPointF(14.5, 13.5));
+    p.drawPolyline(QPolygonF({{12.8, 11.8}, {14.5, 13.5}, {12.8, 15.2}}));
+}
+
+// A stack of sheets: the documents a study makes available.
+void drawDocuments(QPainter& p) {
+    drawDocumentSheet(p, QRectF(8.5, 1.5, 13, 17));
+    drawDocumentSheet(p, QRectF(2.5, 5.5, 13, 17));
+    p.setPen(outline(1.6, kTeal));
+    for (const qreal y : {11.5, 14.5, 17.5}) {
+        p.drawLine(QPointF(5, y), QPointF(12.5, y));
+    }
+}
+
 using Drawing = std::function<void(QPainter&)>;
 
 const std::array<Drawing, EditorIcons::kIconCount>& drawings() {
     static const std::array<Drawing, EditorIcons::kIconCount> all = {
         drawContacts,   drawRegulation, drawStatus,        drawOversight, drawSummary,
         drawSponsor,    drawResults,    drawReferences,    drawLocations, drawEligibility,
-        drawConditions, drawTitle,      drawInterventions, drawDesign,
+        drawConditions, drawTitle,      drawInterventions, drawDesign,    drawIpdSharing,
+        drawDocuments,
     };
     return all;
 }

@@ -28,6 +28,8 @@ public:
         Title,
         Interventions,
         Design,
+        IpdSharing,
+        Documents,
         kIconCount
     };
     // A section icon with a disc in its corner for the worst finding of the

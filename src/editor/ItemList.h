@@ -24,11 +24,11 @@ public:
 
     explicit ItemList(Columns columns) : m_model(std::move(columns)) {}
 
-    // The usual item dialog: a D made with `parent`, given the item by
-    // setItem() and giving it back by item().
-    template <class D> static Dialog dialogOf(QWidget* parent) {
-        return [parent](const T& item, Purpose purpose) -> std::optional<T> {
-            D dialog(parent);
+    // The usual item dialog: a D made with `parent` (and `more`), given the
+    // item by setItem() and giving it back by item().
+    template <class D, class... More> static Dialog dialogOf(QWidget* parent, More... more) {
+        return [parent, more...](const T& item, Purpose purpose) -> std::optional<T> {
+            D dialog(parent, more...);
             dialog.setItem(item);
             dialog.setPurpose(purpose);
             if (dialog.exec() != QDialog::Accepted) {

@@ -11,7 +11,9 @@
 #include "editor/ProtocolEditor.h"
 #include "editor/StatusPage.h"
 #include "editor/TitlePage.h"
+#include "editor/lists/IpdSharingPage.h"
 #include "editor/lists/LocationsPage.h"
+#include "editor/lists/StudyDocumentsPage.h"
 #include "model/CollectionFile.h"
 #include "model/RegistryRules.h"
 #include "model/StudyCollection.h"
@@ -55,6 +57,21 @@ const FindingCase kCases[] = {
      "location.facility.name.required", "Locations", LocationsPage::IDC_LOCATIONS,
      "Location 2: Facility Name", nullptr,
      [](const StudyRecord& r) { return r.location[1]->facility.name; }},
+    {"LongIpdUrl",
+     [](StudyRecord& r) {
+         r.ipd_sharing_statement.sharing_ipd = "Yes";
+         r.ipd_sharing_statement.ipd_url = "https://a.example/" + std::string(4000, 'u');
+     },
+     "ipd_url.length", "IPD Sharing", IpdSharingPage::IDC_URL, "IPD Sharing URL",
+     "https://a.example/ipd", [](const StudyRecord& r) { return r.ipd_sharing_statement.ipd_url; }},
+    {"DocumentWithoutType",
+     [](StudyRecord& r) {
+         appendNew(r.study_document).study_document_type = "Study Protocol";
+         appendNew(r.study_document).url = "https://a.example/sap";
+     },
+     "study_document.type.required", "Study Documents", StudyDocumentsPage::IDC_DOCUMENTS,
+     "Study document 2: ", nullptr,
+     [](const StudyRecord& r) { return r.study_document[1]->study_document_type; }},
 };
 
 void PrintTo(const FindingCase& c, std::ostream* out) {
@@ -164,10 +181,12 @@ namespace {
 TEST(FindingPlaces, EveryRuleReachesAControlOfItsPage) {
     TestPlatform platform;
     ProtocolEditor editor;
+    // Elements whose findings must reach the very control (or list) that edits them.
+    const std::pair<std::string_view, const char*> pinned[] = {
+        {"ipd_sharing_statement", "IPD Sharing"},
+        {"study_document", "Study Documents"},
+        {"other_outcome", "Outcome Measures"}};
     for (const RegistryRule& rule : RegistryRules::table()) {
-        if (rule.section == "ipd") {
-            continue;
-        }
         RuleFinding finding;
         finding.rule = rule.id;
         finding.section = rule.section;
@@ -179,6 +198,12 @@ TEST(FindingPlaces, EveryRuleReachesAControlOfItsPage) {
             ASSERT_NE(page, nullptr) << rule.id;
             if (place.control != 0) {
                 EXPECT_NE(page->control(place.control), nullptr) << rule.id;
+            }
+            for (const auto& [element, section] : pinned) {
+                if (rule.path.starts_with(element)) {
+                    EXPECT_EQ(place.section, ProtocolEditor::sectionIndex(section)) << rule.id;
+                    EXPECT_NE(place.control, 0) << rule.id;
+                }
             }
         }
     }

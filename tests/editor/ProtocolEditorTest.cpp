@@ -145,7 +145,7 @@ TEST_F(ProtocolEditorTest, StudyTypeOffersTheDesignSectionsComparedExactly) {
         EXPECT_EQ(sectionVisible(ProtocolEditor::sectionIndex("Outcome Measures")), c.outcomes)
             << c.type;
         EXPECT_EQ(visibleSections().size(),
-                  12 + int(c.interventional) + int(c.observational) + int(c.outcomes))
+                  14 + int(c.interventional) + int(c.observational) + int(c.outcomes))
             << c.type;
     }
     // The next store keeps the record's text until the user picks an entry.

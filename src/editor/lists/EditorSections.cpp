@@ -11,9 +11,11 @@
 #include "editor/lists/ArmsInterventionsPage.h"
 #include "editor/lists/ConditionsPage.h"
 #include "editor/lists/ContactsPage.h"
+#include "editor/lists/IpdSharingPage.h"
 #include "editor/lists/LocationsPage.h"
 #include "editor/lists/OutcomesPage.h"
 #include "editor/lists/ReferencesPage.h"
+#include "editor/lists/StudyDocumentsPage.h"
 
 namespace {
 
@@ -44,7 +46,9 @@ const std::vector<EditorSection>& editorSections() {
         {"Eligibility", "Eligibility", I::Eligibility, makePage<EligibilityPage>},
         {"Contacts", "Contacts", I::Contacts, makePage<ContactsPage>},
         {"Locations", "Locations", I::Locations, makePage<LocationsPage>},
+        {"IPD Sharing", "IPD Sharing Statement", I::IpdSharing, makePage<IpdSharingPage>},
         {"References", "References", I::References, makePage<ReferencesPage>},
+        {"Study Documents", "Study Documents", I::Documents, makePage<StudyDocumentsPage>},
     };
     return all;
 }

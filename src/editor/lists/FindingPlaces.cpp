@@ -12,9 +12,11 @@
 #include "editor/lists/ArmsInterventionsPage.h"
 #include "editor/lists/ConditionsPage.h"
 #include "editor/lists/ContactsPage.h"
+#include "editor/lists/IpdSharingPage.h"
 #include "editor/lists/LocationsPage.h"
 #include "editor/lists/OutcomesPage.h"
 #include "editor/lists/ReferencesPage.h"
+#include "editor/lists/StudyDocumentsPage.h"
 #include "model/RuleFinding.h"
 #include "platform/TextCodec.h"
 
@@ -111,7 +113,7 @@ const std::vector<PlaceRow>& placeRows() {
         {"primary_outcome", "Outcome Measures", OutcomesPage::IDC_PRIMARY_LIST, "Primary outcome"},
         {"secondary_outcome", "Outcome Measures", OutcomesPage::IDC_SECONDARY_LIST,
          "Secondary outcome"},
-        {"other_outcome", "Outcome Measures", 0, "Other outcome"},
+        {"other_outcome", "Outcome Measures", OutcomesPage::IDC_OTHER_LIST, "Other outcome"},
         {"condition", "Conditions", ConditionsPage::IDC_CONDITIONS, "Condition"},
         {"keyword", "Conditions", ConditionsPage::IDC_KEYWORDS, "Keyword"},
         {"intervention", "Interventions", ArmsInterventionsPage::IDC_INTERVENTIONS, "Intervention"},
@@ -137,6 +139,19 @@ const std::vector<PlaceRow>& placeRows() {
         {"location", "Locations", LocationsPage::IDC_LOCATIONS, "Location"},
         {"reference", "References", ReferencesPage::IDC_CITATIONS, "Citation"},
         {"link", "References", ReferencesPage::IDC_LINKS, "Link"},
+        {"ipd_sharing_statement", "IPD Sharing", IpdSharingPage::IDC_PLAN},
+        {"ipd_sharing_statement/ipd_description", "IPD Sharing", IpdSharingPage::IDC_DESCRIPTION},
+        {"ipd_sharing_statement/ipd_info_type_protocol", "IPD Sharing", IpdSharingPage::IDC_PROTOCOL},
+        {"ipd_sharing_statement/ipd_info_type_sap", "IPD Sharing", IpdSharingPage::IDC_SAP},
+        {"ipd_sharing_statement/ipd_info_type_icf", "IPD Sharing", IpdSharingPage::IDC_ICF},
+        {"ipd_sharing_statement/ipd_info_type_csr", "IPD Sharing", IpdSharingPage::IDC_CSR},
+        {"ipd_sharing_statement/ipd_info_type_analytic_code", "IPD Sharing",
+         IpdSharingPage::IDC_ANALYTIC_CODE},
+        {"ipd_sharing_statement/ipd_time_frame", "IPD Sharing", IpdSharingPage::IDC_TIME_FRAME},
+        {"ipd_sharing_statement/ipd_access_criteria", "IPD Sharing",
+         IpdSharingPage::IDC_ACCESS_CRITERIA},
+        {"ipd_sharing_statement/ipd_url", "IPD Sharing", IpdSharingPage::IDC_URL},
+        {"study_document", "Study Documents", StudyDocumentsPage::IDC_DOCUMENTS, "Study document"},
     };
     return rows;
 }
@@ -154,6 +169,7 @@ constexpr ModuleRow kModuleRows[] = {
     {"design", "Title"},         {"arms", "Interventions"},
     {"outcomes", "Outcome Measures"}, {"eligibility", "Eligibility"},
     {"contacts", "Contacts"},    {"references", "References"},
+    {"ipd", "IPD Sharing"},
 };
 
 // Whether `prefix` is `path` or one of the elements that contain it.

@@ -26,7 +26,9 @@ DialogTemplate OutcomeDialog::dialogTemplate() {
                 {.id = IDC_DESCRIPTION,
                  .kind = ControlKind::MultiLineEdit,
                  .rect = {15, 84, 220, 96}},
-                ControlShape::label(QStringLiteral("Safety Issue")).width(200).at(15, 188),
+                ControlShape::label(QStringLiteral("Safety Issue"))
+                    .width(200)
+                    .at(15, 188, IDC_SAFETY_ISSUE_LABEL),
                 {.id = IDC_SAFETY_ISSUE,
                  .kind = ControlKind::ComboBox,
                  .rect = {15, 198, 80, 12},
@@ -43,7 +45,12 @@ DialogTemplate OutcomeDialog::dialogTemplate() {
     };
 }
 
-OutcomeDialog::OutcomeDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {
+OutcomeDialog::OutcomeDialog(QWidget* parent, const QString& itemName)
+    : ItemDialog(dialogTemplate(), parent) {
+    if (!itemName.isEmpty()) {
+        setItemName(itemName);
+    }
+    showSafetyIssue(false);
     using Form = ItemForm<Outcome>;
     m_form = Form(m_controls, {Form::text(IDC_TITLE, &Outcome::outcome_measure),
                                Form::text(IDC_TIME_FRAME, &Outcome::outcome_time_frame),
@@ -53,6 +60,12 @@ OutcomeDialog::OutcomeDialog(QWidget* parent) : ItemDialog(dialogTemplate(), par
 
 void OutcomeDialog::setItem(const Outcome& outcome) {
     m_form.show(outcome);
+    showSafetyIssue(!outcome.outcome_safety_issue.empty());
+}
+
+void OutcomeDialog::showSafetyIssue(bool shown) {
+    m_controls.widget(IDC_SAFETY_ISSUE_LABEL)->setVisible(shown);
+    m_controls.widget(IDC_SAFETY_ISSUE)->setVisible(shown);
 }
 
 void OutcomeDialog::accept() {

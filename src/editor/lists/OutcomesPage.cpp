@@ -4,6 +4,7 @@
 #include "model/StudyRecord.h"
 
 #include <QTreeView>
+#include <array>
 
 namespace {
 
@@ -15,55 +16,62 @@ OutcomesPage::Outcomes::Columns outcomeColumns() {
             Column::of(QStringLiteral("Safety Issue"), 75, &Outcome::outcome_safety_issue)};
 }
 
+// The height of each list: three groups share the page.
+constexpr int kListHeight = 55;
+
+// One group of a list: its caption with the marker, the list, and its buttons.
+void addList(TemplateColumn& col, const char* title, const char* caption,
+             const std::array<int, 6>& ids, unsigned listAnchors) {
+    using C = ControlShape;
+    const auto [group, list, add, edit, remove, marker] = ids;
+    col.group(group, QString::fromLatin1(title));
+    col.caption(caption, {marker, QStringLiteral("Outcomes")});
+    col.control(list, C::itemList(kListHeight).anchors(listAnchors));
+    col.buttons({{add, C::button(QStringLiteral("&Add"))},
+                 {edit, C::button(QStringLiteral("&Edit"))},
+                 {remove, C::button(QStringLiteral("&Remove"))}},
+                5);
+}
+
 } // namespace
 
 DialogTemplate OutcomesPage::pageTemplate() {
-    std::vector<ControlTemplate> controls = {
-        {.id = IDC_PRIMARY_GROUP,
-         .kind = ControlKind::GroupBox,
-         .text = QStringLiteral("Primary Outcome Measures"),
-         .rect = {4, 2, 254, 160},
-         .anchors = AnchorStretchRight},
-        ControlShape::label(QStringLiteral("Primary Outcomes")).width(200).at(14, 16),
-        marker(IDC_MARKER_PRIMARY, 16, "Outcomes"),
-        {.id = IDC_PRIMARY_LIST,
-         .kind = ControlKind::ItemListView,
-         .rect = {14, 28, 216, 108},
-         .anchors = AnchorStretchRight},
-        ControlShape::button(QStringLiteral("&Add")).at(14, 141, IDC_PRIMARY_ADD),
-        ControlShape::button(QStringLiteral("&Edit")).at(68, 141, IDC_PRIMARY_EDIT),
-        ControlShape::button(QStringLiteral("&Remove")).at(122, 141, IDC_PRIMARY_REMOVE),
-        {.id = IDC_SECONDARY_GROUP,
-         .kind = ControlKind::GroupBox,
-         .text = QStringLiteral("Secondary Outcome Measures"),
-         .rect = {4, 168, 254, 161},
-         .anchors = AnchorGrow},
-        ControlShape::label(QStringLiteral("Secondary Outcomes")).width(200).at(14, 182),
-        marker(IDC_MARKER_SECONDARY, 182, "Outcomes"),
-        {.id = IDC_SECONDARY_LIST,
-         .kind = ControlKind::ItemListView,
-         .rect = {14, 194, 216, 110},
-         .anchors = AnchorGrow},
-        bottomButton(IDC_SECONDARY_ADD, "&Add", 14),
-        bottomButton(IDC_SECONDARY_EDIT, "&Edit", 68),
-        bottomButton(IDC_SECONDARY_REMOVE, "&Remove", 122),
-    };
-    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
+    TemplateColumn col = column();
+    addList(col, "Primary Outcome Measures", "Primary Outcomes",
+            {IDC_PRIMARY_GROUP, IDC_PRIMARY_LIST, IDC_PRIMARY_ADD, IDC_PRIMARY_EDIT,
+             IDC_PRIMARY_REMOVE, IDC_MARKER_PRIMARY},
+            AnchorStretchRight);
+    col.endGroup(1);
+    addList(col, "Secondary Outcome Measures", "Secondary Outcomes",
+            {IDC_SECONDARY_GROUP, IDC_SECONDARY_LIST, IDC_SECONDARY_ADD, IDC_SECONDARY_EDIT,
+             IDC_SECONDARY_REMOVE, IDC_MARKER_SECONDARY},
+            AnchorStretchRight);
+    col.endGroup(1);
+    addList(col, "Other Pre-specified Outcome Measures", "Other Outcomes",
+            {IDC_OTHER_GROUP, IDC_OTHER_LIST, IDC_OTHER_ADD, IDC_OTHER_EDIT, IDC_OTHER_REMOVE,
+             IDC_MARKER_OTHER},
+            AnchorGrow);
+    col.closeGroup(kPageHeight - 4, AnchorGrow);
+    return EditorPage::pageTemplate(kTemplateNumber, col);
 }
 
 OutcomesPage::OutcomesPage(QWidget* parent)
-    : EditorPage(parent), m_primary(outcomeColumns()), m_secondary(outcomeColumns()) {
+    : EditorPage(parent), m_primary(outcomeColumns()), m_secondary(outcomeColumns()),
+      m_other(outcomeColumns()) {
     buildPage(pageTemplate());
-    connectList(m_primary, IDC_PRIMARY_LIST, IDC_PRIMARY_ADD, IDC_PRIMARY_EDIT, IDC_PRIMARY_REMOVE);
-    connectList(m_secondary, IDC_SECONDARY_LIST, IDC_SECONDARY_ADD, IDC_SECONDARY_EDIT,
-                IDC_SECONDARY_REMOVE);
+    connectList(m_primary, {IDC_PRIMARY_LIST, IDC_PRIMARY_ADD, IDC_PRIMARY_EDIT, IDC_PRIMARY_REMOVE});
+    connectList(m_secondary,
+                {IDC_SECONDARY_LIST, IDC_SECONDARY_ADD, IDC_SECONDARY_EDIT, IDC_SECONDARY_REMOVE});
+    connectList(m_other, {IDC_OTHER_LIST, IDC_OTHER_ADD, IDC_OTHER_EDIT, IDC_OTHER_REMOVE},
+                QStringLiteral("Other Outcome Measure"));
 }
 
-void OutcomesPage::connectList(Outcomes& list, int listId, int addId, int editId, int removeId) {
-    list.attach(control<QTreeView>(listId), this, Outcomes::dialogOf<OutcomeDialog>(this));
+void OutcomesPage::connectList(Outcomes& list, const ListIds& ids, const QString& itemName) {
+    list.attach(control<QTreeView>(ids.list), this,
+                Outcomes::dialogOf<OutcomeDialog>(this, itemName));
     Outcomes* target = &list;
     connectListCommands(list.view(),
-                        {addId, editId, removeId, [this, target] { addOutcome(*target); },
+                        {ids.add, ids.edit, ids.remove, [this, target] { addOutcome(*target); },
                          [this, target] { editOutcome(*target); },
                          [this, target] { removeOutcome(*target); }});
 }
@@ -71,11 +79,13 @@ void OutcomesPage::connectList(Outcomes& list, int listId, int addId, int editId
 void OutcomesPage::onLoad(StudyRecord& record) {
     m_primary.load(record.primary_outcome);
     m_secondary.load(record.secondary_outcome);
+    m_other.load(record.other_outcome);
 }
 
 void OutcomesPage::onStore(StudyRecord& record) {
     m_primary.store(record.primary_outcome);
     m_secondary.store(record.secondary_outcome);
+    m_other.store(record.other_outcome);
 }
 
 void OutcomesPage::addOutcome(Outcomes& list) {

@@ -4,14 +4,15 @@
 #include "editor/ItemList.h"
 #include "model/Outcome.h"
 
-// The "Outcome Measures" section: the primary and the secondary outcome
-// measures, each a list edited with the outcome dialog.
+// The "Outcome Measures" section: the primary, the secondary and the other
+// pre-specified outcome measures, each a list edited with the outcome dialog.
 class OutcomesPage : public EditorPage {
     Q_OBJECT
 public:
     enum ControlId {
         IDC_PRIMARY_GROUP = 5100,
         IDC_SECONDARY_GROUP = 5101,
+        IDC_OTHER_GROUP = 5102,
         IDC_PRIMARY_LIST = 5010,
         IDC_PRIMARY_ADD = 1022,
         IDC_PRIMARY_EDIT = 1026,
@@ -20,8 +21,13 @@ public:
         IDC_SECONDARY_ADD = 1027,
         IDC_SECONDARY_EDIT = 1028,
         IDC_SECONDARY_REMOVE = 1029,
+        IDC_OTHER_LIST = 5014,
+        IDC_OTHER_ADD = 1030,
+        IDC_OTHER_EDIT = 1031,
+        IDC_OTHER_REMOVE = 1032,
         IDC_MARKER_PRIMARY = 1170,
         IDC_MARKER_SECONDARY = 1169,
+        IDC_MARKER_OTHER = 1300,
     };
     static constexpr int kTemplateNumber = 507;
 
@@ -33,6 +39,7 @@ public:
 
     Outcomes& primaryOutcomes() { return m_primary; }
     Outcomes& secondaryOutcomes() { return m_secondary; }
+    Outcomes& otherOutcomes() { return m_other; }
 
     void addOutcome(Outcomes& list);
     void editOutcome(Outcomes& list);
@@ -43,8 +50,12 @@ protected:
     void onStore(StudyRecord& record) override;
 
 private:
-    void connectList(Outcomes& list, int listId, int addId, int editId, int removeId);
+    struct ListIds {
+        int list, add, edit, remove;
+    };
+    void connectList(Outcomes& list, const ListIds& ids, const QString& itemName = {});
 
     Outcomes m_primary;
     Outcomes m_secondary;
+    Outcomes m_other;
 };

@@ -167,12 +167,12 @@ TEST_F(OutcomesPageTest, AddAppendsAtTheBottomUnselectedAndCancelAddsNothing) {
     addOutcome(record.secondary_outcome, "First");
     page->load(record);
     page->secondaryOutcomes().selectRow(0);
-    answer({"Added", "", "x\ny", ""}, 0);
+    answer({"Added", "", "x\ny", ""}, -1);
     QTest::mouseClick(page->control(OutcomesPage::IDC_SECONDARY_ADD), Qt::LeftButton);
     EXPECT_EQ(seen.title, "") << "Add starts empty";
     EXPECT_EQ(seen.safety, "");
     ASSERT_EQ(page->secondaryOutcomes().rowCount(), 2);
-    EXPECT_EQ(secondaryRow(1), (QStringList{"Added", "", "x\r\ny", "Yes"}));
+    EXPECT_EQ(secondaryRow(1), (QStringList{"Added", "", "x\r\ny", ""}));
     EXPECT_EQ(page->secondaryOutcomes().firstSelectedRow(), 0);
     EXPECT_EQ(page->primaryOutcomes().rowCount(), 0) << "the other list is untouched";
 
@@ -240,6 +240,63 @@ TEST_F(OutcomesPageTest, DoubleClickEditsAndRemoveReselects) {
     page->removeOutcome(page->secondaryOutcomes());
     EXPECT_EQ(page->secondaryOutcomes().rowCount(), 0);
     EXPECT_EQ(page->secondaryOutcomes().firstSelectedRow(), -1);
+}
+
+// The third list: other pre-specified outcomes, loaded, stored and edited
+// like the others, in a dialog that says which kind it adds.
+TEST_F(OutcomesPageTest, OtherOutcomesAreAListOfTheirOwn) {
+    addOutcome(record.primary_outcome, "P");
+    addOutcome(record.other_outcome, "O1").outcome_time_frame = "1 year";
+    addOutcome(record.other_outcome, "O2");
+    page->load(record);
+    ASSERT_EQ(page->otherOutcomes().rowCount(), 2);
+    EXPECT_EQ(shownRow(view(OutcomesPage::IDC_OTHER_LIST), 0),
+              (QStringList{"O1", "1 year", "", ""}));
+
+    QString title;
+    whenModal<OutcomeDialog>([&title](OutcomeDialog* dialog) {
+        title = dialog->windowTitle();
+        qobject_cast<QLineEdit*>(dialog->control(OutcomeDialog::IDC_TITLE))->setText("O3");
+        QTest::mouseClick(dialog->control(OutcomeDialog::IDC_OK), Qt::LeftButton);
+    });
+    QTest::mouseClick(page->control(OutcomesPage::IDC_OTHER_ADD), Qt::LeftButton);
+    EXPECT_EQ(title, "Add Other Outcome Measure");
+    page->otherOutcomes().selectRow(0);
+    answer({"O1 changed", "1 year", "", ""}, -1);
+    doubleClickRow(view(OutcomesPage::IDC_OTHER_LIST), 0);
+    page->otherOutcomes().selectRow(1);
+    QTest::mouseClick(page->control(OutcomesPage::IDC_OTHER_REMOVE), Qt::LeftButton);
+
+    whenModal<OutcomeDialog>([&title](OutcomeDialog* dialog) {
+        title = dialog->windowTitle();
+        dialog->reject();
+    });
+    QTest::mouseClick(page->control(OutcomesPage::IDC_PRIMARY_ADD), Qt::LeftButton);
+    EXPECT_EQ(title, "Add Outcome Measure") << "the primary list's dialog keeps its name";
+
+    page->store();
+    ASSERT_EQ(record.other_outcome.size(), 2u);
+    EXPECT_EQ(record.other_outcome[0]->outcome_measure, "O1 changed");
+    EXPECT_EQ(record.other_outcome[1]->outcome_measure, "O3");
+    EXPECT_EQ(record.primary_outcome.size(), 1u);
+    EXPECT_EQ(record.secondary_outcome.size(), 0u) << "nothing strays into another list";
+}
+
+// The registry dropped the safety question: new items never see it, items
+// that answered it still show and keep their answer.
+TEST(OutcomeDialogTest, SafetyIssueOnlyForItemsThatHoldOne) {
+    TestPlatform platform;
+    for (const auto& [safety, shown] : {std::pair{"", false}, std::pair{"No", true},
+                                        std::pair{"yes", true}}) {
+        OutcomeDialog dialog;
+        Outcome given;
+        given.outcome_measure = "T";
+        given.outcome_safety_issue = safety;
+        dialog.setItem(given);
+        for (const int id : {OutcomeDialog::IDC_SAFETY_ISSUE, OutcomeDialog::IDC_SAFETY_ISSUE_LABEL}) {
+            EXPECT_EQ(dialog.control(id)->isVisibleTo(&dialog), shown) << safety << " " << id;
+        }
+    }
 }
 
 TEST(OutcomeDialogTest, OkWantsATitleAndKeepsTheTextsAsTyped) {
