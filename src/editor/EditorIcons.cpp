@@ -324,10 +324,10 @@ using Drawing = std::function<void(QPainter&)>;
 
 const std::array<Drawing, EditorIcons::kIconCount>& drawings() {
     static const std::array<Drawing, EditorIcons::kIconCount> all = {
-        drawContacts,   drawRegulation, drawStatus,        drawOversight, drawSummary,
-        drawSponsor,    drawResults,    drawReferences,    drawLocations, drawEligibility,
-        drawConditions, drawTitle,      drawInterventions, drawDesign,    drawIpdSharing,
-        drawDocuments,
+        drawContacts,      drawRegulation,  drawStatus,     drawOversight,
+        drawSummary,       drawSponsor,     drawResults,    drawReferences,
+        drawLocations,     drawEligibility, drawConditions, drawTitle,
+        drawInterventions, drawDesign,      drawIpdSharing, drawDocuments,
     };
     return all;
 }

@@ -166,6 +166,26 @@ TemplateColumn EditorPage::column(int top, int labelWidth) {
                           top);
 }
 
+TemplateColumn EditorPage::listColumn(int top) {
+    return TemplateColumn({.left = kListLeft,
+                           .width = kListRight - kListLeft,
+                           .labelWidth = kListRight - kListLeft,
+                           .markerX = kMarkerX,
+                           .groupLeft = 4,
+                           .groupWidth = kPageWidth - 10,
+                           .groupInset = 12,
+                           .stretch = true},
+                          top);
+}
+
+void EditorPage::listButtons(TemplateColumn& col, const ListButtonIds& ids, int gap,
+                             const std::vector<HelpMarker>& markers, int markerDrop) {
+    col.buttons({{ids.add, ControlShape::button(QStringLiteral("&Add"))},
+                 {ids.edit, ControlShape::button(QStringLiteral("&Edit"))},
+                 {ids.remove, ControlShape::button(QStringLiteral("&Remove"))}},
+                gap, markers, markerDrop);
+}
+
 ControlTemplate EditorPage::marker(int id, int labelY, const char* key) {
     ControlTemplate marker =
         ControlShape::helpMarker(QString::fromLatin1(key)).at(kMarkerX, labelY - 1, id);

@@ -68,6 +68,8 @@ public:
     static constexpr int kMarkerX = 235;
     static constexpr int kFieldLeft = 14;
     static constexpr int kFieldWidth = 216;
+    static constexpr int kListLeft = 12;
+    static constexpr int kListRight = 250;
     // The row of list buttons along the bottom edge, which moves down with it.
     static constexpr int kBottomButtonY = 309;
 
@@ -105,15 +107,19 @@ public:
     // kFieldWidth wide from kFieldLeft with their markers at the right, labels
     // `labelWidth` wide; controls that reach the right edge widen with the page.
     static TemplateColumn column(int top = 2, int labelWidth = kFieldWidth);
+    // The column of a page of wide lists: from kListLeft across to kListRight,
+    // fields 12 units below their group box's top.
+    static TemplateColumn listColumn(int top = 2);
     // A help marker level with a label whose top is at `labelY`, for controls a
     // page places itself; `key` names the field's definition.
     static ControlTemplate marker(int id, int labelY, const char* key);
-    // A list's button in the row along the page's bottom edge.
-    static ControlTemplate bottomButton(int id, const char* text, int x) {
-        return ControlShape::button(QString::fromLatin1(text))
-            .anchors(AnchorMoveDown)
-            .at(x, kBottomButtonY, id);
-    }
+    // A list's Add, Edit and Remove buttons, `gap` below the list placed last,
+    // with the markers `markerDrop` below the buttons' top.
+    struct ListButtonIds {
+        int add, edit, remove;
+    };
+    static void listButtons(TemplateColumn& col, const ListButtonIds& ids, int gap,
+                            const std::vector<HelpMarker>& markers = {}, int markerDrop = 2);
 
     // What the rules found about one control's field, as the page shows it.
     struct ControlFinding {

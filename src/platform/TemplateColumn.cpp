@@ -96,6 +96,10 @@ void TemplateColumn::label(const FieldLabel& label) {
     append(labelAt(label, label.left >= 0 ? label.left : m_metrics.left, width, m_y));
 }
 
+void TemplateColumn::beside(int id, const ControlShape& shape) {
+    append(placed(id, shape, m_y), shape.isLastInTabOrder());
+}
+
 // Level with a label at the cursor: a pixel above its text.
 void TemplateColumn::marker(const HelpMarker& marker) {
     appendMarker(marker, m_y - 1);
@@ -112,10 +116,10 @@ void TemplateColumn::group(int id, const QString& title) {
     m_y += m_metrics.groupInset;
 }
 
-void TemplateColumn::endGroup(int extra) {
+void TemplateColumn::endGroup(int extra, int gap) {
     const int bottom = m_y + extra;
     closeGroup(bottom, m_metrics.stretch ? unsigned(AnchorStretchRight) : 0u);
-    m_y = bottom + m_metrics.groupGap;
+    m_y = bottom + (gap < 0 ? m_metrics.groupGap : gap);
 }
 
 void TemplateColumn::closeGroup(int bottom, unsigned anchors) {

@@ -90,6 +90,9 @@ public:
                  const std::vector<HelpMarker>& markers = {}, int markerDrop = 2);
     // A label or marker at the cursor; the cursor stays.
     void label(const FieldLabel& label);
+    // A control on the line of a label at the cursor (a link after a caption);
+    // the cursor stays.
+    void beside(int id, const ControlShape& shape);
     void marker(const HelpMarker& marker);
     // Moves the cursor below a line of labels at the cursor.
     void belowLabel(int lines = 1);
@@ -98,8 +101,9 @@ public:
 
     // A group box from the cursor down, until endGroup() or closeGroup().
     void group(int id, const QString& title);
-    // Ends the group `extra` below the cursor; the next one starts a gap lower.
-    void endGroup(int extra = 0);
+    // Ends the group `extra` below the cursor; the next one starts `gap` lower
+    // (-1: the usual).
+    void endGroup(int extra = 0, int gap = -1);
     // Ends the group at `bottom` with `anchors`.
     void closeGroup(int bottom, unsigned anchors);
 

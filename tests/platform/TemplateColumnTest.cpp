@@ -110,3 +110,24 @@ TEST(TemplateColumnTest, RowsCentreTheirCellsAndSideBySideFieldsShareALine) {
     EXPECT_EQ(find(controls, kNotes).anchors, 0u);
     EXPECT_EQ(col.y(), 28 + 12 + 6);
 }
+
+// A link on a caption's line leaves the cursor for the field below the
+// caption, and a group can end closer to the next than the usual gap.
+TEST(TemplateColumnTest, ControlsBesideACaptionAndGroupsWithTheirOwnGap) {
+    TemplateColumn col = sampleColumn();
+    col.group(kGroup, QStringLiteral("First"));
+    col.label("Caption");
+    col.beside(kAdd, ControlShape::hyperLink(QStringLiteral("Search")).left(134).width(96));
+    EXPECT_EQ(col.y(), 16);
+    col.belowLabel();
+    col.control(kName, ControlShape::edit());
+    col.endGroup(2, 4);
+    col.group(kList, QStringLiteral("Second"));
+    const std::vector<ControlTemplate> controls = col.controls();
+    const ControlTemplate& link = find(controls, kAdd);
+    EXPECT_TRUE(link.rect == (DialogRect{134, 16, 96, 8}));
+    EXPECT_EQ(link.anchors, unsigned(AnchorStretchRight)) << "it ends at the right edge";
+    EXPECT_EQ(find(controls, kName).rect.y, 26);
+    EXPECT_TRUE(find(controls, kGroup).rect == (DialogRect{4, 2, 254, 44}));
+    EXPECT_EQ(find(controls, kList).rect.y, 50);
+}

@@ -16,14 +16,6 @@ namespace {
 const QString kInterventional = QStringLiteral("Interventional");
 const QString kObservational = QStringLiteral("Observational");
 
-ControlTemplate list(int id, int y, int height, unsigned anchors, unsigned style = 0) {
-    return {.id = id,
-            .kind = ControlKind::ItemListView,
-            .rect = {12, y, 238, height},
-            .anchors = anchors,
-            .style = style};
-}
-
 QString joined(const std::vector<std::string>& texts, const QString& separator) {
     QStringList decoded;
     for (const std::string& text : texts) {
@@ -79,32 +71,22 @@ std::vector<std::string> renamed(const std::vector<std::string>& labels, const s
 } // namespace
 
 DialogTemplate ArmsInterventionsPage::pageTemplate() {
-    std::vector<ControlTemplate> controls = {
-        {.id = IDC_INTERVENTIONS_GROUP,
-         .kind = ControlKind::GroupBox,
-         .text = QStringLiteral("Interventions"),
-         .rect = {4, 2, 254, 158},
-         .anchors = AnchorStretchRight},
-        list(IDC_INTERVENTIONS, 14, 118, AnchorStretchRight),
-        ControlShape::button(QStringLiteral("&Add")).at(12, 138, IDC_INTERVENTION_ADD),
-        ControlShape::button(QStringLiteral("&Edit")).at(66, 138, IDC_INTERVENTION_EDIT),
-        ControlShape::button(QStringLiteral("&Remove")).at(120, 138, IDC_INTERVENTION_REMOVE),
-        marker(IDC_MARKER_INTERVENTIONS, 141, "InterventionType"),
-        {.id = IDC_ARMS_GROUP,
-         .kind = ControlKind::GroupBox,
-         .text = QStringLiteral("Study Arms"),
-         .rect = {4, 164, 254, 165},
-         .anchors = AnchorGrow},
-        list(IDC_ARMS, 176, 126, AnchorGrow),
-        list(IDC_GROUPS, 176, 126, AnchorGrow, StyleHidden | StyleDisabled),
-        bottomButton(IDC_ARM_ADD, "&Add", 12),
-        bottomButton(IDC_ARM_EDIT, "&Edit", 66),
-        bottomButton(IDC_ARM_REMOVE, "&Remove", 120),
-        marker(IDC_MARKER_ARMS, 312, "Interventions"),
-        marker(IDC_MARKER_GROUPS, 312, "GroupLabel"),
-    };
-    controls.back().style |= StyleHidden;
-    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
+    using C = ControlShape;
+    TemplateColumn col = listColumn();
+    col.group(IDC_INTERVENTIONS_GROUP, QStringLiteral("Interventions"));
+    col.control(IDC_INTERVENTIONS, C::itemList(118));
+    listButtons(col, {IDC_INTERVENTION_ADD, IDC_INTERVENTION_EDIT, IDC_INTERVENTION_REMOVE}, 6,
+                {{IDC_MARKER_INTERVENTIONS, QStringLiteral("InterventionType")}});
+    col.endGroup(2, 4);
+    // Arms for interventional studies, groups for the others, in one place.
+    col.group(IDC_ARMS_GROUP, QStringLiteral("Study Arms"));
+    col.control(IDC_ARMS, C::itemList(126).anchors(AnchorGrow));
+    col.alternative(IDC_GROUPS, C::itemList(126).style(StyleHidden | StyleDisabled));
+    listButtons(col, {IDC_ARM_ADD, IDC_ARM_EDIT, IDC_ARM_REMOVE}, 7,
+                {{IDC_MARKER_ARMS, QStringLiteral("Interventions")},
+                 {IDC_MARKER_GROUPS, QStringLiteral("GroupLabel"), StyleHidden}});
+    col.closeGroup(kPageHeight - 4, AnchorGrow);
+    return EditorPage::pageTemplate(kTemplateNumber, col);
 }
 
 ArmsInterventionsPage::ArmsInterventionsPage(QWidget* parent)

@@ -38,39 +38,33 @@ std::vector<FieldValue> itemsOf(const std::string& text, const std::vector<Field
 } // namespace
 
 DialogTemplate ConditionsPage::pageTemplate() {
-    std::vector<ControlTemplate> controls = {
-        {.id = IDC_CONDITIONS_GROUP,
-         .kind = ControlKind::GroupBox,
-         .text = QStringLiteral("Conditions or Focus of Study"),
-         .rect = {4, 2, 254, 160},
-         .anchors = AnchorStretchRight},
-        ControlShape::label(QStringLiteral("Conditions or Focus (one per line)"))
-            .width(124)
-            .at(15, 16),
-        {.id = IDC_MESH_LINK,
-         .kind = ControlKind::HyperLink,
-         .text = QStringLiteral("Search MeSH for conditions"),
-         // Ends where the edit ends, clear of the help marker in wider fonts.
-         .rect = {134, 16, 96, 8},
-         .style = StyleRightAligned},
-        marker(IDC_MARKER_CONDITIONS, 16, "Conditions"),
-        {.id = IDC_CONDITIONS,
-         .kind = ControlKind::MultiLineEdit,
-         .rect = {14, 28, 216, 126},
-         .anchors = AnchorStretchRight},
-        {.id = IDC_KEYWORDS_GROUP,
-         .kind = ControlKind::GroupBox,
-         .text = QStringLiteral("Keywords"),
-         .rect = {4, 168, 254, 161},
-         .anchors = AnchorGrow},
-        ControlShape::label(QStringLiteral("Keywords (one per line)")).width(200).at(15, 182),
-        marker(IDC_MARKER_KEYWORDS, 182, "Keywords"),
-        {.id = IDC_KEYWORDS,
-         .kind = ControlKind::MultiLineEdit,
-         .rect = {14, 194, 216, 127},
-         .anchors = AnchorGrow},
-    };
-    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
+    using C = ControlShape;
+    TemplateColumn::Metrics metrics = column().metrics();
+    metrics.labelGap = 4;
+    TemplateColumn col(metrics, 2);
+    col.group(IDC_CONDITIONS_GROUP, QStringLiteral("Conditions or Focus of Study"));
+    FieldLabel conditions("Conditions or Focus (one per line)");
+    conditions.left = 15;
+    conditions.width = 124;
+    col.label(conditions);
+    // Ends where the edit ends, clear of the help marker in wider fonts.
+    col.beside(IDC_MESH_LINK, C::hyperLink(QStringLiteral("Search MeSH for conditions"))
+                                  .left(134)
+                                  .width(96)
+                                  .style(StyleRightAligned)
+                                  .anchors(0));
+    col.marker({IDC_MARKER_CONDITIONS, QStringLiteral("Conditions")});
+    col.belowLabel();
+    col.control(IDC_CONDITIONS, C::lines(126));
+    col.endGroup();
+    col.group(IDC_KEYWORDS_GROUP, QStringLiteral("Keywords"));
+    FieldLabel keywords("Keywords (one per line)");
+    keywords.left = 15;
+    keywords.width = 200;
+    col.caption(keywords, {IDC_MARKER_KEYWORDS, QStringLiteral("Keywords")});
+    col.control(IDC_KEYWORDS, C::lines(127).anchors(AnchorGrow));
+    col.closeGroup(kPageHeight - 4, AnchorGrow);
+    return EditorPage::pageTemplate(kTemplateNumber, col);
 }
 
 ConditionsPage::ConditionsPage(QWidget* parent)

@@ -7,45 +7,29 @@
 
 namespace {
 
-ControlTemplate label(const char* text, int x, int y, int width) {
-    return {.kind = ControlKind::StaticText,
-            .text = QString::fromLatin1(text),
-            .rect = {x, y, width, 8},
-            .style = StyleNoWrap};
+// One name or contact field: its label as wide as its edit, at `left`.
+TemplateColumn::Field contactField(const char* label, int id, int left, int width,
+                                   unsigned anchors = 0) {
+    return {label, id, ControlShape::edit().left(left).width(width).anchors(anchors)};
 }
 
-ControlTemplate edit(int id, int x, int y, int width, unsigned anchors = 0) {
-    return {.id = id, .kind = ControlKind::Edit, .rect = {x, y, width, 12}, .anchors = anchors};
-}
-
-// A contact's box at `y`: first name, middle initial and last name in one
-// row, degree, phone, extension and email in the next.
-void addContact(std::vector<ControlTemplate>& controls, int groupId, const char* title, int y,
-                int first, int markerId, const char* key) {
-    controls.push_back({.id = groupId,
-                        .kind = ControlKind::GroupBox,
-                        .text = QString::fromLatin1(title),
-                        .rect = {4, y, 254, 64},
-                        .anchors = AnchorStretchRight});
-    const int row1 = y + 12;
-    const int row2 = y + 38;
-    controls.push_back(label("First Name", 12, row1, 70));
-    controls.push_back(label("Middle Initial", 86, row1, 50));
-    controls.push_back(label("Last Name", 140, row1, 90));
-    controls.push_back(EditorPage::marker(markerId, row1, key));
-    controls.push_back(edit(first + ContactsPage::FirstName, 12, row1 + 10, 70));
-    controls.push_back(edit(first + ContactsPage::MiddleName, 86, row1 + 10, 50));
-    controls.push_back(
-        edit(first + ContactsPage::LastName, 140, row1 + 10, 90, AnchorStretchRight));
-    controls.push_back(label("Degree", 12, row2, 44));
-    controls.push_back(label("Phone", 60, row2, 60));
-    controls.push_back(label("Extension", 124, row2, 36));
-    controls.push_back(label("Email Address", 164, row2, 66));
+// A contact's box: first name, middle initial and last name in one row,
+// degree, phone, extension and email in the next.
+void addContact(TemplateColumn& col, int groupId, const char* title, int first,
+                const HelpMarker& marker) {
+    using P = ContactsPage;
+    col.group(groupId, QString::fromLatin1(title));
+    col.fields({contactField("First Name", first + P::FirstName, 12, 70),
+                contactField("Middle Initial", first + P::MiddleName, 86, 50),
+                contactField("Last Name", first + P::LastName, 140, 90, AnchorStretchRight)},
+               marker, 4);
     // The degree keeps its width: stretching it would run it over the phone.
-    controls.push_back(edit(first + ContactsPage::Degree, 12, row2 + 10, 44));
-    controls.push_back(edit(first + ContactsPage::Phone, 60, row2 + 10, 60));
-    controls.push_back(edit(first + ContactsPage::Extension, 124, row2 + 10, 36));
-    controls.push_back(edit(first + ContactsPage::Email, 164, row2 + 10, 66, AnchorStretchRight));
+    col.fields({contactField("Degree", first + P::Degree, 12, 44),
+                contactField("Phone", first + P::Phone, 60, 60),
+                contactField("Extension", first + P::Extension, 124, 36),
+                contactField("Email Address", first + P::Email, 164, 66, AnchorStretchRight)},
+               {}, 4);
+    col.endGroup(0, 2);
 }
 
 ItemList<Official>::Columns officialColumns() {
@@ -61,25 +45,17 @@ ItemList<Official>::Columns officialColumns() {
 } // namespace
 
 DialogTemplate ContactsPage::pageTemplate() {
-    std::vector<ControlTemplate> controls;
-    addContact(controls, IDC_CONTACT_GROUP, "Central Contact", 2, IDC_CONTACT_FIRST,
-               IDC_MARKER_CONTACT, "OverallStudyContact");
-    addContact(controls, IDC_BACKUP_GROUP, "Central Contact Backup", 68, IDC_BACKUP_FIRST,
-               IDC_MARKER_BACKUP, "OverallStudyContactBackup");
-    controls.push_back({.id = IDC_OFFICIALS_GROUP,
-                        .kind = ControlKind::GroupBox,
-                        .text = QStringLiteral("Study Officials"),
-                        .rect = {4, 134, 254, 195},
-                        .anchors = AnchorGrow});
-    controls.push_back({.id = IDC_OFFICIALS,
-                        .kind = ControlKind::ItemListView,
-                        .rect = {12, 146, 238, 156},
-                        .anchors = AnchorGrow});
-    controls.push_back(bottomButton(IDC_ADD, "&Add", 12));
-    controls.push_back(bottomButton(IDC_EDIT, "&Edit", 66));
-    controls.push_back(bottomButton(IDC_REMOVE, "&Remove", 120));
-    controls.push_back(marker(IDC_MARKER_OFFICIALS, 312, "StudyOfficials"));
-    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
+    TemplateColumn col = listColumn();
+    addContact(col, IDC_CONTACT_GROUP, "Central Contact", IDC_CONTACT_FIRST,
+               {IDC_MARKER_CONTACT, QStringLiteral("OverallStudyContact")});
+    addContact(col, IDC_BACKUP_GROUP, "Central Contact Backup", IDC_BACKUP_FIRST,
+               {IDC_MARKER_BACKUP, QStringLiteral("OverallStudyContactBackup")});
+    col.group(IDC_OFFICIALS_GROUP, QStringLiteral("Study Officials"));
+    col.control(IDC_OFFICIALS, ControlShape::itemList(156).anchors(AnchorGrow));
+    listButtons(col, {IDC_ADD, IDC_EDIT, IDC_REMOVE}, 7,
+                {{IDC_MARKER_OFFICIALS, QStringLiteral("StudyOfficials")}});
+    col.closeGroup(kPageHeight - 4, AnchorGrow);
+    return EditorPage::pageTemplate(kTemplateNumber, col);
 }
 
 ContactsPage::ContactsPage(QWidget* parent) : EditorPage(parent), m_officials(officialColumns()) {

@@ -12,10 +12,18 @@ using Page = IpdSharingPage;
 
 // Open only while the plan is Yes.
 constexpr int kSharedDetails[] = {
-    Page::IDC_LABEL_INFO_TYPES, Page::IDC_PROTOCOL,      Page::IDC_SAP,
-    Page::IDC_ICF,              Page::IDC_CSR,           Page::IDC_ANALYTIC_CODE,
-    Page::IDC_LABEL_TIME_FRAME, Page::IDC_TIME_FRAME,    Page::IDC_LABEL_ACCESS_CRITERIA,
-    Page::IDC_ACCESS_CRITERIA,  Page::IDC_LABEL_URL,     Page::IDC_URL,
+    Page::IDC_LABEL_INFO_TYPES,
+    Page::IDC_PROTOCOL,
+    Page::IDC_SAP,
+    Page::IDC_ICF,
+    Page::IDC_CSR,
+    Page::IDC_ANALYTIC_CODE,
+    Page::IDC_LABEL_TIME_FRAME,
+    Page::IDC_TIME_FRAME,
+    Page::IDC_LABEL_ACCESS_CRITERIA,
+    Page::IDC_ACCESS_CRITERIA,
+    Page::IDC_LABEL_URL,
+    Page::IDC_URL,
 };
 
 // The registry writes "Yes"; its schema's own notes write "yes".
@@ -25,9 +33,9 @@ bool isYes(std::string_view plan) {
 }
 
 void emptyDetails(IpdSharingStatement& ipd) {
-    for (std::string* flag : {&ipd.ipd_info_type_protocol, &ipd.ipd_info_type_sap,
-                              &ipd.ipd_info_type_icf, &ipd.ipd_info_type_csr,
-                              &ipd.ipd_info_type_analytic_code, &ipd.ipd_url}) {
+    for (std::string* flag :
+         {&ipd.ipd_info_type_protocol, &ipd.ipd_info_type_sap, &ipd.ipd_info_type_icf,
+          &ipd.ipd_info_type_csr, &ipd.ipd_info_type_analytic_code, &ipd.ipd_url}) {
         flag->clear();
     }
     ipd.ipd_time_frame.setText("");
@@ -47,15 +55,16 @@ DialogTemplate IpdSharingPage::pageTemplate() {
               {IDC_MARKER_DESCRIPTION, QStringLiteral("IPDSharingDescription")});
     col.caption({QStringLiteral("Supporting Information Types"), IDC_LABEL_INFO_TYPES},
                 {IDC_MARKER_INFO_TYPES, QStringLiteral("IPDSharingInfoType")});
-    col.row({{IDC_PROTOCOL, C::checkBox(QStringLiteral("Study Protocol")).left(24).width(90)},
-             {IDC_SAP,
-              C::checkBox(QStringLiteral("Statistical Analysis Plan")).left(120).width(110)}},
+    const auto type = [](const char* text, int left) {
+        return C::checkBox(QString::fromLatin1(text)).left(left).width(100);
+    };
+    col.row({{IDC_PROTOCOL, type("Study Protocol", 24)},
+             {IDC_SAP, type("Statistical Analysis Plan", 128)}},
             2);
-    col.row({{IDC_ICF, C::checkBox(QStringLiteral("Informed Consent Form")).left(24).width(90)},
-             {IDC_CSR,
-              C::checkBox(QStringLiteral("Clinical Study Report")).left(120).width(110)}},
+    col.row({{IDC_ICF, type("Informed Consent Form", 24)},
+             {IDC_CSR, type("Clinical Study Report", 128)}},
             2);
-    col.row({{IDC_ANALYTIC_CODE, C::checkBox(QStringLiteral("Analytic Code")).left(24).width(90)}});
+    col.row({{IDC_ANALYTIC_CODE, type("Analytic Code", 24)}});
     col.field({QStringLiteral("Time Frame"), IDC_LABEL_TIME_FRAME}, IDC_TIME_FRAME, C::lines(40),
               {IDC_MARKER_TIME_FRAME, QStringLiteral("IPDSharingTimeFrame")});
     col.field({QStringLiteral("Access Criteria"), IDC_LABEL_ACCESS_CRITERIA}, IDC_ACCESS_CRITERIA,
@@ -77,7 +86,8 @@ IpdSharingPage::IpdSharingPage(QWidget* parent) : EditorPage(parent) {
             [this] { enableSharedDetails(planIsYes()); });
     using R = StudyRecord;
     bind(IDC_PLAN, [](R& r) -> std::string& { return r.ipd_sharing_statement.sharing_ipd; });
-    bind(IDC_DESCRIPTION, [](R& r) -> BlockText& { return r.ipd_sharing_statement.ipd_description; });
+    bind(IDC_DESCRIPTION,
+         [](R& r) -> BlockText& { return r.ipd_sharing_statement.ipd_description; });
     bind(IDC_PROTOCOL,
          [](R& r) -> std::string& { return r.ipd_sharing_statement.ipd_info_type_protocol; });
     bind(IDC_SAP, [](R& r) -> std::string& { return r.ipd_sharing_statement.ipd_info_type_sap; });

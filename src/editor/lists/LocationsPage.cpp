@@ -55,22 +55,13 @@ ItemList<Location>::Columns locationColumns() {
 } // namespace
 
 DialogTemplate LocationsPage::pageTemplate() {
-    std::vector<ControlTemplate> controls = {
-        {.id = IDC_GROUP,
-         .kind = ControlKind::GroupBox,
-         .text = QStringLiteral("Locations"),
-         .rect = {4, 2, 254, 327},
-         .anchors = AnchorGrow},
-        {.id = IDC_LOCATIONS,
-         .kind = ControlKind::ItemListView,
-         .rect = {12, 14, 238, 288},
-         .anchors = AnchorGrow},
-        bottomButton(IDC_ADD, "&Add", 12),
-        bottomButton(IDC_EDIT, "&Edit", 66),
-        bottomButton(IDC_REMOVE, "&Remove", 120),
-        marker(IDC_MARKER_LOCATIONS, 312, "Locations"),
-    };
-    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
+    TemplateColumn col = listColumn();
+    col.group(IDC_GROUP, QStringLiteral("Locations"));
+    col.control(IDC_LOCATIONS, ControlShape::itemList(288).anchors(AnchorGrow));
+    listButtons(col, {IDC_ADD, IDC_EDIT, IDC_REMOVE}, 7,
+                {{IDC_MARKER_LOCATIONS, QStringLiteral("Locations")}});
+    col.closeGroup(kPageHeight - 4, AnchorGrow);
+    return EditorPage::pageTemplate(kTemplateNumber, col);
 }
 
 LocationsPage::LocationsPage(QWidget* parent) : EditorPage(parent), m_locations(locationColumns()) {

@@ -27,10 +27,7 @@ void addList(TemplateColumn& col, const char* title, const char* caption,
     col.group(group, QString::fromLatin1(title));
     col.caption(caption, {marker, QStringLiteral("Outcomes")});
     col.control(list, C::itemList(kListHeight).anchors(listAnchors));
-    col.buttons({{add, C::button(QStringLiteral("&Add"))},
-                 {edit, C::button(QStringLiteral("&Edit"))},
-                 {remove, C::button(QStringLiteral("&Remove"))}},
-                5);
+    EditorPage::listButtons(col, {add, edit, remove}, 5);
 }
 
 } // namespace
@@ -59,7 +56,8 @@ OutcomesPage::OutcomesPage(QWidget* parent)
     : EditorPage(parent), m_primary(outcomeColumns()), m_secondary(outcomeColumns()),
       m_other(outcomeColumns()) {
     buildPage(pageTemplate());
-    connectList(m_primary, {IDC_PRIMARY_LIST, IDC_PRIMARY_ADD, IDC_PRIMARY_EDIT, IDC_PRIMARY_REMOVE});
+    connectList(m_primary,
+                {IDC_PRIMARY_LIST, IDC_PRIMARY_ADD, IDC_PRIMARY_EDIT, IDC_PRIMARY_REMOVE});
     connectList(m_secondary,
                 {IDC_SECONDARY_LIST, IDC_SECONDARY_ADD, IDC_SECONDARY_EDIT, IDC_SECONDARY_REMOVE});
     connectList(m_other, {IDC_OTHER_LIST, IDC_OTHER_ADD, IDC_OTHER_EDIT, IDC_OTHER_REMOVE},

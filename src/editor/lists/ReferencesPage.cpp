@@ -31,44 +31,22 @@ ItemList<Link>::Columns linkColumns() {
 } // namespace
 
 DialogTemplate ReferencesPage::pageTemplate() {
-    std::vector<ControlTemplate> controls = {
-        {.id = IDC_LOGIN_GROUP,
-         .kind = ControlKind::GroupBox,
-         .text = loginTitle(),
-         .rect = {4, 2, 254, 34},
-         .anchors = AnchorStretchRight},
-        {.id = IDC_LOGIN,
-         .kind = ControlKind::Edit,
-         .rect = {14, 16, 216, 12},
-         .anchors = AnchorStretchRight},
-        {.id = IDC_CITATIONS_GROUP,
-         .kind = ControlKind::GroupBox,
-         .text = QStringLiteral("Citations"),
-         .rect = {4, 40, 254, 142},
-         .anchors = AnchorStretchRight},
-        {.id = IDC_CITATIONS,
-         .kind = ControlKind::ItemListView,
-         .rect = {14, 54, 216, 104},
-         .anchors = AnchorStretchRight},
-        ControlShape::button(QStringLiteral("&Add")).at(14, 162, IDC_CITATION_ADD),
-        ControlShape::button(QStringLiteral("&Edit")).at(68, 162, IDC_CITATION_EDIT),
-        ControlShape::button(QStringLiteral("&Remove")).at(122, 162, IDC_CITATION_REMOVE),
-        marker(IDC_MARKER_CITATIONS, 164, "References"),
-        {.id = IDC_LINKS_GROUP,
-         .kind = ControlKind::GroupBox,
-         .text = QStringLiteral("Links"),
-         .rect = {4, 186, 254, 143},
-         .anchors = AnchorGrow},
-        {.id = IDC_LINKS,
-         .kind = ControlKind::ItemListView,
-         .rect = {14, 200, 216, 104},
-         .anchors = AnchorGrow},
-        bottomButton(IDC_LINK_ADD, "&Add", 14),
-        bottomButton(IDC_LINK_EDIT, "&Edit", 68),
-        bottomButton(IDC_LINK_REMOVE, "&Remove", 122),
-        marker(IDC_MARKER_LINKS, 311, "Links"),
-    };
-    return EditorPage::pageTemplate(kTemplateNumber, std::move(controls));
+    using C = ControlShape;
+    TemplateColumn col = column();
+    col.group(IDC_LOGIN_GROUP, loginTitle());
+    col.control(IDC_LOGIN, C::edit());
+    col.endGroup(2, 4);
+    col.group(IDC_CITATIONS_GROUP, QStringLiteral("Citations"));
+    col.control(IDC_CITATIONS, C::itemList(104));
+    listButtons(col, {IDC_CITATION_ADD, IDC_CITATION_EDIT, IDC_CITATION_REMOVE}, 4,
+                {{IDC_MARKER_CITATIONS, QStringLiteral("References")}}, 1);
+    col.endGroup(0, 4);
+    col.group(IDC_LINKS_GROUP, QStringLiteral("Links"));
+    col.control(IDC_LINKS, C::itemList(104).anchors(AnchorGrow));
+    listButtons(col, {IDC_LINK_ADD, IDC_LINK_EDIT, IDC_LINK_REMOVE}, 5,
+                {{IDC_MARKER_LINKS, QStringLiteral("Links")}}, 1);
+    col.closeGroup(kPageHeight - 4, AnchorGrow);
+    return EditorPage::pageTemplate(kTemplateNumber, col);
 }
 
 ReferencesPage::ReferencesPage(QWidget* parent)

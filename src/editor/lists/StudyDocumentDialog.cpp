@@ -23,9 +23,8 @@ const QStringList& StudyDocumentDialog::documentTypes() {
 
 DialogTemplate StudyDocumentDialog::dialogTemplate() {
     using C = ControlShape;
-    TemplateColumn col({.left = 15, .width = 220, .labelWidth = 200, .groupLeft = 7,
-                        .groupWidth = 236},
-                       4);
+    TemplateColumn col(
+        {.left = 15, .width = 220, .labelWidth = 200, .groupLeft = 7, .groupWidth = 236}, 4);
     col.group(ControlTemplate::kNoId, QStringLiteral("Study Document"));
     col.field("Document Type", IDC_TYPE, C::combo(documentTypes()));
     col.field({QStringLiteral("Other Document Type"), IDC_OTHER_TYPE_LABEL}, IDC_OTHER_TYPE,
@@ -46,12 +45,12 @@ DialogTemplate StudyDocumentDialog::dialogTemplate() {
 
 StudyDocumentDialog::StudyDocumentDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {
     using Form = ItemForm<StudyDocument>;
-    m_form = Form(m_controls,
-                  {Form::text(IDC_TYPE, &StudyDocument::study_document_type),
-                   Form::text(IDC_OTHER_TYPE, &StudyDocument::study_document_other_type),
-                   Form::text(IDC_URL, &StudyDocument::url),
-                   Form::text(IDC_IDENTIFIER, &StudyDocument::study_document_identifier),
-                   Form::block(IDC_COMMENTS, &StudyDocument::study_document_comments)});
+    m_form =
+        Form(m_controls, {Form::text(IDC_TYPE, &StudyDocument::study_document_type),
+                          Form::text(IDC_OTHER_TYPE, &StudyDocument::study_document_other_type),
+                          Form::text(IDC_URL, &StudyDocument::url),
+                          Form::text(IDC_IDENTIFIER, &StudyDocument::study_document_identifier),
+                          Form::block(IDC_COMMENTS, &StudyDocument::study_document_comments)});
     enableOtherType(false);
     connect(m_controls.get<QComboBox>(IDC_TYPE), &QComboBox::activated, this,
             [this] { enableOtherType(isOther()); });

@@ -9,14 +9,12 @@ namespace {
 
 ItemList<StudyDocument>::Columns documentColumns() {
     using Column = ItemColumn<StudyDocument>;
-    return {Column::of(QStringLiteral("Type"), 150, &StudyDocument::study_document_type),
-            Column::of(QStringLiteral("Other Type"), 100,
-                       &StudyDocument::study_document_other_type),
-            Column::of(QStringLiteral("URL"), 200, &StudyDocument::url),
-            Column::of(QStringLiteral("Identifier"), 100,
-                       &StudyDocument::study_document_identifier),
-            Column::of(QStringLiteral("Comments"), 200,
-                       &StudyDocument::study_document_comments)};
+    return {
+        Column::of(QStringLiteral("Type"), 150, &StudyDocument::study_document_type),
+        Column::of(QStringLiteral("Other Type"), 100, &StudyDocument::study_document_other_type),
+        Column::of(QStringLiteral("URL"), 200, &StudyDocument::url),
+        Column::of(QStringLiteral("Identifier"), 100, &StudyDocument::study_document_identifier),
+        Column::of(QStringLiteral("Comments"), 200, &StudyDocument::study_document_comments)};
 }
 
 } // namespace
@@ -27,10 +25,7 @@ DialogTemplate StudyDocumentsPage::pageTemplate() {
     col.group(IDC_GROUP, QStringLiteral("Available IPD/Information"));
     col.caption("Study Documents", {IDC_MARKER_DOCUMENTS, QStringLiteral("AvailableIPD")});
     col.control(IDC_DOCUMENTS, C::itemList(kBottomButtonY - 5 - col.y()).anchors(AnchorGrow));
-    col.buttons({{IDC_ADD, C::button(QStringLiteral("&Add"))},
-                 {IDC_EDIT, C::button(QStringLiteral("&Edit"))},
-                 {IDC_REMOVE, C::button(QStringLiteral("&Remove"))}},
-                5);
+    listButtons(col, {IDC_ADD, IDC_EDIT, IDC_REMOVE}, 5);
     col.closeGroup(kPageHeight - 4, AnchorGrow);
     return EditorPage::pageTemplate(kTemplateNumber, col);
 }

@@ -16,11 +16,16 @@ namespace {
 using Page = IpdSharingPage;
 
 // Everything that follows a Yes.
-constexpr int kDetails[] = {Page::IDC_PROTOCOL,       Page::IDC_SAP,
-                            Page::IDC_ICF,            Page::IDC_CSR,
-                            Page::IDC_ANALYTIC_CODE,  Page::IDC_TIME_FRAME,
-                            Page::IDC_ACCESS_CRITERIA, Page::IDC_URL,
-                            Page::IDC_LABEL_URL,      Page::IDC_LABEL_INFO_TYPES};
+constexpr int kDetails[] = {Page::IDC_PROTOCOL,
+                            Page::IDC_SAP,
+                            Page::IDC_ICF,
+                            Page::IDC_CSR,
+                            Page::IDC_ANALYTIC_CODE,
+                            Page::IDC_TIME_FRAME,
+                            Page::IDC_ACCESS_CRITERIA,
+                            Page::IDC_URL,
+                            Page::IDC_LABEL_URL,
+                            Page::IDC_LABEL_INFO_TYPES};
 
 class IpdSharingPageTest : public ::testing::Test {
 protected:
@@ -114,8 +119,8 @@ TEST_F(IpdSharingPageTest, DetailsFollowThePlanTheUserChooses) {
         const char* plan;
         bool open;
     };
-    for (const Case& c : {Case{"Yes", true}, Case{"yes", true}, Case{"No", false},
-                          Case{"", false}, Case{"Maybe", false}}) {
+    for (const Case& c : {Case{"Yes", true}, Case{"yes", true}, Case{"No", false}, Case{"", false},
+                          Case{"Maybe", false}}) {
         ipd().sharing_ipd = c.plan;
         ipd().ipd_url = "https://kept.example";
         page->load(record);

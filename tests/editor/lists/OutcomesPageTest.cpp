@@ -286,14 +286,15 @@ TEST_F(OutcomesPageTest, OtherOutcomesAreAListOfTheirOwn) {
 // that answered it still show and keep their answer.
 TEST(OutcomeDialogTest, SafetyIssueOnlyForItemsThatHoldOne) {
     TestPlatform platform;
-    for (const auto& [safety, shown] : {std::pair{"", false}, std::pair{"No", true},
-                                        std::pair{"yes", true}}) {
+    for (const auto& [safety, shown] :
+         {std::pair{"", false}, std::pair{"No", true}, std::pair{"yes", true}}) {
         OutcomeDialog dialog;
         Outcome given;
         given.outcome_measure = "T";
         given.outcome_safety_issue = safety;
         dialog.setItem(given);
-        for (const int id : {OutcomeDialog::IDC_SAFETY_ISSUE, OutcomeDialog::IDC_SAFETY_ISSUE_LABEL}) {
+        for (const int id :
+             {OutcomeDialog::IDC_SAFETY_ISSUE, OutcomeDialog::IDC_SAFETY_ISSUE_LABEL}) {
             EXPECT_EQ(dialog.control(id)->isVisibleTo(&dialog), shown) << safety << " " << id;
         }
     }

@@ -130,10 +130,9 @@ TEST(StudyDocumentDialogTest, TypeIsRequiredAndOtherTypeGoesWithOther) {
         bool open;
         const char* otherAfter;
     };
-    for (const Case& c : {Case{"Other", "Study Protocol", true, ""},
-                          Case{"other", nullptr, true, "Kept"},
-                          Case{"Analytic Code", nullptr, true, "Kept"},
-                          Case{"Other", nullptr, true, "Kept"}}) {
+    for (const Case& c :
+         {Case{"Other", "Study Protocol", true, ""}, Case{"other", nullptr, true, "Kept"},
+          Case{"Analytic Code", nullptr, true, "Kept"}, Case{"Other", nullptr, true, "Kept"}}) {
         Dialog dialog;
         StudyDocument given;
         given.study_document_type = c.type;
