@@ -33,7 +33,7 @@ DialogTemplate ObservationalDesignPage::pageTemplate() {
               {IDC_MARKER_BIOSPECIMEN_RETENTION, "ObsBiospecimenRetention"});
     FieldLabel description("Biospecimen Description (may be blank if no biospecimens)");
     description.width = 220;
-    col.field(description, IDC_BIOSPECIMEN_DESCRIPTION, C::lines(150).anchors(AnchorGrow),
+    col.field(description, IDC_BIOSPECIMEN_DESCRIPTION, C::lines(90).anchors(AnchorGrow),
               {IDC_MARKER_BIOSPECIMEN_DESCRIPTION, "ObsBiospecimenDescription"});
     // The enrollment and the number of groups stay below the description as it grows.
     FieldLabel enrollment(QStringLiteral("Enrollment Number of Subjects"), IDC_LABEL_ENROLLMENT);
