@@ -1,4 +1,5 @@
 #include "EditorTestSupport.h"
+#include "editor/EligibilityPage.h"
 #include "editor/ExpandedAccessPage.h"
 #include "editor/InterventionalDesignPage.h"
 #include "editor/ObservationalDesignPage.h"
@@ -14,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
+#include <set>
 
 namespace {
 
@@ -555,4 +558,27 @@ TEST_F(DesignInEditorTest, MaskedRolesStayWhateverTheMaskingText) {
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(CollectionFile::recordText(record), before);
+}
+
+// Markers outside the classic id range are not covered by the marker table's
+// test: each of these must name its own definition.
+TEST_F(DesignPageTest, MarkersOfTheNewFieldsNameTheirDefinitions) {
+    auto eligibility = std::make_unique<EligibilityPage>(&window);
+    using E = EligibilityPage;
+    const std::pair<EditorPage*, int> markers[] = {
+        {interventional, Int::IDC_MARKER_MODEL_DESCRIPTION},
+        {interventional, Int::IDC_MARKER_MASKING_DESCRIPTION},
+        {observational, Obs::IDC_MARKER_PATIENT_REGISTRY},
+        {observational, Obs::IDC_MARKER_TARGET_DURATION},
+        {access, ExpandedAccessPage::IDC_MARKER_TYPES},
+        {eligibility.get(), E::IDC_MARKER_GENDER_BASED},
+        {eligibility.get(), E::IDC_MARKER_GENDER_DESCRIPTION},
+    };
+    std::set<QString> keys;
+    for (const auto& [page, id] : markers) {
+        ASSERT_NE(page->control(id), nullptr) << id;
+        EXPECT_FALSE(page->helpKey(id).isEmpty()) << id;
+        keys.insert(page->helpKey(id));
+    }
+    EXPECT_EQ(keys.size(), std::size(markers));
 }
