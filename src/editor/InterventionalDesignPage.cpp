@@ -3,6 +3,7 @@
 #include "model/StudyRecord.h"
 
 #include <QCheckBox>
+#include <algorithm>
 
 namespace {
 
@@ -36,22 +37,23 @@ DialogTemplate InterventionalDesignPage::pageTemplate() {
               C::combo(entries({"N/A", "Early Phase 1", "Phase 1", "Phase 1/Phase 2", "Phase 2",
                                 "Phase 2/Phase 3", "Phase 3", "Phase 4"})),
               {IDC_MARKER_PHASE, "StudyPhase"});
-    col.field("Interventional Study Model", IDC_ASSIGNMENT,
-              C::combo(entries({"Single Group Assignment", "Parallel Assignment",
-                                "Crossover Assignment", "Factorial Assignment",
-                                "Sequential Assignment"})),
-              {IDC_MARKER_ASSIGNMENT, "IntDesign"});
+    col.field(
+        "Interventional Study Model", IDC_ASSIGNMENT,
+        C::combo(entries({"Single Group Assignment", "Parallel Assignment", "Crossover Assignment",
+                          "Factorial Assignment", "Sequential Assignment"})),
+        {IDC_MARKER_ASSIGNMENT, "IntDesign"});
     col.field("Model Description", IDC_MODEL_DESCRIPTION, C::lines(30),
               {IDC_MARKER_MODEL_DESCRIPTION, "IntModelDescription"});
     col.field("Number of Arms", IDC_NUMBER_OF_ARMS, C::number(),
               {IDC_MARKER_NUMBER_OF_ARMS, "NumberOfArms"});
     col.caption("Masking", {IDC_MARKER_MASKING, "IntMasking"});
-    col.row({{IDC_NO_MASKING, C::checkBox(QStringLiteral("None (Open Label)")).left(24).width(120)}},
-            2);
-    col.row({{IDC_MASKED_SUBJECT, C::checkBox(QStringLiteral("Participant")).left(24).width(80)},
-             {IDC_MASKED_CAREGIVER,
-              C::checkBox(QStringLiteral("Care Provider")).left(110).width(90)}},
-            2);
+    col.row(
+        {{IDC_NO_MASKING, C::checkBox(QStringLiteral("None (Open Label)")).left(24).width(120)}},
+        2);
+    col.row(
+        {{IDC_MASKED_SUBJECT, C::checkBox(QStringLiteral("Participant")).left(24).width(80)},
+         {IDC_MASKED_CAREGIVER, C::checkBox(QStringLiteral("Care Provider")).left(110).width(90)}},
+        2);
     col.row(
         {{IDC_MASKED_INVESTIGATOR, C::checkBox(QStringLiteral("Investigator")).left(24).width(80)},
          {IDC_MASKED_ASSESSOR,
@@ -69,10 +71,9 @@ DialogTemplate InterventionalDesignPage::pageTemplate() {
                {IDC_MARKER_ENROLLMENT, "IntEnrollment"});
     addOlderField(col, "Masking (no longer used)", IDC_LABEL_MASKING, IDC_MASKING,
                   entries({"Open", "Single Blind", "Double Blind"}));
-    addOlderField(
-        col, "Control (no longer used)", IDC_LABEL_CONTROL, IDC_CONTROL,
-        entries({"Placebo", "Active", "Uncontrolled", "Historical", "Dose Comparison"}),
-        {IDC_MARKER_CONTROL, "IntDesign"});
+    addOlderField(col, "Control (no longer used)", IDC_LABEL_CONTROL, IDC_CONTROL,
+                  entries({"Placebo", "Active", "Uncontrolled", "Historical", "Dose Comparison"}),
+                  {IDC_MARKER_CONTROL, "IntDesign"});
     // "Safety/Efficacy " keeps the trailing space the registry's list had.
     addOlderField(col, "Study Endpoint Classification (no longer used)", IDC_LABEL_ENDPOINT,
                   IDC_ENDPOINT,
@@ -105,9 +106,8 @@ void InterventionalDesignPage::bindFields() {
          [](R& r) -> std::string& { return r.study_design.interventional_design.phase; });
     bind(IDC_ASSIGNMENT,
          [](R& r) -> std::string& { return r.study_design.interventional_design.assignment; });
-    bind(IDC_MODEL_DESCRIPTION, [](R& r) -> BlockText& {
-        return r.study_design.interventional_design.model_description;
-    });
+    bind(IDC_MODEL_DESCRIPTION,
+         [](R& r) -> BlockText& { return r.study_design.interventional_design.model_description; });
     bind(IDC_NUMBER_OF_ARMS,
          [](R& r) -> std::string& { return r.study_design.interventional_design.number_of_arms; });
     bind(IDC_NO_MASKING,
@@ -142,8 +142,7 @@ void InterventionalDesignPage::onLoad(StudyRecord& record) {
     m_masking->showLoaded();
     showControls({IDC_LABEL_MASKING, IDC_MASKING}, !design.masking.empty());
     showControls({IDC_LABEL_CONTROL, IDC_CONTROL, IDC_MARKER_CONTROL}, !design.control.empty());
-    showControls({IDC_LABEL_ENDPOINT, IDC_ENDPOINT, IDC_MARKER_ENDPOINT},
-                 !design.endpoint.empty());
+    showControls({IDC_LABEL_ENDPOINT, IDC_ENDPOINT, IDC_MARKER_ENDPOINT}, !design.endpoint.empty());
 }
 
 void InterventionalDesignPage::onStore(StudyRecord&) {}

@@ -19,8 +19,6 @@ public:
     void showLoaded() const;
 
 private:
-    void enableChoices(bool enabled) const;
-
     QCheckBox* m_none;
     std::vector<QCheckBox*> m_choices;
 };

@@ -99,8 +99,8 @@ void ObservationalDesignPage::onLoad(StudyRecord& record) {
 }
 
 void ObservationalDesignPage::enableTargetDuration(bool enabled) {
-    enableControls({IDC_LABEL_TARGET_DURATION, IDC_TARGET_DURATION,
-                    IDC_LABEL_TARGET_DURATION_UNITS, IDC_TARGET_DURATION_UNITS},
+    enableControls({IDC_LABEL_TARGET_DURATION, IDC_TARGET_DURATION, IDC_LABEL_TARGET_DURATION_UNITS,
+                    IDC_TARGET_DURATION_UNITS},
                    enabled);
 }
 

@@ -224,10 +224,10 @@ TEST_F(DesignPageTest, ANewDesignWritesTheCurrentValuesAndTheDescriptions) {
         ->setPlainText(QStringLiteral("Sealed envelopes"));
     check(Int::IDC_MASKED_SUBJECT)->setChecked(true);
     interventional->store();
-    EXPECT_EQ(interventionalTexts(design()),
-              (std::vector<std::string>{"Device Feasibility", "Early Phase 1",
-                                        "Sequential Assignment", "Non-randomized", "", "true", "",
-                                        "", "", "", "", ""}));
+    EXPECT_EQ(
+        interventionalTexts(design()),
+        (std::vector<std::string>{"Device Feasibility", "Early Phase 1", "Sequential Assignment",
+                                  "Non-randomized", "", "true", "", "", "", "", "", ""}));
     EXPECT_EQ(design().model_description.text(), "Two steps\r\nin turn");
     EXPECT_EQ(design().masking_description.text(), "Sealed envelopes");
     EXPECT_EQ(design().no_masking, "");
