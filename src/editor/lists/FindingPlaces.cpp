@@ -82,7 +82,7 @@ const std::vector<PlaceRow>& placeRows() {
         {"expanded_access_status", "Status", StatusPage::IDC_EXPANDED_ACCESS_STATUS},
         {"why_stopped", "Status", StatusPage::IDC_WHY_STOPPED},
         {"start_date", "Status", StatusPage::IDC_START_MONTH},
-        {"start_date_type", "Status", StatusPage::IDC_START_MONTH},
+        {"start_date_type", "Status", StatusPage::IDC_START_TYPE},
         {"primary_compl_date", "Status", StatusPage::IDC_PRIMARY_COMPLETION_MONTH},
         {"primary_compl_date_type", "Status", StatusPage::IDC_PRIMARY_COMPLETION_TYPE},
         {"last_follow_up_date", "Status", StatusPage::IDC_COMPLETION_MONTH},
