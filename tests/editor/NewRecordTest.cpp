@@ -42,176 +42,166 @@
 
 namespace {
 
-// Fills one page of the editor through its widgets. Entries are chosen by the
-// registry's word; `missing` collects the words a list does not offer.
-class PageFiller {
-public:
-    PageFiller(ProtocolEditor& editor, const char* section, std::vector<std::string>& missing)
-        : m_missing(missing) {
-        editor.showSection(QString::fromLatin1(section));
-        m_page = editor.visiblePage();
-    }
-    void type(int id, const char* text) {
-        QWidget* widget = m_page->control(id);
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-            edit->setText(QString::fromUtf8(text));
-        } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
-            box->setPlainText(QString::fromUtf8(text));
-        } else {
-            ADD_FAILURE() << "no text box " << id;
-        }
-    }
-    void choose(int id, const char* word) {
-        pickIn(m_page->control<QComboBox>(id), word, m_missing);
-    }
-    void check(int id) { m_page->control<QCheckBox>(id)->setChecked(true); }
-    void click(int id) { QTest::mouseClick(m_page->control<QPushButton>(id), Qt::LeftButton); }
-
-    static void pickIn(QComboBox* box, const char* word, std::vector<std::string>& missing) {
-        ASSERT_NE(box, nullptr) << word;
-        const int at = box->findText(QString::fromUtf8(word));
-        if (at < 0) {
-            missing.push_back(word);
-        }
-        box->setCurrentIndex(at);
-    }
-
-private:
-    EditorPage* m_page = nullptr;
-    std::vector<std::string>& m_missing;
+// One control and what it gets: the text of a text box, the entry of a
+// drop-down list (by the registry's word), "true" to check a check box.
+struct Fill {
+    int id;
+    std::string value;
 };
+using Missing = std::vector<std::string>;
 
-// Answers the next item dialog of type T with `fill`, then OK.
-template <class T> void answerWith(std::function<void(T*)> fill) {
-    whenModal<T>([fill = std::move(fill)](T* dialog) {
-        fill(dialog);
-        dialog->accept();
-    });
+// Fills controls through their widgets; `missing` collects the words a list
+// does not offer.
+void fillControls(const std::function<QWidget*(int)>& controlOf, const std::vector<Fill>& fills,
+                  Missing& missing) {
+    for (const Fill& fill : fills) {
+        QWidget* widget = controlOf(fill.id);
+        const QString value = QString::fromStdString(fill.value);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            edit->setText(value);
+        } else if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+            box->setPlainText(value);
+        } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+            check->setChecked(fill.value == "true");
+        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            list->setCurrentIndex(list->findText(value));
+            if (list->currentIndex() < 0) {
+                missing.push_back(fill.value);
+            }
+        } else {
+            ADD_FAILURE() << "no control " << fill.id << " for " << fill.value;
+        }
+    }
 }
 
-template <class T> void setText(T* dialog, int id, const char* text) {
-    qobject_cast<QLineEdit*>(dialog->control(id))->setText(QString::fromUtf8(text));
+EditorPage* fillPage(ProtocolEditor& editor, const char* section, const std::vector<Fill>& fills,
+                     Missing& missing) {
+    editor.showSection(QString::fromLatin1(section));
+    EditorPage* page = editor.visiblePage();
+    fillControls([page](int id) { return page->control(id); }, fills, missing);
+    return page;
+}
+
+// Adds an item with the page's Add button, its dialog filled and accepted.
+template <class Dialog>
+void addItem(EditorPage* page, int addId, std::vector<Fill> fills, Missing& missing) {
+    whenModal<Dialog>([fills = std::move(fills), &missing](Dialog* dialog) {
+        fillControls([dialog](int id) { return dialog->control(id); }, fills, missing);
+        dialog->accept();
+    });
+    QTest::mouseClick(page->control<QPushButton>(addId), Qt::LeftButton);
 }
 
 // Dates relative to today, so that actual dates lie behind and anticipated
 // ones ahead.
 struct Dates {
-    QByteArray verificationYear = QByteArray::number(QDate::currentDate().year());
-    QString verificationMonth = QLocale::c().standaloneMonthName(QDate::currentDate().month());
-    QByteArray startYear = QByteArray::number(QDate::currentDate().year() - 1);
-    QByteArray laterYear = QByteArray::number(QDate::currentDate().year() + 2);
+    std::string verificationYear = std::to_string(QDate::currentDate().year());
+    std::string verificationMonth =
+        QLocale::c().standaloneMonthName(QDate::currentDate().month()).toStdString();
+    std::string startYear = std::to_string(QDate::currentDate().year() - 1);
+    std::string laterYear = std::to_string(QDate::currentDate().year() + 2);
 };
 
-void fillMyPages(ProtocolEditor& editor, std::vector<std::string>& missing) {
+void fillMyPages(ProtocolEditor& editor, Missing& missing) {
     const Dates dates;
-    PageFiller title(editor, "Title", missing);
-    title.type(TitlePage::IDC_UNIQUE_ID, "NEW-2026-1");
-    title.type(TitlePage::IDC_BRIEF_TITLE, "Walking After Knee Surgery");
-    title.type(TitlePage::IDC_OFFICIAL_TITLE, "A Trial of Early Walking After Knee Replacement");
-    title.choose(TitlePage::IDC_STUDY_TYPE, "Interventional");
-    title.choose(TitlePage::IDC_IND_PROTOCOL, "No");
-
-    PageFiller fda(editor, "FDA", missing);
-    fda.choose(FdaPage::IDC_FDA_DRUG, "Yes");
-    fda.choose(FdaPage::IDC_FDA_DEVICE, "Yes");
-    fda.choose(FdaPage::IDC_DELAYED_POSTING, "Yes");
-    fda.choose(FdaPage::IDC_POST_PRIOR, "No");
-    fda.choose(FdaPage::IDC_PED_POSTMARKET, "No");
-    fda.choose(FdaPage::IDC_EXPORTED, "No");
-
-    PageFiller sponsor(editor, "Sponsor", missing);
-    sponsor.type(SponsorPage::IDC_SPONSOR, "Norval University");
-    sponsor.choose(SponsorPage::IDC_RESP_PARTY_TYPE, "Principal Investigator");
-    sponsor.type(SponsorPage::IDC_INVESTIGATOR_USERNAME, "hbrooks");
-    sponsor.type(SponsorPage::IDC_INVESTIGATOR_TITLE, "Professor of Orthopaedics");
-    sponsor.type(SponsorPage::IDC_INVESTIGATOR_AFFILIATION, "Norval University");
-
-    PageFiller oversight(editor, "Oversight", missing);
-    oversight.choose(OversightPage::IDC_APPROVAL_STATUS, "Approved");
-    oversight.type(OversightPage::IDC_APPROVAL_NUMBER, "IRB-1");
-    oversight.type(OversightPage::IDC_BOARD_NAME, "Norval University Review Board");
-    oversight.type(OversightPage::IDC_AFFILIATION, "Norval University");
-    oversight.type(OversightPage::IDC_PHONE, "+1 555 0100");
-    oversight.type(OversightPage::IDC_EMAIL, "board@norval.example");
-    oversight.type(OversightPage::IDC_ADDRESS, "1 Main Street, Springfield, United States");
-    oversight.choose(OversightPage::IDC_HAS_DMC, "Yes");
-
-    PageFiller summary(editor, "Summary", missing);
-    summary.type(SummaryPage::IDC_BRIEF_SUMMARY, "Does walking on the first day help?");
-
-    PageFiller status(editor, "Status", missing);
-    status.choose(StatusPage::IDC_VERIFICATION_MONTH, dates.verificationMonth.toUtf8().constData());
-    status.type(StatusPage::IDC_VERIFICATION_YEAR, dates.verificationYear.constData());
-    status.choose(StatusPage::IDC_RECRUITMENT_STATUS, "Recruiting");
-    status.choose(StatusPage::IDC_START_MONTH, "March");
-    status.type(StatusPage::IDC_START_DAY, "4");
-    status.type(StatusPage::IDC_START_YEAR, dates.startYear.constData());
-    status.choose(StatusPage::IDC_START_TYPE, "Actual");
-    status.choose(StatusPage::IDC_PRIMARY_COMPLETION_MONTH, "June");
-    status.type(StatusPage::IDC_PRIMARY_COMPLETION_YEAR, dates.laterYear.constData());
-    status.choose(StatusPage::IDC_PRIMARY_COMPLETION_TYPE, "Anticipated");
-    status.choose(StatusPage::IDC_COMPLETION_MONTH, "December");
-    status.type(StatusPage::IDC_COMPLETION_DAY, "15");
-    status.type(StatusPage::IDC_COMPLETION_YEAR, dates.laterYear.constData());
-    status.choose(StatusPage::IDC_COMPLETION_TYPE, "Anticipated");
-
-    PageFiller references(editor, "References", missing);
-    references.type(ReferencesPage::IDC_LOGIN, "NorvalU");
+    fillPage(editor, "Title",
+             {{TitlePage::IDC_UNIQUE_ID, "NEW-2026-1"},
+              {TitlePage::IDC_BRIEF_TITLE, "Walking After Knee Surgery"},
+              {TitlePage::IDC_OFFICIAL_TITLE, "A Trial of Early Walking After Knee Replacement"},
+              {TitlePage::IDC_STUDY_TYPE, "Interventional"},
+              {TitlePage::IDC_IND_PROTOCOL, "No"}},
+             missing);
+    fillPage(editor, "FDA",
+             {{FdaPage::IDC_FDA_DRUG, "Yes"},
+              {FdaPage::IDC_FDA_DEVICE, "Yes"},
+              {FdaPage::IDC_DELAYED_POSTING, "Yes"},
+              {FdaPage::IDC_POST_PRIOR, "No"},
+              {FdaPage::IDC_PED_POSTMARKET, "No"},
+              {FdaPage::IDC_EXPORTED, "No"}},
+             missing);
+    fillPage(editor, "Sponsor",
+             {{SponsorPage::IDC_SPONSOR, "Norval University"},
+              {SponsorPage::IDC_RESP_PARTY_TYPE, "Principal Investigator"},
+              {SponsorPage::IDC_INVESTIGATOR_USERNAME, "hbrooks"},
+              {SponsorPage::IDC_INVESTIGATOR_TITLE, "Professor of Orthopaedics"},
+              {SponsorPage::IDC_INVESTIGATOR_AFFILIATION, "Norval University"}},
+             missing);
+    fillPage(editor, "Oversight",
+             {{OversightPage::IDC_APPROVAL_STATUS, "Approved"},
+              {OversightPage::IDC_APPROVAL_NUMBER, "IRB-1"},
+              {OversightPage::IDC_BOARD_NAME, "Norval University Review Board"},
+              {OversightPage::IDC_AFFILIATION, "Norval University"},
+              {OversightPage::IDC_PHONE, "+1 555 0100"},
+              {OversightPage::IDC_EMAIL, "board@norval.example"},
+              {OversightPage::IDC_ADDRESS, "1 Main Street, Springfield, United States"},
+              {OversightPage::IDC_HAS_DMC, "Yes"}},
+             missing);
+    fillPage(editor, "Summary",
+             {{SummaryPage::IDC_BRIEF_SUMMARY, "Does walking on the first day help?"}}, missing);
+    fillPage(editor, "Status",
+             {{StatusPage::IDC_VERIFICATION_MONTH, dates.verificationMonth},
+              {StatusPage::IDC_VERIFICATION_YEAR, dates.verificationYear},
+              {StatusPage::IDC_RECRUITMENT_STATUS, "Recruiting"},
+              {StatusPage::IDC_START_MONTH, "March"},
+              {StatusPage::IDC_START_DAY, "4"},
+              {StatusPage::IDC_START_YEAR, dates.startYear},
+              {StatusPage::IDC_START_TYPE, "Actual"},
+              {StatusPage::IDC_PRIMARY_COMPLETION_MONTH, "June"},
+              {StatusPage::IDC_PRIMARY_COMPLETION_YEAR, dates.laterYear},
+              {StatusPage::IDC_PRIMARY_COMPLETION_TYPE, "Anticipated"},
+              {StatusPage::IDC_COMPLETION_MONTH, "December"},
+              {StatusPage::IDC_COMPLETION_DAY, "15"},
+              {StatusPage::IDC_COMPLETION_YEAR, dates.laterYear},
+              {StatusPage::IDC_COMPLETION_TYPE, "Anticipated"}},
+             missing);
+    fillPage(editor, "References", {{ReferencesPage::IDC_LOGIN, "NorvalU"}}, missing);
 }
 
 // The pages other work brings to the registry's current values.
-void fillOtherPages(ProtocolEditor& editor, std::vector<std::string>& missing) {
+void fillOtherPages(ProtocolEditor& editor, Missing& missing) {
     using Int = InterventionalDesignPage;
-    PageFiller design(editor, "Interventional Design", missing);
-    design.choose(Int::IDC_PRIMARY_PURPOSE, "Treatment");
-    design.choose(Int::IDC_PHASE, "Phase 2");
-    design.choose(Int::IDC_ASSIGNMENT, "Parallel Assignment");
-    design.type(Int::IDC_NUMBER_OF_ARMS, "1");
-    design.choose(Int::IDC_ALLOCATION, "Randomized");
-    design.check(Int::IDC_MASKED_ASSESSOR);
-    design.type(Int::IDC_ENROLLMENT, "120");
-    design.choose(Int::IDC_ENROLLMENT_TYPE, "Anticipated");
-
-    PageFiller conditions(editor, "Conditions", missing);
-    conditions.type(ConditionsPage::IDC_CONDITIONS, "Osteoarthritis, Knee");
-
-    PageFiller arms(editor, "Interventions", missing);
-    answerWith<ArmDialog>([&missing](ArmDialog* dialog) {
-        setText(dialog, ArmDialog::IDC_LABEL, "Early walking");
-        PageFiller::pickIn(qobject_cast<QComboBox*>(dialog->control(ArmDialog::IDC_TYPE)),
-                           "Experimental", missing);
-    });
-    arms.click(ArmsInterventionsPage::IDC_ARM_ADD);
-    answerWith<InterventionDialog>([&missing](InterventionDialog* dialog) {
-        setText(dialog, InterventionDialog::IDC_NAME, "Walking on day one");
-        qobject_cast<QPlainTextEdit*>(dialog->control(InterventionDialog::IDC_DESCRIPTION))
-            ->setPlainText(QStringLiteral("Walks with a physiotherapist on the first day."));
-        PageFiller::pickIn(
-            qobject_cast<QComboBox*>(dialog->control(InterventionDialog::IDC_TYPE)), "Behavioral",
-            missing);
-    });
-    arms.click(ArmsInterventionsPage::IDC_INTERVENTION_ADD);
-
-    PageFiller outcomes(editor, "Outcome Measures", missing);
-    answerWith<OutcomeDialog>([](OutcomeDialog* dialog) {
-        setText(dialog, OutcomeDialog::IDC_TITLE, "Knee function score");
-        setText(dialog, OutcomeDialog::IDC_TIME_FRAME, "6 weeks");
-    });
-    outcomes.click(OutcomesPage::IDC_PRIMARY_ADD);
-
+    fillPage(editor, "Interventional Design",
+             {{Int::IDC_PRIMARY_PURPOSE, "Treatment"},
+              {Int::IDC_PHASE, "Phase 2"},
+              {Int::IDC_ASSIGNMENT, "Parallel Assignment"},
+              {Int::IDC_NUMBER_OF_ARMS, "1"},
+              {Int::IDC_ALLOCATION, "Randomized"},
+              {Int::IDC_MASKED_ASSESSOR, "true"},
+              {Int::IDC_ENROLLMENT, "120"},
+              {Int::IDC_ENROLLMENT_TYPE, "Anticipated"}},
+             missing);
+    fillPage(editor, "Conditions", {{ConditionsPage::IDC_CONDITIONS, "Osteoarthritis, Knee"}},
+             missing);
+    EditorPage* arms = fillPage(editor, "Interventions", {}, missing);
+    addItem<ArmDialog>(arms, ArmsInterventionsPage::IDC_ARM_ADD,
+                       {{ArmDialog::IDC_LABEL, "Early walking"},
+                        {ArmDialog::IDC_TYPE, "Experimental"}},
+                       missing);
+    addItem<InterventionDialog>(
+        arms, ArmsInterventionsPage::IDC_INTERVENTION_ADD,
+        {{InterventionDialog::IDC_TYPE, "Behavioral"},
+         {InterventionDialog::IDC_NAME, "Walking on day one"},
+         {InterventionDialog::IDC_DESCRIPTION, "Walks with a physiotherapist on the first day."}},
+        missing);
+    EditorPage* outcomes = fillPage(editor, "Outcome Measures", {}, missing);
+    addItem<OutcomeDialog>(outcomes, OutcomesPage::IDC_PRIMARY_ADD,
+                           {{OutcomeDialog::IDC_TITLE, "Knee function score"},
+                            {OutcomeDialog::IDC_TIME_FRAME, "6 weeks"}},
+                           missing);
     using Contacts = ContactsPage;
-    PageFiller contacts(editor, "Contacts", missing);
-    contacts.type(int{Contacts::IDC_CONTACT_FIRST} + Contacts::LastName, "Brooks");
-    contacts.type(int{Contacts::IDC_CONTACT_FIRST} + Contacts::Phone, "+1 555 0101");
-    contacts.type(int{Contacts::IDC_CONTACT_FIRST} + Contacts::Email, "study@norval.example");
-
-    PageFiller eligibility(editor, "Eligibility", missing);
-    eligibility.type(EligibilityPage::IDC_CRITERIA, "Inclusion Criteria:\nKnee replacement");
-    eligibility.choose(EligibilityPage::IDC_GENDER, "All");
-    eligibility.type(EligibilityPage::IDC_MINIMUM_AGE, "18");
-    eligibility.choose(EligibilityPage::IDC_MINIMUM_UNIT, "Years");
-    eligibility.choose(EligibilityPage::IDC_MAXIMUM_UNIT, "N/A");
-    eligibility.choose(EligibilityPage::IDC_HEALTHY_VOLUNTEERS, "No");
+    fillPage(editor, "Contacts",
+             {{int{Contacts::IDC_CONTACT_FIRST} + Contacts::LastName, "Brooks"},
+              {int{Contacts::IDC_CONTACT_FIRST} + Contacts::Phone, "+1 555 0101"},
+              {int{Contacts::IDC_CONTACT_FIRST} + Contacts::Email, "study@norval.example"}},
+             missing);
+    fillPage(editor, "Eligibility",
+             {{EligibilityPage::IDC_CRITERIA, "Inclusion Criteria:\nKnee replacement"},
+              {EligibilityPage::IDC_GENDER, "All"},
+              {EligibilityPage::IDC_MINIMUM_AGE, "18"},
+              {EligibilityPage::IDC_MINIMUM_UNIT, "Years"},
+              {EligibilityPage::IDC_MAXIMUM_UNIT, "N/A"},
+              {EligibilityPage::IDC_HEALTHY_VOLUNTEERS, "No"}},
+             missing);
 }
 
 // The elements the registry retired that hold a value in `saved`; the five
@@ -281,8 +271,8 @@ protected:
     StudyCollection collection;
     std::string saved;
     std::vector<RuleFinding> findings;
-    std::vector<std::string> missingMine;
-    std::vector<std::string> missingElsewhere;
+    Missing missingMine;
+    Missing missingElsewhere;
 };
 
 const std::set<std::string_view> kMySections = {"identification", "status", "sponsor",
@@ -301,7 +291,7 @@ TEST_F(NewRecordTest, IsValidAndHoldsNoRetiredValue) {
     EXPECT_EQ(deprecatedWithValue(saved), std::vector<std::string>{});
     EXPECT_EQ(findingsIn(kMySections, true), std::vector<std::string>{});
     // Written as the registry writes them.
-    const std::string startYear = Dates().startYear.toStdString();
+    const std::string startYear = Dates().startYear;
     for (const std::string& written :
          {std::string("<resp_party_type>Principal Investigator</resp_party_type>"),
           std::string("<approval_status>Approved</approval_status>"),
