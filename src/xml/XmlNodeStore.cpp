@@ -1,0 +1,28 @@
+#include "xml/XmlNodeStore.h"
+
+#include "xml/XmlNode.h"
+
+#include <algorithm>
+#include <new>
+
+// Raw room for one node: constructed and destroyed by hand, never by the block.
+union XmlNodeStore::Slot {
+    Slot() {}
+    ~Slot() {}
+    XmlNode node;
+};
+
+XmlNodeStore::XmlNodeStore() = default;
+XmlNodeStore::~XmlNodeStore() = default;
+
+XmlNode* XmlNodeStore::make() {
+    if (m_used == m_blockSize) {
+        // Blocks grow with the document, so that a small one takes little.
+        m_blockSize = m_blocks.empty() ? kFirstBlock : std::min(2 * m_blockSize, kLargestBlock);
+        m_blocks.push_back(std::make_unique<Slot[]>(m_blockSize));
+        m_used = 0;
+    }
+    XmlNode* node = ::new (&m_blocks.back()[m_used++].node) XmlNode();
+    node->m_inStore = true;
+    return node;
+}
