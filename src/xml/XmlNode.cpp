@@ -77,11 +77,16 @@ XmlNode* XmlNode::childAt(int index) const {
 void XmlNode::clear() {
     if (m_children.empty() && m_attributes.empty())
         return;
+    // A node a reader parsed into holds the memory of its descendants, which
+    // outlive it on the stack: its store goes only once all are gone.
+    std::vector<std::shared_ptr<XmlNodeStore>> stores;
     std::vector<XmlNodePtr> pending = std::move(m_children);
     m_children.clear();
     while (!pending.empty()) {
         XmlNodePtr node = std::move(pending.back());
         pending.pop_back();
+        if (node->m_store)
+            stores.push_back(std::move(node->m_store));
         for (auto& grandChild : node->m_children)
             pending.push_back(std::move(grandChild));
         node->m_children.clear();
