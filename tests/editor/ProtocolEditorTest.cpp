@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -363,7 +364,8 @@ TEST_F(ProtocolEditorTest, FrameStandsBesideTheNavigationBarAtAnyFont) {
         auto geometry = [&](int id) { return sizedEditor.control(id)->geometry(); };
         const QRect bar = geometry(ProtocolEditor::IDC_NAVIGATION_BAR);
         const QRect frame = geometry(ProtocolEditor::IDC_FRAME);
-        const QRect panel = geometry(ProtocolEditor::IDC_PANEL);
+        // The panel stands where its scroll area does.
+        const QRect panel = sizedEditor.pageScroller()->geometry();
         const QRect ok = geometry(ProtocolEditor::IDC_OK);
         EXPECT_EQ(frame.left(), bar.right() + 10) << pointSize << " pt";
         EXPECT_GT(panel.left(), frame.left());
