@@ -68,6 +68,16 @@ std::string MonthYearDate::year(std::string_view dateText) {
     return std::string(dateText.substr(0, hyphen));
 }
 
+std::string MonthYearDate::day(std::string_view dateText) {
+    const std::size_t hyphen = dateText.find('-');
+    const std::size_t second =
+        hyphen == std::string_view::npos ? hyphen : dateText.find('-', hyphen + 1);
+    if (second == std::string_view::npos) {
+        return {};
+    }
+    return std::string(dateText.substr(second + 1));
+}
+
 int MonthYearDate::monthNumber(std::string_view monthName) {
     const auto& names = monthNames();
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -89,5 +99,19 @@ std::string MonthYearDate::dateText(std::string_view year, std::string_view mont
         text += '0';
     }
     text += std::to_string(month);
+    return text;
+}
+
+std::string MonthYearDate::dateText(std::string_view year, std::string_view monthName,
+                                    std::string_view day) {
+    std::string text = dateText(year, monthName);
+    if (text.empty() || day.empty()) {
+        return text;
+    }
+    text += '-';
+    if (day.size() == 1) {
+        text += '0';
+    }
+    text += day;
     return text;
 }

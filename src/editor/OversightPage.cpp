@@ -20,9 +20,9 @@ DialogTemplate OversightPage::pageTemplate() {
     // The status is last in the tab order although it stands at the top.
     col.field(
         "Board Approval Status", IDC_APPROVAL_STATUS,
-        C::combo({QStringLiteral("Request not yet submitted"), QStringLiteral("Submitted, pending"),
-                  QStringLiteral("Submitted, approved"), QStringLiteral("Submitted, exempt"),
-                  QStringLiteral("Submitted, denied"), QStringLiteral("Submission not required")})
+        C::combo({QStringLiteral("Not yet submitted"), QStringLiteral("Pending"),
+                  QStringLiteral("Approved"), QStringLiteral("Exempt"), QStringLiteral("Denied"),
+                  QStringLiteral("Not required")})
             .lastInTabOrder(),
         {IDC_MARKER_APPROVAL_STATUS, "IRBApprovalStatus"});
     col.field("Board Approval Number", IDC_APPROVAL_NUMBER, C::edit(),
@@ -39,7 +39,10 @@ DialogTemplate OversightPage::pageTemplate() {
                                   "monitor safety and scientific integrity of the study?"));
     dmc.lines = 2;
     col.field(dmc, IDC_HAS_DMC, C::combo(yesNo()), {IDC_MARKER_HAS_DMC, "hasDMC"});
-    col.field("Oversight Authorities (one per line, use format Country: Name)", IDC_AUTHORITIES,
+    col.field({QStringLiteral("Oversight Authorities (no longer used by the registry; one per "
+                              "line, Country: Name)"),
+               IDC_LABEL_AUTHORITIES},
+              IDC_AUTHORITIES,
               C::lines(64).anchors(AnchorGrow), {IDC_MARKER_AUTHORITIES, "RegulatoryAuthorities"});
     col.closeGroup(329, AnchorGrow);
     return EditorPage::pageTemplate(kTemplateNumber, col);
@@ -65,16 +68,19 @@ OversightPage::OversightPage(QWidget* parent) : EditorPage(parent) {
 
 std::vector<std::string> OversightPage::withFdaAuthority(std::vector<std::string> authorities,
                                                          bool indStudy) {
-    if (indStudy && std::ranges::find(authorities, kFdaAuthority) == authorities.end()) {
+    if (indStudy && !authorities.empty() && std::ranges::find(authorities, kFdaAuthority) == authorities.end()) {
         authorities.insert(authorities.begin(), kFdaAuthority);
     }
     return authorities;
 }
 
 // Shown only: the record gets the FDA entry once the user edits the list or
-// answers the IND question anew.
+// answers the IND question anew. The registry no longer reads authorities, so
+// the box is there only for a record that lists some.
 void OversightPage::onLoad(StudyRecord& record) {
     m_loadedIndStudy = record.is_ind_study.xmlText();
+    showControls({IDC_LABEL_AUTHORITIES, IDC_AUTHORITIES, IDC_MARKER_AUTHORITIES},
+                 !record.oversight_info.regulatory_authority.empty());
     setText(IDC_AUTHORITIES, LineSplitting::joinLines(withFdaAuthority(
                                  record.oversight_info.regulatory_authority, isIndStudy(record))));
 }

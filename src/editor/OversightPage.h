@@ -7,12 +7,14 @@
 
 // The "Oversight" section: the review board, the data monitoring committee
 // answer and the oversight authorities (one per line of a multi-line box).
-// An IND/IDE protocol always lists the FDA among its authorities, first.
+// The authorities, which the registry no longer reads, are shown only when the
+// record lists some; an IND/IDE protocol that lists any lists the FDA, first.
 class OversightPage : public EditorPage {
     Q_OBJECT
 public:
     enum ControlId {
         IDC_GROUP = 5100,
+        IDC_LABEL_AUTHORITIES = 5101,
         IDC_APPROVAL_NUMBER = 1047,
         IDC_BOARD_NAME = 1048,
         IDC_AFFILIATION = 1049,
@@ -37,7 +39,8 @@ public:
     static DialogTemplate pageTemplate();
 
     // The authorities of an IND/IDE protocol begin with the FDA unless one
-    // entry already is exactly the FDA text; other protocols keep theirs.
+    // entry already is exactly the FDA text; other protocols keep theirs, and
+    // no list is started for the FDA alone.
     static std::vector<std::string> withFdaAuthority(std::vector<std::string> authorities,
                                                      bool indStudy);
 

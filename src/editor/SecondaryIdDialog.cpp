@@ -14,12 +14,17 @@ const QString kDefaultDomainLabel = QStringLiteral("ID Domain");
 struct TypeLabel {
     const char* type;
     const char* label;
+    bool offered; // false: an older type, labelled only for records that hold it
 };
 
 constexpr TypeLabel kDomainLabels[] = {
-    {"US NIH Grant Number", "ID Domain"},         {"Other Grant/Funding Number", "Grant or Funder"},
-    {"Registry Identifier", "Registry"},          {"EudraCT Number", "ID Domain"},
-    {"Other Identifier", "Issuing Organization"},
+    {"NIH Grant Number", "ID Domain", true},
+    {"Other Grant/Funding Number", "Grant or Funder", true},
+    {"Registry Identifier", "Registry", true},
+    {"EU Trial (CTIS) Number", "ID Domain", true},
+    {"EudraCT Number", "ID Domain", true},
+    {"Other Identifier", "Issuing Organization", true},
+    {"US NIH Grant Number", "ID Domain", false},
 };
 
 } // namespace
@@ -28,7 +33,9 @@ const QStringList& SecondaryIdDialog::idTypes() {
     static const QStringList types = [] {
         QStringList all;
         for (const TypeLabel& entry : kDomainLabels) {
-            all << QString::fromLatin1(entry.type);
+            if (entry.offered) {
+                all << QString::fromLatin1(entry.type);
+            }
         }
         return all;
     }();

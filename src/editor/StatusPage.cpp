@@ -36,109 +36,107 @@ QStringList monthEntries() {
     return entries;
 }
 
-ControlTemplate statusLabel(const char* text, DialogRect rect, int id = ControlTemplate::kNoId,
-                            unsigned style = 0) {
-    return {.id = id,
-            .kind = ControlKind::StaticText,
-            .text = QString::fromLatin1(text),
-            .rect = rect,
-            .style = StyleNoWrap | style};
+using C = ControlShape;
+
+TemplateColumn::Cell label(const char* text, int x, int width, int id = ControlTemplate::kNoId) {
+    return {id, C::label(QString::fromLatin1(text)).left(x).width(width)};
 }
 
-ControlTemplate combo(int id, DialogRect rect, QStringList entries, unsigned anchors,
-                      unsigned style = 0) {
-    return {.id = id,
-            .kind = ControlKind::ComboBox,
-            .rect = rect,
-            .anchors = anchors,
-            .style = style,
-            .entries = std::move(entries)};
+// The labels of one date's boxes, for code that disables them.
+struct DateLabels {
+    int month = ControlTemplate::kNoId;
+    int year = ControlTemplate::kNoId;
+    int day = ControlTemplate::kNoId;
+};
+
+// The month, (day,) and year boxes of one date on one row; the year box
+// widens with the page.
+void dateRow(TemplateColumn& col, const StatusPage::DateBoxes& boxes, const DateLabels& labels) {
+    std::vector<TemplateColumn::Cell> cells = {
+        label("Month", 14, 24, labels.month),
+        {boxes.month, C::combo(monthEntries()).left(40).width(boxes.day != 0 ? 62 : 70)},
+    };
+    if (boxes.day != 0) {
+        cells.push_back(label("Day", 108, 16, labels.day));
+        cells.push_back({boxes.day, C::edit().left(126).width(20).style(StyleDigitsOnly)});
+        cells.push_back(label("Year", 152, 18, labels.year));
+        cells.push_back({boxes.year, C::edit().left(172).style(StyleDigitsOnly)});
+    } else {
+        cells.push_back(label("Year", 118, 20, labels.year));
+        cells.push_back({boxes.year, C::edit().left(140).style(StyleDigitsOnly)});
+    }
+    col.row(cells);
 }
 
-ControlTemplate edit(int id, DialogRect rect, unsigned style = 0) {
-    return {.id = id,
-            .kind = ControlKind::Edit,
-            .rect = rect,
-            .anchors = AnchorStretchRight,
-            .style = style};
+void typeRow(TemplateColumn& col, int typeId, int labelId) {
+    col.row({label("Type", 14, 24, labelId), {typeId, C::combo(kTypes).left(40)}});
 }
 
-// The "Month" box and the "Year" box of one date, on one row.
-void addMonthYear(std::vector<ControlTemplate>& controls, int y, int monthId, int yearId,
-                  int monthLabelId = ControlTemplate::kNoId,
-                  int yearLabelId = ControlTemplate::kNoId) {
-    controls.push_back(statusLabel("Month", {14, y + 2, 24, 8}, monthLabelId));
-    controls.push_back(combo(monthId, {40, y, 70, 12}, monthEntries(), 0));
-    controls.push_back(statusLabel("Year", {118, y + 2, 20, 8}, yearLabelId));
-    controls.push_back(edit(yearId, {140, y, 90, 12}, StyleDigitsOnly));
+FieldLabel hiddenLabel(const char* text, int id) {
+    FieldLabel hidden(QString::fromLatin1(text), id);
+    hidden.style = StyleHidden;
+    return hidden;
 }
 
-void addType(std::vector<ControlTemplate>& controls, int y, int typeId, int labelId) {
-    controls.push_back(statusLabel("Type", {14, y + 2, 24, 8}, labelId));
-    controls.push_back(combo(typeId, {40, y, 190, 12}, kTypes, AnchorStretchRight));
-}
+constexpr StatusPage::DateBoxes kVerification = {StatusPage::IDC_VERIFICATION_MONTH,
+                                                 StatusPage::IDC_VERIFICATION_YEAR};
+constexpr StatusPage::DateBoxes kStart = {StatusPage::IDC_START_MONTH, StatusPage::IDC_START_YEAR,
+                                          StatusPage::IDC_START_DAY};
+constexpr StatusPage::DateBoxes kPrimaryCompletion = {StatusPage::IDC_PRIMARY_COMPLETION_MONTH,
+                                                      StatusPage::IDC_PRIMARY_COMPLETION_YEAR,
+                                                      StatusPage::IDC_PRIMARY_COMPLETION_DAY};
+constexpr StatusPage::DateBoxes kCompletion = {StatusPage::IDC_COMPLETION_MONTH,
+                                               StatusPage::IDC_COMPLETION_YEAR,
+                                               StatusPage::IDC_COMPLETION_DAY};
 
 } // namespace
 
 DialogTemplate StatusPage::pageTemplate() {
-    std::vector<ControlTemplate> c = {
-        {.id = IDC_GROUP,
-         .kind = ControlKind::GroupBox,
-         .text = QStringLiteral("Status"),
-         .rect = {4, 2, 254, 98},
-         .anchors = AnchorStretchRight},
-        {.id = IDC_DATES_GROUP,
-         .kind = ControlKind::GroupBox,
-         .text = QStringLiteral("Key Trial Dates"),
-         .rect = {4, 104, 254, 225},
-         .anchors = AnchorGrow},
-        statusLabel("Record Verification Date", {14, 14, 200, 8}),
-        marker(IDC_MARKER_VERIFICATION_DATE, 14, "VerificationDate"),
-    };
-    addMonthYear(c, 24, IDC_VERIFICATION_MONTH, IDC_VERIFICATION_YEAR);
-    c.push_back(
-        statusLabel("Overall Recruitment Status", {14, 42, 200, 8}, IDC_LABEL_RECRUITMENT_STATUS));
-    c.push_back(statusLabel("Expanded Access Status", {14, 42, 200, 8},
-                            IDC_LABEL_EXPANDED_ACCESS_STATUS, StyleHidden));
-    c.push_back(marker(IDC_MARKER_RECRUITMENT_STATUS, 42, "OverallStatus"));
-    ControlTemplate expandedMarker =
-        marker(IDC_MARKER_EXPANDED_ACCESS_STATUS, 42, "ExpandedAccessStatus");
-    expandedMarker.style |= StyleHidden;
-    c.push_back(expandedMarker);
-    c.push_back(
-        combo(IDC_RECRUITMENT_STATUS, {14, 52, 216, 12},
-              {QStringLiteral("Not yet recruiting"), QStringLiteral("Recruiting"),
-               QStringLiteral("Enrolling by invitation"), QStringLiteral("Active, not recruiting"),
-               QStringLiteral("Completed"), QStringLiteral("Suspended"),
-               QStringLiteral("Terminated"), QStringLiteral("Withdrawn")},
-              AnchorStretchRight));
-    c.push_back(statusLabel("Why Study Stopped", {14, 70, 200, 8}, IDC_LABEL_WHY_STOPPED));
-    c.push_back(marker(IDC_MARKER_WHY_STOPPED, 70, "OverallStatus"));
-    c.push_back(edit(IDC_WHY_STOPPED, {14, 80, 216, 12}));
+    TemplateColumn col = EditorPage::column();
+    col.group(IDC_GROUP, QStringLiteral("Status"));
+    col.caption("Record Verification Date", {IDC_MARKER_VERIFICATION_DATE, "VerificationDate"});
+    dateRow(col, kVerification, {});
+    // The expanded access status stands in the place of the recruitment
+    // status, hidden until the study type asks for it; last in the tab order.
+    col.label(hiddenLabel("Expanded Access Status", IDC_LABEL_EXPANDED_ACCESS_STATUS));
+    col.marker({IDC_MARKER_EXPANDED_ACCESS_STATUS, QStringLiteral("ExpandedAccessStatus"),
+                StyleHidden});
+    col.field({QStringLiteral("Overall Recruitment Status"), IDC_LABEL_RECRUITMENT_STATUS},
+              IDC_RECRUITMENT_STATUS,
+              C::combo({QStringLiteral("Not yet recruiting"), QStringLiteral("Recruiting"),
+                        QStringLiteral("Enrolling by invitation"),
+                        QStringLiteral("Active, not recruiting"), QStringLiteral("Completed"),
+                        QStringLiteral("Suspended"), QStringLiteral("Terminated"),
+                        QStringLiteral("Withdrawn")}),
+              {IDC_MARKER_RECRUITMENT_STATUS, "OverallStatus"});
+    col.alternative(IDC_EXPANDED_ACCESS_STATUS,
+                    C::combo({QStringLiteral("Available"), QStringLiteral("No longer available"),
+                              QStringLiteral("Temporarily not available"),
+                              QStringLiteral("Approved for marketing")})
+                        .style(StyleHidden)
+                        .lastInTabOrder());
+    col.field({QStringLiteral("Why Study Stopped"), IDC_LABEL_WHY_STOPPED}, IDC_WHY_STOPPED,
+              C::edit(), {IDC_MARKER_WHY_STOPPED, "OverallStatus"});
+    col.endGroup();
 
-    c.push_back(statusLabel("Study Start Date", {14, 116, 200, 8}, IDC_LABEL_START_DATE));
-    c.push_back(marker(IDC_MARKER_START_DATE, 116, "StartDate"));
-    addMonthYear(c, 126, IDC_START_MONTH, IDC_START_YEAR, IDC_LABEL_START_MONTH,
-                 IDC_LABEL_START_YEAR);
-    c.push_back(statusLabel("Primary Completion Date", {14, 146, 200, 8},
-                            IDC_LABEL_PRIMARY_COMPLETION_DATE));
-    c.push_back(marker(IDC_MARKER_PRIMARY_COMPLETION_DATE, 146, "PrimaryCompletionDate"));
-    addMonthYear(c, 156, IDC_PRIMARY_COMPLETION_MONTH, IDC_PRIMARY_COMPLETION_YEAR,
-                 IDC_LABEL_PRIMARY_COMPLETION_MONTH, IDC_LABEL_PRIMARY_COMPLETION_YEAR);
-    addType(c, 172, IDC_PRIMARY_COMPLETION_TYPE, IDC_LABEL_PRIMARY_COMPLETION_TYPE);
-    c.push_back(statusLabel("Study Completion Date", {14, 192, 200, 8}, IDC_LABEL_COMPLETION_DATE));
-    c.push_back(marker(IDC_MARKER_COMPLETION_DATE, 192, "LastFollowUpDate"));
-    addMonthYear(c, 202, IDC_COMPLETION_MONTH, IDC_COMPLETION_YEAR, IDC_LABEL_COMPLETION_MONTH,
-                 IDC_LABEL_COMPLETION_YEAR);
-    addType(c, 218, IDC_COMPLETION_TYPE, IDC_LABEL_COMPLETION_TYPE);
-
-    // Shown in place of the recruitment status; last in the tab order.
-    c.push_back(combo(IDC_EXPANDED_ACCESS_STATUS, {14, 52, 216, 12},
-                      {QStringLiteral("Available"), QStringLiteral("No longer available"),
-                       QStringLiteral("Temporarily not available"),
-                       QStringLiteral("Approved for marketing")},
-                      0, StyleHidden));
-    return EditorPage::pageTemplate(kTemplateNumber, std::move(c));
+    col.group(IDC_DATES_GROUP, QStringLiteral("Key Trial Dates"));
+    col.caption({QStringLiteral("Study Start Date"), IDC_LABEL_START_DATE},
+                {IDC_MARKER_START_DATE, "StartDate"});
+    dateRow(col, kStart, {IDC_LABEL_START_MONTH, IDC_LABEL_START_YEAR, IDC_LABEL_START_DAY});
+    typeRow(col, IDC_START_TYPE, IDC_LABEL_START_TYPE);
+    col.caption({QStringLiteral("Primary Completion Date"), IDC_LABEL_PRIMARY_COMPLETION_DATE},
+                {IDC_MARKER_PRIMARY_COMPLETION_DATE, "PrimaryCompletionDate"});
+    dateRow(col, kPrimaryCompletion,
+            {IDC_LABEL_PRIMARY_COMPLETION_MONTH, IDC_LABEL_PRIMARY_COMPLETION_YEAR,
+             IDC_LABEL_PRIMARY_COMPLETION_DAY});
+    typeRow(col, IDC_PRIMARY_COMPLETION_TYPE, IDC_LABEL_PRIMARY_COMPLETION_TYPE);
+    col.caption({QStringLiteral("Study Completion Date"), IDC_LABEL_COMPLETION_DATE},
+                {IDC_MARKER_COMPLETION_DATE, "LastFollowUpDate"});
+    dateRow(col, kCompletion,
+            {IDC_LABEL_COMPLETION_MONTH, IDC_LABEL_COMPLETION_YEAR, IDC_LABEL_COMPLETION_DAY});
+    typeRow(col, IDC_COMPLETION_TYPE, IDC_LABEL_COMPLETION_TYPE);
+    col.closeGroup(329, AnchorGrow);
+    return EditorPage::pageTemplate(kTemplateNumber, col);
 }
 
 StatusPage::StatusPage(QWidget* parent) : EditorPage(parent) {
@@ -149,6 +147,7 @@ StatusPage::StatusPage(QWidget* parent) : EditorPage(parent) {
     bind(IDC_RECRUITMENT_STATUS, [](R& r) -> FieldValue& { return r.overall_status; });
     bind(IDC_EXPANDED_ACCESS_STATUS, [](R& r) -> FieldValue& { return r.expanded_access_status; });
     bind(IDC_WHY_STOPPED, [](R& r) -> FieldValue& { return r.why_stopped; });
+    bind(IDC_START_TYPE, [](R& r) -> FieldValue& { return r.start_date_type; });
     bind(IDC_PRIMARY_COMPLETION_TYPE,
          [](R& r) -> FieldValue& { return r.primary_compl_date_type; });
     bind(IDC_COMPLETION_TYPE, [](R& r) -> FieldValue& { return r.last_follow_up_date_type; });
@@ -164,6 +163,14 @@ constexpr int kExpandedAccessGroup[] = {StatusPage::IDC_LABEL_EXPANDED_ACCESS_ST
                                         StatusPage::IDC_MARKER_EXPANDED_ACCESS_STATUS};
 constexpr int kWhyStoppedGroup[] = {StatusPage::IDC_LABEL_WHY_STOPPED, StatusPage::IDC_WHY_STOPPED};
 constexpr int kKeyDatesGroup[] = {
+    StatusPage::IDC_LABEL_START_DAY,
+    StatusPage::IDC_LABEL_START_TYPE,
+    StatusPage::IDC_LABEL_PRIMARY_COMPLETION_DAY,
+    StatusPage::IDC_LABEL_COMPLETION_DAY,
+    StatusPage::IDC_START_DAY,
+    StatusPage::IDC_START_TYPE,
+    StatusPage::IDC_PRIMARY_COMPLETION_DAY,
+    StatusPage::IDC_COMPLETION_DAY,
     StatusPage::IDC_LABEL_START_DATE,
     StatusPage::IDC_LABEL_START_MONTH,
     StatusPage::IDC_LABEL_START_YEAR,
@@ -196,22 +203,32 @@ void StatusPage::applyStudyType(bool expandedAccess) {
     enableControls(kKeyDatesGroup, !expandedAccess);
 }
 
-void StatusPage::loadDate(int monthId, int yearId, std::string_view dateText) {
-    if (auto* month = control<QComboBox>(monthId)) {
+void StatusPage::loadDate(const DateBoxes& boxes, std::string_view dateText) {
+    if (auto* month = control<QComboBox>(boxes.month)) {
         month->setCurrentIndex(MonthYearDate::monthEntry(dateText));
-        remember(monthId);
+        remember(boxes.month);
     }
-    setText(yearId, MonthYearDate::year(dateText));
+    setText(boxes.year, MonthYearDate::year(dateText));
+    if (boxes.day != 0) {
+        setText(boxes.day, MonthYearDate::day(dateText));
+    }
 }
 
-// A date the boxes show as loaded keeps its text: a day, or a form the boxes
-// cannot show, is not lost.
-bool StatusPage::dateTouched(int monthId, int yearId) const {
-    return touched(monthId) || touched(yearId);
+// A date the boxes show as loaded keeps its text: a form the boxes cannot
+// show is not lost.
+bool StatusPage::dateTouched(const DateBoxes& boxes) const {
+    return touched(boxes.month) || touched(boxes.year) || (boxes.day != 0 && touched(boxes.day));
 }
 
-std::string StatusPage::dateText(int monthId, int yearId) const {
-    return MonthYearDate::dateText(text(yearId), text(monthId));
+std::string StatusPage::dateText(const DateBoxes& boxes) const {
+    const std::string day = boxes.day != 0 ? text(boxes.day) : std::string();
+    return MonthYearDate::dateText(text(boxes.year), text(boxes.month), day);
+}
+
+void StatusPage::storeDate(const DateBoxes& boxes, FieldValue& date) const {
+    if (dateTouched(boxes)) {
+        date.setText(dateText(boxes));
+    }
 }
 
 void StatusPage::onLoad(StudyRecord& record) {
@@ -219,32 +236,24 @@ void StatusPage::onLoad(StudyRecord& record) {
     applyStudyType(expandedAccess);
     enableControls(kWhyStoppedGroup,
                    !expandedAccess && hasStopped(record.overall_status.displayText()));
-    loadDate(IDC_VERIFICATION_MONTH, IDC_VERIFICATION_YEAR, record.verification_date);
-    loadDate(IDC_START_MONTH, IDC_START_YEAR, record.start_date.displayText());
-    loadDate(IDC_PRIMARY_COMPLETION_MONTH, IDC_PRIMARY_COMPLETION_YEAR,
-             record.primary_compl_date.displayText());
+    loadDate(kVerification, record.verification_date);
+    loadDate(kStart, record.start_date.displayText());
+    loadDate(kPrimaryCompletion, record.primary_compl_date.displayText());
     // Older records kept the completion date as their end date; it is shown
     // there, and becomes the completion date once the user edits it.
     const std::string& completion = record.last_follow_up_date.displayText().empty()
                                         ? record.end_date
                                         : record.last_follow_up_date.xmlText();
-    loadDate(IDC_COMPLETION_MONTH, IDC_COMPLETION_YEAR, completion);
+    loadDate(kCompletion, completion);
 }
 
 void StatusPage::onStore(StudyRecord& record) {
-    if (dateTouched(IDC_VERIFICATION_MONTH, IDC_VERIFICATION_YEAR)) {
-        record.verification_date = dateText(IDC_VERIFICATION_MONTH, IDC_VERIFICATION_YEAR);
+    if (dateTouched(kVerification)) {
+        record.verification_date = dateText(kVerification);
     }
-    if (dateTouched(IDC_START_MONTH, IDC_START_YEAR)) {
-        record.start_date.setText(dateText(IDC_START_MONTH, IDC_START_YEAR));
-    }
-    if (dateTouched(IDC_PRIMARY_COMPLETION_MONTH, IDC_PRIMARY_COMPLETION_YEAR)) {
-        record.primary_compl_date.setText(
-            dateText(IDC_PRIMARY_COMPLETION_MONTH, IDC_PRIMARY_COMPLETION_YEAR));
-    }
-    if (dateTouched(IDC_COMPLETION_MONTH, IDC_COMPLETION_YEAR)) {
-        record.last_follow_up_date.setText(dateText(IDC_COMPLETION_MONTH, IDC_COMPLETION_YEAR));
-    }
+    storeDate(kStart, record.start_date);
+    storeDate(kPrimaryCompletion, record.primary_compl_date);
+    storeDate(kCompletion, record.last_follow_up_date);
 }
 
 void StatusPage::recruitmentStatusChanged() {

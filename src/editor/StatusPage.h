@@ -8,7 +8,8 @@
 // The "Status" section: the record verification date, the recruitment status
 // (or, for an expanded access record, the expanded access status), why the
 // study stopped, and the key trial dates with their types. Every date is a
-// month box and a year box, kept in the record as a year-month text.
+// month box and a year box, kept in the record as a year-month text; the key
+// trial dates take an optional day as well.
 //
 // Loading writes into the record: fields that do not apply to the record's
 // study type or status are emptied, and a record without a completion date
@@ -32,6 +33,10 @@ public:
         IDC_COMPLETION_YEAR = 1067,
         IDC_COMPLETION_TYPE = 1069,
         IDC_EXPANDED_ACCESS_STATUS = 1071,
+        IDC_START_DAY = 1072,
+        IDC_PRIMARY_COMPLETION_DAY = 1073,
+        IDC_COMPLETION_DAY = 1074,
+        IDC_START_TYPE = 1075,
         IDC_LABEL_RECRUITMENT_STATUS = 5110,
         IDC_LABEL_EXPANDED_ACCESS_STATUS = 5111,
         IDC_LABEL_WHY_STOPPED = 5112,
@@ -46,6 +51,10 @@ public:
         IDC_LABEL_COMPLETION_MONTH = 5128,
         IDC_LABEL_COMPLETION_YEAR = 5129,
         IDC_LABEL_COMPLETION_TYPE = 5130,
+        IDC_LABEL_START_DAY = 5131,
+        IDC_LABEL_PRIMARY_COMPLETION_DAY = 5132,
+        IDC_LABEL_COMPLETION_DAY = 5133,
+        IDC_LABEL_START_TYPE = 5134,
         IDC_MARKER_VERIFICATION_DATE = 1148,
         IDC_MARKER_RECRUITMENT_STATUS = 1149,
         IDC_MARKER_EXPANDED_ACCESS_STATUS = 1186,
@@ -55,6 +64,13 @@ public:
         IDC_MARKER_COMPLETION_DATE = 1153,
     };
     static constexpr int kTemplateNumber = 504;
+
+    // The boxes of one date; no day box for a date without a day.
+    struct DateBoxes {
+        int month;
+        int year;
+        int day = 0;
+    };
 
     static DialogTemplate pageTemplate();
 
@@ -70,7 +86,9 @@ protected:
 
 private:
     void applyStudyType(bool expandedAccess);
-    void loadDate(int monthId, int yearId, std::string_view dateText);
-    bool dateTouched(int monthId, int yearId) const;
-    std::string dateText(int monthId, int yearId) const;
+    void loadDate(const DateBoxes& boxes, std::string_view dateText);
+    // Writes the date only when the user changed one of its boxes.
+    void storeDate(const DateBoxes& boxes, FieldValue& date) const;
+    bool dateTouched(const DateBoxes& boxes) const;
+    std::string dateText(const DateBoxes& boxes) const;
 };

@@ -32,8 +32,6 @@ DialogTemplate TitlePage::pageTemplate() {
               C::combo({QStringLiteral("Interventional"), QStringLiteral("Observational"),
                         QStringLiteral("Expanded Access")}),
               {IDC_MARKER_STUDY_TYPE, "StudyType"});
-    col.field("FDA Regulated Intervention?", IDC_FDA_REGULATED, C::combo(yesNo()),
-              {IDC_MARKER_FDA_REGULATED, "FDAReg"});
     col.field("IND/IDE Protocol?", IDC_IND_PROTOCOL, C::combo(yesNo()),
               {IDC_MARKER_IND_PROTOCOL, "INDApp"});
     col.field("Secondary IDs", IDC_SECONDARY_IDS, C::itemList(62).anchors(AnchorGrow),
@@ -62,7 +60,6 @@ TitlePage::TitlePage(QWidget* parent) : EditorPage(parent), m_secondaryIds(secon
     bind(IDC_ACRONYM, [](R& r) -> std::string& { return r.acronym; });
     bind(IDC_OFFICIAL_TITLE, [](R& r) -> FieldValue& { return r.official_title; });
     bind(IDC_STUDY_TYPE, [](R& r) -> FieldValue& { return r.study_design.study_type; });
-    bind(IDC_FDA_REGULATED, [](R& r) -> FieldValue& { return r.is_fda_regulated; });
     bind(IDC_IND_PROTOCOL, [](R& r) -> FieldValue& { return r.is_ind_study; });
 }
 

@@ -6,8 +6,8 @@
 
 class ProtocolEditor;
 
-// The first section: identification, titles, study type, the two regulatory
-// questions and the secondary identifiers. Its study type decides which
+// The first section: identification, titles, study type, the IND/IDE
+// question and the secondary identifiers. Its study type decides which
 // design sections the editor offers.
 class TitlePage : public EditorPage {
     Q_OBJECT
@@ -19,7 +19,6 @@ public:
         IDC_ACRONYM = 1020,
         IDC_OFFICIAL_TITLE = 1023,
         IDC_STUDY_TYPE = 1033,
-        IDC_FDA_REGULATED = 1034,
         IDC_IND_PROTOCOL = 1035,
         IDC_SECONDARY_IDS = 5009,
         IDC_ADD = 1022,
@@ -30,7 +29,6 @@ public:
         IDC_MARKER_ACRONYM = 1123,
         IDC_MARKER_OFFICIAL_TITLE = 1124,
         IDC_MARKER_STUDY_TYPE = 1125,
-        IDC_MARKER_FDA_REGULATED = 1126,
         IDC_MARKER_IND_PROTOCOL = 1127,
         IDC_MARKER_SECONDARY_IDS = 1128,
     };

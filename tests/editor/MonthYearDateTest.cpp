@@ -67,3 +67,27 @@ TEST(MonthYearDateTest, DateTextFromTheBoxes) {
     EXPECT_EQ(MonthYearDate::monthNumber("january"), 1);
     EXPECT_EQ(MonthYearDate::monthNumber("June "), 0);
 }
+
+// A day is optional: it is stored with two digits after the month, and the
+// day box shows what a stored date has after its second hyphen.
+TEST(MonthYearDateTest, AnOptionalDayFollowsTheMonth) {
+    struct Case {
+        const char* year;
+        const char* month;
+        const char* day;
+        const char* stored;
+    };
+    for (const Case& c : {Case{"2020", "March", "", "2020-03"}, Case{"2020", "March", "5", "2020-03-05"},
+                          Case{"2020", "November", "30", "2020-11-30"},
+                          Case{"2020", "", "12", ""}}) {
+        EXPECT_EQ(MonthYearDate::dateText(c.year, c.month, c.day), c.stored) << c.day;
+    }
+    EXPECT_EQ(MonthYearDate::day("2020-03-15"), "15");
+    EXPECT_EQ(MonthYearDate::day("2020-03"), "");
+    EXPECT_EQ(MonthYearDate::day("2020"), "");
+    const std::string stored = "2020-07-04";
+    EXPECT_EQ(MonthYearDate::dateText(MonthYearDate::year(stored),
+                                      MonthYearDate::monthNames()[MonthYearDate::monthEntry(stored)],
+                                      MonthYearDate::day(stored)),
+              stored);
+}

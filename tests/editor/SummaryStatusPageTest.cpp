@@ -108,26 +108,29 @@ TEST(SummaryPageTest, CopiesBothTextsAndKeepsEnterForLineBreaks) {
     EXPECT_FALSE(record.brief_summary.deleteFlag());
 }
 
-// A date keeps its text while its boxes show it as loaded: a day, a form the
-// boxes cannot show, is not lost. Edited, it is written from the boxes.
+// A date keeps its text while its boxes show it as loaded: a form the boxes
+// cannot show is not lost. Edited, it is written from the boxes, its day kept.
 TEST_F(StatusPageTest, StartDatesAsTheyAreShownAndStoredBack) {
     struct Case {
         const char* text;
         const char* month;
+        const char* day;
         const char* year;
         const char* edited; // after the year is set to 2011
     };
     const Case cases[] = {
-        {"2010-03", "March", "2010", "2011-03"},
-        {"2010-3", "March", "2010", "2011-03"},
-        {"2010-03-15", "March", "2010", "2011-03"},
-        {"March 2010", "", "", ""},
-        {"2010-13", "", "2010", ""},
+        {"2010-03", "March", "", "2010", "2011-03"},
+        {"2010-3", "March", "", "2010", "2011-03"},
+        {"2010-03-15", "March", "15", "2010", "2011-03-15"},
+        {"2010-3-5", "March", "5", "2010", "2011-03-05"},
+        {"March 2010", "", "", "", ""},
+        {"2010-13", "", "", "2010", ""},
     };
     for (const Case& c : cases) {
         record.start_date.setText(c.text);
         page->load(record);
         EXPECT_EQ(shown(StatusPage::IDC_START_MONTH), c.month) << c.text;
+        EXPECT_EQ(edit(StatusPage::IDC_START_DAY)->text(), c.day) << c.text;
         EXPECT_EQ(edit(StatusPage::IDC_START_YEAR)->text(), c.year) << c.text;
         page->store();
         EXPECT_EQ(record.start_date.displayText(), c.text);
@@ -135,6 +138,11 @@ TEST_F(StatusPageTest, StartDatesAsTheyAreShownAndStoredBack) {
         page->store();
         EXPECT_EQ(record.start_date.displayText(), c.edited) << c.text;
     }
+    // Emptying the day box leaves the month.
+    edit(StatusPage::IDC_START_DAY)->setText("");
+    choose(StatusPage::IDC_START_MONTH, "June");
+    page->store();
+    EXPECT_EQ(record.start_date.displayText(), "2011-06");
 }
 
 TEST_F(StatusPageTest, EveryDateIsStoredFromItsOwnBoxes) {
@@ -146,8 +154,10 @@ TEST_F(StatusPageTest, EveryDateIsStoredFromItsOwnBoxes) {
 
     edit(StatusPage::IDC_VERIFICATION_YEAR)->setText("2011"); // no month: empty date
     choose(StatusPage::IDC_START_MONTH, "May");               // no year: "-05"
+    choose(StatusPage::IDC_START_TYPE, "Actual");
     choose(StatusPage::IDC_PRIMARY_COMPLETION_MONTH, "October");
     edit(StatusPage::IDC_PRIMARY_COMPLETION_YEAR)->setText("2012");
+    edit(StatusPage::IDC_PRIMARY_COMPLETION_DAY)->setText("7");
     choose(StatusPage::IDC_PRIMARY_COMPLETION_TYPE, "Anticipated");
     choose(StatusPage::IDC_COMPLETION_MONTH, "January");
     edit(StatusPage::IDC_COMPLETION_YEAR)->setText("2013");
@@ -155,7 +165,8 @@ TEST_F(StatusPageTest, EveryDateIsStoredFromItsOwnBoxes) {
     page->store();
     EXPECT_EQ(record.verification_date, "");
     EXPECT_EQ(record.start_date.displayText(), "-05");
-    EXPECT_EQ(record.primary_compl_date.displayText(), "2012-10");
+    EXPECT_EQ(record.start_date_type.displayText(), "Actual");
+    EXPECT_EQ(record.primary_compl_date.displayText(), "2012-10-07");
     EXPECT_EQ(record.primary_compl_date_type.displayText(), "Anticipated");
     EXPECT_EQ(record.last_follow_up_date.displayText(), "2013-01");
     EXPECT_EQ(record.last_follow_up_date_type.displayText(), "Actual");
@@ -167,8 +178,8 @@ TEST_F(StatusPageTest, EveryDateIsStoredFromItsOwnBoxes) {
 }
 
 TEST_F(StatusPageTest, TabOrderEndsWithTheExpandedAccessStatus) {
-    const std::vector<int> expected = {1057, 1056, 1058, 1059, 1061, 1060, 1063,
-                                       1062, 1065, 1068, 1067, 1069, 1071};
+    const std::vector<int> expected = {1057, 1056, 1058, 1059, 1061, 1072, 1060, 1075, 1063,
+                                       1073, 1062, 1065, 1068, 1074, 1067, 1069, 1071};
     EXPECT_EQ(tabOrder(page), expected);
 }
 
@@ -181,6 +192,7 @@ TEST_F(StatusPageTest, GrowingWidensTheBoxesButNotTheMonthsAndLabels) {
     const QRect dates = rect(StatusPage::IDC_DATES_GROUP);
     const QRect expanded = rect(StatusPage::IDC_EXPANDED_ACCESS_STATUS);
     const QRect label = rect(StatusPage::IDC_LABEL_START_YEAR);
+    const QRect day = rect(StatusPage::IDC_START_DAY);
     const QRect marker = rect(StatusPage::IDC_MARKER_COMPLETION_DATE);
     page->resize(page->size() + QSize(50, 40));
     EXPECT_EQ(rect(StatusPage::IDC_START_MONTH), month);
@@ -188,7 +200,8 @@ TEST_F(StatusPageTest, GrowingWidensTheBoxesButNotTheMonthsAndLabels) {
     EXPECT_EQ(rect(StatusPage::IDC_COMPLETION_TYPE), type.adjusted(0, 0, 50, 0));
     EXPECT_EQ(rect(StatusPage::IDC_GROUP), status.adjusted(0, 0, 50, 0));
     EXPECT_EQ(rect(StatusPage::IDC_DATES_GROUP), dates.adjusted(0, 0, 50, 40));
-    EXPECT_EQ(rect(StatusPage::IDC_EXPANDED_ACCESS_STATUS), expanded);
+    EXPECT_EQ(rect(StatusPage::IDC_EXPANDED_ACCESS_STATUS), expanded.adjusted(0, 0, 50, 0));
+    EXPECT_EQ(rect(StatusPage::IDC_START_DAY), day);
     EXPECT_EQ(rect(StatusPage::IDC_LABEL_START_YEAR), label);
     EXPECT_EQ(rect(StatusPage::IDC_MARKER_COMPLETION_DATE), marker.translated(50, 0));
 }
@@ -197,6 +210,8 @@ TEST_F(StatusPageTest, YearBoxesTakeDigitsOnly) {
     page->load(record);
     QTest::keyClicks(edit(StatusPage::IDC_START_YEAR), "2a0-1 0");
     EXPECT_EQ(edit(StatusPage::IDC_START_YEAR)->text(), "2010");
+    QTest::keyClicks(edit(StatusPage::IDC_COMPLETION_DAY), "-1x5");
+    EXPECT_EQ(edit(StatusPage::IDC_COMPLETION_DAY)->text(), "15");
 }
 
 TEST_F(StatusPageTest, ExpandedAccessShowsItsStatusAndKeepsTheStudyStatus) {

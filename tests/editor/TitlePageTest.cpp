@@ -71,7 +71,6 @@ TEST_F(TitlePageTest, LoadShowsTheRecordsOwnTexts) {
     record.acronym = "ACR";
     record.official_title.setText("Line one\r\nLine two");
     record.study_design.study_type.setText("observational");
-    record.is_fda_regulated.setText("true");
     record.is_ind_study.setText("n");
     addSecondary("S1", "Registry Identifier", "Reg");
     addSecondary("S2", "", "");
@@ -83,7 +82,6 @@ TEST_F(TitlePageTest, LoadShowsTheRecordsOwnTexts) {
     EXPECT_EQ(get<QPlainTextEdit>(TitlePage::IDC_OFFICIAL_TITLE)->toPlainText(),
               "Line one\nLine two");
     EXPECT_EQ(combo(TitlePage::IDC_STUDY_TYPE), "observational");
-    EXPECT_EQ(combo(TitlePage::IDC_FDA_REGULATED), "true");
     EXPECT_EQ(combo(TitlePage::IDC_IND_PROTOCOL), "n");
     ASSERT_EQ(page->secondaryIds().rowCount(), 2);
     EXPECT_EQ(secondaryRow(0), (QStringList{"S1", "Registry Identifier", "Reg"}));
@@ -102,7 +100,6 @@ TEST_F(TitlePageTest, LoadShowsTheRecordsOwnTexts) {
 TEST_F(TitlePageTest, StoreWritesControlsAndKeepsTheSecondaryIds) {
     record.id_info.org_name = "Org";
     record.id_info.provider_name = "Provider";
-    record.is_fda_regulated.setText("true");
     addSecondary("S1", "EudraCT Number", "", true);
     page->load(record);
     get<QLineEdit>(TitlePage::IDC_UNIQUE_ID)->setText("  spaced  ");
@@ -115,7 +112,6 @@ TEST_F(TitlePageTest, StoreWritesControlsAndKeepsTheSecondaryIds) {
     EXPECT_EQ(record.id_info.org_study_id, "  spaced  ");
     EXPECT_EQ(record.official_title.displayText(), "a\r\nb");
     EXPECT_EQ(record.study_design.study_type.displayText(), "Expanded Access");
-    EXPECT_EQ(record.is_fda_regulated.displayText(), "true") << "untouched";
     EXPECT_EQ(record.id_info.org_name, "Org");
     EXPECT_EQ(record.id_info.provider_name, "Provider");
     ASSERT_EQ(record.id_info.secondary_id.size(), 2u);
@@ -129,7 +125,7 @@ TEST_F(TitlePageTest, AddAppendsAnUnselectedRowAndCancelAddsNothing) {
     page->load(record);
     page->secondaryIds().model().append({.id = "first", .id_type = "", .id_domain = ""});
     page->secondaryIds().selectRow(0);
-    answerDialog("new", 4, "Org");
+    answerDialog("new", 5, "Org");
     page->addSecondaryId();
     EXPECT_EQ(seenId, QString()) << "Add starts empty";
     EXPECT_EQ(seenLabel, "ID Domain");
@@ -171,7 +167,7 @@ TEST_F(TitlePageTest, EditOpensTheRowAndReplacesItInPlace) {
     EXPECT_EQ(platform.prompts().last().caption, "Protoscribe");
 
     page->secondaryIds().selectRow(0);
-    answerDialog("R1b", 3, "EU");
+    answerDialog("R1b", 4, "EU");
     page->editSecondaryId();
     EXPECT_EQ(seenId, "R1");
     EXPECT_EQ(seenType, "Registry Identifier");
@@ -218,20 +214,33 @@ TEST_F(TitlePageTest, RemoveReselectsTheRowAtItsPlaceOrTheOneBefore) {
 }
 
 TEST(SecondaryIdDialogTest, DomainLabelFollowsTheType) {
+    TestPlatform platform;
     SecondaryIdDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), "Add Secondary ID");
     auto* types = qobject_cast<QComboBox*>(dialog.control(SecondaryIdDialog::IDC_ID_TYPE));
-    EXPECT_EQ(types->count(), 5);
+    EXPECT_EQ(types->count(), 6);
     EXPECT_EQ(types->currentIndex(), -1);
     EXPECT_EQ(dialog.domainLabel(), "ID Domain");
-    const char* expected[] = {"ID Domain", "Grant or Funder", "Registry", "ID Domain",
-                              "Issuing Organization"};
-    types->setCurrentIndex(4);
+    const std::pair<const char*, const char*> expected[] = {
+        {"NIH Grant Number", "ID Domain"},           {"Other Grant/Funding Number", "Grant or Funder"},
+        {"Registry Identifier", "Registry"},         {"EU Trial (CTIS) Number", "ID Domain"},
+        {"EudraCT Number", "ID Domain"},             {"Other Identifier", "Issuing Organization"}};
+    types->setCurrentIndex(5);
     EXPECT_EQ(dialog.domainLabel(), "Issuing Organization");
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 6; ++i) {
         types->setCurrentIndex(i);
-        EXPECT_EQ(dialog.domainLabel(), expected[i]) << types->currentText().toStdString();
+        EXPECT_EQ(types->currentText(), expected[i].first);
+        EXPECT_EQ(dialog.domainLabel(), expected[i].second) << expected[i].first;
     }
+    // The older NIH type is not offered, but a record's is shown and kept.
+    SecondaryIdDialog older;
+    older.setItem({.id = "R01", .id_type = "US NIH Grant Number", .id_domain = ""});
+    auto* olderTypes = qobject_cast<QComboBox*>(older.control(SecondaryIdDialog::IDC_ID_TYPE));
+    EXPECT_EQ(olderTypes->currentText(), "US NIH Grant Number");
+    EXPECT_EQ(olderTypes->currentIndex(), 6);
+    whenModal<SecondaryIdDialog>([](SecondaryIdDialog* d) { d->accept(); });
+    EXPECT_EQ(older.exec(), QDialog::Accepted);
+    EXPECT_EQ(older.item().id_type, "US NIH Grant Number");
     // A type the list does not have is shown as it is and keeps the default
     // label; no prefix stands for an entry.
     SecondaryIdDialog unknown;
