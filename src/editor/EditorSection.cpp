@@ -10,6 +10,8 @@ bool EditorSection::offeredFor(const QString& studyType) const {
         return observational;
     case ForEitherDesign:
         return interventional || observational;
+    case ForExpandedAccess:
+        return studyType == QLatin1String("Expanded Access");
     case Always:
         break;
     }

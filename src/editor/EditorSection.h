@@ -14,7 +14,13 @@ class QWidget;
 struct EditorSection {
     // Which study types the navigation bar offers the section for; the type is
     // compared exactly, as the Title page's drop-down list writes it.
-    enum Offered { Always, ForInterventional, ForObservational, ForEitherDesign };
+    enum Offered {
+        Always,
+        ForInterventional,
+        ForObservational,
+        ForEitherDesign,
+        ForExpandedAccess
+    };
 
     const char* label;    // button text, and the name ProtocolEditor::showSection() takes
     const char* itemText; // shown in the bar's content area

@@ -1,7 +1,10 @@
 #include "editor/EligibilityPage.h"
 
 #include "editor/AgeText.h"
+#include "model/RegistryText.h"
 #include "model/StudyRecord.h"
+
+#include <QComboBox>
 
 namespace {
 
@@ -39,9 +42,14 @@ DialogTemplate EligibilityPage::pageTemplate() {
     col.field("Eligibility Criteria", IDC_CRITERIA, C::lines(76),
               {IDC_MARKER_CRITERIA, "EligibilityCriteria"});
     // Widens only: a taller drop-down list would cover the age limits.
-    col.field("Gender", IDC_GENDER,
-              C::combo({QStringLiteral("Both"), QStringLiteral("Female"), QStringLiteral("Male")}),
+    col.field("Sex", IDC_GENDER,
+              C::combo({QStringLiteral("All"), QStringLiteral("Female"), QStringLiteral("Male")}),
               {IDC_MARKER_GENDER, "EligibilityGender"});
+    col.field("Gender Based", IDC_GENDER_BASED, C::combo(yesNo()),
+              {IDC_MARKER_GENDER_BASED, "EligibilityGenderBased"});
+    col.field({QStringLiteral("Gender Eligibility Description"), IDC_LABEL_GENDER_DESCRIPTION},
+              IDC_GENDER_DESCRIPTION, C::lines(30),
+              {IDC_MARKER_GENDER_DESCRIPTION, "EligibilityGenderDescription"});
     col.caption("Age Limits", {IDC_MARKER_AGE_LIMITS, "EligibilityMinAge"});
     addAgeRow(col, "Minimum", IDC_MINIMUM_AGE, IDC_MINIMUM_UNIT, 0, 4);
     addAgeRow(col, "Maximum", IDC_MAXIMUM_AGE, IDC_MAXIMUM_UNIT, AnchorStretchRight, 8);
@@ -63,17 +71,26 @@ EligibilityPage::EligibilityPage(QWidget* parent) : EditorPage(parent) {
     buildPage(pageTemplate());
     addEnterExempt(IDC_CRITERIA);
     addEnterExempt(IDC_STUDY_POPULATION);
+    addEnterExempt(IDC_GENDER_DESCRIPTION);
     using R = StudyRecord;
     bind(IDC_CRITERIA, [](R& r) -> BlockText& { return r.eligibility.criteria; });
     bind(IDC_GENDER, [](R& r) -> std::string& { return r.eligibility.gender; });
+    bind(IDC_GENDER_BASED, [](R& r) -> std::string& { return r.eligibility.gender_based; });
+    bind(IDC_GENDER_DESCRIPTION,
+         [](R& r) -> BlockText& { return r.eligibility.gender_description; });
     bind(IDC_HEALTHY_VOLUNTEERS,
          [](R& r) -> std::string& { return r.eligibility.healthy_volunteers; });
     bind(IDC_SAMPLING_METHOD, [](R& r) -> std::string& { return r.eligibility.sampling_method; });
     bind(IDC_STUDY_POPULATION, [](R& r) -> BlockText& { return r.eligibility.study_population; });
+    // The user's answer switches the description; what it holds stays.
+    connect(control<QComboBox>(IDC_GENDER_BASED), &QComboBox::currentIndexChanged, this,
+            [this] { enableGenderDescription(RegistryText::isYes(text(IDC_GENDER_BASED))); });
 }
 
 void EligibilityPage::onLoad(StudyRecord& record) {
     applyStudyType(record.study_design.study_type.displayText());
+    enableGenderDescription(RegistryText::isYes(record.eligibility.gender_based) ||
+                            !record.eligibility.gender_description.text().empty());
     loadAge(IDC_MINIMUM_AGE, IDC_MINIMUM_UNIT, record.eligibility.minimum_age);
     loadAge(IDC_MAXIMUM_AGE, IDC_MAXIMUM_UNIT, record.eligibility.maximum_age);
 }
@@ -91,6 +108,10 @@ void EligibilityPage::applyStudyType(const std::string& studyType) {
     showControls(
         {IDC_LABEL_HEALTHY_VOLUNTEERS, IDC_HEALTHY_VOLUNTEERS, IDC_MARKER_HEALTHY_VOLUNTEERS},
         !isExpandedAccess(studyType));
+}
+
+void EligibilityPage::enableGenderDescription(bool enabled) {
+    enableControls({IDC_LABEL_GENDER_DESCRIPTION, IDC_GENDER_DESCRIPTION}, enabled);
 }
 
 void EligibilityPage::loadAge(int numberId, int unitId, const std::string& age) {

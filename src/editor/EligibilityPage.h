@@ -2,8 +2,9 @@
 
 #include "editor/EditorPage.h"
 
-// The "Eligibility" section: criteria, gender, the age limits as number and
-// unit, healthy volunteers and, for observational studies only, the study
+// The "Eligibility" section: criteria, sex and gender-based eligibility (its
+// description enabled by a Yes), the age limits as number and unit, healthy
+// volunteers and, for observational studies only, the study
 // population and its sampling method. The study type decides which controls
 // are shown and which fields keep their texts.
 class EligibilityPage : public EditorPage {
@@ -14,6 +15,11 @@ public:
         IDC_LABEL_HEALTHY_VOLUNTEERS = 5101,
         IDC_LABEL_SAMPLING_METHOD = 5102,
         IDC_LABEL_STUDY_POPULATION = 5103,
+        IDC_LABEL_GENDER_DESCRIPTION = 5104,
+        IDC_GENDER_BASED = 1301,
+        IDC_GENDER_DESCRIPTION = 1302,
+        IDC_MARKER_GENDER_BASED = 1311,
+        IDC_MARKER_GENDER_DESCRIPTION = 1312,
         IDC_CRITERIA = 1095,
         IDC_GENDER = 1096,
         IDC_MINIMUM_AGE = 1097,
@@ -42,6 +48,7 @@ protected:
 
 private:
     void applyStudyType(const std::string& studyType);
+    void enableGenderDescription(bool enabled);
     void loadAge(int numberId, int unitId, const std::string& age);
     void storeAge(int numberId, int unitId, std::string& age) const;
 };

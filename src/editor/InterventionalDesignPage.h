@@ -1,14 +1,16 @@
 #pragma once
 
 #include "editor/EditorPage.h"
+#include "editor/NoneChoice.h"
+
+#include <optional>
 
 // The "Interventional Design" section: the design of an interventional study
 // and the enrollment, which the record holds once for both study types.
 //
-// The page always loads, but stores its design only for an interventional
-// study; for any other study type it empties the design in the record and
-// leaves the enrollment to the observational page. The masked roles apply
-// only to blind studies: loading an open study empties them in the record.
+// Masking is "No Masking" or the roles masked; checking No Masking unchecks
+// and disables the roles. The older masking, control and endpoint texts are
+// shown only when the record holds them, and never steer the page.
 class InterventionalDesignPage : public EditorPage {
     Q_OBJECT
 public:
@@ -28,6 +30,12 @@ public:
         IDC_ENDPOINT = 1078,
         IDC_ENROLLMENT = 1079,
         IDC_ENROLLMENT_TYPE = 1080,
+        IDC_MODEL_DESCRIPTION = 1301,
+        IDC_NO_MASKING = 1302,
+        IDC_MASKING_DESCRIPTION = 1303,
+        IDC_LABEL_MASKING = 5101,
+        IDC_LABEL_CONTROL = 5102,
+        IDC_LABEL_ENDPOINT = 5103,
         IDC_MARKER_PRIMARY_PURPOSE = 1162,
         IDC_MARKER_PHASE = 1161,
         IDC_MARKER_ASSIGNMENT = 1160,
@@ -37,6 +45,8 @@ public:
         IDC_MARKER_CONTROL = 1154,
         IDC_MARKER_ENDPOINT = 1155,
         IDC_MARKER_ENROLLMENT = 1156,
+        IDC_MARKER_MODEL_DESCRIPTION = 1311,
+        IDC_MARKER_MASKING_DESCRIPTION = 1312,
     };
     static constexpr int kTemplateNumber = 505;
 
@@ -44,15 +54,12 @@ public:
 
     explicit InterventionalDesignPage(QWidget* parent = nullptr);
 
-    // The Masking selection changed: only a blind study has masked roles.
-    void maskingChanged();
-
 protected:
     void onLoad(StudyRecord& record) override;
     void onStore(StudyRecord& record) override;
 
 private:
-    void enableMaskedRoles(bool enabled);
-    void setChecked(int id, bool checked);
-    bool isChecked(int id) const;
+    void bindFields();
+
+    std::optional<NoneChoice> m_masking;
 };

@@ -1,8 +1,9 @@
 #include "editor/ObservationalDesignPage.h"
 
+#include "model/RegistryText.h"
 #include "model/StudyRecord.h"
 
-#include <string_view>
+#include <QComboBox>
 
 namespace {
 
@@ -32,7 +33,7 @@ DialogTemplate ObservationalDesignPage::pageTemplate() {
               {IDC_MARKER_BIOSPECIMEN_RETENTION, "ObsBiospecimenRetention"});
     FieldLabel description("Biospecimen Description (may be blank if no biospecimens)");
     description.width = 220;
-    col.field(description, IDC_BIOSPECIMEN_DESCRIPTION, C::lines(150).anchors(AnchorGrow),
+    col.field(description, IDC_BIOSPECIMEN_DESCRIPTION, C::lines(90).anchors(AnchorGrow),
               {IDC_MARKER_BIOSPECIMEN_DESCRIPTION, "ObsBiospecimenDescription"});
     // The enrollment and the number of groups stay below the description as it grows.
     FieldLabel enrollment(QStringLiteral("Enrollment Number of Subjects"), IDC_LABEL_ENROLLMENT);
@@ -44,6 +45,15 @@ DialogTemplate ObservationalDesignPage::pageTemplate() {
                {IDC_MARKER_ENROLLMENT, "IntEnrollment"});
     col.field({QStringLiteral("Number of Groups/Cohorts"), IDC_LABEL_NUMBER_OF_GROUPS},
               IDC_NUMBER_OF_GROUPS, C::number(), {IDC_MARKER_NUMBER_OF_GROUPS, "NumberOfGroups"});
+    col.field("Patient Registry", IDC_PATIENT_REGISTRY, C::combo(yesNo()),
+              {IDC_MARKER_PATIENT_REGISTRY, "ObsPatientRegistry"});
+    FieldLabel duration(QStringLiteral("Target Follow-Up Duration"), IDC_LABEL_TARGET_DURATION);
+    duration.width = 120;
+    col.fields({{duration, IDC_TARGET_DURATION, C::number().width(60)},
+                {{QStringLiteral("Unit"), IDC_LABEL_TARGET_DURATION_UNITS},
+                 IDC_TARGET_DURATION_UNITS,
+                 C::combo(entries({"Years", "Months", "Weeks", "Days"})).left(140)}},
+               {IDC_MARKER_TARGET_DURATION, "ObsTargetDuration"});
     col.closeGroup(329, AnchorGrow);
     return EditorPage::pageTemplate(kTemplateNumber, col);
 }
@@ -67,8 +77,31 @@ ObservationalDesignPage::ObservationalDesignPage(QWidget* parent) : EditorPage(p
     bind(IDC_ENROLLMENT_TYPE, [](R& r) -> FieldValue& { return r.enrollment_type; });
     bind(IDC_NUMBER_OF_GROUPS,
          [](R& r) -> std::string& { return r.study_design.observational_design.number_of_groups; });
+    bind(IDC_PATIENT_REGISTRY,
+         [](R& r) -> std::string& { return r.study_design.observational_design.patient_registry; });
+    bind(IDC_TARGET_DURATION, [](R& r) -> std::string& {
+        return r.study_design.observational_design.target_duration_quantity;
+    });
+    bind(IDC_TARGET_DURATION_UNITS, [](R& r) -> std::string& {
+        return r.study_design.observational_design.target_duration_units;
+    });
+    // The user's answer switches the duration; what it holds stays.
+    connect(control<QComboBox>(IDC_PATIENT_REGISTRY), &QComboBox::currentIndexChanged, this,
+            [this] { enableTargetDuration(RegistryText::isYes(text(IDC_PATIENT_REGISTRY))); });
 }
 
-void ObservationalDesignPage::onLoad(StudyRecord&) {}
+// A duration the record holds stays editable whatever the answer.
+void ObservationalDesignPage::onLoad(StudyRecord& record) {
+    const ObservationalDesign& design = record.study_design.observational_design;
+    enableTargetDuration(RegistryText::isYes(design.patient_registry) ||
+                         !design.target_duration_quantity.empty() ||
+                         !design.target_duration_units.empty());
+}
+
+void ObservationalDesignPage::enableTargetDuration(bool enabled) {
+    enableControls({IDC_LABEL_TARGET_DURATION, IDC_TARGET_DURATION, IDC_LABEL_TARGET_DURATION_UNITS,
+                    IDC_TARGET_DURATION_UNITS},
+                   enabled);
+}
 
 void ObservationalDesignPage::onStore(StudyRecord&) {}

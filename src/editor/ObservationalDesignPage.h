@@ -5,9 +5,8 @@
 // The "Observational Design" section: the design of an observational study
 // and the enrollment, which the record holds once for both study types.
 //
-// The page always loads, but stores its design and the enrollment only for
-// an observational study; for any other study type it empties the design in
-// the record, and for expanded access the enrollment as well.
+// The target follow-up duration belongs to a patient registry: answering Yes
+// to Patient Registry enables it.
 class ObservationalDesignPage : public EditorPage {
     Q_OBJECT
 public:
@@ -23,6 +22,13 @@ public:
         IDC_LABEL_ENROLLMENT = 5101,
         IDC_LABEL_ENROLLMENT_TYPE = 5102,
         IDC_LABEL_NUMBER_OF_GROUPS = 5103,
+        IDC_PATIENT_REGISTRY = 1301,
+        IDC_TARGET_DURATION = 1302,
+        IDC_TARGET_DURATION_UNITS = 1303,
+        IDC_LABEL_TARGET_DURATION = 5104,
+        IDC_LABEL_TARGET_DURATION_UNITS = 5105,
+        IDC_MARKER_PATIENT_REGISTRY = 1311,
+        IDC_MARKER_TARGET_DURATION = 1312,
         IDC_MARKER_STUDY_MODEL = 1164,
         IDC_MARKER_TIMING = 1163,
         IDC_MARKER_BIOSPECIMEN_RETENTION = 1165,
@@ -39,4 +45,7 @@ public:
 protected:
     void onLoad(StudyRecord& record) override;
     void onStore(StudyRecord& record) override;
+
+private:
+    void enableTargetDuration(bool enabled);
 };

@@ -1,4 +1,6 @@
 #include "EditorTestSupport.h"
+#include "editor/EligibilityPage.h"
+#include "editor/ExpandedAccessPage.h"
 #include "editor/InterventionalDesignPage.h"
 #include "editor/ObservationalDesignPage.h"
 #include "editor/ProtocolEditor.h"
@@ -13,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
+#include <set>
 
 namespace {
 
@@ -83,6 +87,7 @@ protected:
         window.resize(600, 700);
         interventional = new InterventionalDesignPage(&window);
         observational = new ObservationalDesignPage(&window);
+        access = new ExpandedAccessPage(&window);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -102,6 +107,7 @@ protected:
     QWidget window;
     InterventionalDesignPage* interventional = nullptr;
     ObservationalDesignPage* observational = nullptr;
+    ExpandedAccessPage* access = nullptr;
     StudyRecord record;
 };
 
@@ -140,39 +146,91 @@ TEST_F(DesignPageTest, InterventionalLoadAndStoreForAnInterventionalStudy) {
     EXPECT_EQ(record.enrollment_type.displayText(), "Actual");
 }
 
-// The roles follow the masking the user chooses; loading never changes them.
-TEST_F(DesignPageTest, OpenMaskingDisablesTheMaskedRolesAndKeepsThem) {
+// No Masking drives the roles; the older masking text steers nothing, and
+// loading never changes what the record says.
+TEST_F(DesignPageTest, NoMaskingUnchecksAndDisablesTheRoles) {
     fillInterventional(record);
     record.study_design.study_type.setText("Interventional");
     design().masking = "Open";
     const std::string before = CollectionFile::recordText(record);
     interventional->load(record);
     for (int id : kRoles) {
-        EXPECT_FALSE(check(id)->isEnabled());
+        EXPECT_TRUE(check(id)->isEnabled()) << id;
     }
+    EXPECT_TRUE(check(Int::IDC_MASKED_SUBJECT)->isChecked());
     interventional->store();
     EXPECT_EQ(CollectionFile::recordText(record), before);
 
-    choose(interventional, Int::IDC_MASKING, "Double Blind");
+    check(Int::IDC_NO_MASKING)->setChecked(true);
     for (int id : kRoles) {
-        EXPECT_TRUE(check(id)->isEnabled());
+        EXPECT_FALSE(check(id)->isChecked()) << id;
+        EXPECT_FALSE(check(id)->isEnabled()) << id;
     }
     interventional->store();
-    EXPECT_EQ(roles(design()), (std::vector<std::string>{"true", "false", "true", ""}));
-
-    // Choosing an open masking unchecks them; a blind one keeps them as they are.
-    check(Int::IDC_MASKED_CAREGIVER)->setChecked(true);
-    choose(interventional, Int::IDC_MASKING, "Single Blind");
-    EXPECT_TRUE(check(Int::IDC_MASKED_CAREGIVER)->isChecked());
-    choose(interventional, Int::IDC_MASKING, "Open");
-    EXPECT_FALSE(check(Int::IDC_MASKED_CAREGIVER)->isChecked());
-    EXPECT_FALSE(check(Int::IDC_MASKED_CAREGIVER)->isEnabled());
-    choose(interventional, Int::IDC_MASKING, "Single Blind");
-    EXPECT_FALSE(check(Int::IDC_MASKED_CAREGIVER)->isChecked());
-    interventional->store();
-    EXPECT_EQ(design().masking, "Single Blind");
-    // A role the user unchecked is "false"; one left as loaded keeps its text.
+    EXPECT_EQ(design().no_masking, "true");
+    // A role the user's choice unchecked is "false"; one never checked keeps its text.
     EXPECT_EQ(roles(design()), (std::vector<std::string>{"false", "false", "false", ""}));
+
+    interventional->load(record);
+    EXPECT_FALSE(check(Int::IDC_MASKED_ASSESSOR)->isEnabled());
+    check(Int::IDC_NO_MASKING)->setChecked(false);
+    for (int id : kRoles) {
+        EXPECT_TRUE(check(id)->isEnabled()) << id;
+    }
+    check(Int::IDC_MASKED_ASSESSOR)->setChecked(true);
+    interventional->store();
+    EXPECT_EQ(design().no_masking, "false");
+    EXPECT_EQ(roles(design()), (std::vector<std::string>{"false", "false", "false", "true"}));
+}
+
+// A record that says no one is masked shows the roles disabled, unless it
+// also names a masked role: then the user can settle which answer holds.
+TEST_F(DesignPageTest, LoadedNoMaskingDisablesTheRolesOnlyWhenNoneIsChecked) {
+    record.study_design.study_type.setText("Interventional");
+    design().no_masking = "true";
+    interventional->load(record);
+    EXPECT_TRUE(check(Int::IDC_NO_MASKING)->isChecked());
+    EXPECT_FALSE(check(Int::IDC_MASKED_SUBJECT)->isEnabled());
+    design().masked_caregiver = "true";
+    interventional->load(record);
+    EXPECT_TRUE(check(Int::IDC_MASKED_SUBJECT)->isEnabled());
+    EXPECT_TRUE(check(Int::IDC_MASKED_CAREGIVER)->isChecked());
+}
+
+// A new design offers the registry's current words and writes them; the
+// fields it no longer uses stay out of sight.
+TEST_F(DesignPageTest, ANewDesignWritesTheCurrentValuesAndTheDescriptions) {
+    record.study_design.study_type.setText("Interventional");
+    interventional->load(record);
+    for (int id : {Int::IDC_MASKING, Int::IDC_LABEL_MASKING, Int::IDC_CONTROL,
+                   Int::IDC_LABEL_CONTROL, Int::IDC_MARKER_CONTROL, Int::IDC_ENDPOINT,
+                   Int::IDC_LABEL_ENDPOINT, Int::IDC_MARKER_ENDPOINT}) {
+        EXPECT_TRUE(interventional->control(id)->isHidden()) << id;
+    }
+    for (const char* old : {"Phase 0", "Cross-over Assignment", "Randomized Controlled Trial"}) {
+        for (int id : {Int::IDC_PHASE, Int::IDC_ASSIGNMENT, Int::IDC_ALLOCATION}) {
+            EXPECT_EQ(box(interventional, id)->findText(old), -1) << old;
+        }
+    }
+    choose(interventional, Int::IDC_PRIMARY_PURPOSE, "Device Feasibility");
+    choose(interventional, Int::IDC_PHASE, "Early Phase 1");
+    choose(interventional, Int::IDC_ASSIGNMENT, "Sequential Assignment");
+    choose(interventional, Int::IDC_ALLOCATION, "Non-randomized");
+    auto* model = interventional->control<QPlainTextEdit>(Int::IDC_MODEL_DESCRIPTION);
+    QTest::keyClicks(model, "Two steps");
+    QTest::keyClick(model, Qt::Key_Return); // a line break, not the next field
+    QTest::keyClicks(model, "in turn");
+    interventional->control<QPlainTextEdit>(Int::IDC_MASKING_DESCRIPTION)
+        ->setPlainText(QStringLiteral("Sealed envelopes"));
+    check(Int::IDC_MASKED_SUBJECT)->setChecked(true);
+    interventional->store();
+    EXPECT_EQ(
+        interventionalTexts(design()),
+        (std::vector<std::string>{"Device Feasibility", "Early Phase 1", "Sequential Assignment",
+                                  "Non-randomized", "", "true", "", "", "", "", "", ""}));
+    EXPECT_EQ(design().model_description.text(), "Two steps\r\nin turn");
+    EXPECT_EQ(design().masking_description.text(), "Sealed envelopes");
+    EXPECT_EQ(design().no_masking, "");
 }
 
 // Texts no entry of a list equals, and answers other than "true", are shown
@@ -183,13 +241,19 @@ TEST_F(DesignPageTest, ValuesOutsideTheListsStayAsWritten) {
     design().masked_subject = "true";
     design().masked_caregiver = "TRUE";
     design().endpoint = "Safety/Efficacy";
-    design().allocation = "Randomized";
+    design().phase = "Phase 0";
+    design().assignment = "Cross-over Assignment";
+    design().allocation = "Randomized Controlled Trial";
     const std::string before = CollectionFile::recordText(record);
     interventional->load(record);
     EXPECT_EQ(shown(interventional, Int::IDC_MASKING), "double");
-    EXPECT_FALSE(check(Int::IDC_MASKED_SUBJECT)->isEnabled()) << "no \"Blind\" in it";
+    EXPECT_FALSE(interventional->control(Int::IDC_MASKING)->isHidden());
+    EXPECT_TRUE(interventional->control(Int::IDC_CONTROL)->isHidden()) << "holds nothing";
+    EXPECT_TRUE(check(Int::IDC_MASKED_SUBJECT)->isEnabled()) << "the old text steers nothing";
     EXPECT_EQ(shown(interventional, Int::IDC_ENDPOINT), "Safety/Efficacy");
-    EXPECT_EQ(shown(interventional, Int::IDC_ALLOCATION), "Randomized");
+    EXPECT_EQ(shown(interventional, Int::IDC_PHASE), "Phase 0");
+    EXPECT_EQ(shown(interventional, Int::IDC_ASSIGNMENT), "Cross-over Assignment");
+    EXPECT_EQ(shown(interventional, Int::IDC_ALLOCATION), "Randomized Controlled Trial");
     EXPECT_TRUE(check(Int::IDC_MASKED_SUBJECT)->isChecked());
     EXPECT_FALSE(check(Int::IDC_MASKED_CAREGIVER)->isChecked()) << "only \"true\" checks";
     interventional->store();
@@ -216,12 +280,14 @@ TEST_F(DesignPageTest, ObservationalEnrollmentStaysBelowTheGrowingDescription) {
 }
 
 TEST_F(DesignPageTest, NumberBoxesTakeDigitsOnly) {
+    record.study_design.observational_design.patient_registry = "Yes"; // opens the duration
     interventional->load(record);
     observational->load(record);
     for (auto [page, id] : {std::pair<EditorPage*, int>{interventional, Int::IDC_NUMBER_OF_ARMS},
                             {interventional, Int::IDC_ENROLLMENT},
                             {observational, Obs::IDC_ENROLLMENT},
-                            {observational, Obs::IDC_NUMBER_OF_GROUPS}}) {
+                            {observational, Obs::IDC_NUMBER_OF_GROUPS},
+                            {observational, Obs::IDC_TARGET_DURATION}}) {
         auto* edit = page->control<QLineEdit>(id);
         QTest::keyClicks(edit, "1a2-3 .4");
         EXPECT_EQ(edit->text(), "1234") << id;
@@ -269,6 +335,82 @@ TEST_F(DesignPageTest, ObservationalLoadAndStore) {
               (std::vector<std::string>{"Cohort", "Other", "Samples With DNA",
                                         "Blood\r\nSaliva\r\nUrine", "2"}));
     EXPECT_EQ(record.enrollment_type.displayText(), "actual");
+}
+
+// The user's answer switches the target follow-up duration; whatever the
+// answer, a duration the record holds is kept and stays editable.
+TEST_F(DesignPageTest, PatientRegistryEnablesTheTargetDuration) {
+    ObservationalDesign& d = record.study_design.observational_design;
+    record.study_design.study_type.setText("Observational");
+    observational->load(record);
+    auto* quantity = observational->control<QLineEdit>(Obs::IDC_TARGET_DURATION);
+    auto* units = box(observational, Obs::IDC_TARGET_DURATION_UNITS);
+    EXPECT_FALSE(quantity->isEnabled());
+    EXPECT_FALSE(units->isEnabled());
+    EXPECT_EQ(units->findText("Hours"), -1) << "ages have hours, durations not";
+
+    choose(observational, Obs::IDC_PATIENT_REGISTRY, "Yes");
+    EXPECT_TRUE(quantity->isEnabled());
+    EXPECT_TRUE(units->isEnabled());
+    QTest::keyClicks(quantity, "6");
+    choose(observational, Obs::IDC_TARGET_DURATION_UNITS, "Months");
+    observational->store();
+    EXPECT_EQ(d.patient_registry, "Yes");
+    EXPECT_EQ(d.target_duration_quantity, "6");
+    EXPECT_EQ(d.target_duration_units, "Months");
+
+    choose(observational, Obs::IDC_PATIENT_REGISTRY, "No");
+    EXPECT_FALSE(quantity->isEnabled());
+    observational->store();
+    EXPECT_EQ(d.patient_registry, "No");
+    EXPECT_EQ(d.target_duration_quantity, "6");
+
+    struct Case {
+        const char* registry;
+        const char* quantity;
+        bool enabled;
+    };
+    for (const Case& c : {Case{"yes", "", true}, Case{"true", "", true}, Case{"No", "3", true},
+                          Case{"", "", false}, Case{"No", "", false}}) {
+        d.patient_registry = c.registry;
+        d.target_duration_quantity = c.quantity;
+        d.target_duration_units.clear();
+        const std::string before = CollectionFile::recordText(record);
+        observational->load(record);
+        EXPECT_EQ(quantity->isEnabled(), c.enabled) << c.registry << '/' << c.quantity;
+        observational->store();
+        EXPECT_EQ(CollectionFile::recordText(record), before) << c.registry;
+    }
+}
+
+TEST_F(DesignPageTest, ExpandedAccessTypesAreFlagsAndNoTypeRulesThemOut) {
+    using A = ExpandedAccessPage;
+    StudyDesign& d = record.study_design;
+    const auto accessBox = [this](int id) { return access->control<QCheckBox>(id); };
+    const auto flags = [&d] {
+        return std::vector<std::string>{d.exp_acc_type_individual, d.exp_acc_type_intermediate,
+                                        d.exp_acc_type_treatment, d.no_exp_acc_type};
+    };
+    record.study_design.study_type.setText("Expanded Access");
+    access->load(record);
+    EXPECT_TRUE(accessBox(A::IDC_NO_TYPE)->isHidden()) << "not offered to a new record";
+    accessBox(A::IDC_INDIVIDUAL)->setChecked(true);
+    accessBox(A::IDC_TREATMENT)->setChecked(true);
+    access->store();
+    EXPECT_EQ(flags(), (std::vector<std::string>{"true", "", "true", ""}));
+
+    d.no_exp_acc_type = "false";
+    const std::string before = CollectionFile::recordText(record);
+    access->load(record);
+    EXPECT_FALSE(accessBox(A::IDC_NO_TYPE)->isHidden());
+    EXPECT_TRUE(accessBox(A::IDC_INTERMEDIATE)->isEnabled());
+    access->store();
+    EXPECT_EQ(CollectionFile::recordText(record), before);
+    accessBox(A::IDC_NO_TYPE)->setChecked(true);
+    EXPECT_FALSE(accessBox(A::IDC_INDIVIDUAL)->isChecked());
+    EXPECT_FALSE(accessBox(A::IDC_INDIVIDUAL)->isEnabled());
+    access->store();
+    EXPECT_EQ(flags(), (std::vector<std::string>{"false", "", "false", "true"}));
 }
 
 TEST_F(DesignPageTest, ObservationalStoreForAnotherStudyTypeKeepsItsDesign) {
@@ -416,4 +558,27 @@ TEST_F(DesignInEditorTest, MaskedRolesStayWhateverTheMaskingText) {
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(CollectionFile::recordText(record), before);
+}
+
+// Markers outside the classic id range are not covered by the marker table's
+// test: each of these must name its own definition.
+TEST_F(DesignPageTest, MarkersOfTheNewFieldsNameTheirDefinitions) {
+    auto eligibility = std::make_unique<EligibilityPage>(&window);
+    using E = EligibilityPage;
+    const std::pair<EditorPage*, int> markers[] = {
+        {interventional, Int::IDC_MARKER_MODEL_DESCRIPTION},
+        {interventional, Int::IDC_MARKER_MASKING_DESCRIPTION},
+        {observational, Obs::IDC_MARKER_PATIENT_REGISTRY},
+        {observational, Obs::IDC_MARKER_TARGET_DURATION},
+        {access, ExpandedAccessPage::IDC_MARKER_TYPES},
+        {eligibility.get(), E::IDC_MARKER_GENDER_BASED},
+        {eligibility.get(), E::IDC_MARKER_GENDER_DESCRIPTION},
+    };
+    std::set<QString> keys;
+    for (const auto& [page, id] : markers) {
+        ASSERT_NE(page->control(id), nullptr) << id;
+        EXPECT_FALSE(page->helpKey(id).isEmpty()) << id;
+        keys.insert(page->helpKey(id));
+    }
+    EXPECT_EQ(keys.size(), std::size(markers));
 }

@@ -3,6 +3,7 @@
 #include "EditorTestSupport.h"
 #include "editor/ProtocolEditor.h"
 #include "editor/TitlePage.h"
+#include "model/CollectionFile.h"
 #include "model/StudyRecord.h"
 #include "platform/TestPlatform.h"
 
@@ -90,6 +91,42 @@ TEST_F(EligibilityPageTest, LoadAndStoreTheOtherFields) {
     EXPECT_EQ(record.eligibility.study_population.text(), "All\r\ncomers");
 }
 
+// Sex offers the registry's words and keeps an older one; the user's Yes to
+// Gender Based enables its description, which keeps its text whatever the answer.
+TEST_F(EligibilityPageTest, SexAndGenderBasedEligibility) {
+    auto* sex = page->control<QComboBox>(E::IDC_GENDER);
+    auto* description = page->control<QPlainTextEdit>(E::IDC_GENDER_DESCRIPTION);
+    record.eligibility.gender = "Both";
+    const std::string before = CollectionFile::recordText(record);
+    page->load(record);
+    EXPECT_EQ(sex->findText("All"), 0);
+    EXPECT_EQ(sex->currentIndex(), 3) << "shown after the entries";
+    EXPECT_FALSE(description->isEnabled());
+    page->store();
+    EXPECT_EQ(CollectionFile::recordText(record), before);
+
+    sex->setCurrentIndex(0);
+    page->control<QComboBox>(E::IDC_GENDER_BASED)->setCurrentIndex(0); // Yes
+    EXPECT_TRUE(description->isEnabled());
+    QTest::keyClicks(description, "Self-identified");
+    QTest::keyClick(description, Qt::Key_Return);
+    QTest::keyClicks(description, "women");
+    page->control<QComboBox>(E::IDC_GENDER_BASED)->setCurrentIndex(1); // No
+    EXPECT_FALSE(description->isEnabled());
+    page->store();
+    EXPECT_EQ(record.eligibility.gender, "All");
+    EXPECT_EQ(record.eligibility.gender_based, "No");
+    EXPECT_EQ(record.eligibility.gender_description.text(), "Self-identified\r\nwomen");
+
+    // A description the record holds stays editable; so does one a "yes" opens.
+    page->load(record);
+    EXPECT_TRUE(description->isEnabled());
+    record.eligibility.gender_description.setText("");
+    record.eligibility.gender_based = "yes";
+    page->load(record);
+    EXPECT_TRUE(description->isEnabled());
+}
+
 // The groups follow the study type; what a hidden group holds stays (only the
 // editor's OK drops it, after asking).
 TEST_F(EligibilityPageTest, TheStudyTypeShowsItsGroupsAndKeepsTheOthers) {
@@ -134,7 +171,7 @@ TEST(EligibilityInEditorTest, AStudyTypeChosenOnTheTitlePageHidesAndChangingBack
     ProtocolEditor editor;
     editor.setRecord(&record);
     editor.loadAll();
-    EditorPage* page = editor.page(11);
+    EditorPage* page = editor.page(ProtocolEditor::sectionIndex("Eligibility"));
     ASSERT_FALSE(page->control(E::IDC_SAMPLING_METHOD)->isHidden());
 
     // Expanded Access

@@ -8,6 +8,7 @@
 #include "editor/FindingFrame.h"
 #include "editor/FindingPlace.h"
 #include "editor/FindingsDialog.h"
+#include "editor/InterventionalDesignPage.h"
 #include "editor/ProtocolEditor.h"
 #include "editor/StatusPage.h"
 #include "editor/TitlePage.h"
@@ -51,6 +52,11 @@ const FindingCase kCases[] = {
      },
      "why_stopped.required", "Status", StatusPage::IDC_WHY_STOPPED, "Why Study Stopped",
      "Funding ended", [](const StudyRecord& r) { return r.why_stopped.displayText(); }},
+    {"NoMaskingYetMasked",
+     [](StudyRecord& r) { r.study_design.interventional_design.no_masking = "true"; },
+     "masking.none", "Interventional Design", InterventionalDesignPage::IDC_NO_MASKING,
+     "Masking says no one is masked", nullptr,
+     [](const StudyRecord& r) { return r.study_design.interventional_design.no_masking; }},
     {"LocationWithoutFacility", [](StudyRecord& r) { r.location[1]->facility.name.clear(); },
      "location.facility.name.required", "Locations", LocationsPage::IDC_LOCATIONS,
      "Location 2: Facility Name", nullptr,

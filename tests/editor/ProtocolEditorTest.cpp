@@ -123,12 +123,16 @@ TEST_F(ProtocolEditorTest, SectionsInOrderWithTheirItemWindowsAndPages) {
 TEST_F(ProtocolEditorTest, StudyTypeOffersTheDesignSectionsComparedExactly) {
     struct Case {
         const char* type;
-        bool interventional, observational, outcomes;
+        bool interventional, observational, outcomes, expandedAccess;
     };
     const Case cases[] = {
-        {"Interventional", true, false, true},    {"Observational", false, true, true},
-        {"Expanded Access", false, false, false}, {"", false, false, false},
-        {"observational", false, false, false},   {"Interventional ", false, false, false},
+        {"Interventional", true, false, true, false},
+        {"Observational", false, true, true, false},
+        {"Expanded Access", false, false, false, true},
+        {"", false, false, false, false},
+        {"observational", false, false, false, false},
+        {"Interventional ", false, false, false, false},
+        {"expanded access", false, false, false, false},
     };
     for (const Case& c : cases) {
         record.study_design.study_type.setText(c.type);
@@ -145,8 +149,11 @@ TEST_F(ProtocolEditorTest, StudyTypeOffersTheDesignSectionsComparedExactly) {
             << c.type;
         EXPECT_EQ(sectionVisible(ProtocolEditor::sectionIndex("Outcome Measures")), c.outcomes)
             << c.type;
-        EXPECT_EQ(visibleSections().size(),
-                  12 + int(c.interventional) + int(c.observational) + int(c.outcomes))
+        EXPECT_EQ(sectionVisible(ProtocolEditor::sectionIndex("Expanded Access")),
+                  c.expandedAccess)
+            << c.type;
+        EXPECT_EQ(visibleSections().size(), 12 + int(c.interventional) + int(c.observational) +
+                                                int(c.outcomes) + int(c.expandedAccess))
             << c.type;
     }
     // The next store keeps the record's text until the user picks an entry.

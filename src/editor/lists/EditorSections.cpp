@@ -1,5 +1,6 @@
 #include "editor/EditorSection.h"
 #include "editor/EligibilityPage.h"
+#include "editor/ExpandedAccessPage.h"
 #include "editor/FdaPage.h"
 #include "editor/InterventionalDesignPage.h"
 #include "editor/ObservationalDesignPage.h"
@@ -40,6 +41,9 @@ const std::vector<EditorSection>& editorSections() {
         {"Outcome Measures", "Outcome Measures", I::Design, makePage<OutcomesPage>,
          S::ForEitherDesign},
         {"Conditions", "Conditions and Keywords", I::Conditions, makePage<ConditionsPage>},
+        // Where the registry's study design module comes for such a record.
+        {"Expanded Access", "Expanded Access", I::Design, makePage<ExpandedAccessPage>,
+         S::ForExpandedAccess},
         {"Interventions", "Interventions", I::Interventions, makePage<ArmsInterventionsPage>},
         {"Eligibility", "Eligibility", I::Eligibility, makePage<EligibilityPage>},
         {"Contacts", "Contacts", I::Contacts, makePage<ContactsPage>},

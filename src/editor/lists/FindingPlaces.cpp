@@ -1,4 +1,5 @@
 #include "editor/EligibilityPage.h"
+#include "editor/ExpandedAccessPage.h"
 #include "editor/FdaPage.h"
 #include "editor/FindingPlace.h"
 #include "editor/InterventionalDesignPage.h"
@@ -93,9 +94,12 @@ const std::vector<PlaceRow>& placeRows() {
          Int::IDC_ASSIGNMENT},
         {"study_design/interventional_design/number_of_arms", "Interventional Design",
          Int::IDC_NUMBER_OF_ARMS},
-        {"study_design/interventional_design/no_masking", "Interventional Design", Int::IDC_MASKING},
+        {"study_design/interventional_design/model_description", "Interventional Design",
+         Int::IDC_MODEL_DESCRIPTION},
+        {"study_design/interventional_design/no_masking", "Interventional Design",
+         Int::IDC_NO_MASKING},
         {"study_design/interventional_design/masking_description", "Interventional Design",
-         Int::IDC_MASKING},
+         Int::IDC_MASKING_DESCRIPTION},
         {"study_design/interventional_design/masked_subject", "Interventional Design",
          Int::IDC_MASKED_SUBJECT},
         {"study_design/interventional_design/masked_caregiver", "Interventional Design",
@@ -114,6 +118,19 @@ const std::vector<PlaceRow>& placeRows() {
          Obs::IDC_BIOSPECIMEN_DESCRIPTION},
         {"study_design/observational_design/number_of_groups", "Observational Design",
          Obs::IDC_NUMBER_OF_GROUPS},
+        {"study_design/observational_design/patient_registry", "Observational Design",
+         Obs::IDC_PATIENT_REGISTRY},
+        {"study_design/observational_design/target_duration_quantity", "Observational Design",
+         Obs::IDC_TARGET_DURATION},
+        {"study_design/observational_design/target_duration_units", "Observational Design",
+         Obs::IDC_TARGET_DURATION_UNITS},
+        {"study_design/no_exp_acc_type", "Expanded Access", ExpandedAccessPage::IDC_NO_TYPE},
+        {"study_design/exp_acc_type_individual", "Expanded Access",
+         ExpandedAccessPage::IDC_INDIVIDUAL},
+        {"study_design/exp_acc_type_intermediate", "Expanded Access",
+         ExpandedAccessPage::IDC_INTERMEDIATE},
+        {"study_design/exp_acc_type_treatment", "Expanded Access",
+         ExpandedAccessPage::IDC_TREATMENT},
         // Both designs edit the enrollment; the one the study type offers applies.
         {"enrollment", "Interventional Design", Int::IDC_ENROLLMENT},
         {"enrollment", "Observational Design", Obs::IDC_ENROLLMENT},
@@ -131,8 +148,8 @@ const std::vector<PlaceRow>& placeRows() {
         {"arm_group", "Interventions", ArmsInterventionsPage::IDC_GROUPS, "Group"},
         {"eligibility", "Eligibility", Elig::IDC_CRITERIA},
         {"eligibility/gender", "Eligibility", Elig::IDC_GENDER},
-        {"eligibility/gender_based", "Eligibility", Elig::IDC_GENDER},
-        {"eligibility/gender_description", "Eligibility", Elig::IDC_GENDER},
+        {"eligibility/gender_based", "Eligibility", Elig::IDC_GENDER_BASED},
+        {"eligibility/gender_description", "Eligibility", Elig::IDC_GENDER_DESCRIPTION},
         {"eligibility/minimum_age", "Eligibility", Elig::IDC_MINIMUM_AGE},
         {"eligibility/maximum_age", "Eligibility", Elig::IDC_MAXIMUM_AGE},
         {"eligibility/healthy_volunteers", "Eligibility", Elig::IDC_HEALTHY_VOLUNTEERS},

@@ -21,6 +21,8 @@ const QStringList& InterventionDialog::interventionTypes() {
         QStringLiteral("Behavioral"),
         QStringLiteral("Genetic"),
         QStringLiteral("Dietary Supplement"),
+        QStringLiteral("Combination Product"),
+        QStringLiteral("Diagnostic Test"),
         QStringLiteral("Other"),
     };
     return types;

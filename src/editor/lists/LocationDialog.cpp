@@ -95,6 +95,7 @@ const QStringList& LocationDialog::recruitmentStatuses() {
     static const QStringList statuses = {
         QStringLiteral("Not yet recruiting"),
         QStringLiteral("Recruiting"),
+        QStringLiteral("No longer recruiting"),
         QStringLiteral("Enrolling by invitation"),
         QStringLiteral("Active, not recruiting"),
         QStringLiteral("Completed"),

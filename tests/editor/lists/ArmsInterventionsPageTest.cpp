@@ -517,3 +517,26 @@ TEST_F(ArmsInterventionsPageTest, LongLabelsSurviveTheRowsTheDialogAndTheStore) 
     EXPECT_EQ(record.intervention[0]->arm_group_label[2], longLabel + "2");
     EXPECT_EQ(record.arm_group[0]->arm_group_label, longLabel);
 }
+
+TEST_F(ArmsInterventionsPageTest, InterventionDialogOffersTheTypesTheRegistryAdded) {
+    setType("Interventional");
+    page->load(record);
+    for (const char* added : {"Combination Product", "Diagnostic Test"}) {
+        answerIntervention([added](InterventionDialog* dialog) {
+            auto* type = in<QComboBox>(dialog, InterventionDialog::IDC_TYPE);
+            type->setCurrentIndex(type->findText(added));
+            if (type->currentIndex() < 0) {
+                ADD_FAILURE() << added << " is not offered";
+                dialog->reject();
+                return;
+            }
+            in<QLineEdit>(dialog, InterventionDialog::IDC_NAME)->setText(added);
+            dialog->accept();
+        });
+        page->addIntervention();
+    }
+    page->store();
+    ASSERT_EQ(record.intervention.size(), 2u);
+    EXPECT_EQ(record.intervention[0]->intervention_type, "Combination Product");
+    EXPECT_EQ(record.intervention[1]->intervention_type, "Diagnostic Test");
+}

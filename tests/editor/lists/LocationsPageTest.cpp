@@ -262,11 +262,11 @@ TEST_F(LocationsPageTest, AnUnknownStatusIsShownAsWrittenAndStaysUntilOneIsChose
     EXPECT_EQ(status, "Closed");
     page->store();
     EXPECT_EQ(record.location[0]->status, "Closed") << "the user left it alone";
-    editRow(0, 1);
+    editRow(0, int(Dialog::recruitmentStatuses().indexOf("No longer recruiting")));
     editRow(1, -1);
     EXPECT_EQ(status, "active");
     page->store();
-    EXPECT_EQ(record.location[0]->status, "Recruiting");
+    EXPECT_EQ(record.location[0]->status, "No longer recruiting");
     EXPECT_EQ(record.location[1]->status, "active");
 }
 
