@@ -139,11 +139,14 @@ void EditorPage::remember(int id) {
     m_shown.insert(id, displayedText(id));
 }
 
+// A page whose controls reach past the standard height is built taller, with
+// the standard margin below them; the editor scrolls it.
 DialogTemplate EditorPage::pageTemplate(int number, std::vector<ControlTemplate> controls) {
-    return {.number = number,
-            .width = kPageWidth,
-            .height = kPageHeight,
-            .controls = std::move(controls)};
+    int height = kPageHeight;
+    for (const ControlTemplate& control : controls) {
+        height = std::max(height, control.rect.y + control.rect.height + kBottomMargin);
+    }
+    return {.number = number, .width = kPageWidth, .height = height, .controls = std::move(controls)};
 }
 
 const QStringList& EditorPage::yesNo() {
@@ -176,6 +179,7 @@ ControlTemplate EditorPage::marker(int id, int labelY, const char* key) {
 void EditorPage::buildPage(const DialogTemplate& pageTemplate) {
     m_controls =
         StyledBuilder::get().buildAnchored(this, pageTemplate, DialogUnits::fromFont(font()));
+    m_builtSize = size();
     makeWhite();
     connectMarkers(pageTemplate);
     watchKeysRecursively(this);

@@ -68,6 +68,7 @@ public:
     static constexpr int kBaseTemplateNumber = 500;
     static constexpr int kPageWidth = 264; // dialog units
     static constexpr int kPageHeight = 333;
+    static constexpr int kBottomMargin = 4; // below the page's group box
     static constexpr int kMarkerX = 235;
     static constexpr int kFieldLeft = 14;
     static constexpr int kFieldWidth = 216;
@@ -85,6 +86,9 @@ public:
     // remembered one; the editor checks such a copy while the user works.
     void storeInto(StudyRecord& record);
     StudyRecord* record() const { return m_record; }
+
+    // The size the page was built at: the least it needs to show every control.
+    QSize builtSize() const { return m_builtSize; }
 
     // Controls by id; controls made by code can be added to them.
     DialogControls& controls() { return m_controls; }
@@ -107,7 +111,7 @@ public:
 
     static const QStringList& yesNo();
 
-    // A page template of the standard size.
+    // A page template of the standard size, taller where its controls reach lower.
     static DialogTemplate pageTemplate(int number, std::vector<ControlTemplate> controls);
     static DialogTemplate pageTemplate(int number, const TemplateColumn& column);
     // The column of a page from `top` down: group boxes across the page, fields
@@ -234,6 +238,7 @@ private:
     };
 
     DialogControls m_controls;
+    QSize m_builtSize;
     StudyRecord* m_record = nullptr;
     HelpBrowser* m_help = nullptr;
     QSet<const QObject*> m_enterExempt;

@@ -132,7 +132,6 @@ ProtocolEditor::ProtocolEditor(QWidget* parent) : ResizableDialog(kTemplateNumbe
     connect(control<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this, &ProtocolEditor::reject);
     connect(control<QPushButton>(IDC_CHECK), &QPushButton::clicked, this,
             &ProtocolEditor::showFindingsList);
-    // Leaving a field of a page is when its value counts as entered.
     m_focusWatch =
         connect(qApp, &QApplication::focusChanged, this, &ProtocolEditor::followFocus);
     for (EditorPage* page : m_pages) {
@@ -193,7 +192,8 @@ void ProtocolEditor::putPanelInScroller() {
     m_scroller->setFocusPolicy(Qt::NoFocus);
     m_scroller->setGeometry(host->geometry());
     m_scroller->setWidgetResizable(true);
-    host->setMinimumSize(host->size());
+    m_panelSize = host->size();
+    host->setMinimumSize(m_panelSize);
     m_scroller->setWidget(host);
     anchors->addAnchored(m_scroller, flags);
     host->installEventFilter(this);
@@ -223,6 +223,18 @@ void ProtocolEditor::createPages() {
     fitPagesToPanel();
     hideAllPages();
     m_pages.front()->show();
+    fitPanelToShownPage();
+}
+
+// A page built taller than the panel makes the panel as tall, so that it
+// scrolls to the page's last control.
+void ProtocolEditor::fitPanelToShownPage() {
+    const EditorPage* shown = visiblePage();
+    const int least = shown != nullptr ? shown->builtSize().height() : 0;
+    panel()->setMinimumHeight(std::max(m_panelSize.height(), least));
+    // Now, not when the scroll area next lays itself out: the page is measured
+    // and focused right after it is shown.
+    panel()->resize(m_scroller->viewport()->size().expandedTo(panel()->minimumSize()));
 }
 
 void ProtocolEditor::createNavigationBar() {
@@ -300,6 +312,10 @@ void ProtocolEditor::showSection(const QString& label) {
     if (EditorPage* shown = page(sectionIndex(label))) {
         shown->show();
     }
+    fitPanelToShownPage();
+    // Another page starts at its top left, not where the last one was scrolled.
+    m_scroller->horizontalScrollBar()->setValue(0);
+    m_scroller->verticalScrollBar()->setValue(0);
     // The record holds what the pages show now: no copy to store into, unless
     // a changed study type leaves parts that OK would drop.
     if (m_record != nullptr && m_record->study_design.study_type.displayText() == m_startStudyType) {

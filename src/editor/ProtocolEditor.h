@@ -112,6 +112,7 @@ private:
     void placeFrameBesideNavigationBar();
     void putPanelInScroller();
     void followFocus(QWidget* old, QWidget* now);
+    void fitPanelToShownPage();
     void createPages();
     void createNavigationBar();
     void addSections();
@@ -131,6 +132,7 @@ private:
     std::vector<EditorPage*> m_pages; // children of the panel, in section order
     EditorNavigationBar* m_bar = nullptr;
     QScrollArea* m_scroller = nullptr;
+    QSize m_panelSize; // as built: the least the panel gets
     std::unique_ptr<HelpBrowser> m_help;
     std::vector<RuleFinding> m_findings;
     QMetaObject::Connection m_focusWatch;

@@ -101,8 +101,8 @@ TEST_F(EditorFit, ShortPageAreaScrollsToTheFocusedField) {
         EditorPage& page = *editor.page(section);
         EXPECT_GE(page.height(), editor.panel()->minimumHeight()) << section;
         EXPECT_TRUE(scrolls()) << section;
-        // Down to the lowest field from the top, then back up to the highest.
-        scroller().verticalScrollBar()->setValue(0);
+        EXPECT_EQ(scroller().verticalScrollBar()->value(), 0) << "a page shows from its top";
+        // Down to the lowest field, then back up to the highest.
         for (bool lowest : {true, false}) {
             QWidget* field = outermostField(page, lowest);
             ASSERT_NE(field, nullptr) << section;
@@ -118,8 +118,8 @@ TEST_F(EditorFit, GrowingBoxesTakeTheExtraHeight) {
     constexpr int kExtra = 120;
     int growing = 0;
     for (int section = 0; section < sectionCount(); ++section) {
-        setPageAreaExtra(0);
         showSection(section);
+        setPageAreaExtra(0);
         EditorPage& page = *editor.page(section);
         const auto* anchors = qobject_cast<AnchorLayout*>(page.layout());
         ASSERT_NE(anchors, nullptr);
