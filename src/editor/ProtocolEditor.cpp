@@ -25,6 +25,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStyle>
 #include <algorithm>
 
 namespace {
@@ -181,8 +182,8 @@ void ProtocolEditor::placeFrameBesideNavigationBar() {
 }
 
 // The panel keeps the place and anchors the template gave it, now as the
-// scroll area's, and never gets smaller than the pages were built: a smaller
-// window scrolls the page instead of squeezing it.
+// scroll area's, and never gets much smaller than the pages were built: a
+// smaller window scrolls the page instead of squeezing it.
 void ProtocolEditor::putPanelInScroller() {
     QWidget* host = panel();
     AnchorLayout* anchors = anchorLayout();
@@ -193,7 +194,10 @@ void ProtocolEditor::putPanelInScroller() {
     m_scroller->setGeometry(host->geometry());
     m_scroller->setWidgetResizable(true);
     m_panelSize = host->size();
-    host->setMinimumSize(m_panelSize);
+    // A page that scrolls down gives up the vertical bar's width rather than
+    // scrolling sideways too.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroller);
+    host->setMinimumSize(m_panelSize.width() - bar, m_panelSize.height());
     m_scroller->setWidget(host);
     anchors->addAnchored(m_scroller, flags);
     host->installEventFilter(this);
