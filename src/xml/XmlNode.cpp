@@ -1,9 +1,17 @@
 #include "xml/XmlNode.h"
 
+#include "xml/XmlNodeStore.h"
 #include "xml/XmlReader.h"
 #include "xml/XmlWriter.h"
 
 #include <utility>
+
+void XmlNodeDeleter::operator()(XmlNode* node) const noexcept {
+    if (node->m_inStore)
+        node->~XmlNode();
+    else
+        delete node;
+}
 
 XmlNode::XmlNode(std::string name, std::string value, XmlNodeKind kind)
     : m_name(std::move(name)), m_value(std::move(value)), m_kind(kind) {}
@@ -18,7 +26,7 @@ std::unique_ptr<XmlNode> XmlNode::create(std::string name, std::string value) {
 
 XmlNode& XmlNode::appendChild(std::unique_ptr<XmlNode> child) {
     child->m_parent = this;
-    m_children.push_back(std::move(child));
+    m_children.push_back(XmlNodePtr(child.release()));
     return *m_children.back();
 }
 
@@ -69,11 +77,16 @@ XmlNode* XmlNode::childAt(int index) const {
 void XmlNode::clear() {
     if (m_children.empty() && m_attributes.empty())
         return;
-    std::vector<std::unique_ptr<XmlNode>> pending = std::move(m_children);
+    // A node a reader parsed into holds the memory of its descendants, which
+    // outlive it on the stack: its store goes only once all are gone.
+    std::vector<std::shared_ptr<XmlNodeStore>> stores;
+    std::vector<XmlNodePtr> pending = std::move(m_children);
     m_children.clear();
     while (!pending.empty()) {
-        std::unique_ptr<XmlNode> node = std::move(pending.back());
+        XmlNodePtr node = std::move(pending.back());
         pending.pop_back();
+        if (node->m_store)
+            stores.push_back(std::move(node->m_store));
         for (auto& grandChild : node->m_children)
             pending.push_back(std::move(grandChild));
         node->m_children.clear();

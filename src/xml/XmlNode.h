@@ -9,8 +9,16 @@
 #include <string_view>
 #include <vector>
 
+class XmlNode;
+class XmlNodeStore;
 struct XmlParseOptions;
 struct XmlWriteOptions;
+
+// Destroys a node; frees its memory too unless a node store holds that.
+struct XmlNodeDeleter {
+    void operator()(XmlNode* node) const noexcept;
+};
+using XmlNodePtr = std::unique_ptr<XmlNode, XmlNodeDeleter>;
 
 enum class XmlNodeKind { Element, Comment, CData };
 
@@ -42,7 +50,7 @@ public:
     void setValue(std::string value) { m_value = std::move(value); }
     void setKind(XmlNodeKind kind) { m_kind = kind; }
 
-    const std::vector<std::unique_ptr<XmlNode>>& children() const { return m_children; }
+    const std::vector<XmlNodePtr>& children() const { return m_children; }
     const std::vector<XmlAttribute>& attributes() const { return m_attributes; }
 
     // Takes ownership, sets the parent and appends as the last child.
@@ -76,11 +84,16 @@ public:
 
 private:
     friend class XmlReader;
+    friend class XmlNodeStore;
+    friend struct XmlNodeDeleter;
 
+    // Held by a node a reader parsed into: the memory of its descendants.
+    std::shared_ptr<XmlNodeStore> m_store;
     std::string m_name;
     std::string m_value;
     XmlNodeKind m_kind = XmlNodeKind::Element;
+    bool m_inStore = false;
     XmlNode* m_parent = nullptr;
-    std::vector<std::unique_ptr<XmlNode>> m_children;
+    std::vector<XmlNodePtr> m_children;
     std::vector<XmlAttribute> m_attributes;
 };

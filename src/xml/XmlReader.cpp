@@ -31,26 +31,36 @@ void XmlParseOptions::recordError(std::size_t position, XmlParseError code, std:
 }
 
 XmlReader::XmlReader(std::string_view text, XmlParseOptions& options)
-    : m_text(text), m_options(options), m_scan(text, options) {}
+    : m_text(text), m_options(options), m_scan(text, options),
+      m_store(std::make_shared<XmlNodeStore>()) {}
 
 XmlReader::XmlReader(XmlTextSource& source, XmlParseOptions& options, std::size_t readAhead)
     : m_text(source.text()), m_options(options), m_scan(m_text, options), m_source(&source),
-      m_complete(false), m_readAhead(std::max<std::size_t>(readAhead, 1)) {}
+      m_complete(false), m_readAhead(std::max<std::size_t>(readAhead, 1)),
+      m_store(std::make_shared<XmlNodeStore>()) {}
 
 std::optional<std::size_t> XmlReader::parse(XmlNode& node, std::size_t position, int depth) {
-    m_top = &node;
+    adopt(node);
     return parseTop(node, position, depth);
 }
 
 std::optional<std::size_t> XmlReader::parse(XmlNode& node, std::size_t position,
                                             const ChildHandler& handler) {
+    adopt(node);
     m_handler = &handler;
     m_handledNode = &node;
-    m_top = &node;
     const std::optional<std::size_t> end = parseTop(node, position, 1);
     m_handler = nullptr;
     m_handledNode = nullptr;
     return end;
+}
+
+// The node's old children go while the store that holds them is still its
+// own; from then on it keeps this reader's store alive.
+void XmlReader::adopt(XmlNode& node) {
+    node.clear();
+    node.m_store = m_store;
+    m_top = &node;
 }
 
 // A parse that fails on part of a source's text is done again on more of it,
@@ -391,7 +401,7 @@ std::nullopt_t XmlReader::unclosed(const XmlNode& node, std::size_t start) {
 // node, which goes back to the pool instead of into the tree.
 std::optional<std::size_t> XmlReader::parseChild(XmlNode& node, std::size_t childStart,
                                                  int depth) {
-    std::unique_ptr<XmlNode> child = takeSpareNode(node);
+    XmlNodePtr child = takeSpareNode(node);
     const bool plainStartTag = childStart + 1 < m_text.size() &&
                                m_text[childStart + 1] != '?' && m_text[childStart + 1] != '!';
     const std::optional<std::size_t> next = plainStartTag
@@ -406,7 +416,7 @@ std::optional<std::size_t> XmlReader::parseChild(XmlNode& node, std::size_t chil
 
 // Children of a node that gathers them wait on the pending stack; any other
 // node (the handled root, the parent of the node parsed first) takes them now.
-void XmlReader::addChild(XmlNode& parent, std::unique_ptr<XmlNode> child) {
+void XmlReader::addChild(XmlNode& parent, XmlNodePtr child) {
     child->m_parent = &parent;
     if (&parent == m_gathering)
         m_pending.push_back(std::move(child));
@@ -447,10 +457,10 @@ void XmlReader::offerChildren(XmlNode& node, std::size_t from) {
     node.m_children.resize(kept);
 }
 
-std::unique_ptr<XmlNode> XmlReader::takeSpareNode(XmlNode& parent) {
-    std::unique_ptr<XmlNode> node;
+XmlNodePtr XmlReader::takeSpareNode(XmlNode& parent) {
+    XmlNodePtr node;
     if (m_pool.empty()) {
-        node = std::make_unique<XmlNode>();
+        node.reset(m_store->make());
     } else {
         node = std::move(m_pool.back());
         m_pool.pop_back();
@@ -463,7 +473,7 @@ std::unique_ptr<XmlNode> XmlReader::takeSpareNode(XmlNode& parent) {
     return node;
 }
 
-void XmlReader::giveBack(std::unique_ptr<XmlNode> node) {
+void XmlReader::giveBack(XmlNodePtr node) {
     recycle(*node);
     m_pool.push_back(std::move(node));
 }
@@ -556,11 +566,11 @@ XmlReader::Markup XmlReader::skipMarkup(XmlNode& node, std::size_t& position) {
             // that element and ends this node's parse.
             if (section.nodeName.empty() || !node.m_parent)
                 continue;
-            addChild(*node.m_parent,
-                     std::make_unique<XmlNode>(
-                         std::string(section.nodeName),
-                         std::string(m_text.substr(contentBegin, end - contentBegin)),
-                         section.kind));
+            XmlNodePtr child(m_store->make());
+            child->m_name = section.nodeName;
+            child->m_value = m_text.substr(contentBegin, end - contentBegin);
+            child->m_kind = section.kind;
+            addChild(*node.m_parent, std::move(child));
             return Markup::EndsElement;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "xml/XmlNode.h"
+#include "xml/XmlNodeStore.h"
 #include "xml/XmlParseOptions.h"
 #include "xml/XmlTextScanner.h"
 #include "xml/XmlTextSource.h"
@@ -43,10 +44,6 @@ public:
     // Where the start tag of the element parsed last by parse() begins.
     std::size_t rootPosition() const { return m_rootPosition; }
 
-    // Takes back every descendant of `node` for reuse by later parses, with
-    // the capacity of its strings; `node` is left without children.
-    void recycle(XmlNode& node);
-
 private:
     static constexpr std::size_t npos = std::string_view::npos;
 
@@ -66,6 +63,7 @@ private:
         std::size_t m_base;
     };
 
+    void adopt(XmlNode& node);
     std::optional<std::size_t> parseTop(XmlNode& node, std::size_t position, int depth);
     std::optional<std::size_t> parseElement(XmlNode& node, std::size_t position, int depth);
     std::optional<std::size_t> parseStartTag(XmlNode& node, std::size_t startTag, int depth);
@@ -98,12 +96,15 @@ private:
     void keepWindowAhead(std::size_t& position);
     void refreshText();
     std::size_t indentEnd(std::size_t position) const;
-    void addChild(XmlNode& parent, std::unique_ptr<XmlNode> child);
+    void addChild(XmlNode& parent, XmlNodePtr child);
     std::optional<std::size_t> parseAttributes(XmlNode& node, std::size_t position,
                                                std::size_t startTag);
-    std::unique_ptr<XmlNode> takeSpareNode(XmlNode& parent);
-    void giveBack(std::unique_ptr<XmlNode> node);
+    XmlNodePtr takeSpareNode(XmlNode& parent);
+    void giveBack(XmlNodePtr node);
     void offerChildren(XmlNode& node, std::size_t from);
+    // Takes back every descendant of `node` for reuse by later parses, with
+    // the capacity of its strings; `node` is left without children.
+    void recycle(XmlNode& node);
 
     enum class Markup { None, Skipped, EndsElement, Unterminated };
     Markup skipMarkup(XmlNode& node, std::size_t& position);
@@ -127,10 +128,13 @@ private:
     bool m_complete = true;
     // Finished text is dropped once there is four times this much of it.
     std::size_t m_readAhead = kDefaultReadAhead;
+    // Where the nodes made come from; every tree parsed shares it. Declared
+    // before the nodes below: it outlives them.
+    std::shared_ptr<XmlNodeStore> m_store;
     // Nodes without a name (end tags, comments) and recycled subtrees.
-    std::vector<std::unique_ptr<XmlNode>> m_pool;
+    std::vector<XmlNodePtr> m_pool;
     // Children of the nodes being parsed, innermost last; see PendingChildren.
-    std::vector<std::unique_ptr<XmlNode>> m_pending;
+    std::vector<XmlNodePtr> m_pending;
     XmlNode* m_gathering = nullptr;
     const ChildHandler* m_handler = nullptr;
     const XmlNode* m_handledNode = nullptr;

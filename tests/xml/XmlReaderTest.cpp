@@ -277,3 +277,28 @@ TEST(XmlReaderDepth, NestingBeyondTheLimitIsRefused) {
         hostile += "<a>";
     expectError(parse(hostile), 5, "<a> is nested too deeply.");
 }
+
+// The nodes a reader makes live as long as the tree holding them, whichever
+// of reader and tree goes first; a node parsed into again drops its old tree.
+TEST(XmlReaderLifetime, TreesOutliveTheirReaderAndReparsingReplacesThem) {
+    XmlNode holder("holder");
+    {
+        XmlParseOptions options = XmlParseOptions::program();
+        ASSERT_TRUE(holder.parseFromText("<a><b>one</b><!--c--></a>", 0, options));
+    }
+    XmlNode& copy = holder.appendCopyOf(*holder.childAt(0));
+    XmlParseOptions options = XmlParseOptions::program();
+    ASSERT_TRUE(copy.parseFromText("<x><y>two</y></x>", 0, options));
+    ASSERT_TRUE(holder.parseFromText("<p><q>three</q></p>", 0, options));
+    ASSERT_EQ(holder.childCount(), 1);
+    EXPECT_EQ(holder.name(), "p");
+    EXPECT_EQ(holder.childAt(0)->value(), "three");
+    EXPECT_EQ(holder.childAt(0)->parent(), &holder);
+
+    auto outer = std::make_unique<XmlNode>();
+    ASSERT_TRUE(outer->parseFromText("<o><i/></o>", 0, options));
+    XmlNode& inner = *outer->childAt(0);
+    ASSERT_TRUE(inner.parseFromText("<i><j>deep</j></i>", 0, options));
+    EXPECT_EQ(inner.childAt(0)->value(), "deep");
+    outer.reset();
+}
