@@ -6,11 +6,14 @@
 #include "editor/FindingFrame.h"
 #include "editor/HelpBrowser.h"
 #include "editor/HelpMarkers.h"
+#include "editor/StyledBuilder.h"
 #include "model/BlockText.h"
 #include "model/FieldValue.h"
 #include "names/NamesAndAddresses.h"
 #include "model/TextBlock.h"
 #include "platform/ClickableLabel.h"
+#include "platform/DialogBuilder.h"
+#include "platform/DialogUnits.h"
 #include "platform/TextCodec.h"
 
 #include <QAbstractItemView>
@@ -32,10 +35,7 @@ bool isEnter(int key) {
 
 } // namespace
 
-EditorPage::EditorPage(QWidget* parent) : ResizableDialog(kBaseTemplateNumber, parent) {
-    setWindowFlags(Qt::Widget);
-    setSizeGrip(false);
-}
+EditorPage::EditorPage(QWidget* parent) : QWidget(parent) {}
 
 EditorPage::~EditorPage() = default;
 
@@ -139,11 +139,14 @@ void EditorPage::remember(int id) {
     m_shown.insert(id, displayedText(id));
 }
 
+// A page whose controls reach past the standard height is built taller, with
+// the standard margin below them; the editor scrolls it.
 DialogTemplate EditorPage::pageTemplate(int number, std::vector<ControlTemplate> controls) {
-    return {.number = number,
-            .width = kPageWidth,
-            .height = kPageHeight,
-            .controls = std::move(controls)};
+    int height = kPageHeight;
+    for (const ControlTemplate& control : controls) {
+        height = std::max(height, control.rect.y + control.rect.height + kBottomMargin);
+    }
+    return {.number = number, .width = kPageWidth, .height = height, .controls = std::move(controls)};
 }
 
 const QStringList& EditorPage::yesNo() {
@@ -194,7 +197,9 @@ ControlTemplate EditorPage::marker(int id, int labelY, const char* key) {
 }
 
 void EditorPage::buildPage(const DialogTemplate& pageTemplate) {
-    buildControls(pageTemplate);
+    m_controls =
+        StyledBuilder::get().buildAnchored(this, pageTemplate, DialogUnits::fromFont(font()));
+    m_builtSize = size();
     makeWhite();
     connectMarkers(pageTemplate);
     watchKeysRecursively(this);
@@ -306,7 +311,7 @@ bool EditorPage::eventFilter(QObject* watched, QEvent* event) {
         focusNextField(static_cast<QWidget*>(watched));
         return true;
     }
-    return ResizableDialog::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 // The controls of this page that Tab reaches, in tab order.
@@ -352,17 +357,18 @@ bool EditorPage::event(QEvent* event) {
             watchKeys(child);
         }
     }
-    return ResizableDialog::event(event);
+    return QWidget::event(event);
 }
 
 void EditorPage::keyPressEvent(QKeyEvent* event) {
-    // A key that reaches the page itself must not close it as a dialog would.
+    // A key that reaches the page itself must not go on to the editor, where
+    // Enter would be OK and Escape Cancel.
     if (event->key() == Qt::Key_Escape || isEnter(event->key())) {
         focusNextField(focusWidget());
         event->accept();
         return;
     }
-    ResizableDialog::keyPressEvent(event);
+    QWidget::keyPressEvent(event);
 }
 
 void EditorPage::setText(int id, std::string_view text) {

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "editor/ResizableDialog.h"
 #include "model/RuleFinding.h"
+#include "platform/DialogControls.h"
+#include "platform/DialogTemplate.h"
 #include "platform/TemplateColumn.h"
 
 #include <QHash>
 #include <QSet>
+#include <QWidget>
 #include <functional>
 #include <initializer_list>
 #include <span>
@@ -21,9 +23,10 @@ class HelpBrowser;
 class StudyRecord;
 class TextBlock;
 
-// The base of every section page of the protocol editor: a borderless child
+// The base of every section page of the protocol editor: a plain child widget
 // of the editor's panel, 264 x 333 dialog units, white, that edits one group
-// of record fields.
+// of record fields. Its controls follow their anchors (an AnchorLayout) when
+// the editor gives it another size.
 //
 // A page is built from one template in its constructor (buildPage). Its
 // controls are the working copy between load and store: load copies the
@@ -59,12 +62,13 @@ class TextBlock;
 // columns and commands from a ListSection.
 class QAbstractItemView;
 
-class EditorPage : public ResizableDialog {
+class EditorPage : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kBaseTemplateNumber = 500;
     static constexpr int kPageWidth = 264; // dialog units
     static constexpr int kPageHeight = 333;
+    static constexpr int kBottomMargin = 4; // below the page's group box
     static constexpr int kMarkerX = 235;
     static constexpr int kFieldLeft = 14;
     static constexpr int kFieldWidth = 216;
@@ -85,6 +89,15 @@ public:
     void storeInto(StudyRecord& record);
     StudyRecord* record() const { return m_record; }
 
+    // The size the page was built at: the least it needs to show every control.
+    QSize builtSize() const { return m_builtSize; }
+
+    // Controls by id; controls made by code can be added to them.
+    DialogControls& controls() { return m_controls; }
+    const DialogControls& controls() const { return m_controls; }
+    QWidget* control(int id) const { return m_controls.widget(id); }
+    template <typename T> T* control(int id) const { return m_controls.get<T>(id); }
+
     // Not owned; null means markers do nothing.
     void setHelpWindow(HelpBrowser* help) { m_help = help; }
     HelpBrowser* helpWindow() const { return m_help; }
@@ -100,7 +113,7 @@ public:
 
     static const QStringList& yesNo();
 
-    // A page template of the standard size.
+    // A page template of the standard size, taller where its controls reach lower.
     static DialogTemplate pageTemplate(int number, std::vector<ControlTemplate> controls);
     static DialogTemplate pageTemplate(int number, const TemplateColumn& column);
     // The column of a page from `top` down: group boxes across the page, fields
@@ -230,6 +243,8 @@ private:
         std::variant<TextField, ValueField, BlockField, BlockTextField> field;
     };
 
+    DialogControls m_controls;
+    QSize m_builtSize;
     StudyRecord* m_record = nullptr;
     HelpBrowser* m_help = nullptr;
     QSet<const QObject*> m_enterExempt;

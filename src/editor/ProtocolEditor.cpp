@@ -9,6 +9,7 @@
 #include "editor/RecordSnapshot.h"
 #include "editor/TitlePage.h"
 #include "names/NamesAndAddresses.h"
+#include "platform/AnchorLayout.h"
 #include "model/RegistryRules.h"
 #include "model/StudyRecord.h"
 #include "model/StudyTypeFit.h"
@@ -21,7 +22,11 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QStyle>
+#include <algorithm>
 
 namespace {
 
@@ -34,6 +39,16 @@ HelpBrowserFactory& helpWindowFactory() {
 const QRect kNavigationBarRect(QPoint(5, 5), QPoint(240 - 1, 550 - 1));
 // Pixels between the bar and the frame, as at the template's own font.
 constexpr int kFrameGap = 9;
+
+// The scroll position that shows the span from `start`, `length` long, in a
+// view `view` long now scrolled to `value`: the whole span where it fits, its
+// start where it does not (a text's first line, a field's label side).
+int scrolledTo(int value, int start, int length, int view) {
+    if (start + length > value + view) {
+        value = start + length - view;
+    }
+    return std::min(value, start);
+}
 
 bool isEnter(const QKeyEvent& key) {
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
@@ -99,6 +114,7 @@ ProtocolEditor::ProtocolEditor(QWidget* parent) : ResizableDialog(kTemplateNumbe
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     buildControls(dialogTemplate());
     placeFrameBesideNavigationBar();
+    putPanelInScroller();
     setWindowIcon(QApplication::windowIcon());
     createPages();
     createNavigationBar();
@@ -117,12 +133,8 @@ ProtocolEditor::ProtocolEditor(QWidget* parent) : ResizableDialog(kTemplateNumbe
     connect(control<QPushButton>(IDC_CANCEL), &QPushButton::clicked, this, &ProtocolEditor::reject);
     connect(control<QPushButton>(IDC_CHECK), &QPushButton::clicked, this,
             &ProtocolEditor::showFindingsList);
-    // Leaving a field of a page is when its value counts as entered.
-    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
-        if (old != nullptr && panel()->isAncestorOf(old) && isVisible()) {
-            refreshFindings();
-        }
-    });
+    m_focusWatch =
+        connect(qApp, &QApplication::focusChanged, this, &ProtocolEditor::followFocus);
     for (EditorPage* page : m_pages) {
         connect(page, &EditorPage::edited, this, &ProtocolEditor::refreshFindings);
     }
@@ -169,6 +181,44 @@ void ProtocolEditor::placeFrameBesideNavigationBar() {
     host->setGeometry(panelRect);
 }
 
+// The panel keeps the place and anchors the template gave it, now as the
+// scroll area's, and never gets much smaller than the pages were built: a
+// smaller window scrolls the page instead of squeezing it.
+void ProtocolEditor::putPanelInScroller() {
+    QWidget* host = panel();
+    AnchorLayout* anchors = anchorLayout();
+    const unsigned flags = anchors->flags(host);
+    m_scroller = new QScrollArea(this);
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    m_scroller->setFocusPolicy(Qt::NoFocus);
+    m_scroller->setGeometry(host->geometry());
+    m_scroller->setWidgetResizable(true);
+    m_panelSize = host->size();
+    // A page that scrolls down gives up the vertical bar's width rather than
+    // scrolling sideways too.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroller);
+    host->setMinimumSize(m_panelSize.width() - bar, m_panelSize.height());
+    m_scroller->setWidget(host);
+    anchors->addAnchored(m_scroller, flags);
+    host->installEventFilter(this);
+}
+
+// Leaving a field of a page is when its value counts as entered. The field
+// that gets the focus is scrolled into view.
+void ProtocolEditor::followFocus(QWidget* old, QWidget* now) {
+    if (now != nullptr && panel()->isAncestorOf(now)) {
+        const QRect place(now->mapTo(panel(), QPoint(0, 0)), now->size());
+        QScrollBar* across = m_scroller->horizontalScrollBar();
+        QScrollBar* down = m_scroller->verticalScrollBar();
+        const QSize view = m_scroller->viewport()->size();
+        across->setValue(scrolledTo(across->value(), place.left(), place.width(), view.width()));
+        down->setValue(scrolledTo(down->value(), place.top(), place.height(), view.height()));
+    }
+    if (old != nullptr && panel()->isAncestorOf(old) && isVisible()) {
+        refreshFindings();
+    }
+}
+
 void ProtocolEditor::createPages() {
     QWidget* host = panel();
     for (const EditorSection& section : editorSections()) {
@@ -177,6 +227,18 @@ void ProtocolEditor::createPages() {
     fitPagesToPanel();
     hideAllPages();
     m_pages.front()->show();
+    fitPanelToShownPage();
+}
+
+// A page built taller than the panel makes the panel as tall, so that it
+// scrolls to the page's last control.
+void ProtocolEditor::fitPanelToShownPage() {
+    const EditorPage* shown = visiblePage();
+    const int least = shown != nullptr ? shown->builtSize().height() : 0;
+    panel()->setMinimumHeight(std::max(m_panelSize.height(), least));
+    // Now, not when the scroll area next lays itself out: the page is measured
+    // and focused right after it is shown.
+    panel()->resize(m_scroller->viewport()->size().expandedTo(panel()->minimumSize()));
 }
 
 void ProtocolEditor::createNavigationBar() {
@@ -254,6 +316,10 @@ void ProtocolEditor::showSection(const QString& label) {
     if (EditorPage* shown = page(sectionIndex(label))) {
         shown->show();
     }
+    fitPanelToShownPage();
+    // Another page starts at its top left, not where the last one was scrolled.
+    m_scroller->horizontalScrollBar()->setValue(0);
+    m_scroller->verticalScrollBar()->setValue(0);
     // The record holds what the pages show now: no copy to store into, unless
     // a changed study type leaves parts that OK would drop.
     if (m_record != nullptr && m_record->study_design.study_type.displayText() == m_startStudyType) {
@@ -479,11 +545,6 @@ void ProtocolEditor::reject() {
     ResizableDialog::reject();
 }
 
-void ProtocolEditor::resizeEvent(QResizeEvent* event) {
-    ResizableDialog::resizeEvent(event);
-    fitPagesToPanel();
-}
-
 void ProtocolEditor::fitPagesToPanel() {
     const QRect area(QPoint(0, 0), panel()->size());
     for (EditorPage* page : m_pages) {
@@ -500,6 +561,9 @@ void ProtocolEditor::hideAllPages() {
 }
 
 bool ProtocolEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == panel() && event->type() == QEvent::Resize) {
+        fitPagesToPanel();
+    }
     // The item windows are the editor's own controls: Enter there means OK.
     if (event->type() == QEvent::KeyPress && isEnter(*static_cast<QKeyEvent*>(event)) &&
         qobject_cast<QPlainTextEdit*>(watched) != nullptr) {

@@ -13,6 +13,7 @@ class EditorNavigationBar;
 class EditorPage;
 struct FindingPlace;
 class QPlainTextEdit;
+class QScrollArea;
 class StudyRecord;
 class TitlePage;
 
@@ -20,7 +21,8 @@ class TitlePage;
 // borrowed: the caller owns it and keeps it alive while the dialog runs.
 //
 // On the left a navigation bar offers the sections; on the right the panel
-// shows the page of the selected one. Every section switch stores all pages
+// shows the page of the selected one. The panel scrolls when the window is
+// smaller than a page and grows the page when the window is larger. Every section switch stores all pages
 // into the record and loads them all again, so each page sees what the others
 // changed. OK stores all pages. Cancel (Escape, the close box) puts the record
 // back as it was when the dialog started, unless the user chooses to save.
@@ -80,7 +82,9 @@ public:
     TitlePage* titlePage() const;
     // The page shown, or null.
     EditorPage* visiblePage() const;
+    // Holds the pages, inside the scroll area.
     QWidget* panel() const;
+    QScrollArea* pageScroller() const { return m_scroller; }
     EditorNavigationBar* navigationBar() const { return m_bar; }
     QPlainTextEdit* itemWindow(int section) const;
     HelpBrowser* helpWindow() const { return m_help.get(); }
@@ -102,11 +106,13 @@ public:
     void reject() override;
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void placeFrameBesideNavigationBar();
+    void putPanelInScroller();
+    void followFocus(QWidget* old, QWidget* now);
+    void fitPanelToShownPage();
     void createPages();
     void createNavigationBar();
     void addSections();
@@ -125,6 +131,8 @@ private:
     QString m_title;
     std::vector<EditorPage*> m_pages; // children of the panel, in section order
     EditorNavigationBar* m_bar = nullptr;
+    QScrollArea* m_scroller = nullptr;
+    QSize m_panelSize; // as built: the least the panel gets
     std::unique_ptr<HelpBrowser> m_help;
     std::vector<RuleFinding> m_findings;
     QMetaObject::Connection m_focusWatch;

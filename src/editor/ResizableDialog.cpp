@@ -1,6 +1,7 @@
 #include "editor/ResizableDialog.h"
 
 #include "editor/StyledBuilder.h"
+#include "platform/AnchorLayout.h"
 #include "platform/DialogBuilder.h"
 #include "platform/DialogUnits.h"
 #include "platform/Platform.h"
@@ -42,10 +43,7 @@ void ResizableDialog::buildControls(const DialogTemplate& dialogTemplate) {
 void ResizableDialog::buildControls(const DialogTemplate& dialogTemplate,
                                     const DialogUnits& units) {
     m_section = settingsSection();
-    m_controls = StyledBuilder::get().build(this, dialogTemplate, units);
-    for (const ControlTemplate& control : dialogTemplate.controls) {
-        addAnchor(control.id, control.anchors);
-    }
+    m_controls = StyledBuilder::get().buildAnchored(this, dialogTemplate, units);
     finishCreation();
 }
 
@@ -55,11 +53,14 @@ void ResizableDialog::finishCreation() {
 }
 
 void ResizableDialog::addAnchor(int id, unsigned flags) {
-    if (flags == 0) {
-        return;
+    anchorLayout()->addAnchored(control(id), flags);
+}
+
+AnchorLayout* ResizableDialog::anchorLayout() {
+    if (auto* anchors = qobject_cast<AnchorLayout*>(layout())) {
+        return anchors;
     }
-    m_anchors.push_back({id, flags});
-    m_placements.push_back({});
+    return new AnchorLayout(this);
 }
 
 void ResizableDialog::setSizeGrip(bool enabled) {
@@ -120,46 +121,11 @@ void ResizableDialog::resizeEvent(QResizeEvent* event) {
         }
     } else if (now != m_lastSize) {
         m_resized = true;
-        moveAnchoredControls(now.width() - m_lastSize.width(), now.height() - m_lastSize.height());
     }
     m_lastSize = now;
     if (m_sizeGrip) {
         update(gripRect());
     }
-}
-
-void ResizableDialog::moveAnchoredControls(int dx, int dy) {
-    for (std::size_t i = 0; i < m_anchors.size(); ++i) {
-        QWidget* widget = control(m_anchors[i].id);
-        if (widget == nullptr) {
-            continue;
-        }
-        Placement& placement = m_placements[i];
-        // Start from the remembered rectangle unless code moved the control since.
-        const QRect current = widget->geometry();
-        const QRect from =
-            current == placement.applied && !placement.wanted.isNull() ? placement.wanted : current;
-        placement.wanted = applyAnchor(from, m_anchors[i].flags, dx, dy);
-        widget->setGeometry(
-            QRect(placement.wanted.topLeft(), placement.wanted.size().expandedTo(QSize(0, 0))));
-        placement.applied = widget->geometry();
-        widget->update();
-    }
-}
-
-QRect ResizableDialog::applyAnchor(const QRect& rect, unsigned flags, int dx, int dy) {
-    QRect result = rect;
-    if ((flags & AnchorStretchRight) != 0) {
-        result.setRight(result.right() + dx);
-    } else if ((flags & AnchorMoveRight) != 0) {
-        result.translate(dx, 0);
-    }
-    if ((flags & AnchorStretchDown) != 0) {
-        result.setBottom(result.bottom() + dy);
-    } else if ((flags & AnchorMoveDown) != 0) {
-        result.translate(0, dy);
-    }
-    return result;
 }
 
 int ResizableDialog::gripExtent() const {

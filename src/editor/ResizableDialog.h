@@ -4,13 +4,13 @@
 #include "platform/DialogTemplate.h"
 
 #include <QDialog>
-#include <vector>
 
+class AnchorLayout;
 class DialogUnits;
 
 // The base of every resizable window: builds its controls from a template
 // (styled buttons and group boxes), moves and stretches them by their anchors
-// when the window is resized, refuses sizes more than 100 x 43 pixels below
+// (an AnchorLayout) when the window is resized, refuses sizes more than 100 x 43 pixels below
 // the creation size, draws a size grip in the bottom right corner and
 // remembers the window size the user chose.
 //
@@ -21,11 +21,6 @@ class DialogUnits;
 class ResizableDialog : public QDialog {
     Q_OBJECT
 public:
-    struct Anchor {
-        int id;
-        unsigned flags; // AnchorFlag bits
-    };
-
     explicit ResizableDialog(int templateNumber, QWidget* parent = nullptr,
                              Qt::WindowFlags flags = {});
     ~ResizableDialog() override;
@@ -33,10 +28,9 @@ public:
     int templateNumber() const { return m_templateNumber; }
     virtual QString settingsSection() const;
 
-    // Adds the template's controls and registers their anchors in table
-    // order. Call once, from the constructor. A page embedded in another
-    // window calls setWindowFlags(Qt::Widget) first: only windows get the
-    // minimum size and the stored size.
+    // Adds the template's controls and registers their anchors. Call once,
+    // from the constructor. Only windows get the minimum size and the stored
+    // size.
     void buildControls(const DialogTemplate& dialogTemplate);
     void buildControls(const DialogTemplate& dialogTemplate, const DialogUnits& units);
     // For windows whose controls come from code: records the current size as
@@ -49,9 +43,12 @@ public:
     QWidget* control(int id) const { return m_controls.widget(id); }
     template <typename T> T* control(int id) const { return m_controls.get<T>(id); }
 
-    // Appends an anchor; flags 0 are not stored. Missing controls are skipped when resizing.
+    // Anchors a control by id (one made by code, say); flags 0 and missing
+    // controls add nothing, a second call replaces the flags.
     void addAnchor(int id, unsigned flags);
-    const std::vector<Anchor>& anchors() const { return m_anchors; }
+    // The layout that moves the controls; made on first use when the
+    // controls came from code.
+    AnchorLayout* anchorLayout();
 
     void setSizeGrip(bool enabled);
     bool hasSizeGrip() const { return m_sizeGrip; }
@@ -64,8 +61,6 @@ public:
     QRect gripRect() const;
     bool inSizeGrip(const QPoint& position) const;
 
-    // `rect` after the client area changed by dx, dy, for anchor `flags`.
-    static QRect applyAnchor(const QRect& rect, unsigned flags, int dx, int dy);
     static constexpr int kMinimumShrinkX = 100;
     static constexpr int kMinimumShrinkY = 43;
 
@@ -80,13 +75,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    struct Placement {
-        QRect wanted;  // where the anchors put it, even when that is smaller than nothing
-        QRect applied; // the geometry it was given then
-    };
-
     void recordCreationSize(const QSize& creationSize);
-    void moveAnchoredControls(int dx, int dy);
     void writeSize();
     void fitToScreen();
     int gripExtent() const;
@@ -94,8 +83,6 @@ private:
     int m_templateNumber;
     QString m_section;
     DialogControls m_controls;
-    std::vector<Anchor> m_anchors;
-    std::vector<Placement> m_placements; // per anchor; empty rect until first moved
     bool m_rememberSize = true;
     bool m_sizeGrip = true;
     QSize m_creationSize;

@@ -1,5 +1,7 @@
 #include "platform/DialogBuilder.h"
 
+#include "platform/AnchorLayout.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -93,24 +95,45 @@ DialogControls DialogBuilder::build(QWidget* dialog, const DialogTemplate& dialo
 
 DialogControls DialogBuilder::build(QWidget* dialog, const DialogTemplate& dialogTemplate,
                                     const DialogUnits& units) const {
+    return collect(dialogTemplate, buildWidgets(dialog, dialogTemplate, units), nullptr);
+}
+
+DialogControls DialogBuilder::buildAnchored(QWidget* dialog, const DialogTemplate& dialogTemplate,
+                                            const DialogUnits& units) const {
+    const std::vector<QWidget*> widgets = buildWidgets(dialog, dialogTemplate, units);
+    return collect(dialogTemplate, widgets, new AnchorLayout(dialog));
+}
+
+DialogControls DialogBuilder::collect(const DialogTemplate& dialogTemplate,
+                                      const std::vector<QWidget*>& widgets, AnchorLayout* anchors) {
+    DialogControls controls;
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        controls.add(dialogTemplate.controls[i].id, widgets[i]);
+        if (anchors != nullptr) {
+            anchors->addAnchored(widgets[i], dialogTemplate.controls[i].anchors);
+        }
+    }
+    return controls;
+}
+
+std::vector<QWidget*> DialogBuilder::buildWidgets(QWidget* dialog,
+                                                  const DialogTemplate& dialogTemplate,
+                                                  const DialogUnits& units) const {
     if (!dialogTemplate.caption.isEmpty()) {
         dialog->setWindowTitle(dialogTemplate.caption);
     }
     if (dialogTemplate.width > 0 && dialogTemplate.height > 0) {
         dialog->resize(units.toPixels(dialogTemplate.width, dialogTemplate.height));
     }
-    DialogControls controls;
     std::vector<QWidget*> widgets;
     widgets.reserve(dialogTemplate.controls.size());
     for (const ControlTemplate& control : dialogTemplate.controls) {
-        QWidget* widget = buildControl(control, dialog, units);
-        controls.add(control.id, widget);
-        widgets.push_back(widget);
+        widgets.push_back(buildControl(control, dialog, units));
     }
     linkLabels(dialogTemplate, widgets);
     setTabOrder(widgets);
     groupRadioButtons(dialogTemplate, widgets, dialog);
-    return controls;
+    return widgets;
 }
 
 QWidget* DialogBuilder::buildControl(const ControlTemplate& control, QWidget* dialog,

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+class AnchorLayout;
 class QButtonGroup;
 
 // Turns a template into child widgets of a dialog: sizes from dialog units of
@@ -24,11 +25,21 @@ public:
     // The same with explicit units (tests, or a font other than the dialog's).
     DialogControls build(QWidget* dialog, const DialogTemplate& dialogTemplate,
                          const DialogUnits& units) const;
+    // The same, and an AnchorLayout on `dialog` that moves the controls by
+    // their anchors whenever the dialog's size changes.
+    DialogControls buildAnchored(QWidget* dialog, const DialogTemplate& dialogTemplate,
+                                 const DialogUnits& units) const;
 
     // A label's text without its mnemonic marks: "&&" becomes "&", a single "&" goes.
     static QString withoutMnemonic(const QString& text);
 
 private:
+    // The widgets in table order.
+    std::vector<QWidget*> buildWidgets(QWidget* dialog, const DialogTemplate& dialogTemplate,
+                                       const DialogUnits& units) const;
+    // The controls by id, each also anchored in `anchors` when there is one.
+    static DialogControls collect(const DialogTemplate& dialogTemplate,
+                                  const std::vector<QWidget*>& widgets, AnchorLayout* anchors);
     QWidget* buildControl(const ControlTemplate& control, QWidget* dialog,
                           const DialogUnits& units) const;
     static void configure(QWidget* widget, const ControlTemplate& control);

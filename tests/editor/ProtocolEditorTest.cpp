@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -370,7 +371,8 @@ TEST_F(ProtocolEditorTest, FrameStandsBesideTheNavigationBarAtAnyFont) {
         auto geometry = [&](int id) { return sizedEditor.control(id)->geometry(); };
         const QRect bar = geometry(ProtocolEditor::IDC_NAVIGATION_BAR);
         const QRect frame = geometry(ProtocolEditor::IDC_FRAME);
-        const QRect panel = geometry(ProtocolEditor::IDC_PANEL);
+        // The panel stands where its scroll area does.
+        const QRect panel = sizedEditor.pageScroller()->geometry();
         const QRect ok = geometry(ProtocolEditor::IDC_OK);
         EXPECT_EQ(frame.left(), bar.right() + 10) << pointSize << " pt";
         EXPECT_GT(panel.left(), frame.left());
@@ -398,8 +400,10 @@ TEST_F(ProtocolEditorTest, EnlargingMovesAndGrowsExactlyTheAnchoredControls) {
     const QRect marker = onTitle(TitlePage::IDC_MARKER_SECONDARY_IDS);
     const QRect group = onTitle(TitlePage::IDC_GROUP);
     // A hidden page lays itself out when it is shown.
-    editor().showSection(QStringLiteral("FDA"));
-    const QRect hiddenGroup = editor().page(1)->control(TitlePage::IDC_GROUP)->geometry();
+    // (Summary: a page of the standard height; a taller one keeps its own.)
+    const int summary = ProtocolEditor::sectionIndex(QStringLiteral("Summary"));
+    editor().showSection(QStringLiteral("Summary"));
+    const QRect hiddenGroup = editor().page(summary)->control(TitlePage::IDC_GROUP)->geometry();
     editor().showSection(QStringLiteral("Title"));
     QLabel* firstLabel = nullptr;
     for (QLabel* label : title().findChildren<QLabel*>()) {
@@ -430,8 +434,8 @@ TEST_F(ProtocolEditorTest, EnlargingMovesAndGrowsExactlyTheAnchoredControls) {
     EXPECT_EQ(firstLabel->geometry(), labelRect);
 
     // A page that was hidden while the editor grew has grown when it is shown.
-    editor().showSection(QStringLiteral("FDA"));
-    EXPECT_EQ(editor().page(1)->control(TitlePage::IDC_GROUP)->geometry(),
+    editor().showSection(QStringLiteral("Summary"));
+    EXPECT_EQ(editor().page(summary)->control(TitlePage::IDC_GROUP)->geometry(),
               hiddenGroup.adjusted(0, 0, 100, 100));
 }
 

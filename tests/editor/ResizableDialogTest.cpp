@@ -1,6 +1,7 @@
 #include "editor/ResizableDialog.h"
 
 #include "controls/CXPButton.h"
+#include "platform/AnchorLayout.h"
 #include "platform/DialogUnits.h"
 #include "platform/TestPlatform.h"
 
@@ -83,20 +84,6 @@ protected:
 
 } // namespace
 
-TEST(ResizableDialogAnchors, FlagArithmetic) {
-    const QRect r(10, 20, 30, 40);
-    EXPECT_EQ(ResizableDialog::applyAnchor(r, 0, 50, 7), r);
-    EXPECT_EQ(ResizableDialog::applyAnchor(r, AnchorMoveRight, 50, 7), QRect(60, 20, 30, 40));
-    EXPECT_EQ(ResizableDialog::applyAnchor(r, AnchorMoveDown, 50, 7), QRect(10, 27, 30, 40));
-    EXPECT_EQ(ResizableDialog::applyAnchor(r, AnchorBottomRight, -5, -7), QRect(5, 13, 30, 40));
-    EXPECT_EQ(ResizableDialog::applyAnchor(r, AnchorStretchRight, 50, 7), QRect(10, 20, 80, 40));
-    EXPECT_EQ(ResizableDialog::applyAnchor(r, AnchorGrow, 50, 7), QRect(10, 20, 80, 47));
-    // Stretching wins over moving on the same axis: 13 behaves as 12, 5 as 4.
-    EXPECT_EQ(ResizableDialog::applyAnchor(r, 13, 50, 7), QRect(10, 20, 80, 47));
-    EXPECT_EQ(ResizableDialog::applyAnchor(r, 5 | AnchorMoveDown, 50, 7), QRect(10, 27, 80, 40));
-    EXPECT_EQ(ResizableDialog::applyAnchor(r, AnchorStretchDown, 0, -50).height(), -10);
-}
-
 TEST_F(ResizableDialogTest, ResizeMovesAndStretchesAnchoredControls) {
     auto dialog = shown();
     ASSERT_EQ(dialog->size(), QSize(300, 260));
@@ -137,11 +124,12 @@ TEST_F(ResizableDialogTest, ControlsMovedByCodeAreAnchoredFromTheirNewPlace) {
 
 TEST_F(ResizableDialogTest, AnchorsOfMissingControlsAndZeroFlags) {
     auto dialog = shown();
-    const std::size_t registered = dialog->anchors().size();
+    const int registered = dialog->anchorLayout()->count();
     dialog->addAnchor(IDC_TITLE, 0);
-    EXPECT_EQ(dialog->anchors().size(), registered);
-    dialog->addAnchor(4242, AnchorBottomRight); // no such control: skipped when resizing
+    dialog->addAnchor(4242, AnchorBottomRight); // no such control
+    EXPECT_EQ(dialog->anchorLayout()->count(), registered);
     dialog->addAnchor(IDC_TITLE, AnchorMoveRight);
+    dialog->addAnchor(IDC_TITLE, AnchorMoveRight); // again: still moved once
     dialog->resize(310, 260);
     EXPECT_EQ(dialog->control(IDC_TITLE)->x(), DialogUnits(6, 13).toPixelsX(4) + 10);
 }
