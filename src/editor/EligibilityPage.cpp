@@ -39,7 +39,9 @@ DialogTemplate EligibilityPage::pageTemplate() {
     using C = ControlShape;
     TemplateColumn col = column();
     col.group(IDC_GROUP, QStringLiteral("Eligibility"));
-    col.field("Eligibility Criteria", IDC_CRITERIA, C::lines(76),
+    // The criteria and the study population share the height the window gains.
+    col.field("Eligibility Criteria", IDC_CRITERIA,
+              C::lines(76).anchors(AnchorGrow | AnchorUpperHalf),
               {IDC_MARKER_CRITERIA, "EligibilityCriteria"});
     // Widens only: a taller drop-down list would cover the age limits.
     col.field("Sex", IDC_GENDER,

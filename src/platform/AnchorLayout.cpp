@@ -43,10 +43,18 @@ QRect AnchorLayout::applyAnchor(const QRect& rect, unsigned flags, int dx, int d
     } else if ((flags & AnchorMoveRight) != 0) {
         result.translate(dx, 0);
     }
+    const int upper = dy / 2;
+    int down = dy;
+    if ((flags & AnchorLowerHalf) != 0) {
+        result.translate(0, upper);
+        down = dy - upper;
+    } else if ((flags & AnchorUpperHalf) != 0) {
+        down = upper;
+    }
     if ((flags & AnchorStretchDown) != 0) {
-        result.setBottom(result.bottom() + dy);
+        result.setBottom(result.bottom() + down);
     } else if ((flags & AnchorMoveDown) != 0) {
-        result.translate(0, dy);
+        result.translate(0, down);
     }
     return result;
 }

@@ -31,6 +31,10 @@ enum AnchorFlag : unsigned {
     AnchorMoveDown = 2,  // ignored together with AnchorStretchDown
     AnchorStretchRight = 4,
     AnchorStretchDown = 8,
+    // Two controls in one column that grow share dy: the first takes its upper
+    // half (and what lies between them moves by that half), the second the rest.
+    AnchorUpperHalf = 16,
+    AnchorLowerHalf = 32,
     AnchorBottomRight = AnchorMoveRight | AnchorMoveDown,
     AnchorGrow = AnchorStretchRight | AnchorStretchDown,
 };

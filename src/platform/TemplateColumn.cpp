@@ -28,14 +28,16 @@ void TemplateColumn::fields(const std::vector<Field>& row, const HelpMarker& mar
     this->marker(marker);
     const int top = m_y + labels + m_metrics.labelGap;
     int height = 0;
-    bool grows = false;
+    unsigned growth = 0; // noted after the row: its cells do not follow each other
     for (const Field& field : row) {
         const ControlTemplate control = placed(field.id, field.shape, top);
         height = std::max(height, control.rect.height);
-        grows = grows || (control.anchors & AnchorStretchDown) != 0;
+        if ((control.anchors & AnchorStretchDown) != 0) {
+            growth = control.anchors;
+        }
         append(control, field.shape.isLastInTabOrder());
     }
-    m_growing = m_growing || grows;
+    noteGrowth(growth);
     m_y = top + height + (gap < 0 ? gapBelow(height) : gap);
 }
 
@@ -63,9 +65,8 @@ void TemplateColumn::row(const std::vector<Cell>& cells, int gap) {
 
 void TemplateColumn::control(int id, const ControlShape& shape) {
     const ControlTemplate control = placed(id, shape, m_y);
-    const bool grows = (control.anchors & AnchorStretchDown) != 0;
     append(control, shape.isLastInTabOrder());
-    m_growing = m_growing || grows;
+    noteGrowth(control.anchors);
     m_y += control.rect.height + gapBelow(control.rect.height);
 }
 
@@ -171,12 +172,25 @@ void TemplateColumn::appendMarker(const HelpMarker& marker, int y) {
     append(std::move(picture));
 }
 
-// Below a control that grows downward, everything moves down with its bottom.
+// Below a control that grows downward, everything moves down with its bottom;
+// below one that takes the upper half, by that half, and the next control that
+// grows takes the rest.
 unsigned TemplateColumn::followed(unsigned anchors) const {
-    if (m_growing && (anchors & AnchorStretchDown) == 0) {
-        return anchors | AnchorMoveDown;
+    if (!m_growing) {
+        return anchors;
     }
-    return anchors;
+    const unsigned half = m_upperHalf ? unsigned(AnchorUpperHalf) : 0u;
+    if ((anchors & AnchorStretchDown) == 0) {
+        return anchors | AnchorMoveDown | half;
+    }
+    return m_upperHalf ? anchors | AnchorLowerHalf : anchors;
+}
+
+void TemplateColumn::noteGrowth(unsigned anchors) {
+    if ((anchors & AnchorStretchDown) != 0) {
+        m_growing = true;
+        m_upperHalf = (anchors & AnchorUpperHalf) != 0;
+    }
 }
 
 int TemplateColumn::labelHeight(const FieldLabel& label) const {

@@ -121,6 +121,7 @@ private:
     void append(ControlTemplate control, bool last = false);
     void appendMarker(const HelpMarker& marker, int y);
     unsigned followed(unsigned anchors) const;
+    void noteGrowth(unsigned anchors);
     int labelHeight(const FieldLabel& label) const;
     int gapBelow(int height) const;
     ControlTemplate labelAt(const FieldLabel& label, int x, int width, int y) const;
@@ -129,6 +130,7 @@ private:
     int m_y;
     int m_bottom = 0;
     bool m_growing = false;     // a control that grows downward has been placed
+    bool m_upperHalf = false;   // ... and it takes the upper half of the growth
     int m_group = -1;           // the open group box, as an index into m_controls
     ControlTemplate m_previous; // the control placed last
     std::vector<ControlTemplate> m_controls;

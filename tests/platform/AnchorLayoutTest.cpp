@@ -75,6 +75,10 @@ TEST(AnchorArithmetic, EachFlagMovesOrStretchesItsEdge) {
         {5 | AnchorMoveDown, 50, 7, {10, 27, 80, 40}},
         // A shrinking area may leave a control lower than nothing.
         {AnchorStretchDown, 0, -50, {10, 20, 30, -10}},
+        // Two growing boxes share an odd dy: 3 above, 4 below, 3 for what lies between.
+        {AnchorGrow | AnchorUpperHalf, 0, 7, {10, 20, 30, 43}},
+        {AnchorMoveDown | AnchorUpperHalf, 0, 7, {10, 23, 30, 40}},
+        {AnchorGrow | AnchorLowerHalf, 0, 7, {10, 23, 30, 44}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(AnchorLayout::applyAnchor(r, c.flags, c.dx, c.dy), c.expected) << c.flags;
