@@ -1,6 +1,7 @@
 #include "editor/lists/ArmDialog.h"
 
 #include "platform/ControlShape.h"
+#include "platform/TemplateColumn.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -15,24 +16,22 @@ const QStringList& ArmDialog::armTypes() {
 }
 
 DialogTemplate ArmDialog::dialogTemplate() {
-    return {
-        .number = kTemplateNumber,
-        .caption = QStringLiteral("Study Arm"),
-        .width = 236,
-        .height = 170,
-        .controls =
-            {
-                ControlShape::groupBox(QStringLiteral("Study Arm")).at({7, 4, 222, 138}),
-                ControlShape::label(QStringLiteral("Arm Label")).width(200).at(15, 18),
-                ControlShape::edit().width(206).at(15, 28, IDC_LABEL),
-                ControlShape::label(QStringLiteral("Arm Type")).width(200).at(15, 46),
-                ControlShape::combo(armTypes()).width(206).at(15, 56, IDC_TYPE),
-                ControlShape::label(QStringLiteral("Description")).width(200).at(15, 74),
-                ControlShape::lines(50).width(206).at(15, 84, IDC_DESCRIPTION),
-                ItemDialog::okButton(123, 150),
-                ItemDialog::cancelButton(179, 150),
-            },
-    };
+    using C = ControlShape;
+    TemplateColumn col(
+        {.left = 15, .width = 206, .labelWidth = 200, .groupLeft = 7, .groupWidth = 222}, 4);
+    col.group(ControlTemplate::kNoId, QStringLiteral("Study Arm"));
+    col.field("Arm Label", IDC_LABEL, C::edit());
+    col.field("Arm Type", IDC_TYPE, C::combo(armTypes()));
+    col.field("Description", IDC_DESCRIPTION, C::lines(50));
+    col.endGroup(0, 8);
+    const int buttons = col.y();
+    col.add(ItemDialog::okButton(123, buttons));
+    col.add(ItemDialog::cancelButton(179, buttons));
+    return {.number = kTemplateNumber,
+            .caption = QStringLiteral("Study Arm"),
+            .width = 236,
+            .height = buttons + ControlShape::kButtonHeight + 6,
+            .controls = col.controls()};
 }
 
 ArmDialog::ArmDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {

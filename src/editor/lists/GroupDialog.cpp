@@ -1,27 +1,27 @@
 #include "editor/lists/GroupDialog.h"
 
 #include "platform/ControlShape.h"
+#include "platform/TemplateColumn.h"
 
 #include <QLineEdit>
 
 DialogTemplate GroupDialog::dialogTemplate() {
-    return {
-        .number = kTemplateNumber,
-        .caption = QStringLiteral("Study Group / Cohort"),
-        .width = 236,
-        .height = 152,
-        .controls =
-            {
-                // The box keeps the arm title it always had.
-                ControlShape::groupBox(QStringLiteral("Study Group / Cohort")).at({7, 4, 222, 120}),
-                ControlShape::label(QStringLiteral("Group/Cohort Label")).width(200).at(15, 18),
-                ControlShape::edit().width(206).at(15, 28, IDC_LABEL),
-                ControlShape::label(QStringLiteral("Description")).width(200).at(15, 46),
-                ControlShape::lines(60).width(206).at(15, 56, IDC_DESCRIPTION),
-                ItemDialog::okButton(123, 132),
-                ItemDialog::cancelButton(179, 132),
-            },
-    };
+    using C = ControlShape;
+    TemplateColumn col(
+        {.left = 15, .width = 206, .labelWidth = 200, .groupLeft = 7, .groupWidth = 222}, 4);
+    // The box keeps the arm title it always had.
+    col.group(ControlTemplate::kNoId, QStringLiteral("Study Group / Cohort"));
+    col.field("Group/Cohort Label", IDC_LABEL, C::edit());
+    col.field("Description", IDC_DESCRIPTION, C::lines(60));
+    col.endGroup(0, 8);
+    const int buttons = col.y();
+    col.add(ItemDialog::okButton(123, buttons));
+    col.add(ItemDialog::cancelButton(179, buttons));
+    return {.number = kTemplateNumber,
+            .caption = QStringLiteral("Study Group / Cohort"),
+            .width = 236,
+            .height = buttons + ControlShape::kButtonHeight + 6,
+            .controls = col.controls()};
 }
 
 GroupDialog::GroupDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {
