@@ -2,6 +2,7 @@
 
 #include "editor/lists/ItemTexts.h"
 #include "platform/ControlShape.h"
+#include "platform/TemplateColumn.h"
 #include "platform/TextCodec.h"
 
 #include <QKeyEvent>
@@ -11,32 +12,21 @@
 const QString LinkDialog::kEnterUrl = QStringLiteral("Please enter a Web Site URL.");
 
 DialogTemplate LinkDialog::dialogTemplate() {
-    return {
-        .number = kTemplateNumber,
-        .caption = QStringLiteral("Link"),
-        .width = 250,
-        .height = 215,
-        .controls =
-            {
-                {.kind = ControlKind::GroupBox,
-                 .text = QStringLiteral("Web Link"),
-                 .rect = {7, 4, 236, 183}},
-                ControlShape::label(QStringLiteral("URL")).width(200).at(15, 18),
-                {.id = IDC_URL, .kind = ControlKind::Edit, .rect = {15, 28, 220, 12}},
-                ControlShape::label(QStringLiteral("Description")).width(200).at(15, 46),
-                {.id = IDC_DESCRIPTION,
-                 .kind = ControlKind::MultiLineEdit,
-                 .rect = {15, 56, 220, 124}},
-                {.id = IDC_OK,
-                 .kind = ControlKind::DefaultPushButton,
-                 .text = QStringLiteral("OK"),
-                 .rect = {137, 194, 50, 14}},
-                {.id = IDC_CANCEL,
-                 .kind = ControlKind::PushButton,
-                 .text = QStringLiteral("Cancel"),
-                 .rect = {193, 194, 50, 14}},
-            },
-    };
+    using C = ControlShape;
+    TemplateColumn col(
+        {.left = 15, .width = 220, .labelWidth = 200, .groupLeft = 7, .groupWidth = 236}, 4);
+    col.group(ControlTemplate::kNoId, QStringLiteral("Web Link"));
+    col.field("URL", IDC_URL, C::edit());
+    col.field("Description", IDC_DESCRIPTION, C::lines(124));
+    col.endGroup(-1, 7);
+    const int buttons = col.y();
+    col.add(ItemDialog::okButton(137, buttons));
+    col.add(ItemDialog::cancelButton(193, buttons));
+    return {.number = kTemplateNumber,
+            .caption = QStringLiteral("Link"),
+            .width = 250,
+            .height = buttons + ControlShape::kButtonHeight + 7,
+            .controls = col.controls()};
 }
 
 LinkDialog::LinkDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {

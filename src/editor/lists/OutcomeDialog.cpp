@@ -1,6 +1,7 @@
 #include "editor/lists/OutcomeDialog.h"
 
 #include "platform/ControlShape.h"
+#include "platform/TemplateColumn.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,41 +9,24 @@
 const QString OutcomeDialog::kEnterTitle = QStringLiteral("Please enter a Title.");
 
 DialogTemplate OutcomeDialog::dialogTemplate() {
-    return {
-        .number = kTemplateNumber,
-        .caption = QStringLiteral("Outcome Measure"),
-        .width = 250,
-        .height = 250,
-        .controls =
-            {
-                {.kind = ControlKind::GroupBox,
-                 .text = QStringLiteral("Outcome Measure"),
-                 .rect = {7, 4, 236, 218}},
-                ControlShape::label(QStringLiteral("Title")).width(200).at(15, 18),
-                {.id = IDC_TITLE, .kind = ControlKind::Edit, .rect = {15, 28, 220, 12}},
-                ControlShape::label(QStringLiteral("Time Frame")).width(200).at(15, 46),
-                {.id = IDC_TIME_FRAME, .kind = ControlKind::Edit, .rect = {15, 56, 220, 12}},
-                ControlShape::label(QStringLiteral("Description")).width(200).at(15, 74),
-                {.id = IDC_DESCRIPTION,
-                 .kind = ControlKind::MultiLineEdit,
-                 .rect = {15, 84, 220, 96}},
-                ControlShape::label(QStringLiteral("Safety Issue"))
-                    .width(200)
-                    .at(15, 188, IDC_SAFETY_ISSUE_LABEL),
-                {.id = IDC_SAFETY_ISSUE,
-                 .kind = ControlKind::ComboBox,
-                 .rect = {15, 198, 80, 12},
-                 .entries = {QStringLiteral("Yes"), QStringLiteral("No")}},
-                {.id = IDC_OK,
-                 .kind = ControlKind::DefaultPushButton,
-                 .text = QStringLiteral("OK"),
-                 .rect = {137, 229, 50, 14}},
-                {.id = IDC_CANCEL,
-                 .kind = ControlKind::PushButton,
-                 .text = QStringLiteral("Cancel"),
-                 .rect = {193, 229, 50, 14}},
-            },
-    };
+    using C = ControlShape;
+    TemplateColumn col(
+        {.left = 15, .width = 220, .labelWidth = 200, .groupLeft = 7, .groupWidth = 236}, 4);
+    col.group(ControlTemplate::kNoId, QStringLiteral("Outcome Measure"));
+    col.field("Title", IDC_TITLE, C::edit());
+    col.field("Time Frame", IDC_TIME_FRAME, C::edit());
+    col.field("Description", IDC_DESCRIPTION, C::lines(96));
+    col.field({QStringLiteral("Safety Issue"), IDC_SAFETY_ISSUE_LABEL}, IDC_SAFETY_ISSUE,
+              C::combo({QStringLiteral("Yes"), QStringLiteral("No")}).width(80));
+    col.endGroup(6, 7);
+    const int buttons = col.y();
+    col.add(ItemDialog::okButton(137, buttons));
+    col.add(ItemDialog::cancelButton(193, buttons));
+    return {.number = kTemplateNumber,
+            .caption = QStringLiteral("Outcome Measure"),
+            .width = 250,
+            .height = buttons + ControlShape::kButtonHeight + 7,
+            .controls = col.controls()};
 }
 
 OutcomeDialog::OutcomeDialog(QWidget* parent, const QString& itemName)
