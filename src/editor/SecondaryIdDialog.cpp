@@ -1,6 +1,8 @@
 #include "editor/SecondaryIdDialog.h"
 
 #include "editor/ComboText.h"
+#include "platform/ControlShape.h"
+#include "platform/TemplateColumn.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -52,43 +54,25 @@ QString SecondaryIdDialog::domainLabelFor(const QString& idType) {
 }
 
 DialogTemplate SecondaryIdDialog::dialogTemplate() {
-    return {
-        .number = kTemplateNumber,
-        .caption = QStringLiteral("Secondary ID"),
-        .width = 236,
-        .height = 104,
-        .controls =
-            {
-                {.kind = ControlKind::GroupBox,
-                 .text = QStringLiteral("Secondary ID"),
-                 .rect = {7, 4, 222, 72}},
-                {.kind = ControlKind::StaticText,
-                 .text = QStringLiteral("ID"),
-                 .rect = {15, 20, 70, 8}},
-                {.id = IDC_ID, .kind = ControlKind::Edit, .rect = {88, 18, 132, 12}},
-                {.kind = ControlKind::StaticText,
-                 .text = QStringLiteral("ID Type"),
-                 .rect = {15, 38, 70, 8}},
-                {.id = IDC_ID_TYPE,
-                 .kind = ControlKind::ComboBox,
-                 .rect = {88, 36, 132, 12},
-                 .entries = idTypes()},
-                {.id = IDC_DOMAIN_LABEL,
-                 .kind = ControlKind::StaticText,
-                 .text = kDefaultDomainLabel,
-                 .rect = {15, 56, 72, 8},
-                 .style = StyleNoWrap},
-                {.id = IDC_DOMAIN, .kind = ControlKind::Edit, .rect = {88, 54, 132, 12}},
-                {.id = IDC_OK,
-                 .kind = ControlKind::DefaultPushButton,
-                 .text = QStringLiteral("OK"),
-                 .rect = {123, 83, 50, 14}},
-                {.id = IDC_CANCEL,
-                 .kind = ControlKind::PushButton,
-                 .text = QStringLiteral("Cancel"),
-                 .rect = {179, 83, 50, 14}},
-            },
-    };
+    using C = ControlShape;
+    constexpr int kNoId = ControlTemplate::kNoId;
+    TemplateColumn col({.left = 15, .width = 205, .groupLeft = 7, .groupWidth = 222}, 4);
+    col.group(kNoId, QStringLiteral("Secondary ID"));
+    const auto value = [] { return C::edit().left(88).width(132); };
+    col.row({{kNoId, C::text(QStringLiteral("ID")).left(15).width(70)}, {IDC_ID, value()}});
+    col.row({{kNoId, C::text(QStringLiteral("ID Type")).left(15).width(70)},
+             {IDC_ID_TYPE, C::combo(idTypes()).left(88).width(132)}});
+    col.row({{IDC_DOMAIN_LABEL, C::label(kDefaultDomainLabel).left(15).width(72)},
+             {IDC_DOMAIN, value()}});
+    col.endGroup(4, 7);
+    const int buttons = col.y();
+    col.add(ItemDialog::okButton(123, buttons));
+    col.add(ItemDialog::cancelButton(179, buttons));
+    return {.number = kTemplateNumber,
+            .caption = QStringLiteral("Secondary ID"),
+            .width = 236,
+            .height = buttons + ControlShape::kButtonHeight + 7,
+            .controls = col.controls()};
 }
 
 SecondaryIdDialog::SecondaryIdDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {
