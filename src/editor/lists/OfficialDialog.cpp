@@ -1,6 +1,7 @@
 #include "editor/lists/OfficialDialog.h"
 
 #include "platform/ControlShape.h"
+#include "platform/TemplateColumn.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -22,37 +23,39 @@ const QStringList& OfficialDialog::investigatorRoles() {
     return roles;
 }
 
+namespace {
+
+FieldLabel narrowLabel(const char* text, int width, int id = ControlTemplate::kNoId) {
+    FieldLabel label(QString::fromLatin1(text), id);
+    label.width = width;
+    return label;
+}
+
+} // namespace
+
 DialogTemplate OfficialDialog::dialogTemplate() {
-    return {
-        .number = kTemplateNumber,
-        .caption = QStringLiteral("Study Official"),
-        .width = 250,
-        .height = 180,
-        .controls =
-            {
-                ControlShape::groupBox(QStringLiteral("Study Official"))
-                    .at({7, 4, 236, 148}, IDC_GROUP),
-                ControlShape::label(QStringLiteral("First Name")).width(70).at(15, 18),
-                ControlShape::label(QStringLiteral("Middle Initial")).width(50).at(89, 18),
-                ControlShape::label(QStringLiteral("Last Name")).width(90).at(143, 18),
-                ControlShape::edit().width(70).at(15, 28, IDC_FIRST_NAME),
-                ControlShape::edit().width(50).at(89, 28, IDC_MIDDLE_NAME),
-                ControlShape::edit().width(92).at(143, 28, IDC_LAST_NAME),
-                ControlShape::label(QStringLiteral("Degree")).width(100).at(15, 46),
-                ControlShape::edit().width(100).at(15, 56, IDC_DEGREE),
-                ControlShape::label(QStringLiteral("Official's Role")).width(140).at(15, 74, IDC_ROLE_LABEL),
-                ControlShape::combo(officialRoles()).width(140).at(15, 84, IDC_ROLE),
-                ControlShape::combo(investigatorRoles())
-                    .width(140)
-                    .at(15, 84, IDC_INVESTIGATOR_ROLE),
-                ControlShape::label(QStringLiteral("Organizational Affiliation"))
-                    .width(200)
-                    .at(15, 102, IDC_AFFILIATION_LABEL),
-                ControlShape::edit().width(220).at(15, 112, IDC_AFFILIATION),
-                ItemDialog::okButton(137, 160),
-                ItemDialog::cancelButton(193, 160),
-            },
-    };
+    using C = ControlShape;
+    TemplateColumn col(
+        {.left = 15, .width = 220, .labelWidth = 200, .groupLeft = 7, .groupWidth = 236}, 4);
+    col.group(IDC_GROUP, QStringLiteral("Study Official"));
+    col.fields({{"First Name", IDC_FIRST_NAME, C::edit().width(70)},
+                {"Middle Initial", IDC_MIDDLE_NAME, C::edit().left(89).width(50)},
+                {narrowLabel("Last Name", 90), IDC_LAST_NAME, C::edit().left(143).width(92)}});
+    col.field(narrowLabel("Degree", 100), IDC_DEGREE, C::edit().width(100));
+    col.field(narrowLabel("Official's Role", 140, IDC_ROLE_LABEL), IDC_ROLE,
+              C::combo(officialRoles()).width(140));
+    col.alternative(IDC_INVESTIGATOR_ROLE, C::combo(investigatorRoles()));
+    col.field({QStringLiteral("Organizational Affiliation"), IDC_AFFILIATION_LABEL},
+              IDC_AFFILIATION, C::edit());
+    col.endGroup(22, 8);
+    const int buttons = col.y();
+    col.add(ItemDialog::okButton(137, buttons));
+    col.add(ItemDialog::cancelButton(193, buttons));
+    return {.number = kTemplateNumber,
+            .caption = QStringLiteral("Study Official"),
+            .width = 250,
+            .height = buttons + ControlShape::kButtonHeight + 6,
+            .controls = col.controls()};
 }
 
 namespace {
