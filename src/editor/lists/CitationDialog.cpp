@@ -3,6 +3,7 @@
 #include "controls/CHyperLink.h"
 #include "names/NamesAndAddresses.h"
 #include "platform/ControlShape.h"
+#include "platform/TemplateColumn.h"
 #include "platform/TextCodec.h"
 
 #include <QApplication>
@@ -58,55 +59,35 @@ QString CitationDialog::unreachableMessage() {
 }
 
 DialogTemplate CitationDialog::dialogTemplate() {
-    return {
-        .number = kTemplateNumber,
-        .caption = QStringLiteral("Citation"),
-        .width = 250,
-        .height = 250,
-        .controls =
-            {
-                {.kind = ControlKind::GroupBox,
-                 .text = QStringLiteral("Citation"),
-                 .rect = {7, 4, 236, 218}},
-                ControlShape::label(QStringLiteral("MEDLINE PubMed Identifier"))
-                    .width(100)
-                    .at(15, 18),
-                {.id = IDC_PMID, .kind = ControlKind::Edit, .rect = {15, 28, 160, 12}},
-                {.id = IDC_LOAD,
-                 .kind = ControlKind::PushButton,
-                 .text = QStringLiteral("Load"),
-                 .rect = {185, 27, 50, 14}},
-                // After the edit, so that the identifier has the first focus.
-                {.id = IDC_SEARCH_LINK,
-                 .kind = ControlKind::HyperLink,
-                 .text = QStringLiteral("Search Citations"),
-                 .rect = {120, 18, 70, 8}},
-                ControlShape::label(
-                    QStringLiteral("Does the publication report on results of this study?"))
-                    .width(220)
-                    .at(15, 48),
-                {.id = IDC_RESULTS,
-                 .kind = ControlKind::ComboBox,
-                 .rect = {15, 58, 80, 12},
-                 .entries = {QStringLiteral("Yes"), QStringLiteral("No")}},
-                ControlShape::label(
-                    QStringLiteral(
-                        "If the publication was not found in MEDLINE, enter citation text."))
-                    .width(220)
-                    .at(15, 78),
-                {.id = IDC_CITATION,
-                 .kind = ControlKind::MultiLineEdit,
-                 .rect = {15, 88, 220, 126}},
-                {.id = IDC_OK,
-                 .kind = ControlKind::DefaultPushButton,
-                 .text = QStringLiteral("OK"),
-                 .rect = {137, 229, 50, 14}},
-                {.id = IDC_CANCEL,
-                 .kind = ControlKind::PushButton,
-                 .text = QStringLiteral("Cancel"),
-                 .rect = {193, 229, 50, 14}},
-            },
-    };
+    using C = ControlShape;
+    TemplateColumn col(
+        {.left = 15, .width = 220, .labelWidth = 220, .gap = 8, .groupLeft = 7, .groupWidth = 236},
+        4);
+    col.group(ControlTemplate::kNoId, QStringLiteral("Citation"));
+    const int top = col.y();
+    FieldLabel pmid("MEDLINE PubMed Identifier");
+    pmid.width = 100;
+    col.caption(pmid);
+    col.space(-1); // the taller button centres the edit on the usual line
+    col.row(
+        {{IDC_PMID, C::edit().width(160)}, {IDC_LOAD, C::button(QStringLiteral("Load")).left(185)}},
+        7);
+    // After the edit, so that the identifier has the first focus.
+    col.add(
+        C::hyperLink(QStringLiteral("Search Citations")).width(70).at(120, top, IDC_SEARCH_LINK));
+    col.field("Does the publication report on results of this study?", IDC_RESULTS,
+              C::combo({QStringLiteral("Yes"), QStringLiteral("No")}).width(80));
+    col.field("If the publication was not found in MEDLINE, enter citation text.", IDC_CITATION,
+              C::lines(126));
+    col.endGroup(0, 7);
+    const int buttons = col.y();
+    col.add(ItemDialog::okButton(137, buttons));
+    col.add(ItemDialog::cancelButton(193, buttons));
+    return {.number = kTemplateNumber,
+            .caption = QStringLiteral("Citation"),
+            .width = 250,
+            .height = buttons + ControlShape::kButtonHeight + 7,
+            .controls = col.controls()};
 }
 
 void CitationDialog::setLookup(std::optional<PubMedLookup> lookup) {
