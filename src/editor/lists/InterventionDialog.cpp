@@ -2,6 +2,7 @@
 
 #include "editor/LineSplitting.h"
 #include "platform/ControlShape.h"
+#include "platform/TemplateColumn.h"
 #include "platform/TextCodec.h"
 
 #include <QComboBox>
@@ -29,30 +30,26 @@ const QStringList& InterventionDialog::interventionTypes() {
 }
 
 DialogTemplate InterventionDialog::dialogTemplate() {
-    return {
-        .number = kTemplateNumber,
-        .caption = QStringLiteral("Intervention"),
-        .width = 250,
-        .height = 335,
-        .controls =
-            {
-                ControlShape::groupBox(QStringLiteral("Intervention")).at({7, 4, 236, 302}),
-                ControlShape::label(QStringLiteral("Intervention Type")).width(200).at(15, 18),
-                ControlShape::combo(interventionTypes()).width(220).at(15, 28, IDC_TYPE),
-                ControlShape::label(QStringLiteral("Intervention Name")).width(200).at(15, 46),
-                ControlShape::edit().width(220).at(15, 56, IDC_NAME),
-                ControlShape::label(QStringLiteral("Description")).width(200).at(15, 74),
-                ControlShape::lines(50).width(220).at(15, 84, IDC_DESCRIPTION),
-                ControlShape::label(QStringLiteral("Other Names (one per line)"))
-                    .width(200)
-                    .at(15, 142),
-                ControlShape::lines(40).width(220).at(15, 152, IDC_OTHER_NAMES),
-                ControlShape::label(QString()).width(220).at(15, 200, IDC_ASSOCIATION_LABEL),
-                {.id = IDC_GROUPS, .kind = ControlKind::ListView, .rect = {15, 210, 220, 88}},
-                ItemDialog::okButton(137, 314),
-                ItemDialog::cancelButton(193, 314),
-            },
-    };
+    using C = ControlShape;
+    TemplateColumn col(
+        {.left = 15, .width = 220, .labelWidth = 200, .groupLeft = 7, .groupWidth = 236}, 4);
+    col.group(ControlTemplate::kNoId, QStringLiteral("Intervention"));
+    col.field("Intervention Type", IDC_TYPE, C::combo(interventionTypes()));
+    col.field("Intervention Name", IDC_NAME, C::edit());
+    col.field("Description", IDC_DESCRIPTION, C::lines(50));
+    col.field("Other Names (one per line)", IDC_OTHER_NAMES, C::lines(40));
+    FieldLabel association(QString(), IDC_ASSOCIATION_LABEL);
+    association.width = 220;
+    col.field(association, IDC_GROUPS, C::reportList(88));
+    col.endGroup(0, 8);
+    const int buttons = col.y();
+    col.add(ItemDialog::okButton(137, buttons));
+    col.add(ItemDialog::cancelButton(193, buttons));
+    return {.number = kTemplateNumber,
+            .caption = QStringLiteral("Intervention"),
+            .width = 250,
+            .height = buttons + ControlShape::kButtonHeight + 7,
+            .controls = col.controls()};
 }
 
 namespace {
