@@ -2,6 +2,7 @@
 
 #include "editor/lists/OfficialDialog.h"
 #include "platform/ControlShape.h"
+#include "platform/TemplateColumn.h"
 #include "platform/TextCodec.h"
 
 #include <QLineEdit>
@@ -13,26 +14,17 @@
 namespace {
 
 // One contact's seven controls in two rows, starting at `first` (first name).
-void addContact(std::vector<ControlTemplate>& controls, const QString& title, int y, int first) {
-    controls.push_back(ControlShape::groupBox(title).at({7, y, 258, 70}));
-    const int labels1 = y + 12;
-    const int labels2 = y + 40;
-    controls.push_back(ControlShape::label(QStringLiteral("First Name")).width(60).at(15, labels1));
-    controls.push_back(
-        ControlShape::label(QStringLiteral("Middle Initial")).width(50).at(79, labels1));
-    controls.push_back(ControlShape::label(QStringLiteral("Last Name")).width(64).at(133, labels1));
-    controls.push_back(ControlShape::label(QStringLiteral("Degree")).width(56).at(201, labels1));
-    controls.push_back(ControlShape::edit().width(60).at(15, labels1 + 10, first));
-    controls.push_back(ControlShape::edit().width(50).at(79, labels1 + 10, first + 1));
-    controls.push_back(ControlShape::edit().width(64).at(133, labels1 + 10, first + 2));
-    controls.push_back(ControlShape::edit().width(56).at(201, labels1 + 10, first + 3));
-    controls.push_back(ControlShape::label(QStringLiteral("Phone")).width(80).at(15, labels2));
-    controls.push_back(ControlShape::label(QStringLiteral("Extension")).width(40).at(99, labels2));
-    controls.push_back(
-        ControlShape::label(QStringLiteral("Email Address")).width(114).at(143, labels2));
-    controls.push_back(ControlShape::edit().width(80).at(15, labels2 + 10, first + 4));
-    controls.push_back(ControlShape::edit().width(40).at(99, labels2 + 10, first + 5));
-    controls.push_back(ControlShape::edit().width(114).at(143, labels2 + 10, first + 6));
+void addContact(TemplateColumn& col, const QString& title, int first) {
+    using C = ControlShape;
+    col.group(ControlTemplate::kNoId, title);
+    col.fields({{"First Name", first, C::edit().width(60)},
+                {"Middle Initial", first + 1, C::edit().left(79).width(50)},
+                {"Last Name", first + 2, C::edit().left(133).width(64)},
+                {"Degree", first + 3, C::edit().left(201)}});
+    col.fields({{"Phone", first + 4, C::edit().width(80)},
+                {"Extension", first + 5, C::edit().left(99).width(40)},
+                {"Email Address", first + 6, C::edit().left(143)}});
+    col.endGroup(2, 4);
 }
 
 struct RequiredEntry {
@@ -107,37 +99,42 @@ const QStringList& LocationDialog::recruitmentStatuses() {
 }
 
 DialogTemplate LocationDialog::dialogTemplate() {
-    std::vector<ControlTemplate> controls = {
-        ControlShape::groupBox(QStringLiteral("Facility")).at({7, 4, 258, 84}),
-        ControlShape::label(QStringLiteral("Facility Name")).width(120).at(15, 16),
-        ControlShape::label(QStringLiteral("City")).width(118).at(139, 16),
-        ControlShape::edit().width(120).at(15, 26, IDC_FACILITY_NAME),
-        ControlShape::edit().width(118).at(139, 26, IDC_CITY),
-        ControlShape::label(QStringLiteral("State")).width(60).at(15, 44),
-        ControlShape::label(QStringLiteral("Postal Code")).width(60).at(79, 44),
-        ControlShape::label(QStringLiteral("Country")).width(114).at(143, 44),
-        ControlShape::edit().width(60).at(15, 54, IDC_STATE),
-        ControlShape::edit().width(60).at(79, 54, IDC_ZIP),
-        ControlShape::edit().width(114).at(143, 54, IDC_COUNTRY),
-        ControlShape::label(QStringLiteral("Recruitment Status")).width(70).at(15, 72),
-        ControlShape::combo(recruitmentStatuses()).width(120).at(89, 70, IDC_STATUS),
-    };
-    addContact(controls, QStringLiteral("Facility Contact"), 92, IDC_FIRST_NAME);
-    addContact(controls, QStringLiteral("Facility Contact Backup"), 166, IDC_BACKUP_FIRST_NAME);
-    controls.push_back(
-        ControlShape::groupBox(QStringLiteral("Investigators")).at({7, 240, 258, 128}));
-    controls.push_back(
-        {.id = IDC_INVESTIGATORS, .kind = ControlKind::ItemListView, .rect = {15, 252, 242, 90}});
-    controls.push_back(ControlShape::button(QStringLiteral("&Add")).at(15, 348, IDC_ADD));
-    controls.push_back(ControlShape::button(QStringLiteral("&Edit")).at(69, 348, IDC_EDIT));
-    controls.push_back(ControlShape::button(QStringLiteral("&Remove")).at(123, 348, IDC_REMOVE));
-    controls.push_back(ItemDialog::okButton(159, 375));
-    controls.push_back(ItemDialog::cancelButton(215, 375));
+    using C = ControlShape;
+    constexpr int kNoId = ControlTemplate::kNoId;
+    TemplateColumn col({.left = 15,
+                        .width = 242,
+                        .groupLeft = 7,
+                        .groupWidth = 258,
+                        .groupInset = 12,
+                        .groupGap = 4},
+                       4);
+    col.group(kNoId, QStringLiteral("Facility"));
+    col.fields({{"Facility Name", IDC_FACILITY_NAME, C::edit().width(120)},
+                {"City", IDC_CITY, C::edit().left(139)}});
+    col.fields({{"State", IDC_STATE, C::edit().width(60)},
+                {"Postal Code", IDC_ZIP, C::edit().left(79).width(60)},
+                {"Country", IDC_COUNTRY, C::edit().left(143)}});
+    col.space(-2); // the status sits level with its label
+    col.row({{kNoId, C::label(QStringLiteral("Recruitment Status")).width(70)},
+             {IDC_STATUS, C::combo(recruitmentStatuses()).left(89).width(120)}});
+    col.endGroup();
+    addContact(col, QStringLiteral("Facility Contact"), IDC_FIRST_NAME);
+    addContact(col, QStringLiteral("Facility Contact Backup"), IDC_BACKUP_FIRST_NAME);
+    col.group(kNoId, QStringLiteral("Investigators"));
+    col.control(IDC_INVESTIGATORS, C::itemList(90));
+    col.buttons({{IDC_ADD, C::button(QStringLiteral("&Add"))},
+                 {IDC_EDIT, C::button(QStringLiteral("&Edit"))},
+                 {IDC_REMOVE, C::button(QStringLiteral("&Remove"))}},
+                6);
+    col.endGroup(0, 7);
+    const int buttons = col.y();
+    col.add(ItemDialog::okButton(159, buttons));
+    col.add(ItemDialog::cancelButton(215, buttons));
     return {.number = kTemplateNumber,
             .caption = QStringLiteral("Location"),
             .width = 272,
-            .height = 395,
-            .controls = std::move(controls)};
+            .height = buttons + ControlShape::kButtonHeight + 6,
+            .controls = col.controls()};
 }
 
 const std::string& LocationDialog::text(const Location& location, int column) {
@@ -151,11 +148,10 @@ std::string& LocationDialog::text(Location& location, int column) {
 LocationDialog::LocationDialog(QWidget* parent)
     : ItemDialog(dialogTemplate(), parent), m_investigators(investigatorColumns()) {
     m_form = ItemForm<Location>(m_controls, locationFields());
-    m_investigators.attach(
-        m_controls.get<QTreeView>(IDC_INVESTIGATORS), this,
-        [this](const Investigator& investigator, Purpose purpose) {
-            return runInvestigatorDialog(investigator, purpose);
-        });
+    m_investigators.attach(m_controls.get<QTreeView>(IDC_INVESTIGATORS), this,
+                           [this](const Investigator& investigator, Purpose purpose) {
+                               return runInvestigatorDialog(investigator, purpose);
+                           });
     connect(m_controls.get<QPushButton>(IDC_ADD), &QPushButton::clicked, this,
             &LocationDialog::addInvestigator);
     connect(m_controls.get<QPushButton>(IDC_EDIT), &QPushButton::clicked, this,
@@ -171,8 +167,8 @@ void LocationDialog::setItem(const Location& location) {
     m_investigators.load(location.investigator);
 }
 
-std::optional<Investigator>
-LocationDialog::runInvestigatorDialog(const Investigator& investigator, Purpose purpose) {
+std::optional<Investigator> LocationDialog::runInvestigatorDialog(const Investigator& investigator,
+                                                                  Purpose purpose) {
     OfficialDialog dialog(this);
     dialog.setItem(investigator);
     dialog.setPurpose(purpose);
