@@ -22,12 +22,16 @@ ItemDialog::ItemDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     }
 }
 
-ControlTemplate ItemDialog::okButton(int x, int y) {
-    return ControlShape::defaultButton(QStringLiteral("OK")).at(x, y, kOk);
-}
-
-ControlTemplate ItemDialog::cancelButton(int x, int y) {
-    return ControlShape::button(QStringLiteral("Cancel")).at(x, y, kCancel);
+DialogTemplate ItemDialog::itemTemplate(int number, const QString& caption, int width,
+                                        TemplateColumn col, int bottom) {
+    const int buttons = col.y();
+    col.add(ControlShape::defaultButton(QStringLiteral("OK")).at(width - 113, buttons, kOk));
+    col.add(ControlShape::button(QStringLiteral("Cancel")).at(width - 57, buttons, kCancel));
+    return {.number = number,
+            .caption = caption,
+            .width = width,
+            .height = buttons + ControlShape::kButtonHeight + bottom,
+            .controls = col.controls()};
 }
 
 void ItemDialog::refuse(QWidget* control, const QString& message) {

@@ -2,6 +2,7 @@
 
 #include "platform/DialogControls.h"
 #include "platform/DialogTemplate.h"
+#include "platform/TemplateColumn.h"
 
 #include <QDialog>
 #include <QString>
@@ -21,8 +22,10 @@ public:
     void setPurpose(Purpose purpose);
     Purpose purpose() const { return m_purpose; }
 
-    static ControlTemplate okButton(int x, int y);
-    static ControlTemplate cancelButton(int x, int y);
+    // The dialog `width` wide: the column's controls, then OK and Cancel at
+    // the right below them, `bottom` above the lower edge.
+    static DialogTemplate itemTemplate(int number, const QString& caption, int width,
+                                       TemplateColumn col, int bottom);
 
     QWidget* control(int id) const { return m_controls.widget(id); }
 

@@ -65,14 +65,7 @@ DialogTemplate SecondaryIdDialog::dialogTemplate() {
     col.row({{IDC_DOMAIN_LABEL, C::label(kDefaultDomainLabel).left(15).width(72)},
              {IDC_DOMAIN, value()}});
     col.endGroup(4, 7);
-    const int buttons = col.y();
-    col.add(ItemDialog::okButton(123, buttons));
-    col.add(ItemDialog::cancelButton(179, buttons));
-    return {.number = kTemplateNumber,
-            .caption = QStringLiteral("Secondary ID"),
-            .width = 236,
-            .height = buttons + ControlShape::kButtonHeight + 7,
-            .controls = col.controls()};
+    return ItemDialog::itemTemplate(kTemplateNumber, QStringLiteral("Secondary ID"), 236, col, 7);
 }
 
 SecondaryIdDialog::SecondaryIdDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {

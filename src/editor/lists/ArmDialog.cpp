@@ -24,14 +24,7 @@ DialogTemplate ArmDialog::dialogTemplate() {
     col.field("Arm Type", IDC_TYPE, C::combo(armTypes()));
     col.field("Description", IDC_DESCRIPTION, C::lines(50));
     col.endGroup(0, 8);
-    const int buttons = col.y();
-    col.add(ItemDialog::okButton(123, buttons));
-    col.add(ItemDialog::cancelButton(179, buttons));
-    return {.number = kTemplateNumber,
-            .caption = QStringLiteral("Study Arm"),
-            .width = 236,
-            .height = buttons + ControlShape::kButtonHeight + 6,
-            .controls = col.controls()};
+    return ItemDialog::itemTemplate(kTemplateNumber, QStringLiteral("Study Arm"), 236, col, 6);
 }
 
 ArmDialog::ArmDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {

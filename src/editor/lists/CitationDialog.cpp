@@ -80,14 +80,7 @@ DialogTemplate CitationDialog::dialogTemplate() {
     col.field("If the publication was not found in MEDLINE, enter citation text.", IDC_CITATION,
               C::lines(126));
     col.endGroup(0, 7);
-    const int buttons = col.y();
-    col.add(ItemDialog::okButton(137, buttons));
-    col.add(ItemDialog::cancelButton(193, buttons));
-    return {.number = kTemplateNumber,
-            .caption = QStringLiteral("Citation"),
-            .width = 250,
-            .height = buttons + ControlShape::kButtonHeight + 7,
-            .controls = col.controls()};
+    return ItemDialog::itemTemplate(kTemplateNumber, QStringLiteral("Citation"), 250, col, 7);
 }
 
 void CitationDialog::setLookup(std::optional<PubMedLookup> lookup) {

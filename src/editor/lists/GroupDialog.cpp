@@ -14,14 +14,7 @@ DialogTemplate GroupDialog::dialogTemplate() {
     col.field("Group/Cohort Label", IDC_LABEL, C::edit());
     col.field("Description", IDC_DESCRIPTION, C::lines(60));
     col.endGroup(0, 8);
-    const int buttons = col.y();
-    col.add(ItemDialog::okButton(123, buttons));
-    col.add(ItemDialog::cancelButton(179, buttons));
-    return {.number = kTemplateNumber,
-            .caption = QStringLiteral("Study Group / Cohort"),
-            .width = 236,
-            .height = buttons + ControlShape::kButtonHeight + 6,
-            .controls = col.controls()};
+    return ItemDialog::itemTemplate(kTemplateNumber, QStringLiteral("Study Group / Cohort"), 236, col, 6);
 }
 
 GroupDialog::GroupDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {

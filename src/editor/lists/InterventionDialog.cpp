@@ -42,14 +42,7 @@ DialogTemplate InterventionDialog::dialogTemplate() {
     association.width = 220;
     col.field(association, IDC_GROUPS, C::reportList(88));
     col.endGroup(0, 8);
-    const int buttons = col.y();
-    col.add(ItemDialog::okButton(137, buttons));
-    col.add(ItemDialog::cancelButton(193, buttons));
-    return {.number = kTemplateNumber,
-            .caption = QStringLiteral("Intervention"),
-            .width = 250,
-            .height = buttons + ControlShape::kButtonHeight + 7,
-            .controls = col.controls()};
+    return ItemDialog::itemTemplate(kTemplateNumber, QStringLiteral("Intervention"), 250, col, 7);
 }
 
 namespace {

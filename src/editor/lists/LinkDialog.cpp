@@ -19,14 +19,7 @@ DialogTemplate LinkDialog::dialogTemplate() {
     col.field("URL", IDC_URL, C::edit());
     col.field("Description", IDC_DESCRIPTION, C::lines(124));
     col.endGroup(-1, 7);
-    const int buttons = col.y();
-    col.add(ItemDialog::okButton(137, buttons));
-    col.add(ItemDialog::cancelButton(193, buttons));
-    return {.number = kTemplateNumber,
-            .caption = QStringLiteral("Link"),
-            .width = 250,
-            .height = buttons + ControlShape::kButtonHeight + 7,
-            .controls = col.controls()};
+    return ItemDialog::itemTemplate(kTemplateNumber, QStringLiteral("Link"), 250, col, 7);
 }
 
 LinkDialog::LinkDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {

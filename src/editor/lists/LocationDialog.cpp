@@ -127,14 +127,7 @@ DialogTemplate LocationDialog::dialogTemplate() {
                  {IDC_REMOVE, C::button(QStringLiteral("&Remove"))}},
                 6);
     col.endGroup(0, 7);
-    const int buttons = col.y();
-    col.add(ItemDialog::okButton(159, buttons));
-    col.add(ItemDialog::cancelButton(215, buttons));
-    return {.number = kTemplateNumber,
-            .caption = QStringLiteral("Location"),
-            .width = 272,
-            .height = buttons + ControlShape::kButtonHeight + 6,
-            .controls = col.controls()};
+    return ItemDialog::itemTemplate(kTemplateNumber, QStringLiteral("Location"), 272, col, 6);
 }
 
 const std::string& LocationDialog::text(const Location& location, int column) {

@@ -48,14 +48,7 @@ DialogTemplate OfficialDialog::dialogTemplate() {
     col.field({QStringLiteral("Organizational Affiliation"), IDC_AFFILIATION_LABEL},
               IDC_AFFILIATION, C::edit());
     col.endGroup(22, 8);
-    const int buttons = col.y();
-    col.add(ItemDialog::okButton(137, buttons));
-    col.add(ItemDialog::cancelButton(193, buttons));
-    return {.number = kTemplateNumber,
-            .caption = QStringLiteral("Study Official"),
-            .width = 250,
-            .height = buttons + ControlShape::kButtonHeight + 6,
-            .controls = col.controls()};
+    return ItemDialog::itemTemplate(kTemplateNumber, QStringLiteral("Study Official"), 250, col, 6);
 }
 
 namespace {

@@ -19,14 +19,7 @@ DialogTemplate OutcomeDialog::dialogTemplate() {
     col.field({QStringLiteral("Safety Issue"), IDC_SAFETY_ISSUE_LABEL}, IDC_SAFETY_ISSUE,
               C::combo({QStringLiteral("Yes"), QStringLiteral("No")}).width(80));
     col.endGroup(6, 7);
-    const int buttons = col.y();
-    col.add(ItemDialog::okButton(137, buttons));
-    col.add(ItemDialog::cancelButton(193, buttons));
-    return {.number = kTemplateNumber,
-            .caption = QStringLiteral("Outcome Measure"),
-            .width = 250,
-            .height = buttons + ControlShape::kButtonHeight + 7,
-            .controls = col.controls()};
+    return ItemDialog::itemTemplate(kTemplateNumber, QStringLiteral("Outcome Measure"), 250, col, 7);
 }
 
 OutcomeDialog::OutcomeDialog(QWidget* parent, const QString& itemName)

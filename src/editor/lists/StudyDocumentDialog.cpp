@@ -33,14 +33,7 @@ DialogTemplate StudyDocumentDialog::dialogTemplate() {
     col.field("Document Identifier", IDC_IDENTIFIER, C::edit());
     col.field("Comments", IDC_COMMENTS, C::lines(70));
     col.endGroup();
-    const int buttons = col.y();
-    col.add(ItemDialog::okButton(137, buttons));
-    col.add(ItemDialog::cancelButton(193, buttons));
-    return {.number = kTemplateNumber,
-            .caption = QStringLiteral("Study Document"),
-            .width = 250,
-            .height = buttons + ControlShape::kButtonHeight + 7,
-            .controls = col.controls()};
+    return ItemDialog::itemTemplate(kTemplateNumber, QStringLiteral("Study Document"), 250, col, 7);
 }
 
 StudyDocumentDialog::StudyDocumentDialog(QWidget* parent) : ItemDialog(dialogTemplate(), parent) {
