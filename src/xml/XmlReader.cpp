@@ -3,6 +3,7 @@
 #include "xml/XmlNode.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -610,33 +611,41 @@ void XmlReader::removeEscapes(std::string_view raw, std::string& out) const {
     }
 }
 
-// Decoded text is never longer: it is copied once and decoded in place.
+// Decoded text is never longer: it is copied once and decoded in place, the
+// run up to each next '&' moved at once.
 void XmlReader::decodeEntities(std::string_view raw, std::string& out) const {
     out.assign(raw);
-    std::size_t read = out.find('&');
-    std::size_t write = read;
-    while (read < out.size()) {
-        const XmlEntity* entity = entityAt(out, read);
-        out[write++] = entity ? entity->character : '&';
-        read += entity ? entity->reference.size() : 1;
-        const std::size_t next = std::min(out.find('&', read), out.size());
-        std::char_traits<char>::move(out.data() + write, out.data() + read, next - read);
-        write += next - read;
-        read = next;
+    char* const data = out.data();
+    const char* const end = data + out.size();
+    char* write = data;
+    const char* read = data;
+    while (const char* amp = static_cast<const char*>(
+               std::memchr(read, '&', static_cast<std::size_t>(end - read)))) {
+        const std::size_t run = static_cast<std::size_t>(amp - read);
+        if (write != read)
+            std::memmove(write, read, run);
+        write += run;
+        const XmlEntity* entity = entityAt(amp, static_cast<std::size_t>(end - amp));
+        *write++ = entity ? entity->character : '&';
+        read = amp + (entity ? entity->reference.size() : 1);
     }
-    if (write < out.size())
-        out.resize(write);
+    if (write != read) {
+        const std::size_t rest = static_cast<std::size_t>(end - read);
+        std::memmove(write, read, rest);
+        out.resize(static_cast<std::size_t>(write - data) + rest);
+    }
 }
 
-// The first entity of the table whose reference starts at `amp`.
-const XmlEntity* XmlReader::entityAt(std::string_view raw, std::size_t amp) const {
-    const std::string_view rest = raw.substr(amp);
+// The first entity of the table whose reference starts at `amp`, which has
+// `available` bytes. An empty reference never matches: it would decode forever.
+const XmlEntity* XmlReader::entityAt(const char* amp, std::size_t available) const {
     for (const XmlEntity& entity : *m_options.entities) {
         const std::string_view reference = entity.reference;
         // One byte rules out most references before a whole comparison.
-        if (reference.size() > 1 && rest.size() > 1 && rest[1] != reference[1])
+        if (reference.empty() || reference.size() > available ||
+            (reference.size() > 1 && amp[1] != reference[1]))
             continue;
-        if (rest.starts_with(reference))
+        if (std::memcmp(amp, reference.data(), reference.size()) == 0)
             return &entity;
     }
     return nullptr;

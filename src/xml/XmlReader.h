@@ -113,7 +113,7 @@ private:
     void applyTextRule(std::size_t begin, std::size_t end, std::string& out) const;
     void removeEscapes(std::string_view raw, std::string& out) const;
     void decodeEntities(std::string_view raw, std::string& out) const;
-    const XmlEntity* entityAt(std::string_view raw, std::size_t amp) const;
+    const XmlEntity* entityAt(const char* amp, std::size_t available) const;
 
     void fail(std::size_t position, XmlParseError code, std::string message);
     void failStartTag(std::size_t startTag, const XmlNode& node);

@@ -136,6 +136,34 @@ TEST(XmlReaderEntities, NamedReferencesDecodedNumericLeftAlone) {
     EXPECT_EQ(p.root->value(), "Fish & chips&#xd;line \"2\" '<> &bogus;");
 }
 
+// References at both ends, next to each other and cut short by the end of the
+// text: the runs between them must land where the decoded text needs them.
+TEST(XmlReaderEntities, ReferencesAtEdgesAndCutShort) {
+    const struct {
+        std::string_view text, value;
+    } cases[] = {
+        {"<a>&lt;x&gt;</a>", "<x>"},
+        {"<a>&amp;&amp;&amp;</a>", "&&&"},
+        {"<a>ab&</a>", "ab&"},
+        {"<a>ab&am</a>", "ab&am"},
+        {"<a>&quo</a>", "&quo"},
+        {"<a>&</a>", "&"},
+    };
+    for (const auto& c : cases) {
+        Parsed p = parseProgram(c.text);
+        ASSERT_TRUE(p.end) << c.text;
+        EXPECT_EQ(p.root->value(), c.value) << c.text;
+    }
+    // A table with an empty reference must not stall on the first '&'.
+    static constexpr XmlEntityTable withEmpty = {{
+        {'?', ""}, {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}}};
+    XmlParseOptions options = XmlParseOptions::program();
+    options.entities = &withEmpty;
+    Parsed p = parse("<a>x&amp;&y&lt;</a>", options);
+    ASSERT_TRUE(p.end);
+    EXPECT_EQ(p.root->value(), "x&&y<");
+}
+
 TEST(XmlReaderEntities, DecodedTextIsNotScannedAgain) {
     Parsed p = parse("<a>&amp;lt;</a>");
     ASSERT_TRUE(p.end);
