@@ -80,18 +80,22 @@ void XmlNode::clear() {
     // A node a reader parsed into holds the memory of its descendants, which
     // outlive it on the stack: its store goes only once all are gone.
     std::vector<std::shared_ptr<XmlNodeStore>> stores;
-    std::vector<XmlNodePtr> pending = std::move(m_children);
-    m_children.clear();
+    std::vector<XmlNodePtr> pending;
+    takeChildren(pending);
     while (!pending.empty()) {
         XmlNodePtr node = std::move(pending.back());
         pending.pop_back();
         if (node->m_store)
             stores.push_back(std::move(node->m_store));
-        for (auto& grandChild : node->m_children)
-            pending.push_back(std::move(grandChild));
-        node->m_children.clear();
+        node->takeChildren(pending);
     }
     m_attributes.clear();
+}
+
+void XmlNode::takeChildren(std::vector<XmlNodePtr>& into) {
+    for (std::size_t i = 0; i < m_children.size(); ++i)
+        into.push_back(std::move(m_children.data()[i]));
+    m_children.release(nullptr);
 }
 
 XmlNode& XmlNode::appendCopyOf(const XmlNode& source) {

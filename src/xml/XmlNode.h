@@ -1,6 +1,7 @@
 #pragma once
 
 #include "xml/XmlAttribute.h"
+#include "xml/XmlChildList.h"
 
 #include <cstddef>
 #include <memory>
@@ -9,16 +10,9 @@
 #include <string_view>
 #include <vector>
 
-class XmlNode;
 class XmlNodeStore;
 struct XmlParseOptions;
 struct XmlWriteOptions;
-
-// Destroys a node; frees its memory too unless a node store holds that.
-struct XmlNodeDeleter {
-    void operator()(XmlNode* node) const noexcept;
-};
-using XmlNodePtr = std::unique_ptr<XmlNode, XmlNodeDeleter>;
 
 enum class XmlNodeKind { Element, Comment, CData };
 
@@ -50,7 +44,7 @@ public:
     void setValue(std::string value) { m_value = std::move(value); }
     void setKind(XmlNodeKind kind) { m_kind = kind; }
 
-    const std::vector<XmlNodePtr>& children() const { return m_children; }
+    const XmlChildList& children() const { return m_children; }
     const std::vector<XmlAttribute>& attributes() const { return m_attributes; }
 
     // Takes ownership, sets the parent and appends as the last child.
@@ -87,6 +81,9 @@ private:
     friend class XmlNodeStore;
     friend struct XmlNodeDeleter;
 
+    // Moves the children onto `into` and empties the list.
+    void takeChildren(std::vector<XmlNodePtr>& into);
+
     // Held by a node a reader parsed into: the memory of its descendants.
     std::shared_ptr<XmlNodeStore> m_store;
     std::string m_name;
@@ -94,6 +91,6 @@ private:
     XmlNodeKind m_kind = XmlNodeKind::Element;
     bool m_inStore = false;
     XmlNode* m_parent = nullptr;
-    std::vector<XmlNodePtr> m_children;
+    XmlChildList m_children;
     std::vector<XmlAttribute> m_attributes;
 };

@@ -30,3 +30,29 @@ XmlNode* XmlNodeStore::make() {
     node->m_inStore = true;
     return node;
 }
+
+XmlNodePtr* XmlNodeStore::makeChildArray(std::size_t count) {
+    std::vector<XmlNodePtr*>& spare = m_spareArrays[count];
+    if (!spare.empty()) {
+        XmlNodePtr* array = spare.back();
+        spare.pop_back();
+        return array;
+    }
+    if (m_arrayBlockSize - m_arraysUsed < count) {
+        // Grows as the node blocks do; the end of a full block is left unused.
+        const std::size_t size = m_arrayBlocks.empty()
+                                     ? kFirstArrayBlock
+                                     : std::min(2 * m_arrayBlockSize, kLargestArrayBlock);
+        m_arrayBlocks.push_back(std::make_unique<XmlNodePtr[]>(size));
+        m_arrayBlockSize = size;
+        m_arraysUsed = 0;
+    }
+    XmlNodePtr* array = m_arrayBlocks.back().get() + m_arraysUsed;
+    m_arraysUsed += count;
+    return array;
+}
+
+void XmlNodeStore::giveBackChildArray(XmlNodePtr* array, std::size_t count) {
+    if (count <= kLongestStoredList)
+        m_spareArrays[count].push_back(array);
+}

@@ -93,17 +93,21 @@ std::optional<std::size_t> XmlReader::parseTop(XmlNode& node, std::size_t positi
 
 void XmlReader::recycle(XmlNode& node) {
     std::size_t next = m_pool.size();
-    for (auto& child : node.m_children)
-        m_pool.push_back(std::move(child));
-    node.m_children.clear();
+    poolChildren(node);
     // Indices, not iterators: the pool grows while it is walked.
     for (; next < m_pool.size(); ++next) {
         XmlNode& pooled = *m_pool[next];
-        for (auto& child : pooled.m_children)
-            m_pool.push_back(std::move(child));
-        pooled.m_children.clear();
+        poolChildren(pooled);
         pooled.m_attributes.clear();
     }
+}
+
+// The children's array goes back to the store for a later list of its length.
+void XmlReader::poolChildren(XmlNode& node) {
+    XmlChildList& children = node.m_children;
+    for (std::size_t i = 0; i < children.size(); ++i)
+        m_pool.push_back(std::move(children.data()[i]));
+    children.release(m_store.get());
 }
 
 std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t position,
@@ -309,10 +313,8 @@ XmlReader::Checkpoint XmlReader::checkpoint(const XmlNode& node) const {
 bool XmlReader::retryOnMoreText(XmlNode& node, const Checkpoint& undo) {
     if (m_complete)
         return false;
-    while (node.m_children.size() > undo.children) {
-        giveBack(std::move(node.m_children.back()));
-        node.m_children.pop_back();
-    }
+    while (node.m_children.size() > undo.children)
+        giveBack(node.m_children.takeBack());
     if (!undo.hadError)
         m_options.clearError();
     readMore(2 * m_text.size() + m_readAhead);
@@ -436,10 +438,9 @@ XmlReader::PendingChildren::PendingChildren(XmlReader& reader, XmlNode* node)
 XmlReader::PendingChildren::~PendingChildren() {
     auto& pending = m_reader.m_pending;
     if (m_node && pending.size() > m_base) {
-        auto& children = m_node->m_children;
-        children.reserve(children.size() + (pending.size() - m_base));
-        for (std::size_t i = m_base; i < pending.size(); ++i)
-            children.push_back(std::move(pending[i]));
+        XmlChildList& children = m_node->m_children;
+        m_reader.makeRoom(children, children.size() + (pending.size() - m_base));
+        children.appendMoved(pending.data() + m_base, pending.data() + pending.size());
         pending.resize(m_base);
     }
     m_reader.m_gathering = m_outer;
@@ -448,14 +449,25 @@ XmlReader::PendingChildren::~PendingChildren() {
 // Children appended since `from` (an element, or comments the child's parse
 // attached) go to the handler; those it takes are released at once.
 void XmlReader::offerChildren(XmlNode& node, std::size_t from) {
+    XmlNodePtr* const children = node.m_children.data();
     std::size_t kept = from;
     for (std::size_t i = from; i < node.m_children.size(); ++i) {
-        if ((*m_handler)(node, *node.m_children[i]))
-            giveBack(std::move(node.m_children[i]));
+        if ((*m_handler)(node, *children[i]))
+            giveBack(std::move(children[i]));
         else
-            node.m_children[kept++] = std::move(node.m_children[i]);
+            children[kept++] = std::move(children[i]);
     }
-    node.m_children.resize(kept);
+    node.m_children.truncate(kept);
+}
+
+// A list filled at once takes an array of the store at its final length.
+void XmlReader::makeRoom(XmlChildList& children, std::size_t count) {
+    if (count <= children.capacity())
+        return;
+    if (count <= XmlNodeStore::kLongestStoredList)
+        children.moveTo(m_store->makeChildArray(count), count, m_store.get());
+    else
+        children.reserve(count);
 }
 
 XmlNodePtr XmlReader::takeSpareNode(XmlNode& parent) {

@@ -102,6 +102,8 @@ private:
     XmlNodePtr takeSpareNode(XmlNode& parent);
     void giveBack(XmlNodePtr node);
     void offerChildren(XmlNode& node, std::size_t from);
+    void makeRoom(XmlChildList& children, std::size_t count);
+    void poolChildren(XmlNode& node);
     // Takes back every descendant of `node` for reuse by later parses, with
     // the capacity of its strings; `node` is left without children.
     void recycle(XmlNode& node);
