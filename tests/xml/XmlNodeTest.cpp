@@ -1,4 +1,5 @@
 #include "xml/XmlNode.h"
+#include "xml/XmlParseOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -87,4 +88,28 @@ TEST(XmlNodeLifetime, VeryDeepTreesAreCopiedAndDestroyedWithoutRecursion) {
     root.reset();
     holder.clear();
     EXPECT_EQ(holder.childCount(), 0);
+}
+
+// A parsed node's children sit in a list made at their final length: adding
+// to it, or to a parsed leaf, must keep every child in place and in order.
+TEST(XmlNodeLifetime, ParsedListsGrowWhenAddedTo) {
+    XmlNode root;
+    XmlParseOptions options = XmlParseOptions::program();
+    ASSERT_TRUE(root.parseFromText("<r><a>1</a><b/></r>", 0, options));
+    XmlNode& leaf = *root.childAt(1);
+    for (int i = 0; i < 9; ++i) {
+        root.appendChildElement("n" + std::to_string(i), "");
+        leaf.appendChildElement("m" + std::to_string(i), "");
+    }
+    std::string names;
+    for (const auto& child : root.children())
+        names += child->name() + (child->parent() == &root ? " " : "? ");
+    EXPECT_EQ(names, "a b n0 n1 n2 n3 n4 n5 n6 n7 n8 ");
+    ASSERT_EQ(leaf.childCount(), 9);
+    EXPECT_EQ(leaf.childAt(8)->name(), "m8");
+    EXPECT_EQ(root.childAt(0)->value(), "1");
+    root.clear();
+    EXPECT_TRUE(root.children().empty());
+    ASSERT_TRUE(root.parseFromText("<q><z/></q>", 0, options));
+    EXPECT_EQ(root.childCount(), 1);
 }

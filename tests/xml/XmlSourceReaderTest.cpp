@@ -150,3 +150,40 @@ TEST(XmlSourceReaderTest, ALongTextIsNeverHeldWhole) {
     // The root's start tag, long dropped, is where an unclosed root is named.
     EXPECT_EQ(readWhole(unclosed, XmlParseOptions::program()).options.errorPosition, 22u);
 }
+
+// Children the handler takes give their nodes and child lists back for the
+// next ones: what it keeps must come out of the read as the plain parse has
+// it, however the lists of taken and kept children differ in length (past
+// the lengths kept for reuse too).
+TEST(XmlSourceReaderTest, KeptChildrenSurviveTheReuseOfTakenOnes) {
+    std::string text = "<r>";
+    for (int i = 0; i < 40; ++i) {
+        text += "<s n=\"" + std::to_string(i) + "\">";
+        for (int k = 0; k < (i * 7) % 5 + (i % 13 == 0 ? 70 : 0); ++k)
+            text += "<c>" + std::to_string(k) + "<g/><g/></c>";
+        text += "</s>";
+    }
+    text += "</r>";
+    XmlNode plain;
+    XmlParseOptions plainOptions = XmlParseOptions::program();
+    ASSERT_TRUE(plain.parseFromText(text, 0, plainOptions));
+
+    for (std::size_t piece : {std::size_t{7}, text.size()}) {
+        XmlPieceSource source(text, piece);
+        XmlParseOptions options = XmlParseOptions::program();
+        XmlReader reader(source, options, 16);
+        int count = 0;
+        const XmlReader::ChildHandler take = [&](const XmlNode&, XmlNode&) {
+            return ++count % 3 != 0;
+        };
+        XmlNode root;
+        ASSERT_TRUE(reader.parse(root, 0, take));
+        ASSERT_EQ(root.childCount(), 13);
+        for (int i = 0; i < root.childCount(); ++i) {
+            const XmlNode& expected = *plain.childAt(3 * i + 2);
+            EXPECT_EQ(root.childAt(i)->writeAsText(XmlWriteOptions::programDefault()),
+                      expected.writeAsText(XmlWriteOptions::programDefault()))
+                << "kept child " << i << ", pieces of " << piece;
+        }
+    }
+}
