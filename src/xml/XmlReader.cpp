@@ -381,7 +381,8 @@ bool XmlReader::isOwnEndTag(const XmlNode& node, std::size_t p) const {
     const std::string& name = node.m_name;
     return p < m_text.size() && m_text.size() - p > name.size() + 2 && m_text[p] == '<' &&
            m_text[p + 1] == '/' && !XmlTextScanner::isSpace(m_text[p + 2]) &&
-           m_text.compare(p + 2, name.size(), name) == 0 && m_text[p + 2 + name.size()] == '>';
+           XmlTextScanner::sameBytes(m_text.data() + p + 2, name.data(), name.size()) &&
+           m_text[p + 2 + name.size()] == '>';
 }
 
 // Where the white space from `p` ends at a tag; npos when anything else

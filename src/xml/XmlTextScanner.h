@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 // Which bytes end a search, indexed by unsigned byte value.
@@ -40,9 +42,9 @@ public:
     static bool isSpace(char c) { return kSpace[static_cast<unsigned char>(c)]; }
 
     std::size_t skipSpace(std::size_t position) const {
-        while (position < m_text.size() && isSpace(m_text[position]))
-            ++position;
-        return position;
+        if (position >= m_text.size())
+            return position;
+        return scan(kSpace, false, position);
     }
     bool isEscaped(std::size_t position) const {
         return m_options.escapeChar != 0 && position > 0 &&
@@ -60,11 +62,10 @@ public:
     }
     // Names are short: a byte table beats a search over the set for every byte.
     std::size_t findFirstOf(const StopSet& set, std::size_t from) const {
-        for (std::size_t i = from; i < m_text.size(); ++i) {
-            if (set[static_cast<unsigned char>(m_text[i])])
-                return i;
-        }
-        return npos;
+        if (from >= m_text.size())
+            return npos;
+        const std::size_t at = scan(set, true, from);
+        return at == m_text.size() ? npos : at;
     }
 
     // The next `c` from `from`; most searches start right at it.
@@ -77,7 +78,53 @@ public:
     std::size_t findUnescaped(std::string_view marker, std::size_t from) const;
     std::size_t findFirstUnescapedOf(std::string_view set, std::size_t from) const;
 
+    // Whether the bytes of `a` and `b` agree over `count` bytes; names are
+    // short, so this beats a library call.
+    static bool sameBytes(const char* a, const char* b, std::size_t count) {
+        for (; count >= sizeof(std::uint64_t); count -= sizeof(std::uint64_t)) {
+            std::uint64_t x;
+            std::uint64_t y;
+            std::memcpy(&x, a, sizeof x);
+            std::memcpy(&y, b, sizeof y);
+            if (x != y)
+                return false;
+            a += sizeof x;
+            b += sizeof y;
+        }
+        for (; count > 0; --count) {
+            if (*a++ != *b++)
+                return false;
+        }
+        return true;
+    }
+
 private:
+    // The first byte from `from` whose membership in `set` is `member`, or
+    // the end of the text; four bytes a round, the end checked once for them.
+    std::size_t scan(const StopSet& set, bool member, std::size_t from) const {
+        const char* const begin = m_text.data();
+        const char* p = begin + from;
+        const char* const end = begin + m_text.size();
+        const auto in = [&set, member](char c) {
+            return set[static_cast<unsigned char>(c)] == member;
+        };
+        for (; end - p >= 4; p += 4) {
+            if (in(p[0]))
+                return static_cast<std::size_t>(p - begin);
+            if (in(p[1]))
+                return static_cast<std::size_t>(p + 1 - begin);
+            if (in(p[2]))
+                return static_cast<std::size_t>(p + 2 - begin);
+            if (in(p[3]))
+                return static_cast<std::size_t>(p + 3 - begin);
+        }
+        for (; p != end; ++p) {
+            if (in(*p))
+                break;
+        }
+        return static_cast<std::size_t>(p - begin);
+    }
+
     std::size_t findUnescapedLoop(char c, std::size_t from) const;
 
     std::string_view m_text;
