@@ -33,12 +33,31 @@ void XmlParseOptions::recordError(std::size_t position, XmlParseError code, std:
 
 XmlReader::XmlReader(std::string_view text, XmlParseOptions& options)
     : m_text(text), m_options(options), m_scan(text, options),
-      m_store(std::make_shared<XmlNodeStore>()) {}
+      m_store(std::make_shared<XmlNodeStore>()) {
+    keyEntities();
+}
 
 XmlReader::XmlReader(XmlTextSource& source, XmlParseOptions& options, std::size_t readAhead)
     : m_text(source.text()), m_options(options), m_scan(m_text, options), m_source(&source),
       m_complete(false), m_readAhead(std::max<std::size_t>(readAhead, 1)),
-      m_store(std::make_shared<XmlNodeStore>()) {}
+      m_store(std::make_shared<XmlNodeStore>()) {
+    keyEntities();
+}
+
+void XmlReader::keyEntities() {
+    m_keyedTable = m_options.entities;
+    if (!m_keyedTable)
+        return;
+    for (std::size_t i = 0; i < m_keyedTable->size(); ++i) {
+        const std::string_view reference = (*m_keyedTable)[i].reference;
+        EntityKey& key = m_entityKeys[i];
+        key = EntityKey{};
+        if (reference.size() > sizeof key.word)
+            continue;
+        std::memcpy(&key.word, reference.data(), reference.size());
+        std::memset(&key.mask, 0xFF, reference.size());
+    }
+}
 
 std::optional<std::size_t> XmlReader::parse(XmlNode& node, std::size_t position, int depth) {
     adopt(node);
@@ -652,16 +671,31 @@ void XmlReader::decodeEntities(std::string_view raw, std::string& out) const {
 // The first entity of the table whose reference starts at `amp`, which has
 // `available` bytes. An empty reference never matches: it would decode forever.
 const XmlEntity* XmlReader::entityAt(const char* amp, std::size_t available) const {
+    const XmlEntityTable& table = *m_options.entities;
+    if (available >= sizeof(std::uint64_t) && &table == m_keyedTable) {
+        std::uint64_t text;
+        std::memcpy(&text, amp, sizeof text);
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            const EntityKey& key = m_entityKeys[i];
+            if (key.mask != 0 ? (text & key.mask) == key.word
+                              : table[i].reference.size() > sizeof text &&
+                                    matches(table[i].reference, amp, available))
+                return &table[i];
+        }
+        return nullptr;
+    }
     for (const XmlEntity& entity : *m_options.entities) {
-        const std::string_view reference = entity.reference;
-        // One byte rules out most references before a whole comparison.
-        if (reference.empty() || reference.size() > available ||
-            (reference.size() > 1 && amp[1] != reference[1]))
-            continue;
-        if (std::memcmp(amp, reference.data(), reference.size()) == 0)
+        if (matches(entity.reference, amp, available))
             return &entity;
     }
     return nullptr;
+}
+
+bool XmlReader::matches(std::string_view reference, const char* amp, std::size_t available) {
+    // One byte rules out most references before a whole comparison.
+    return !reference.empty() && reference.size() <= available &&
+           (reference.size() < 2 || amp[1] == reference[1]) &&
+           std::memcmp(amp, reference.data(), reference.size()) == 0;
 }
 
 void XmlReader::fail(std::size_t position, XmlParseError code, std::string message) {

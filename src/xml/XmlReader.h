@@ -6,7 +6,9 @@
 #include "xml/XmlTextScanner.h"
 #include "xml/XmlTextSource.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -116,6 +118,8 @@ private:
     void removeEscapes(std::string_view raw, std::string& out) const;
     void decodeEntities(std::string_view raw, std::string& out) const;
     const XmlEntity* entityAt(const char* amp, std::size_t available) const;
+    static bool matches(std::string_view reference, const char* amp, std::size_t available);
+    void keyEntities();
 
     void fail(std::size_t position, XmlParseError code, std::string message);
     void failStartTag(std::size_t startTag, const XmlNode& node);
@@ -141,5 +145,14 @@ private:
     const ChildHandler* m_handler = nullptr;
     const XmlNode* m_handledNode = nullptr;
     const XmlNode* m_top = nullptr;
+    // The references of the entity table the options gave at the start, each
+    // of up to eight bytes as a word and the mask of its bytes: matching one
+    // against the text is a single comparison. Empty for longer references.
+    struct EntityKey {
+        std::uint64_t word = 0;
+        std::uint64_t mask = 0;
+    };
+    const XmlEntityTable* m_keyedTable = nullptr;
+    std::array<EntityKey, std::tuple_size_v<XmlEntityTable>> m_entityKeys{};
     std::size_t m_rootPosition = 0;
 };
