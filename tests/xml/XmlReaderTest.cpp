@@ -214,6 +214,28 @@ TEST(XmlReaderEndTags, StrayEndTagToleratedOrRejected) {
     expectError(parse(text, strict), 3, "'<a> ... </x>' is not wel-formed.");
 }
 
+// End tags are matched word by word: names of every length up to a few words,
+// differing from the start tag at its first, middle or last byte only.
+TEST(XmlReaderEndTags, NamesOfEveryLengthMatchOnlyThemselves) {
+    XmlParseOptions strict = XmlParseOptions::program();
+    strict.tolerateMismatchedEndTags = false;
+    for (std::size_t length = 1; length <= 20; ++length) {
+        std::string name;
+        for (std::size_t i = 0; i < length; ++i)
+            name += static_cast<char>('a' + i % 26);
+        Parsed same = parse("<" + name + ">x</" + name + ">", strict);
+        EXPECT_EQ(same.end, 2 * length + 6) << name;
+        for (std::size_t at : {std::size_t{0}, length / 2, length - 1}) {
+            std::string other = name;
+            other[at] = 'Z';
+            Parsed p = parse("<r><" + name + ">x</" + other + "></r>", strict);
+            EXPECT_EQ(p.options.errorMessage,
+                      "'<" + name + "> ... </" + other + ">' is not wel-formed.")
+                << name << " against " << other;
+        }
+    }
+}
+
 // Input that ends inside an element names the innermost element still open,
 // at its start tag: a mistyped end tag no longer swallows the rest of a file.
 TEST(XmlReaderErrors, MissingEndTags) {
