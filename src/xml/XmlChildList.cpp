@@ -35,12 +35,9 @@ XmlNodePtr XmlChildList::takeBack() {
     return std::move(m_data[--m_size]);
 }
 
-void XmlChildList::release(XmlNodeStore* store) {
+void XmlChildList::releaseArray(XmlNodeStore* store) {
     if (m_heap)
         m_heap.reset();
-    else if (store && m_data)
+    else
         store->giveBackChildArray(m_data, m_capacity);
-    m_data = nullptr;
-    m_size = 0;
-    m_capacity = 0;
 }

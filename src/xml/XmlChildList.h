@@ -59,9 +59,16 @@ private:
     void truncate(std::size_t count) { m_size = static_cast<std::uint32_t>(count); }
     // Empties the list, giving its array back to `store` when it came from
     // there; without a store such an array stays with its store until that goes.
-    void release(XmlNodeStore* store);
+    void release(XmlNodeStore* store) {
+        if (m_heap || (store && m_data))
+            releaseArray(store);
+        m_data = nullptr;
+        m_size = 0;
+        m_capacity = 0;
+    }
 
     void grow();
+    void releaseArray(XmlNodeStore* store);
 
     XmlNodePtr* m_data = nullptr;
     std::uint32_t m_size = 0;

@@ -74,9 +74,7 @@ XmlNode* XmlNode::childAt(int index) const {
     return m_children[static_cast<std::size_t>(index)].get();
 }
 
-void XmlNode::clear() {
-    if (m_children.empty() && m_attributes.empty())
-        return;
+void XmlNode::clearAll() {
     // A node a reader parsed into holds the memory of its descendants, which
     // outlive it on the stack: its store goes only once all are gone.
     std::vector<std::shared_ptr<XmlNodeStore>> stores;
@@ -90,12 +88,6 @@ void XmlNode::clear() {
         node->takeChildren(pending);
     }
     m_attributes.clear();
-}
-
-void XmlNode::takeChildren(std::vector<XmlNodePtr>& into) {
-    for (std::size_t i = 0; i < m_children.size(); ++i)
-        into.push_back(std::move(m_children.data()[i]));
-    m_children.release(nullptr);
 }
 
 XmlNode& XmlNode::appendCopyOf(const XmlNode& source) {

@@ -64,7 +64,10 @@ public:
     int childCount() const { return static_cast<int>(m_children.size()); }
 
     // Destroys all children and attributes; name, value, kind and parent stay.
-    void clear();
+    void clear() {
+        if (!m_children.empty() || !m_attributes.empty())
+            clearAll();
+    }
     // Appends a deep copy of `source` as the last child and returns it.
     XmlNode& appendCopyOf(const XmlNode& source);
 
@@ -81,8 +84,14 @@ private:
     friend class XmlNodeStore;
     friend struct XmlNodeDeleter;
 
+    void clearAll();
     // Moves the children onto `into` and empties the list.
-    void takeChildren(std::vector<XmlNodePtr>& into);
+    void takeChildren(std::vector<XmlNodePtr>& into) {
+        XmlNodePtr* const children = m_children.data();
+        for (std::size_t i = 0; i < m_children.size(); ++i)
+            into.push_back(std::move(children[i]));
+        m_children.release(nullptr);
+    }
 
     // Held by a node a reader parsed into: the memory of its descendants.
     std::shared_ptr<XmlNodeStore> m_store;
