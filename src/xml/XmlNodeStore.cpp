@@ -26,7 +26,8 @@ XmlNode* XmlNodeStore::make() {
         m_blockSize = size;
         m_used = 0;
     }
-    XmlNode* node = ::new (&m_blocks.back()[m_used++].node) XmlNode();
+    // Default-initialised: every member has its initialiser, nothing is zeroed first.
+    XmlNode* node = ::new (&m_blocks.back()[m_used++].node) XmlNode;
     node->m_inStore = true;
     return node;
 }
