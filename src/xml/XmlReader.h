@@ -91,7 +91,7 @@ private:
     struct Checkpoint {
         std::size_t children;
         bool hadError;
-        std::size_t strayEndTags;
+        std::size_t skippedParts;
     };
     Checkpoint checkpoint(const XmlNode& node) const;
     bool retryOnMoreText(XmlNode& node, const Checkpoint& checkpoint);
@@ -122,6 +122,10 @@ private:
     static bool matches(std::string_view reference, const char* amp, std::size_t available);
     void keyEntities();
 
+    void skipped(XmlSkippedPart::Kind kind, std::size_t position, std::string_view name,
+                 const XmlNode* open);
+    void skippedText(std::size_t begin, std::size_t end, const XmlNode* open);
+    void skippedMarkup(std::size_t position, std::string_view content, const XmlNode* open);
     void fail(std::size_t position, XmlParseError code, std::string message);
     void failStartTag(std::size_t startTag, const XmlNode& node);
 
