@@ -11,11 +11,21 @@ namespace {
 // Only these characters are ever replaced, whatever else an entity table names.
 constexpr std::string_view kEncodable = "&\"'<>";
 
+// Each one's place in kEncodable, by its low five bits (which differ for all).
+constexpr std::array<std::uint8_t, 32> kEncodableIndex = [] {
+    std::array<std::uint8_t, 32> index{};
+    for (std::size_t i = 0; i < kEncodable.size(); ++i)
+        index[static_cast<std::size_t>(kEncodable[i] & 31)] = static_cast<std::uint8_t>(i);
+    return index;
+}();
+
+} // namespace
+
 // Finds the characters an entity may replace, sixteen bytes at a time. Most
 // texts hold few of them, yet searching is most of the writer's work: a search
 // per character, or a test per byte, costs more than all the copying. The
 // compiler turns the vector type into the target's vector instructions.
-class EncodableScan {
+class XmlStreamWriter::EncodableScan {
 public:
     // The first one at or after `from`; the text's size when none is left.
     static std::size_t next(std::string_view text, std::size_t from) {
@@ -26,11 +36,12 @@ public:
             if (const std::optional<std::size_t> found = firstMatch(bytes))
                 return at + *found;
         }
-        for (; at < text.size(); ++at) {
-            if (isEncodable(text[at]))
-                return at;
-        }
-        return at;
+        if (at == text.size())
+            return at;
+        // The rest, followed by NULs, which are never encodable.
+        Bytes bytes{};
+        copyShort(text.substr(at), reinterpret_cast<char*>(&bytes));
+        return at + firstMatch(bytes).value_or(text.size() - at);
     }
 
 private:
@@ -44,7 +55,6 @@ private:
             return 8 + firstByte(found[1]);
         return std::nullopt;
     }
-    static bool isEncodable(char c) { return c == '"' || (c | 1) == '\'' || (c | 2) == '>'; }
     // '&' and '\'' differ in the lowest bit only, '<' and '>' in the next.
     static Bytes matches(Bytes bytes) {
         static_assert(('&' | 1) == '\'' && ('<' | 2) == '>');
@@ -62,8 +72,6 @@ private:
         return static_cast<std::size_t>(bit) / 8;
     }
 };
-
-} // namespace
 
 XmlStreamWriter::XmlStreamWriter(std::string& out, const XmlWriteOptions& options)
     : m_out(out), m_buffer(kBufferSize, '\0'), m_quote(options.quoteChar),
@@ -151,7 +159,7 @@ std::string_view XmlStreamWriter::referenceAt(std::string_view text, std::size_t
     const char c = text[at];
     if (m_keepReferences && c == '&' && at + 1 < text.size() && text[at + 1] == '#')
         return {};
-    return m_references[kEncodable.find(c)];
+    return m_references[kEncodableIndex[static_cast<std::size_t>(c & 31)]];
 }
 
 void XmlStreamWriter::comment(std::string_view text) {

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -50,6 +52,8 @@ public:
     std::string& out() { return m_out; }
 
 private:
+    class EncodableScan;
+
     static constexpr std::size_t kBufferSize = 8192;
 
     void put(char c) {
@@ -60,8 +64,34 @@ private:
     void put(std::string_view piece) {
         if (piece.size() > m_buffer.size() - m_used)
             putLong(piece);
+        else if (piece.size() <= 16)
+            m_used += copyShort(piece, m_buffer.data() + m_used);
         else
             m_used += piece.copy(m_buffer.data() + m_used, piece.size());
+    }
+    // Most pieces are short: copied in two overlapping moves of a fixed size,
+    // they cost less than a call to the library.
+    static std::size_t copyShort(std::string_view piece, char* to) {
+        const std::size_t size = piece.size();
+        if (size >= 8)
+            copyEnds<std::uint64_t>(piece, to);
+        else if (size >= 4)
+            copyEnds<std::uint32_t>(piece, to);
+        else if (size > 0) {
+            to[0] = piece[0];
+            to[size / 2] = piece[size / 2];
+            to[size - 1] = piece[size - 1];
+        }
+        return size;
+    }
+    // The first and the last sizeof(Word) bytes; they meet or overlap.
+    template <class Word> static void copyEnds(std::string_view piece, char* to) {
+        Word head;
+        Word tail;
+        std::memcpy(&head, piece.data(), sizeof head);
+        std::memcpy(&tail, piece.data() + piece.size() - sizeof tail, sizeof tail);
+        std::memcpy(to, &head, sizeof head);
+        std::memcpy(to + piece.size() - sizeof tail, &tail, sizeof tail);
     }
     void putLong(std::string_view piece);
 
