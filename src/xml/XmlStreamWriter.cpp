@@ -106,19 +106,6 @@ void XmlStreamWriter::setLineBreak(std::string_view lineBreak) {
     m_lineBreakSize = lineBreak.size();
 }
 
-void XmlStreamWriter::lineStart(int depth) {
-    const std::size_t length = m_lineBreakSize + static_cast<std::size_t>(std::max(depth, 0));
-    if (m_indent.size() < length)
-        m_indent.resize(length, '\t');
-    put(std::string_view(m_indent).substr(0, length));
-}
-
-void XmlStreamWriter::startTag(std::string_view name) {
-    put('<');
-    put(name);
-    m_firstAttribute = true;
-}
-
 void XmlStreamWriter::attribute(std::string_view name, std::string_view value) {
     if (m_firstAttribute)
         put(' ');
@@ -129,12 +116,6 @@ void XmlStreamWriter::attribute(std::string_view name, std::string_view value) {
     text(value);
     put(m_quote);
     put(' ');
-}
-
-void XmlStreamWriter::endTag(std::string_view name) {
-    put("</");
-    put(name);
-    put('>');
 }
 
 void XmlStreamWriter::text(std::string_view text) {

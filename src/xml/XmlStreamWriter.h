@@ -2,6 +2,7 @@
 
 #include "xml/XmlWriteOptions.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -35,15 +36,40 @@ public:
     void setKeepCharacterReferences(bool keep) { m_keepReferences = keep; }
 
     // A line break and `depth` tabs (none for a depth below one).
-    void lineStart(int depth);
+    void lineStart(int depth) {
+        const std::size_t length = m_lineBreakSize + static_cast<std::size_t>(std::max(depth, 0));
+        if (m_indent.size() < length)
+            m_indent.resize(length, '\t');
+        put(std::string_view(m_indent.data(), length));
+    }
     // "<name"; the attributes may follow.
-    void startTag(std::string_view name);
+    void startTag(std::string_view name) {
+        if (hasRoomFor(1 + name.size())) {
+            m_buffer[m_used++] = '<';
+            putInRoom(name);
+        } else {
+            put('<');
+            put(name);
+        }
+        m_firstAttribute = true;
+    }
     // The first attribute of a tag is set off by a space; every one is
     // followed by a space.
     void attribute(std::string_view name, std::string_view value);
     void endStartTag() { put('>'); }
     void endEmptyElement() { put("/>"); }
-    void endTag(std::string_view name);
+    void endTag(std::string_view name) {
+        if (hasRoomFor(3 + name.size())) {
+            m_buffer[m_used++] = '<';
+            m_buffer[m_used++] = '/';
+            putInRoom(name);
+            m_buffer[m_used++] = '>';
+        } else {
+            put("</");
+            put(name);
+            put('>');
+        }
+    }
     void text(std::string_view text);
     void comment(std::string_view text);
     void cdata(std::string_view text);
@@ -64,7 +90,19 @@ private:
     void put(std::string_view piece) {
         if (piece.size() > m_buffer.size() - m_used)
             putLong(piece);
-        else if (piece.size() <= 16)
+        else
+            putInRoom(piece);
+    }
+    // Flushes the buffer unless `size` more bytes fit; false when they do not
+    // fit even then.
+    bool hasRoomFor(std::size_t size) {
+        if (size <= m_buffer.size() - m_used)
+            return true;
+        flush();
+        return size <= m_buffer.size();
+    }
+    void putInRoom(std::string_view piece) {
+        if (piece.size() <= 16)
             m_used += copyShort(piece, m_buffer.data() + m_used);
         else
             m_used += piece.copy(m_buffer.data() + m_used, piece.size());
