@@ -74,7 +74,7 @@ private:
 };
 
 XmlStreamWriter::XmlStreamWriter(std::string& out, const XmlWriteOptions& options)
-    : m_out(out), m_buffer(kBufferSize, '\0'), m_quote(options.quoteChar),
+    : m_out(out), m_quote(options.quoteChar),
       m_encode(options.encodeEntities && options.entities != nullptr) {
     if (m_encode) {
         for (std::size_t i = 0; i < kEncodable.size(); ++i) {
@@ -89,16 +89,26 @@ XmlStreamWriter::XmlStreamWriter(std::string& out, const XmlWriteOptions& option
 }
 
 void XmlStreamWriter::flush() {
-    m_out.append(m_buffer, 0, m_used);
+    if (m_used == 0)
+        return;
+    m_out.append(m_buffer.get(), m_used);
     m_used = 0;
 }
 
-void XmlStreamWriter::putLong(std::string_view piece) {
+void XmlStreamWriter::makeRoom() {
     flush();
-    if (piece.size() > m_buffer.size())
+    if (!m_buffer) {
+        m_buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
+        m_capacity = kBufferSize;
+    }
+}
+
+void XmlStreamWriter::putLong(std::string_view piece) {
+    makeRoom();
+    if (piece.size() > m_capacity)
         m_out.append(piece);
     else
-        m_used = piece.copy(m_buffer.data(), piece.size());
+        putInRoom(piece);
 }
 
 void XmlStreamWriter::setLineBreak(std::string_view lineBreak) {

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -83,12 +84,12 @@ private:
     static constexpr std::size_t kBufferSize = 8192;
 
     void put(char c) {
-        if (m_used == m_buffer.size())
-            flush();
+        if (m_used == m_capacity)
+            makeRoom();
         m_buffer[m_used++] = c;
     }
     void put(std::string_view piece) {
-        if (piece.size() > m_buffer.size() - m_used)
+        if (piece.size() > m_capacity - m_used)
             putLong(piece);
         else
             putInRoom(piece);
@@ -96,16 +97,16 @@ private:
     // Flushes the buffer unless `size` more bytes fit; false when they do not
     // fit even then.
     bool hasRoomFor(std::size_t size) {
-        if (size <= m_buffer.size() - m_used)
+        if (size <= m_capacity - m_used)
             return true;
-        flush();
-        return size <= m_buffer.size();
+        makeRoom();
+        return size <= m_capacity;
     }
     void putInRoom(std::string_view piece) {
         if (piece.size() <= 16)
-            m_used += copyShort(piece, m_buffer.data() + m_used);
+            m_used += copyShort(piece, m_buffer.get() + m_used);
         else
-            m_used += piece.copy(m_buffer.data() + m_used, piece.size());
+            m_used += piece.copy(m_buffer.get() + m_used, piece.size());
     }
     // Most pieces are short: copied in two overlapping moves of a fixed size,
     // they cost less than a call to the library.
@@ -132,12 +133,16 @@ private:
         std::memcpy(to + piece.size() - sizeof tail, &tail, sizeof tail);
     }
     void putLong(std::string_view piece);
+    // Flushes the buffer; makes it on first use, so that a writer that is
+    // never written to costs nothing.
+    void makeRoom();
 
     // The reference written for the byte at `at`; empty when it stays as it is.
     std::string_view referenceAt(std::string_view text, std::size_t at) const;
 
     std::string& m_out;
-    std::string m_buffer;
+    std::unique_ptr<char[]> m_buffer;
+    std::size_t m_capacity = 0;
     std::size_t m_used = 0;
     char m_quote;
     bool m_encode;
