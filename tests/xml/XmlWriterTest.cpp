@@ -71,8 +71,8 @@ TEST(XmlWriterEncoding, SpecialCharactersEncodedNamesAndHighBytesUntouched) {
     EXPECT_EQ(write(XmlNode("n", "a&b"), raw), "\r\n<n>a&b</n>");
 }
 
-// Long texts are written past the writer's buffer; output far larger than the
-// buffer must come out whole and in order.
+// Long texts and names are written past the writer's buffer; output far
+// larger than the buffer must come out whole and in order.
 TEST(XmlWriterEncoding, LongTextsAndLargeTreesKeepEveryByte) {
     const std::string unit = "ab&c<d>e\"f'g";
     const std::string encodedUnit = "ab&amp;c&lt;d&gt;e&quot;f&apos;g";
@@ -94,6 +94,12 @@ TEST(XmlWriterEncoding, LongTextsAndLargeTreesKeepEveryByte) {
         expected += "\r\n</r>";
         EXPECT_EQ(write(root), expected) << units;
     }
+    // Tags, too, may be longer than the buffer.
+    const std::string name(9000, 'n');
+    XmlNode root("r");
+    root.appendChildElement(name, "v").appendChildElement(name, "");
+    EXPECT_EQ(write(root), "\r\n<r>\r\n\t<" + name + ">\r\n\t\t<" + name + "/>\r\n\t\tv\r\n\t</" +
+                               name + ">\r\n</r>");
 }
 
 // Texts are searched for encodable characters several bytes at a time: each
