@@ -45,7 +45,9 @@ public:
     }
 
 private:
-    using Bytes = unsigned char __attribute__((vector_size(16)));
+    // A text's last bytes are copied into one with copyShort().
+    using Bytes = unsigned char __attribute__((vector_size(kShortPiece)));
+    static_assert(sizeof(Bytes) == 2 * sizeof(std::uint64_t));
 
     static std::optional<std::size_t> firstMatch(Bytes bytes) {
         const std::array<std::uint64_t, 2> found = halves(matches(bytes));

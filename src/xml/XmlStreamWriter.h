@@ -82,6 +82,8 @@ private:
     class EncodableScan;
 
     static constexpr std::size_t kBufferSize = 8192;
+    // The longest piece copyShort() takes.
+    static constexpr std::size_t kShortPiece = 16;
 
     void put(char c) {
         if (m_used == m_capacity)
@@ -103,7 +105,7 @@ private:
         return size <= m_capacity;
     }
     void putInRoom(std::string_view piece) {
-        if (piece.size() <= 16)
+        if (piece.size() <= kShortPiece)
             m_used += copyShort(piece, m_buffer.get() + m_used);
         else
             m_used += piece.copy(m_buffer.get() + m_used, piece.size());
