@@ -57,13 +57,13 @@ bool DecodedTextSource::readRest() {
 }
 
 void DecodedTextSource::drop(std::size_t count) {
-    m_text.erase(0, count);
+    m_text.dropFront(count);
     m_dropped += count;
 }
 
 CollectionFile::Place DecodedTextSource::placeOf(std::size_t position) {
     if (m_dropped == 0)
-        return CollectionFile::placeOf(m_text, position);
+        return CollectionFile::placeOf(m_text.view(), position);
     if (!m_file) {
         DecodedTextSource again(m_bytes);
         return placeIn(again, position);
@@ -79,10 +79,10 @@ CollectionFile::Place DecodedTextSource::placeIn(DecodedTextSource& again, std::
     std::size_t left = position;
     while (again.m_text.size() < left && again.readMore()) {
         if (again.m_text.size() < left) {
-            place = CollectionFile::placeAfter(place, again.m_text);
+            place = CollectionFile::placeAfter(place, again.m_text.view());
             left -= again.m_text.size();
             again.m_text.clear();
         }
     }
-    return CollectionFile::placeAfter(place, std::string_view(again.m_text).substr(0, left));
+    return CollectionFile::placeAfter(place, again.m_text.view().substr(0, left));
 }

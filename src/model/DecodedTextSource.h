@@ -2,6 +2,7 @@
 
 #include "model/CollectionFile.h"
 #include "model/DocumentDecoder.h"
+#include "model/TextBuffer.h"
 #include "xml/XmlTextSource.h"
 
 #include <cstddef>
@@ -22,7 +23,7 @@ public:
     DecodedTextSource(const DecodedTextSource&) = delete;
     DecodedTextSource& operator=(const DecodedTextSource&) = delete;
 
-    std::string_view text() const override { return m_text; }
+    std::string_view text() const override { return m_text.view(); }
     bool readMore() override;
     void drop(std::size_t count) override;
 
@@ -41,7 +42,7 @@ private:
     bool fail(std::string reason);
     CollectionFile::Place placeIn(DecodedTextSource& again, std::size_t position);
 
-    std::string m_text;
+    TextBuffer m_text;
     DocumentDecoder m_decoder{m_text};
     std::string_view m_bytes;
     std::size_t m_bytesRead = 0;
