@@ -36,7 +36,9 @@ std::string_view nameInPath(const XmlNode& node) {
 } // namespace
 
 ElementReader::ElementReader(const XmlNode& element, Context& context)
-    : m_element(element), m_context(context), m_base(context.m_taken.size()) {
+    : m_element(element), m_children(element.children().data()),
+      m_childCount(element.children().size()), m_context(context),
+      m_base(context.m_taken.size()) {
     // Children first, then attributes.
     m_context.m_taken.resize(m_base + childCount() + element.attributes().size(), 0);
 }
@@ -44,23 +46,27 @@ ElementReader::ElementReader(const XmlNode& element, Context& context)
 ElementReader::~ElementReader() { m_context.m_taken.resize(m_base); }
 
 // Fields are read in the order a saved file holds their elements, so the
-// first child not yet taken is tried before all of them are searched. Every
-// child before it is taken, by a field of another name: it is the first
-// match when its name is the one asked for.
+// first child not yet taken is tried before the rest are searched. Every
+// child before it is taken, by a field of another name (the results holders
+// take only names that no field has), so no search looks there.
 const XmlNode* ElementReader::take(std::string_view name) {
-    while (m_next < childCount() && m_context.m_taken[m_base + m_next])
-        ++m_next;
-    if (m_next < childCount() && child(m_next).name() == name) {
-        takeChild(m_next);
-        return &child(m_next++);
-    }
-    for (std::size_t i = 0, n = childCount(); i < n; ++i) {
+    const std::size_t first = firstOpen();
+    for (std::size_t i = first, n = childCount(); i < n; ++i) {
         if (child(i).name() == name) {
             takeChild(i);
+            if (i == first)
+                ++m_next;
             return &child(i);
         }
     }
     return nullptr;
+}
+
+std::size_t ElementReader::firstOpen() {
+    const std::uint8_t* const taken = m_context.m_taken.data() + m_base;
+    while (m_next < m_childCount && taken[m_next])
+        ++m_next;
+    return m_next;
 }
 
 const std::string* ElementReader::takeAttribute(const XmlNode& element, std::string_view name) {
@@ -113,7 +119,7 @@ void ElementReader::textBlock(std::string_view name, TextBlock& block) {
 
 void ElementReader::textList(std::string_view name, std::vector<std::string>& list) {
     list.clear();
-    for (std::size_t i = 0, n = childCount(); i < n; ++i) {
+    for (std::size_t i = firstOpen(), n = childCount(); i < n; ++i) {
         if (child(i).name() == name) {
             takeChild(i);
             list.emplace_back(leafText(child(i), {}));
@@ -123,7 +129,7 @@ void ElementReader::textList(std::string_view name, std::vector<std::string>& li
 
 void ElementReader::fieldList(std::string_view name, std::vector<FieldValue>& list) {
     list.clear();
-    for (std::size_t i = 0, n = childCount(); i < n; ++i) {
+    for (std::size_t i = firstOpen(), n = childCount(); i < n; ++i) {
         if (child(i).name() == name) {
             takeChild(i);
             list.emplace_back().setFromXml(leafText(child(i), kDelete),
@@ -133,10 +139,14 @@ void ElementReader::fieldList(std::string_view name, std::vector<FieldValue>& li
 }
 
 // The holder keeps the last qualifying child it can give back on saving;
-// every other qualifying child is left to the report.
+// every other qualifying child is left to the report. A taken child cannot
+// qualify: no field's name holds "result", and the two kinds of holder
+// exclude each other.
 void ElementReader::results(ResultsElement& holder) {
     std::size_t kept = childCount();
-    for (std::size_t i = 0, n = childCount(); i < n; ++i) {
+    for (std::size_t i = firstOpen(), n = childCount(); i < n; ++i) {
+        if (m_context.m_taken[m_base + i])
+            continue;
         if (holder.qualifies(child(i).name()) && holder.copyFrom(child(i)))
             kept = i;
     }

@@ -73,10 +73,11 @@ public:
 
 private:
     const XmlNode* take(std::string_view name);
+    std::size_t firstOpen();
     void takeChild(std::size_t index) { m_context.m_taken[m_base + index] = 1; }
     const std::string* takeAttribute(const XmlNode& element, std::string_view name);
-    std::size_t childCount() const { return m_element.children().size(); }
-    const XmlNode& child(std::size_t index) const { return *m_element.children()[index]; }
+    std::size_t childCount() const { return m_childCount; }
+    const XmlNode& child(std::size_t index) const { return *m_children[index]; }
 
     // The text of a leaf element (CDATA sections count as its text); its
     // other content is reported.
@@ -87,6 +88,9 @@ private:
     void report(std::string_view below, std::string_view name);
 
     const XmlNode& m_element;
+    // The element's children, held here: every field asks for them.
+    const XmlNodePtr* m_children;
+    std::size_t m_childCount;
     Context& m_context;
     std::size_t m_base;
     // Where the search for the next field's child starts; see take().
@@ -116,7 +120,7 @@ template <class Record> void ElementReader::record(std::string_view name, Record
 template <class Record>
 void ElementReader::list(std::string_view name, OwningList<Record>& list) {
     list.clear();
-    for (std::size_t i = 0, n = childCount(); i < n; ++i) {
+    for (std::size_t i = firstOpen(), n = childCount(); i < n; ++i) {
         if (child(i).name() == name) {
             takeChild(i);
             read(appendNew(list), child(i), m_context);
