@@ -8,6 +8,7 @@
 #include "model/TextForms.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -33,7 +34,44 @@ std::string_view nameInPath(const XmlNode& node) {
     }
 }
 
+std::uint64_t wordAt(const char* bytes) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+std::uint32_t halfWordAt(const char* bytes) {
+    std::uint32_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+// Every field compares its name with a child's, and names are a few words
+// long: they are compared a word at a time here (the last word overlapping
+// the one before), which costs less than a call to compare them.
+bool sameName(std::string_view a, std::string_view b) {
+    const std::size_t n = a.size();
+    if (n != b.size())
+        return false;
+    const char* const x = a.data();
+    const char* const y = b.data();
+    if (n >= 8) {
+        for (std::size_t i = 0; i + 8 < n; i += 8) {
+            if (wordAt(x + i) != wordAt(y + i))
+                return false;
+        }
+        return wordAt(x + n - 8) == wordAt(y + n - 8);
+    }
+    if (n >= 4)
+        return halfWordAt(x) == halfWordAt(y) && halfWordAt(x + n - 4) == halfWordAt(y + n - 4);
+    return a == b;
+}
+
 } // namespace
+
+bool ElementReader::isNamed(std::size_t index, std::string_view name) const {
+    return sameName(child(index).name(), name);
+}
 
 ElementReader::ElementReader(const XmlNode& element, Context& context)
     : m_element(element), m_children(element.children().data()),
@@ -52,7 +90,7 @@ ElementReader::~ElementReader() { m_context.m_taken.resize(m_base); }
 const XmlNode* ElementReader::take(std::string_view name) {
     const std::size_t first = firstOpen();
     for (std::size_t i = first, n = childCount(); i < n; ++i) {
-        if (child(i).name() == name) {
+        if (isNamed(i, name)) {
             takeChild(i);
             if (i == first)
                 ++m_next;
@@ -120,7 +158,7 @@ void ElementReader::textBlock(std::string_view name, TextBlock& block) {
 void ElementReader::textList(std::string_view name, std::vector<std::string>& list) {
     list.clear();
     for (std::size_t i = firstOpen(), n = childCount(); i < n; ++i) {
-        if (child(i).name() == name) {
+        if (isNamed(i, name)) {
             takeChild(i);
             list.emplace_back(leafText(child(i), {}));
         }
@@ -130,7 +168,7 @@ void ElementReader::textList(std::string_view name, std::vector<std::string>& li
 void ElementReader::fieldList(std::string_view name, std::vector<FieldValue>& list) {
     list.clear();
     for (std::size_t i = firstOpen(), n = childCount(); i < n; ++i) {
-        if (child(i).name() == name) {
+        if (isNamed(i, name)) {
             takeChild(i);
             list.emplace_back().setFromXml(leafText(child(i), kDelete),
                                            child(i).attributeValue(kDelete));

@@ -78,6 +78,7 @@ private:
     const std::string* takeAttribute(const XmlNode& element, std::string_view name);
     std::size_t childCount() const { return m_childCount; }
     const XmlNode& child(std::size_t index) const { return *m_children[index]; }
+    bool isNamed(std::size_t index, std::string_view name) const;
 
     // The text of a leaf element (CDATA sections count as its text); its
     // other content is reported.
@@ -121,7 +122,7 @@ template <class Record>
 void ElementReader::list(std::string_view name, OwningList<Record>& list) {
     list.clear();
     for (std::size_t i = firstOpen(), n = childCount(); i < n; ++i) {
-        if (child(i).name() == name) {
+        if (isNamed(i, name)) {
             takeChild(i);
             read(appendNew(list), child(i), m_context);
         }
