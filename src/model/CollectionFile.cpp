@@ -80,6 +80,26 @@ template <class Load> LoadResult guarded(const std::string& name, Load load) {
     }
 }
 
+// Toleration skipped these end tags, and the save cannot bring them back.
+void reportStrayEndTags(const XmlParseOptions& options, DecodedTextSource& source,
+                        NotKeptReport& report) {
+    if (options.strayEndTags.empty())
+        return;
+    std::vector<std::size_t> positions;
+    for (const XmlStrayEndTag& tag : options.strayEndTags)
+        positions.push_back(tag.position);
+    const std::vector<CollectionFile::Place> places = source.placesOf(positions);
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const XmlStrayEndTag& tag = options.strayEndTags[i];
+        report.add("line " + std::to_string(places[i].line) + ", column " +
+                   std::to_string(places[i].column) + ": the end tag </" + tag.name +
+                   "> inside <" + tag.openElement + ">, with any text after it");
+    }
+    if (options.strayEndTagCount > places.size())
+        report.add("further end tags that close no open element",
+                   options.strayEndTagCount - places.size());
+}
+
 } // namespace
 
 LoadResult CollectionFile::load(const std::string& path, StudyCollection& collection) {
@@ -140,6 +160,7 @@ LoadResult CollectionFile::loadDocument(DecodedTextSource& source, StudyCollecti
     case CollectionReader::Outcome::Read:
         break;
     }
+    reportStrayEndTags(options, source, result.notKept);
     collection.clear();
     collection.records = std::move(records);
     result.ok = true;

@@ -62,27 +62,46 @@ void DecodedTextSource::drop(std::size_t count) {
 }
 
 CollectionFile::Place DecodedTextSource::placeOf(std::size_t position) {
+    return placesOf({position}).front();
+}
+
+std::vector<CollectionFile::Place>
+DecodedTextSource::placesOf(const std::vector<std::size_t>& positions) {
     if (m_dropped == 0)
-        return CollectionFile::placeOf(m_text.view(), position);
+        return placesIn(*this, positions, false);
     if (!m_file) {
         DecodedTextSource again(m_bytes);
-        return placeIn(again, position);
+        return placesIn(again, positions, true);
     }
     std::rewind(m_file);
     DecodedTextSource again(m_file);
-    return placeIn(again, position);
+    return placesIn(again, positions, true);
 }
 
-// Counts lines through `again`'s text, piece by piece, up to `position`.
-CollectionFile::Place DecodedTextSource::placeIn(DecodedTextSource& again, std::size_t position) {
+// Counts lines through `again`'s text up to each position; piece by piece,
+// dropping what is counted, if it may read.
+std::vector<CollectionFile::Place> DecodedTextSource::placesIn(
+    DecodedTextSource& again, const std::vector<std::size_t>& positions, bool mayRead) {
+    std::vector<CollectionFile::Place> places;
     CollectionFile::Place place;
-    std::size_t left = position;
-    while (again.m_text.size() < left && again.readMore()) {
-        if (again.m_text.size() < left) {
-            place = CollectionFile::placeAfter(place, again.m_text.view());
-            left -= again.m_text.size();
-            again.m_text.clear();
+    // Where `place` stands in the whole text, and where again's text starts.
+    std::size_t counted = 0;
+    std::size_t textStart = 0;
+    for (const std::size_t position : positions) {
+        while (mayRead && textStart + again.m_text.size() < position && again.readMore()) {
+            if (textStart + again.m_text.size() < position) {
+                place = CollectionFile::placeAfter(
+                    place, again.m_text.view().substr(counted - textStart));
+                counted = textStart + again.m_text.size();
+                textStart = counted;
+                again.m_text.clear();
+            }
         }
+        const std::size_t end = std::min(position, textStart + again.m_text.size());
+        place = CollectionFile::placeAfter(
+            place, again.m_text.view().substr(counted - textStart, end - counted));
+        counted = end;
+        places.push_back(place);
     }
-    return CollectionFile::placeAfter(place, again.m_text.view().substr(0, left));
+    return places;
 }

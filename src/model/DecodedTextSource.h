@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A collection file's text for the XML reader, decoded piece by piece (see
 // DocumentDecoder) from bytes in memory or from an open file as the reader
@@ -36,11 +37,15 @@ public:
     // been dropped, the bytes are decoded again up to it (from the start of
     // the file, for a file): only failures ask.
     CollectionFile::Place placeOf(std::size_t position);
+    // The same for several positions, in ascending order, in one pass.
+    std::vector<CollectionFile::Place> placesOf(const std::vector<std::size_t>& positions);
 
 private:
     std::string_view nextPiece(bool& last);
     bool fail(std::string reason);
-    CollectionFile::Place placeIn(DecodedTextSource& again, std::size_t position);
+    static std::vector<CollectionFile::Place> placesIn(DecodedTextSource& again,
+                                                       const std::vector<std::size_t>& positions,
+                                                       bool mayRead);
 
     TextBuffer m_text;
     DocumentDecoder m_decoder{m_text};

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
-void NotKeptReport::add(std::string path) {
+void NotKeptReport::add(std::string path, std::size_t count) {
     const auto [found, inserted] = m_index.try_emplace(path, m_entries.size());
     if (inserted)
         m_entries.push_back({std::move(path), 0});
-    ++m_entries[found->second].count;
+    m_entries[found->second].count += count;
 }
 
 std::string NotKeptReport::message() const {

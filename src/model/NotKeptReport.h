@@ -20,7 +20,7 @@ public:
         "These parts of the file are not kept by Protoscribe and will be missing when it is "
         "saved:";
 
-    void add(std::string path);
+    void add(std::string path, std::size_t count = 1);
     // The file is the registry's public record of a study, not an upload file.
     void setPublicRecord() { m_publicRecord = true; }
     bool isPublicRecord() const { return m_publicRecord; }

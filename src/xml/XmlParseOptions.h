@@ -1,9 +1,12 @@
 #pragma once
 
 #include "xml/XmlEntityTable.h"
+#include "xml/XmlStrayEndTag.h"
 
 #include <cstddef>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // Error codes the reader records.
 enum class XmlParseError {
@@ -21,6 +24,8 @@ enum class XmlParseError {
 struct XmlParseOptions {
     // Deeper nesting is refused so that hostile input cannot exhaust the stack.
     static constexpr int kMaxDepth = 512;
+    // Stray end tags listed one by one; beyond that they are only counted.
+    static constexpr std::size_t kMaxListedStrayEndTags = 100;
 
     bool trimValues = false;
     bool decodeEntities = true;
@@ -32,6 +37,10 @@ struct XmlParseOptions {
     std::size_t errorPosition = 0;
     int errorCode = 0;
     std::string errorMessage;
+
+    // What toleration skipped, in reading order.
+    std::vector<XmlStrayEndTag> strayEndTags;
+    std::size_t strayEndTagCount = 0;
 
     // The options the program loads files with: no escape character, so a
     // backslash in a real file is an ordinary byte.
@@ -53,4 +62,6 @@ struct XmlParseOptions {
 
     // Records an error unless one is recorded already.
     void recordError(std::size_t position, XmlParseError code, std::string message);
+    void recordStrayEndTag(std::size_t position, std::string_view name,
+                           std::string_view openElement);
 };

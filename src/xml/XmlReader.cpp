@@ -30,6 +30,13 @@ void XmlParseOptions::recordError(std::size_t position, XmlParseError code, std:
     errorMessage = std::move(message);
 }
 
+void XmlParseOptions::recordStrayEndTag(std::size_t position, std::string_view name,
+                                        std::string_view openElement) {
+    if (strayEndTags.size() < kMaxListedStrayEndTags)
+        strayEndTags.push_back({position, std::string(name), std::string(openElement)});
+    ++strayEndTagCount;
+}
+
 XmlReader::XmlReader(std::string_view text, XmlParseOptions& options)
     : m_text(text), m_options(options), m_scan(text, options),
       m_store(std::make_shared<XmlNodeStore>()) {}
@@ -299,7 +306,7 @@ inline XmlReader::AfterChild XmlReader::afterChild(XmlNode& node, std::size_t& p
 }
 
 XmlReader::Checkpoint XmlReader::checkpoint(const XmlNode& node) const {
-    return {node.m_children.size(), m_options.errorFlag};
+    return {node.m_children.size(), m_options.errorFlag, m_options.strayEndTagCount};
 }
 
 // Gives back what the failed step added to the node and the error it
@@ -314,6 +321,9 @@ bool XmlReader::retryOnMoreText(XmlNode& node, const Checkpoint& undo) {
     }
     if (!undo.hadError)
         m_options.clearError();
+    m_options.strayEndTags.resize(
+        std::min(undo.strayEndTags, XmlParseOptions::kMaxListedStrayEndTags));
+    m_options.strayEndTagCount = undo.strayEndTags;
     readMore(2 * m_text.size() + m_readAhead);
     return true;
 }
@@ -362,12 +372,15 @@ XmlReader::EndTag XmlReader::readEndTag(const XmlNode& node, std::size_t& p) {
         fail(p, XmlParseError::MissingEndTag, "it must be closed with </" + name + ">");
         return EndTag::Failed;
     }
+    const std::size_t tagStart = p;
     p = nameEnd + 1;
     const std::string_view endName = m_text.substr(nameBegin, nameEnd - nameBegin);
     if (endName == name)
         return EndTag::Closes;
-    if (m_options.tolerateMismatchedEndTags)
+    if (m_options.tolerateMismatchedEndTags) {
+        m_options.recordStrayEndTag(m_base + tagStart, endName, name);
         return EndTag::Stray;
+    }
     fail(nameBegin, XmlParseError::MismatchedEndTag,
          "'<" + name + "> ... </" + std::string(endName) + ">' is not wel-formed.");
     return EndTag::Failed;

@@ -89,6 +89,7 @@ private:
     struct Checkpoint {
         std::size_t children;
         bool hadError;
+        std::size_t strayEndTags;
     };
     Checkpoint checkpoint(const XmlNode& node) const;
     bool retryOnMoreText(XmlNode& node, const Checkpoint& checkpoint);

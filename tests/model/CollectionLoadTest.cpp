@@ -5,6 +5,7 @@
 #include "RecordFixtures.h"
 #include "model/DocumentDecoder.h"
 #include "model/StudyCollection.h"
+#include "xml/XmlParseOptions.h"
 #include "xml/XmlReader.h"
 
 #include <chrono>
@@ -320,6 +321,58 @@ TEST(CollectionLoadTest, LongFilesReadLikeShortOnes) {
     DocumentDecoder decoder(text);
     EXPECT_FALSE(decoder.append(utf16) && decoder.finish());
     EXPECT_EQ(loadMessage(utf16), kPrefix + decoder.error() + "\n\nFile: f.xml");
+}
+
+// A mistyped end tag is skipped so the file still opens, but what it drops
+// from the value is reported with its place, from memory and from a file,
+// however far into a long file it is.
+TEST(CollectionLoadTest, StrayEndTagsAreReportedWithTheirPlace) {
+    StudyCollection original;
+    for (int i = 0; i < 400; ++i)
+        RecordFiller("r" + std::to_string(i) + "t").fill(appendNew(original.records));
+    std::string bytes = CollectionFile::saveText(original);
+    const std::string end = "</brief_title>";
+    for (const std::size_t at : {bytes.rfind(end), bytes.find(end)})
+        bytes.insert(at, "</brieftitle> Blood Pressure");
+    const std::string text = CollectionFile::documentText(bytes);
+    std::vector<std::string> expected;
+    for (std::size_t at = text.find("</brieftitle>"); at != std::string::npos;
+         at = text.find("</brieftitle>", at + 1)) {
+        const CollectionFile::Place place = CollectionFile::placeOf(text, at);
+        expected.push_back("line " + std::to_string(place.line) + ", column " +
+                           std::to_string(place.column) +
+                           ": the end tag </brieftitle> inside <brief_title>, with any text "
+                           "after it");
+    }
+    ASSERT_EQ(expected.size(), 2u);
+    const auto paths = [](const LoadResult& result) {
+        std::vector<std::string> found;
+        for (const auto& entry : result.notKept.entries())
+            found.push_back(entry.path + " " + std::to_string(entry.count));
+        return found;
+    };
+    const std::vector<std::string> once = {expected[0] + " 1", expected[1] + " 1"};
+    const auto loaded = load(bytes);
+    EXPECT_EQ(paths(loaded->result), once);
+    EXPECT_EQ(loaded->collection.records.at(0)->brief_title.displayText(),
+              original.records.at(0)->brief_title.displayText());
+
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("protoscribe-stray-" + std::to_string(getpid()));
+    std::ofstream(path, std::ios::binary) << bytes;
+    StudyCollection fromFile;
+    EXPECT_EQ(paths(CollectionFile::load(path.string(), fromFile)), once);
+    std::filesystem::remove(path);
+
+    // Past the listed ones, stray end tags are counted.
+    std::string many = "<clinical_study>";
+    for (std::size_t i = 0; i < XmlParseOptions::kMaxListedStrayEndTags + 5; ++i)
+        many += "</x>";
+    const std::vector<std::string> found = paths(load(many + "</clinical_study>")->result);
+    ASSERT_EQ(found.size(), XmlParseOptions::kMaxListedStrayEndTags + 1);
+    EXPECT_EQ(found[1], "line 1, column 21: the end tag </x> inside <clinical_study>, with any "
+                        "text after it 1");
+    EXPECT_EQ(found.back(), "further end tags that close no open element 5");
 }
 
 TEST(CollectionLoadTest, OnlyRegularFilesAreRead) {

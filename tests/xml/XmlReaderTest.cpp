@@ -180,6 +180,10 @@ TEST(XmlReaderEndTags, StrayEndTagToleratedOrRejected) {
     ASSERT_TRUE(tolerant.end);
     ASSERT_EQ(tolerant.root->childCount(), 2);
     EXPECT_EQ(tolerant.root->childAt(1)->name(), "c");
+    ASSERT_EQ(tolerant.options.strayEndTags.size(), 1u);
+    EXPECT_EQ(tolerant.options.strayEndTags[0].position, text.find("</x>"));
+    EXPECT_EQ(tolerant.options.strayEndTags[0].name, "x");
+    EXPECT_EQ(tolerant.options.strayEndTags[0].openElement, "a");
 
     XmlParseOptions strict = XmlParseOptions::backslash();
     strict.tolerateMismatchedEndTags = false;
