@@ -80,24 +80,37 @@ template <class Load> LoadResult guarded(const std::string& name, Load load) {
     }
 }
 
-// Toleration skipped these end tags, and the save cannot bring them back.
-void reportStrayEndTags(const XmlParseOptions& options, DecodedTextSource& source,
+std::string describe(const XmlSkippedPart& part) {
+    const std::string where =
+        part.openElement.empty() ? " before the root element" : " inside <" + part.openElement + ">";
+    switch (part.kind) {
+    case XmlSkippedPart::Kind::EndTag:
+        return "the end tag </" + part.name + ">" + where + ", with any text after it";
+    case XmlSkippedPart::Kind::Text:
+        return "text" + where + (part.openElement.empty() ? "" : " after other markup");
+    case XmlSkippedPart::Kind::ProcessingInstruction:
+        return "the processing instruction <?" + part.name + "?>" + where;
+    case XmlSkippedPart::Kind::DocumentType:
+        return "the document type declaration";
+    }
+    return {};
+}
+
+// What the reader passed over, the save cannot bring back.
+void reportSkippedParts(const XmlParseOptions& options, DecodedTextSource& source,
                         NotKeptReport& report) {
-    if (options.strayEndTags.empty())
+    if (options.skippedParts.empty())
         return;
     std::vector<std::size_t> positions;
-    for (const XmlStrayEndTag& tag : options.strayEndTags)
-        positions.push_back(tag.position);
+    for (const XmlSkippedPart& part : options.skippedParts)
+        positions.push_back(part.position);
     const std::vector<CollectionFile::Place> places = source.placesOf(positions);
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        const XmlStrayEndTag& tag = options.strayEndTags[i];
+    for (std::size_t i = 0; i < places.size(); ++i)
         report.add("line " + std::to_string(places[i].line) + ", column " +
-                   std::to_string(places[i].column) + ": the end tag </" + tag.name +
-                   "> inside <" + tag.openElement + ">, with any text after it");
-    }
-    if (options.strayEndTagCount > places.size())
-        report.add("further end tags that close no open element",
-                   options.strayEndTagCount - places.size());
+                   std::to_string(places[i].column) + ": " + describe(options.skippedParts[i]));
+    if (options.skippedPartCount > places.size())
+        report.add("further end tags, text or markup read past",
+                   options.skippedPartCount - places.size());
 }
 
 } // namespace
@@ -160,7 +173,7 @@ LoadResult CollectionFile::loadDocument(DecodedTextSource& source, StudyCollecti
     case CollectionReader::Outcome::Read:
         break;
     }
-    reportStrayEndTags(options, source, result.notKept);
+    reportSkippedParts(options, source, result.notKept);
     collection.clear();
     collection.records = std::move(records);
     result.ok = true;

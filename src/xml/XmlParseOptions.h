@@ -1,11 +1,10 @@
 #pragma once
 
 #include "xml/XmlEntityTable.h"
-#include "xml/XmlStrayEndTag.h"
+#include "xml/XmlSkippedPart.h"
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
 // Error codes the reader records.
@@ -24,8 +23,8 @@ enum class XmlParseError {
 struct XmlParseOptions {
     // Deeper nesting is refused so that hostile input cannot exhaust the stack.
     static constexpr int kMaxDepth = 512;
-    // Stray end tags listed one by one; beyond that they are only counted.
-    static constexpr std::size_t kMaxListedStrayEndTags = 100;
+    // Skipped parts listed one by one; beyond that they are only counted.
+    static constexpr std::size_t kMaxListedSkippedParts = 100;
 
     bool trimValues = false;
     bool decodeEntities = true;
@@ -38,9 +37,9 @@ struct XmlParseOptions {
     int errorCode = 0;
     std::string errorMessage;
 
-    // What toleration skipped, in reading order.
-    std::vector<XmlStrayEndTag> strayEndTags;
-    std::size_t strayEndTagCount = 0;
+    // What the reader passed over, in reading order.
+    std::vector<XmlSkippedPart> skippedParts;
+    std::size_t skippedPartCount = 0;
 
     // The options the program loads files with: no escape character, so a
     // backslash in a real file is an ordinary byte.
@@ -62,6 +61,7 @@ struct XmlParseOptions {
 
     // Records an error unless one is recorded already.
     void recordError(std::size_t position, XmlParseError code, std::string message);
-    void recordStrayEndTag(std::size_t position, std::string_view name,
-                           std::string_view openElement);
+    void recordSkipped(XmlSkippedPart part);
+    // Forgets what was recorded after the first `count`.
+    void forgetSkippedAfter(std::size_t count);
 };

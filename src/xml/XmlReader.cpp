@@ -30,11 +30,15 @@ void XmlParseOptions::recordError(std::size_t position, XmlParseError code, std:
     errorMessage = std::move(message);
 }
 
-void XmlParseOptions::recordStrayEndTag(std::size_t position, std::string_view name,
-                                        std::string_view openElement) {
-    if (strayEndTags.size() < kMaxListedStrayEndTags)
-        strayEndTags.push_back({position, std::string(name), std::string(openElement)});
-    ++strayEndTagCount;
+void XmlParseOptions::recordSkipped(XmlSkippedPart part) {
+    if (skippedParts.size() < kMaxListedSkippedParts)
+        skippedParts.push_back(std::move(part));
+    ++skippedPartCount;
+}
+
+void XmlParseOptions::forgetSkippedAfter(std::size_t count) {
+    skippedParts.resize(std::min(count, std::min(skippedParts.size(), kMaxListedSkippedParts)));
+    skippedPartCount = std::min(skippedPartCount, count);
 }
 
 XmlReader::XmlReader(std::string_view text, XmlParseOptions& options)
@@ -82,6 +86,7 @@ std::optional<std::size_t> XmlReader::parseTop(XmlNode& node, std::size_t positi
     const std::string value = node.m_value;
     const std::size_t rootPosition = m_rootPosition;
     const bool hadError = m_options.errorFlag;
+    const std::size_t skippedParts = m_options.skippedPartCount;
     for (;;) {
         const std::optional<std::size_t> end = parseElement(node, position - m_base, depth);
         if (end)
@@ -93,6 +98,7 @@ std::optional<std::size_t> XmlReader::parseTop(XmlNode& node, std::size_t positi
         m_rootPosition = rootPosition;
         if (!hadError)
             m_options.clearError();
+        m_options.forgetSkippedAfter(skippedParts);
         readMore(2 * m_text.size() + m_readAhead);
     }
 }
@@ -118,6 +124,7 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
     std::size_t p = m_text.find('<', position);
     if (p == npos)
         return std::nullopt;
+    skippedText(position, p, node.m_parent);
     if (m_scan.startsWith(p, "</"))
         return p;
 
@@ -130,9 +137,11 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
         break;
     }
     // Anything between skipped markup and the next tag is not part of an element.
+    const std::size_t afterMarkup = p;
     p = m_text.find('<', p);
     if (p == npos)
         return std::nullopt;
+    skippedText(afterMarkup, p, node.m_parent);
     if (m_scan.startsWith(p, "</"))
         return p;
     return parseStartTag(node, p, depth);
@@ -286,8 +295,10 @@ inline XmlReader::AfterChild XmlReader::afterChild(XmlNode& node, std::size_t& p
         return AfterChild::Next;
     if (!blankValue)
         blankValue = isBlank(node.m_value);
-    if (!*blankValue)
+    if (!*blankValue) {
+        skippedText(p, m_text.find('<', p), &node);
         return AfterChild::Next;
+    }
     std::size_t textEnd = indentEnd(p);
     if (textEnd != npos) {
         node.m_value.assign(m_options.trimValues ? std::string_view()
@@ -306,7 +317,7 @@ inline XmlReader::AfterChild XmlReader::afterChild(XmlNode& node, std::size_t& p
 }
 
 XmlReader::Checkpoint XmlReader::checkpoint(const XmlNode& node) const {
-    return {node.m_children.size(), m_options.errorFlag, m_options.strayEndTagCount};
+    return {node.m_children.size(), m_options.errorFlag, m_options.skippedPartCount};
 }
 
 // Gives back what the failed step added to the node and the error it
@@ -321,9 +332,7 @@ bool XmlReader::retryOnMoreText(XmlNode& node, const Checkpoint& undo) {
     }
     if (!undo.hadError)
         m_options.clearError();
-    m_options.strayEndTags.resize(
-        std::min(undo.strayEndTags, XmlParseOptions::kMaxListedStrayEndTags));
-    m_options.strayEndTagCount = undo.strayEndTags;
+    m_options.forgetSkippedAfter(undo.skippedParts);
     readMore(2 * m_text.size() + m_readAhead);
     return true;
 }
@@ -378,7 +387,7 @@ XmlReader::EndTag XmlReader::readEndTag(const XmlNode& node, std::size_t& p) {
     if (endName == name)
         return EndTag::Closes;
     if (m_options.tolerateMismatchedEndTags) {
-        m_options.recordStrayEndTag(m_base + tagStart, endName, name);
+        skipped(XmlSkippedPart::Kind::EndTag, tagStart, endName, &node);
         return EndTag::Stray;
     }
     fail(nameBegin, XmlParseError::MismatchedEndTag,
@@ -575,6 +584,8 @@ XmlReader::Markup XmlReader::skipMarkup(XmlNode& node, std::size_t& position) {
             const std::size_t contentBegin = p + section.open.size();
             position = end + closeLength;
             round = Markup::Skipped;
+            if (section.nodeName.empty() || !node.m_parent)
+                skippedMarkup(p, m_text.substr(contentBegin, end - contentBegin), node.m_parent);
             // A comment or CDATA section inside an element becomes a child of
             // that element and ends this node's parse.
             if (section.nodeName.empty() || !node.m_parent)
@@ -653,6 +664,36 @@ const XmlEntity* XmlReader::entityAt(std::string_view raw, std::size_t amp) cons
             return &entity;
     }
     return nullptr;
+}
+
+void XmlReader::skipped(XmlSkippedPart::Kind kind, std::size_t position, std::string_view name,
+                        const XmlNode* open) {
+    m_options.recordSkipped(
+        {kind, m_base + position, std::string(name), open ? open->m_name : std::string()});
+}
+
+// Text from `begin` to `end` that no node takes, when it is more than white space.
+void XmlReader::skippedText(std::size_t begin, std::size_t end, const XmlNode* open) {
+    const std::size_t first = m_scan.skipSpace(begin);
+    if (first < std::min(end, m_text.size()))
+        skipped(XmlSkippedPart::Kind::Text, first, {}, open);
+}
+
+// Markup at `position` the tree has no node for: a processing instruction
+// (but the XML declaration), a document type declaration, or a CDATA section
+// outside the root element. A comment there is not recorded: it is the
+// header that a save writes anew.
+void XmlReader::skippedMarkup(std::size_t position, std::string_view content,
+                              const XmlNode* open) {
+    using Kind = XmlSkippedPart::Kind;
+    if (m_scan.startsWith(position, "<?")) {
+        const std::string_view target = content.substr(0, content.find_first_of(" \t\r\n"));
+        if (target != "xml")
+            skipped(Kind::ProcessingInstruction, position, target, open);
+    } else if (!m_scan.startsWith(position, "<!--")) {
+        skipped(m_scan.startsWith(position, "<![") ? Kind::Text : Kind::DocumentType, position, {},
+                open);
+    }
 }
 
 void XmlReader::fail(std::size_t position, XmlParseError code, std::string message) {

@@ -89,7 +89,7 @@ private:
     struct Checkpoint {
         std::size_t children;
         bool hadError;
-        std::size_t strayEndTags;
+        std::size_t skippedParts;
     };
     Checkpoint checkpoint(const XmlNode& node) const;
     bool retryOnMoreText(XmlNode& node, const Checkpoint& checkpoint);
@@ -116,6 +116,10 @@ private:
     void decodeEntities(std::string_view raw, std::string& out) const;
     const XmlEntity* entityAt(std::string_view raw, std::size_t amp) const;
 
+    void skipped(XmlSkippedPart::Kind kind, std::size_t position, std::string_view name,
+                 const XmlNode* open);
+    void skippedText(std::size_t begin, std::size_t end, const XmlNode* open);
+    void skippedMarkup(std::size_t position, std::string_view content, const XmlNode* open);
     void fail(std::size_t position, XmlParseError code, std::string message);
     void failStartTag(std::size_t startTag, const XmlNode& node);
 

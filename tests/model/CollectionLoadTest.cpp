@@ -325,8 +325,9 @@ TEST(CollectionLoadTest, LongFilesReadLikeShortOnes) {
 
 // A mistyped end tag is skipped so the file still opens, but what it drops
 // from the value is reported with its place, from memory and from a file,
-// however far into a long file it is.
-TEST(CollectionLoadTest, StrayEndTagsAreReportedWithTheirPlace) {
+// however far into a long file it is; so is other markup the records have
+// no place for.
+TEST(CollectionLoadTest, SkippedPartsAreReportedWithTheirPlace) {
     StudyCollection original;
     for (int i = 0; i < 400; ++i)
         RecordFiller("r" + std::to_string(i) + "t").fill(appendNew(original.records));
@@ -364,15 +365,26 @@ TEST(CollectionLoadTest, StrayEndTagsAreReportedWithTheirPlace) {
     EXPECT_EQ(paths(CollectionFile::load(path.string(), fromFile)), once);
     std::filesystem::remove(path);
 
-    // Past the listed ones, stray end tags are counted.
+    const std::vector<std::string> markup = {
+        "line 2, column 1: the processing instruction <?style?> before the root element 1",
+        "line 4, column 29: text inside <brief_title> after other markup 1",
+        "line 4, column 30: the processing instruction <?pi?> inside <brief_title> 1",
+    };
+    EXPECT_EQ(paths(load("<?xml version=\"1.0\"?>\n<?style x?>\n<clinical_study>\n"
+                         "<brief_title>A<![CDATA[x]]> B<?pi y?></brief_title>\n"
+                         "</clinical_study>")
+                        ->result),
+              markup);
+
+    // Past the listed ones, skipped parts are counted.
     std::string many = "<clinical_study>";
-    for (std::size_t i = 0; i < XmlParseOptions::kMaxListedStrayEndTags + 5; ++i)
+    for (std::size_t i = 0; i < XmlParseOptions::kMaxListedSkippedParts + 5; ++i)
         many += "</x>";
     const std::vector<std::string> found = paths(load(many + "</clinical_study>")->result);
-    ASSERT_EQ(found.size(), XmlParseOptions::kMaxListedStrayEndTags + 1);
+    ASSERT_EQ(found.size(), XmlParseOptions::kMaxListedSkippedParts + 1);
     EXPECT_EQ(found[1], "line 1, column 21: the end tag </x> inside <clinical_study>, with any "
                         "text after it 1");
-    EXPECT_EQ(found.back(), "further end tags that close no open element 5");
+    EXPECT_EQ(found.back(), "further end tags, text or markup read past 5");
 }
 
 TEST(CollectionLoadTest, OnlyRegularFilesAreRead) {

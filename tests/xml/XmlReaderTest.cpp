@@ -2,6 +2,8 @@
 #include "xml/XmlParseOptions.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -180,14 +182,43 @@ TEST(XmlReaderEndTags, StrayEndTagToleratedOrRejected) {
     ASSERT_TRUE(tolerant.end);
     ASSERT_EQ(tolerant.root->childCount(), 2);
     EXPECT_EQ(tolerant.root->childAt(1)->name(), "c");
-    ASSERT_EQ(tolerant.options.strayEndTags.size(), 1u);
-    EXPECT_EQ(tolerant.options.strayEndTags[0].position, text.find("</x>"));
-    EXPECT_EQ(tolerant.options.strayEndTags[0].name, "x");
-    EXPECT_EQ(tolerant.options.strayEndTags[0].openElement, "a");
 
     XmlParseOptions strict = XmlParseOptions::backslash();
     strict.tolerateMismatchedEndTags = false;
     expectError(parse(text, strict), 3, "'<a> ... </x>' is not wel-formed.");
+}
+
+// What the tree has no place for is recorded where it is, so that a load can
+// say what its save will lack.
+TEST(XmlReaderEndTags, SkippedPartsAreRecorded) {
+    using Kind = XmlSkippedPart::Kind;
+    // Kind, the text the part starts with, its name, the open element.
+    using Part = std::tuple<Kind, std::string_view, std::string, std::string>;
+    using Found = std::tuple<Kind, std::size_t, std::string, std::string>;
+    const std::vector<std::pair<std::string_view, std::vector<Part>>> cases = {
+        {"<a><b>1</b></x><c>2</c></a>", {{Kind::EndTag, "</x>", "x", "a"}}},
+        {"<?xml version=\"1.0\"?>\n<!-- c --><?style x?><!DOCTYPE a>junk<a>t</a>",
+         {{Kind::ProcessingInstruction, "<?style", "style", ""},
+          {Kind::DocumentType, "<!DOCTYPE", "", ""},
+          {Kind::Text, "junk", "", ""}}},
+        {"<a>A<![CDATA[x]]> B</a>", {{Kind::Text, "B", "", "a"}}},
+        {"<a>A<?pi x?>B</a>", {{Kind::ProcessingInstruction, "<?pi", "pi", "a"},
+                               {Kind::Text, "B", "", "a"}}},
+        {"<a> <b/> <!-- c --> </a>", {}},
+        {"<a><b/>tail</a>", {}},
+    };
+    for (const auto& [text, parts] : cases) {
+        const Parsed p = parseProgram(text);
+        ASSERT_TRUE(p.end) << text;
+        std::vector<Found> found;
+        for (const XmlSkippedPart& part : p.options.skippedParts)
+            found.emplace_back(part.kind, part.position, part.name, part.openElement);
+        std::vector<Found> expected;
+        for (const auto& [kind, start, name, open] : parts)
+            expected.emplace_back(kind, text.find(start), name, open);
+        EXPECT_EQ(found, expected) << text;
+        EXPECT_EQ(p.options.skippedPartCount, parts.size());
+    }
 }
 
 // Input that ends inside an element names the innermost element still open,
