@@ -100,6 +100,18 @@ const XmlNode* ElementReader::take(std::string_view name) {
     return nullptr;
 }
 
+std::size_t ElementReader::takeAll(std::string_view name) {
+    std::vector<std::size_t>& matches = m_context.m_matches;
+    const std::size_t first = matches.size();
+    for (std::size_t i = firstOpen(); i < m_childCount; ++i) {
+        if (isNamed(i, name)) {
+            takeChild(i);
+            matches.push_back(i);
+        }
+    }
+    return first;
+}
+
 std::size_t ElementReader::firstOpen() {
     const std::uint8_t* const taken = m_context.m_taken.data() + m_base;
     while (m_next < m_childCount && taken[m_next])
@@ -157,23 +169,24 @@ void ElementReader::textBlock(std::string_view name, TextBlock& block) {
 
 void ElementReader::textList(std::string_view name, std::vector<std::string>& list) {
     list.clear();
-    for (std::size_t i = firstOpen(), n = childCount(); i < n; ++i) {
-        if (isNamed(i, name)) {
-            takeChild(i);
-            list.emplace_back(leafText(child(i), {}));
-        }
-    }
+    const std::size_t first = takeAll(name);
+    std::vector<std::size_t>& matches = m_context.m_matches;
+    list.reserve(matches.size() - first);
+    for (std::size_t k = first; k < matches.size(); ++k)
+        list.emplace_back(leafText(child(matches[k]), {}));
+    matches.resize(first);
 }
 
 void ElementReader::fieldList(std::string_view name, std::vector<FieldValue>& list) {
     list.clear();
-    for (std::size_t i = firstOpen(), n = childCount(); i < n; ++i) {
-        if (isNamed(i, name)) {
-            takeChild(i);
-            list.emplace_back().setFromXml(leafText(child(i), kDelete),
-                                           child(i).attributeValue(kDelete));
-        }
+    const std::size_t first = takeAll(name);
+    std::vector<std::size_t>& matches = m_context.m_matches;
+    list.reserve(matches.size() - first);
+    for (std::size_t k = first; k < matches.size(); ++k) {
+        const XmlNode& leaf = child(matches[k]);
+        list.emplace_back().setFromXml(leafText(leaf, kDelete), leaf.attributeValue(kDelete));
     }
+    matches.resize(first);
 }
 
 // The holder keeps the last qualifying child it can give back on saving;

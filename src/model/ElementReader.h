@@ -35,6 +35,8 @@ public:
         std::vector<std::string_view> m_path;
         // Which children and attributes the open readers have taken, as a stack.
         std::vector<std::uint8_t> m_taken;
+        // The children a list takes, as a stack: lists within lists add above.
+        std::vector<std::size_t> m_matches;
     };
 
     ElementReader(const XmlNode& element, Context& context);
@@ -74,6 +76,9 @@ public:
 private:
     const XmlNode* take(std::string_view name);
     std::size_t firstOpen();
+    // Takes every child named `name` and adds their indices, in document
+    // order, to the context's matches; returns where they start there.
+    std::size_t takeAll(std::string_view name);
     void takeChild(std::size_t index) { m_context.m_taken[m_base + index] = 1; }
     const std::string* takeAttribute(const XmlNode& element, std::string_view name);
     std::size_t childCount() const { return m_childCount; }
@@ -121,10 +126,10 @@ template <class Record> void ElementReader::record(std::string_view name, Record
 template <class Record>
 void ElementReader::list(std::string_view name, OwningList<Record>& list) {
     list.clear();
-    for (std::size_t i = firstOpen(), n = childCount(); i < n; ++i) {
-        if (isNamed(i, name)) {
-            takeChild(i);
-            read(appendNew(list), child(i), m_context);
-        }
-    }
+    const std::size_t first = takeAll(name);
+    std::vector<std::size_t>& matches = m_context.m_matches;
+    list.reserve(matches.size() - first);
+    for (std::size_t k = first; k < matches.size(); ++k)
+        read(appendNew(list), child(matches[k]), m_context);
+    matches.resize(first);
 }
