@@ -96,23 +96,6 @@ std::string describe(const XmlSkippedPart& part) {
     return {};
 }
 
-// What the reader passed over, the save cannot bring back.
-void reportSkippedParts(const XmlParseOptions& options, DecodedTextSource& source,
-                        NotKeptReport& report) {
-    if (options.skippedParts.empty())
-        return;
-    std::vector<std::size_t> positions;
-    for (const XmlSkippedPart& part : options.skippedParts)
-        positions.push_back(part.position);
-    const std::vector<CollectionFile::Place> places = source.placesOf(positions);
-    for (std::size_t i = 0; i < places.size(); ++i)
-        report.add("line " + std::to_string(places[i].line) + ", column " +
-                   std::to_string(places[i].column) + ": " + describe(options.skippedParts[i]));
-    if (options.skippedPartCount > places.size())
-        report.add("further end tags, text or markup read past",
-                   options.skippedPartCount - places.size());
-}
-
 } // namespace
 
 LoadResult CollectionFile::load(const std::string& path, StudyCollection& collection) {
@@ -173,11 +156,27 @@ LoadResult CollectionFile::loadDocument(DecodedTextSource& source, StudyCollecti
     case CollectionReader::Outcome::Read:
         break;
     }
-    reportSkippedParts(options, source, result.notKept);
+    if (!options.skippedParts.empty()) {
+        std::vector<std::size_t> positions;
+        for (const XmlSkippedPart& part : options.skippedParts)
+            positions.push_back(part.position);
+        reportSkippedParts(options, source.placesOf(positions), result.notKept);
+    }
     collection.clear();
     collection.records = std::move(records);
     result.ok = true;
     return result;
+}
+
+// What the reader passed over, the save cannot bring back.
+void CollectionFile::reportSkippedParts(const XmlParseOptions& options,
+                                        const std::vector<Place>& places, NotKeptReport& report) {
+    for (std::size_t i = 0; i < places.size(); ++i)
+        report.add("line " + std::to_string(places[i].line) + ", column " +
+                   std::to_string(places[i].column) + ": " + describe(options.skippedParts[i]));
+    if (options.skippedPartCount > places.size())
+        report.add("further end tags, text or markup read past",
+                   options.skippedPartCount - places.size());
 }
 
 CollectionFile::Place CollectionFile::placeOf(std::string_view text, std::size_t offset) {

@@ -5,8 +5,11 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class DecodedTextSource;
+class NotKeptReport;
+struct XmlParseOptions;
 class StudyCollection;
 class StudyRecord;
 
@@ -48,6 +51,11 @@ public:
     static Place placeOf(std::string_view text, std::size_t offset);
     // Where the end of `text` stands when its start stands at `start`.
     static Place placeAfter(Place start, std::string_view text);
+
+    // Lists what the reader passed over, at `places`: one for each part the
+    // options list.
+    static void reportSkippedParts(const XmlParseOptions& options, const std::vector<Place>& places,
+                                   NotKeptReport& report);
 
 private:
     static LoadResult loadFile(const std::string& path, StudyCollection& collection);

@@ -1,63 +1,82 @@
 #include "xml/XmlStreamWriter.h"
 
-#include "xml/XmlTextScanner.h"
-
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <optional>
 
 namespace {
 
 // Only these characters are ever replaced, whatever else an entity table names.
 constexpr std::string_view kEncodable = "&\"'<>";
-constexpr XmlStopSet kEncodableBytes = xmlStopSet(kEncodable);
 
-// Finds the characters an entity may replace. Most texts hold none or few:
-// a long one is searched once per character with memchr, which the C library
-// vectorises, and each search is repeated only once the scan has passed its
-// find; a short one is looked up byte by byte.
-class EncodableFinder {
-public:
-    static constexpr std::size_t kShort = 64;
-
-    explicit EncodableFinder(std::string_view text) : m_text(text) {
-        if (text.size() > kShort) {
-            for (std::size_t i = 0; i < kEncodable.size(); ++i)
-                m_next[i] = find(i, 0);
-        }
-    }
-
-    // The next one at or after `from`; the text's size when none is left.
-    std::size_t next(std::size_t from) {
-        if (m_text.size() <= kShort)
-            return nextByByte(from);
-        std::size_t first = m_text.size();
-        for (std::size_t i = 0; i < kEncodable.size(); ++i) {
-            if (m_next[i] < from)
-                m_next[i] = find(i, from);
-            first = std::min(first, m_next[i]);
-        }
-        return first;
-    }
-
-private:
-    std::size_t find(std::size_t character, std::size_t from) const {
-        return std::min(m_text.find(kEncodable[character], from), m_text.size());
-    }
-    std::size_t nextByByte(std::size_t from) const {
-        for (std::size_t i = from; i < m_text.size(); ++i) {
-            if (kEncodableBytes[static_cast<unsigned char>(m_text[i])])
-                return i;
-        }
-        return m_text.size();
-    }
-
-    std::string_view m_text;
-    std::array<std::size_t, kEncodable.size()> m_next{};
-};
+// Each one's place in kEncodable, by its low five bits (which differ for all).
+constexpr std::array<std::uint8_t, 32> kEncodableIndex = [] {
+    std::array<std::uint8_t, 32> index{};
+    for (std::size_t i = 0; i < kEncodable.size(); ++i)
+        index[static_cast<std::size_t>(kEncodable[i] & 31)] = static_cast<std::uint8_t>(i);
+    return index;
+}();
 
 } // namespace
 
+// Finds the characters an entity may replace, sixteen bytes at a time. Most
+// texts hold few of them, yet searching is most of the writer's work: a search
+// per character, or a test per byte, costs more than all the copying. The
+// compiler turns the vector type into the target's vector instructions.
+class XmlStreamWriter::EncodableScan {
+public:
+    // The first one at or after `from`; the text's size when none is left.
+    static std::size_t next(std::string_view text, std::size_t from) {
+        std::size_t at = from;
+        for (; at + sizeof(Bytes) <= text.size(); at += sizeof(Bytes)) {
+            Bytes bytes;
+            std::memcpy(&bytes, text.data() + at, sizeof bytes);
+            if (const std::optional<std::size_t> found = firstMatch(bytes))
+                return at + *found;
+        }
+        if (at == text.size())
+            return at;
+        // The rest, followed by NULs, which are never encodable.
+        Bytes bytes{};
+        copyShort(text.substr(at), reinterpret_cast<char*>(&bytes));
+        return at + firstMatch(bytes).value_or(text.size() - at);
+    }
+
+private:
+    // A text's last bytes are copied into one with copyShort().
+    using Bytes = unsigned char __attribute__((vector_size(kShortPiece)));
+    static_assert(sizeof(Bytes) == 2 * sizeof(std::uint64_t));
+
+    static std::optional<std::size_t> firstMatch(Bytes bytes) {
+        const std::array<std::uint64_t, 2> found = halves(matches(bytes));
+        if (found[0] != 0)
+            return firstByte(found[0]);
+        if (found[1] != 0)
+            return 8 + firstByte(found[1]);
+        return std::nullopt;
+    }
+    // '&' and '\'' differ in the lowest bit only, '<' and '>' in the next.
+    static Bytes matches(Bytes bytes) {
+        static_assert(('&' | 1) == '\'' && ('<' | 2) == '>');
+        return reinterpret_cast<Bytes>((bytes == '"') | ((bytes | 1) == '\'') | ((bytes | 2) == '>'));
+    }
+    static std::array<std::uint64_t, 2> halves(Bytes bytes) {
+        std::array<std::uint64_t, 2> words;
+        std::memcpy(words.data(), &bytes, sizeof bytes);
+        return words;
+    }
+    // The index of the first byte set in memory order.
+    static std::size_t firstByte(std::uint64_t word) {
+        const int bit = std::endian::native == std::endian::little ? std::countr_zero(word)
+                                                                   : std::countl_zero(word);
+        return static_cast<std::size_t>(bit) / 8;
+    }
+};
+
 XmlStreamWriter::XmlStreamWriter(std::string& out, const XmlWriteOptions& options)
-    : m_out(out), m_buffer(kBufferSize, '\0'), m_quote(options.quoteChar),
+    : m_out(out), m_quote(options.quoteChar),
       m_encode(options.encodeEntities && options.entities != nullptr) {
     if (m_encode) {
         for (std::size_t i = 0; i < kEncodable.size(); ++i) {
@@ -72,34 +91,31 @@ XmlStreamWriter::XmlStreamWriter(std::string& out, const XmlWriteOptions& option
 }
 
 void XmlStreamWriter::flush() {
-    m_out.append(m_buffer, 0, m_used);
+    if (m_used == 0)
+        return;
+    m_out.append(m_buffer.get(), m_used);
     m_used = 0;
 }
 
-void XmlStreamWriter::putLong(std::string_view piece) {
+void XmlStreamWriter::makeRoom() {
     flush();
-    if (piece.size() > m_buffer.size())
+    if (!m_buffer) {
+        m_buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
+        m_capacity = kBufferSize;
+    }
+}
+
+void XmlStreamWriter::putLong(std::string_view piece) {
+    makeRoom();
+    if (piece.size() > m_capacity)
         m_out.append(piece);
     else
-        m_used = piece.copy(m_buffer.data(), piece.size());
+        putInRoom(piece);
 }
 
 void XmlStreamWriter::setLineBreak(std::string_view lineBreak) {
     m_indent.assign(lineBreak);
     m_lineBreakSize = lineBreak.size();
-}
-
-void XmlStreamWriter::lineStart(int depth) {
-    const std::size_t length = m_lineBreakSize + static_cast<std::size_t>(std::max(depth, 0));
-    if (m_indent.size() < length)
-        m_indent.resize(length, '\t');
-    put(std::string_view(m_indent).substr(0, length));
-}
-
-void XmlStreamWriter::startTag(std::string_view name) {
-    put('<');
-    put(name);
-    m_firstAttribute = true;
 }
 
 void XmlStreamWriter::attribute(std::string_view name, std::string_view value) {
@@ -114,20 +130,14 @@ void XmlStreamWriter::attribute(std::string_view name, std::string_view value) {
     put(' ');
 }
 
-void XmlStreamWriter::endTag(std::string_view name) {
-    put("</");
-    put(name);
-    put('>');
-}
-
 void XmlStreamWriter::text(std::string_view text) {
     if (!m_encode) {
         put(text);
         return;
     }
     std::size_t runStart = 0;
-    EncodableFinder finder(text);
-    for (std::size_t at = finder.next(0); at < text.size(); at = finder.next(at + 1)) {
+    for (std::size_t at = EncodableScan::next(text, 0); at < text.size();
+         at = EncodableScan::next(text, at + 1)) {
         const std::string_view reference = referenceAt(text, at);
         if (reference.empty())
             continue;
@@ -142,7 +152,7 @@ std::string_view XmlStreamWriter::referenceAt(std::string_view text, std::size_t
     const char c = text[at];
     if (m_keepReferences && c == '&' && at + 1 < text.size() && text[at + 1] == '#')
         return {};
-    return m_references[kEncodable.find(c)];
+    return m_references[kEncodableIndex[static_cast<std::size_t>(c & 31)]];
 }
 
 void XmlStreamWriter::comment(std::string_view text) {

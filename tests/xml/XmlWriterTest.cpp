@@ -71,9 +71,8 @@ TEST(XmlWriterEncoding, SpecialCharactersEncodedNamesAndHighBytesUntouched) {
     EXPECT_EQ(write(XmlNode("n", "a&b"), raw), "\r\n<n>a&b</n>");
 }
 
-// Long texts are searched differently from short ones and written past the
-// writer's buffer; output far larger than the buffer must come out whole and
-// in order.
+// Long texts and names are written past the writer's buffer; output far
+// larger than the buffer must come out whole and in order.
 TEST(XmlWriterEncoding, LongTextsAndLargeTreesKeepEveryByte) {
     const std::string unit = "ab&c<d>e\"f'g";
     const std::string encodedUnit = "ab&amp;c&lt;d&gt;e&quot;f&apos;g";
@@ -94,6 +93,39 @@ TEST(XmlWriterEncoding, LongTextsAndLargeTreesKeepEveryByte) {
         }
         expected += "\r\n</r>";
         EXPECT_EQ(write(root), expected) << units;
+    }
+    // Tags, too, may be longer than the buffer.
+    const std::string name(9000, 'n');
+    XmlNode root("r");
+    root.appendChildElement(name, "v").appendChildElement(name, "");
+    EXPECT_EQ(write(root), "\r\n<r>\r\n\t<" + name + ">\r\n\t\t<" + name + "/>\r\n\t\tv\r\n\t</" +
+                               name + ">\r\n</r>");
+}
+
+// Texts are searched for encodable characters several bytes at a time: each
+// one, and each byte that differs from one in a single bit, at every place of
+// texts around the block sizes, must be found or left alone as it stands.
+TEST(XmlWriterEncoding, EveryPlaceInATextIsSearched) {
+    const std::string near = "\"#$%&'()<=>?\xA2\xA6\xA7\xBC\xBE\x06\x1C\x1E";
+    for (std::size_t length = 1; length <= 40; ++length) {
+        for (std::size_t place = 0; place < length; ++place) {
+            for (const char c : near) {
+                std::string value(length, 'x');
+                value[place] = c;
+                std::string expected(place, 'x');
+                switch (c) {
+                case '&': expected += "&amp;"; break;
+                case '"': expected += "&quot;"; break;
+                case '\'': expected += "&apos;"; break;
+                case '<': expected += "&lt;"; break;
+                case '>': expected += "&gt;"; break;
+                default: expected += c;
+                }
+                expected += std::string(length - place - 1, 'x');
+                EXPECT_EQ(write(XmlNode("n", value)), "\r\n<n>" + expected + "</n>")
+                    << length << " " << place << " " << static_cast<int>(c);
+            }
+        }
     }
 }
 
