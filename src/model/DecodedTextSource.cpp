@@ -57,7 +57,7 @@ bool DecodedTextSource::readRest() {
 }
 
 void DecodedTextSource::drop(std::size_t count) {
-    m_text.erase(0, count);
+    m_text.dropFront(count);
     m_dropped += count;
 }
 
@@ -91,7 +91,7 @@ std::vector<CollectionFile::Place> DecodedTextSource::placesIn(
         while (mayRead && textStart + again.m_text.size() < position && again.readMore()) {
             if (textStart + again.m_text.size() < position) {
                 place = CollectionFile::placeAfter(
-                    place, std::string_view(again.m_text).substr(counted - textStart));
+                    place, again.m_text.view().substr(counted - textStart));
                 counted = textStart + again.m_text.size();
                 textStart = counted;
                 again.m_text.clear();
@@ -99,7 +99,7 @@ std::vector<CollectionFile::Place> DecodedTextSource::placesIn(
         }
         const std::size_t end = std::min(position, textStart + again.m_text.size());
         place = CollectionFile::placeAfter(
-            place, std::string_view(again.m_text).substr(counted - textStart, end - counted));
+            place, again.m_text.view().substr(counted - textStart, end - counted));
         counted = end;
         places.push_back(place);
     }

@@ -2,6 +2,7 @@
 
 #include "model/CollectionFile.h"
 #include "model/DocumentDecoder.h"
+#include "model/TextBuffer.h"
 #include "xml/XmlTextSource.h"
 
 #include <cstddef>
@@ -23,7 +24,7 @@ public:
     DecodedTextSource(const DecodedTextSource&) = delete;
     DecodedTextSource& operator=(const DecodedTextSource&) = delete;
 
-    std::string_view text() const override { return m_text; }
+    std::string_view text() const override { return m_text.view(); }
     bool readMore() override;
     void drop(std::size_t count) override;
 
@@ -46,7 +47,7 @@ private:
                                                        const std::vector<std::size_t>& positions,
                                                        bool mayRead);
 
-    std::string m_text;
+    TextBuffer m_text;
     DocumentDecoder m_decoder{m_text};
     std::string_view m_bytes;
     std::size_t m_bytesRead = 0;

@@ -14,6 +14,7 @@
 // as text mode reads them.
 class DocumentDecoder {
 public:
+    explicit DocumentDecoder(TextBuffer& text) : m_lines(text) {}
     explicit DocumentDecoder(std::string& text) : m_lines(text) {}
 
     // Tells the encoding from the first bytes of the document (kHeadSize of

@@ -8,6 +8,7 @@
 #include "model/TextForms.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -33,10 +34,49 @@ std::string_view nameInPath(const XmlNode& node) {
     }
 }
 
+std::uint64_t wordAt(const char* bytes) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+std::uint32_t halfWordAt(const char* bytes) {
+    std::uint32_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+// Every field compares its name with a child's, and names are a few words
+// long: they are compared a word at a time here (the last word overlapping
+// the one before), which costs less than a call to compare them.
+bool sameName(std::string_view a, std::string_view b) {
+    const std::size_t n = a.size();
+    if (n != b.size())
+        return false;
+    const char* const x = a.data();
+    const char* const y = b.data();
+    if (n >= 8) {
+        for (std::size_t i = 0; i + 8 < n; i += 8) {
+            if (wordAt(x + i) != wordAt(y + i))
+                return false;
+        }
+        return wordAt(x + n - 8) == wordAt(y + n - 8);
+    }
+    if (n >= 4)
+        return halfWordAt(x) == halfWordAt(y) && halfWordAt(x + n - 4) == halfWordAt(y + n - 4);
+    return a == b;
+}
+
 } // namespace
 
+bool ElementReader::isNamed(std::size_t index, std::string_view name) const {
+    return sameName(child(index).name(), name);
+}
+
 ElementReader::ElementReader(const XmlNode& element, Context& context)
-    : m_element(element), m_context(context), m_base(context.m_taken.size()) {
+    : m_element(element), m_children(element.children().data()),
+      m_childCount(element.children().size()), m_context(context),
+      m_base(context.m_taken.size()) {
     // Children first, then attributes.
     m_context.m_taken.resize(m_base + childCount() + element.attributes().size(), 0);
 }
@@ -44,23 +84,39 @@ ElementReader::ElementReader(const XmlNode& element, Context& context)
 ElementReader::~ElementReader() { m_context.m_taken.resize(m_base); }
 
 // Fields are read in the order a saved file holds their elements, so the
-// first child not yet taken is tried before all of them are searched. Every
-// child before it is taken, by a field of another name: it is the first
-// match when its name is the one asked for.
+// first child not yet taken is tried before the rest are searched. Every
+// child before it is taken, by a field of another name (the results holders
+// take only names that no field has), so no search looks there.
 const XmlNode* ElementReader::take(std::string_view name) {
-    while (m_next < childCount() && m_context.m_taken[m_base + m_next])
-        ++m_next;
-    if (m_next < childCount() && child(m_next).name() == name) {
-        takeChild(m_next);
-        return &child(m_next++);
-    }
-    for (std::size_t i = 0, n = childCount(); i < n; ++i) {
-        if (child(i).name() == name) {
+    const std::size_t first = firstOpen();
+    for (std::size_t i = first, n = childCount(); i < n; ++i) {
+        if (isNamed(i, name)) {
             takeChild(i);
+            if (i == first)
+                ++m_next;
             return &child(i);
         }
     }
     return nullptr;
+}
+
+std::size_t ElementReader::takeAll(std::string_view name) {
+    std::vector<std::size_t>& matches = m_context.m_matches;
+    const std::size_t first = matches.size();
+    for (std::size_t i = firstOpen(); i < m_childCount; ++i) {
+        if (isNamed(i, name)) {
+            takeChild(i);
+            matches.push_back(i);
+        }
+    }
+    return first;
+}
+
+std::size_t ElementReader::firstOpen() {
+    const std::uint8_t* const taken = m_context.m_taken.data() + m_base;
+    while (m_next < m_childCount && taken[m_next])
+        ++m_next;
+    return m_next;
 }
 
 const std::string* ElementReader::takeAttribute(const XmlNode& element, std::string_view name) {
@@ -113,30 +169,35 @@ void ElementReader::textBlock(std::string_view name, TextBlock& block) {
 
 void ElementReader::textList(std::string_view name, std::vector<std::string>& list) {
     list.clear();
-    for (std::size_t i = 0, n = childCount(); i < n; ++i) {
-        if (child(i).name() == name) {
-            takeChild(i);
-            list.emplace_back(leafText(child(i), {}));
-        }
-    }
+    const std::size_t first = takeAll(name);
+    std::vector<std::size_t>& matches = m_context.m_matches;
+    list.reserve(matches.size() - first);
+    for (std::size_t k = first; k < matches.size(); ++k)
+        list.emplace_back(leafText(child(matches[k]), {}));
+    matches.resize(first);
 }
 
 void ElementReader::fieldList(std::string_view name, std::vector<FieldValue>& list) {
     list.clear();
-    for (std::size_t i = 0, n = childCount(); i < n; ++i) {
-        if (child(i).name() == name) {
-            takeChild(i);
-            list.emplace_back().setFromXml(leafText(child(i), kDelete),
-                                           child(i).attributeValue(kDelete));
-        }
+    const std::size_t first = takeAll(name);
+    std::vector<std::size_t>& matches = m_context.m_matches;
+    list.reserve(matches.size() - first);
+    for (std::size_t k = first; k < matches.size(); ++k) {
+        const XmlNode& leaf = child(matches[k]);
+        list.emplace_back().setFromXml(leafText(leaf, kDelete), leaf.attributeValue(kDelete));
     }
+    matches.resize(first);
 }
 
 // The holder keeps the last qualifying child it can give back on saving;
-// every other qualifying child is left to the report.
+// every other qualifying child is left to the report. A taken child cannot
+// qualify: no field's name holds "result", and the two kinds of holder
+// exclude each other.
 void ElementReader::results(ResultsElement& holder) {
     std::size_t kept = childCount();
-    for (std::size_t i = 0, n = childCount(); i < n; ++i) {
+    for (std::size_t i = firstOpen(), n = childCount(); i < n; ++i) {
+        if (m_context.m_taken[m_base + i])
+            continue;
         if (holder.qualifies(child(i).name()) && holder.copyFrom(child(i)))
             kept = i;
     }

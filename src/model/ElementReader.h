@@ -35,6 +35,8 @@ public:
         std::vector<std::string_view> m_path;
         // Which children and attributes the open readers have taken, as a stack.
         std::vector<std::uint8_t> m_taken;
+        // The children a list takes, as a stack: lists within lists add above.
+        std::vector<std::size_t> m_matches;
     };
 
     ElementReader(const XmlNode& element, Context& context);
@@ -73,10 +75,15 @@ public:
 
 private:
     const XmlNode* take(std::string_view name);
+    std::size_t firstOpen();
+    // Takes every child named `name` and adds their indices, in document
+    // order, to the context's matches; returns where they start there.
+    std::size_t takeAll(std::string_view name);
     void takeChild(std::size_t index) { m_context.m_taken[m_base + index] = 1; }
     const std::string* takeAttribute(const XmlNode& element, std::string_view name);
-    std::size_t childCount() const { return m_element.children().size(); }
-    const XmlNode& child(std::size_t index) const { return *m_element.children()[index]; }
+    std::size_t childCount() const { return m_childCount; }
+    const XmlNode& child(std::size_t index) const { return *m_children[index]; }
+    bool isNamed(std::size_t index, std::string_view name) const;
 
     // The text of a leaf element (CDATA sections count as its text); its
     // other content is reported.
@@ -87,6 +94,9 @@ private:
     void report(std::string_view below, std::string_view name);
 
     const XmlNode& m_element;
+    // The element's children, held here: every field asks for them.
+    const XmlNodePtr* m_children;
+    std::size_t m_childCount;
     Context& m_context;
     std::size_t m_base;
     // Where the search for the next field's child starts; see take().
@@ -116,10 +126,10 @@ template <class Record> void ElementReader::record(std::string_view name, Record
 template <class Record>
 void ElementReader::list(std::string_view name, OwningList<Record>& list) {
     list.clear();
-    for (std::size_t i = 0, n = childCount(); i < n; ++i) {
-        if (child(i).name() == name) {
-            takeChild(i);
-            read(appendNew(list), child(i), m_context);
-        }
-    }
+    const std::size_t first = takeAll(name);
+    std::vector<std::size_t>& matches = m_context.m_matches;
+    list.reserve(matches.size() - first);
+    for (std::size_t k = first; k < matches.size(); ++k)
+        read(appendNew(list), child(matches[k]), m_context);
+    matches.resize(first);
 }

@@ -3,21 +3,22 @@
 #include <cstring>
 
 // Files hold a line break every few dozen bytes: the text is written through
-// a pointer into space made once per piece, not appended line by line.
+// a pointer into room made once per piece, not appended line by line.
 void TextModeDecoder::append(std::string_view bytes) {
     if (bytes.empty())
         return;
+    const std::size_t start = m_out.size();
+    // The piece, and what the last one left waiting: an LF and a CR at most.
+    char* const room = m_out.grow(bytes.size() + 2);
+    char* to = room;
     if (m_pendingLF)
-        m_out += '\n';
+        *to++ = '\n';
     m_pendingLF = false;
     if (m_pendingCR) {
         m_pendingCR = false;
         if (bytes.front() != '\n')
-            m_out += '\r';
+            *to++ = '\r';
     }
-    const std::size_t start = m_out.size();
-    m_out.resize(start + bytes.size());
-    char* to = m_out.data() + start;
     const char* from = bytes.data();
     const char* const end = from + bytes.size();
     while (from < end) {
@@ -39,22 +40,29 @@ void TextModeDecoder::append(std::string_view bytes) {
         else if (*from != '\n')
             *to++ = '\r';
     }
-    m_out.resize(to - m_out.data());
+    m_out.truncate(start + static_cast<std::size_t>(to - room));
     if (!m_pendingCR && !m_out.empty() && m_out.back() == '\n') {
-        m_out.pop_back();
+        m_out.popBack();
         m_pendingLF = true;
     }
+    copyToString();
 }
 
 void TextModeDecoder::finish() {
     if (m_pendingCR)
-        m_out += '\r';
+        m_out.append('\r');
     m_pendingCR = false;
     // A line feed still waiting is the final one.
-    if (m_pendingLF) {
+    if (m_pendingLF)
         m_pendingLF = false;
+    else if (!m_out.empty() && m_out.back() == '\n')
+        m_out.popBack();
+    copyToString();
+}
+
+void TextModeDecoder::copyToString() {
+    if (!m_string)
         return;
-    }
-    if (!m_out.empty() && m_out.back() == '\n')
-        m_out.pop_back();
+    m_string->resize(m_stringStart);
+    m_string->append(m_out.view());
 }

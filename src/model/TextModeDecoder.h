@@ -1,5 +1,8 @@
 #pragma once
 
+#include "model/TextBuffer.h"
+
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,14 +13,24 @@
 // next, so that the text written so far is always the start of the whole.
 class TextModeDecoder {
 public:
-    explicit TextModeDecoder(std::string& out) : m_out(out) {}
+    explicit TextModeDecoder(TextBuffer& out) : m_out(out) {}
+    // Appends to a string instead; for callers that hold the text whole.
+    explicit TextModeDecoder(std::string& out)
+        : m_out(m_own), m_string(&out), m_stringStart(out.size()) {}
+    TextModeDecoder(const TextModeDecoder&) = delete;
+    TextModeDecoder& operator=(const TextModeDecoder&) = delete;
 
     void append(std::string_view bytes);
     // Call once after the last piece.
     void finish();
 
 private:
-    std::string& m_out;
+    void copyToString();
+
+    TextBuffer m_own;
+    TextBuffer& m_out;
+    std::string* m_string = nullptr;
+    std::size_t m_stringStart = 0;
     bool m_pendingCR = false;
     bool m_pendingLF = false;
 };

@@ -32,13 +32,14 @@ public:
     const XmlNodePtr& operator[](std::size_t index) const { return m_data[index]; }
     const XmlNodePtr& front() const { return m_data[0]; }
     const XmlNodePtr& back() const { return m_data[m_size - 1]; }
+    const XmlNodePtr* data() const { return m_data; }
 
 private:
     friend class XmlNode;
     friend class XmlReader;
 
     std::size_t capacity() const { return m_capacity; }
-    XmlNodePtr* data() { return m_data; }
+    XmlNodePtr* slots() { return m_data; }
     void push_back(XmlNodePtr child) {
         if (m_size == m_capacity)
             grow();

@@ -222,6 +222,37 @@ TEST(CollectionLoadTest, WhatIsNotKeptIsListed) {
     EXPECT_TRUE(load(saved)->result.notKept.empty());
 }
 
+// Names that differ from a field's in one byte only, short and long, at the
+// start, in the middle and at the end, are not the field's.
+TEST(CollectionLoadTest, NearlyMatchingNamesAreNotTaken) {
+    const auto loaded = load(
+        "<clinical_study><acronyn>x</acronyn><acronym>A</acronym><brief_titlE>x</brief_titlE>"
+        "<brief_title>T</brief_title><locatiom/><location><facility><address><zap>x</zap>"
+        "<zip>Z</zip><citx/><city>C</city><Xtate/></address></facility></location>"
+        "<primary_compl_dAte_type>x</primary_compl_dAte_type>"
+        "<primary_compl_date_type>P</primary_compl_date_type></clinical_study>");
+    const StudyRecord& record = *loaded->collection.records.at(0);
+    EXPECT_EQ(record.acronym, "A");
+    EXPECT_EQ(record.brief_title.displayText(), "T");
+    EXPECT_EQ(record.primary_compl_date_type.displayText(), "P");
+    ASSERT_EQ(record.location.size(), 1u);
+    EXPECT_EQ(record.location[0]->facility.address.zip, "Z");
+    EXPECT_EQ(record.location[0]->facility.address.city, "C");
+    std::vector<std::string> paths;
+    for (const auto& entry : loaded->result.notKept.entries())
+        paths.push_back(entry.path);
+    const std::vector<std::string> expected = {
+        "clinical_study/location/facility/address/zap",
+        "clinical_study/location/facility/address/citx",
+        "clinical_study/location/facility/address/Xtate",
+        "clinical_study/acronyn",
+        "clinical_study/brief_titlE",
+        "clinical_study/locatiom",
+        "clinical_study/primary_compl_dAte_type",
+    };
+    EXPECT_EQ(paths, expected);
+}
+
 TEST(CollectionLoadTest, TheListIsShortAndNamesThePublicFormat) {
     std::string many = "<clinical_study><required_header><download_date>d</download_date>"
                        "</required_header>";
