@@ -85,7 +85,7 @@ std::string describe(const XmlSkippedPart& part) {
         part.openElement.empty() ? " before the root element" : " inside <" + part.openElement + ">";
     switch (part.kind) {
     case XmlSkippedPart::Kind::EndTag:
-        return "the end tag </" + part.name + ">" + where + ", with any text after it";
+        return "the end tag </" + part.name + ">" + where;
     case XmlSkippedPart::Kind::Text:
         return "text" + where + (part.openElement.empty() ? "" : " after other markup");
     case XmlSkippedPart::Kind::ProcessingInstruction:

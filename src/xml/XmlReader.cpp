@@ -285,6 +285,10 @@ inline std::optional<std::size_t> XmlReader::nextChild(XmlNode& node, std::size_
     const std::size_t childStart = m_scan.find('<', p);
     if (childStart == npos)
         return unclosed(node, start);
+    // Text here follows a child or a stray end tag in an element that has
+    // text already: it has no place in the tree.
+    if (childStart != p)
+        skippedText(p, childStart, &node);
     if (m_scan.startsWith(childStart, "</"))
         return childStart;
     const std::size_t before = node.m_children.size();
@@ -319,10 +323,8 @@ inline XmlReader::AfterChild XmlReader::afterChild(XmlNode& node, std::size_t& p
         return AfterChild::Next;
     if (!blankValue)
         blankValue = isBlank(node.m_value);
-    if (!*blankValue) {
-        skippedText(p, m_text.find('<', p), &node);
+    if (!*blankValue)
         return AfterChild::Next;
-    }
     std::size_t textEnd = indentEnd(p);
     if (textEnd != npos) {
         node.m_value.assign(m_options.trimValues ? std::string_view()
