@@ -39,7 +39,7 @@ private:
     friend class XmlReader;
 
     std::size_t capacity() const { return m_capacity; }
-    XmlNodePtr* slots() { return m_data; }
+    XmlNodePtr* storage() { return m_data; }
     void push_back(XmlNodePtr child) {
         if (m_size == m_capacity)
             grow();

@@ -87,7 +87,7 @@ private:
     void clearAll();
     // Moves the children onto `into` and empties the list.
     void takeChildren(std::vector<XmlNodePtr>& into) {
-        XmlNodePtr* const children = m_children.slots();
+        XmlNodePtr* const children = m_children.storage();
         for (std::size_t i = 0; i < m_children.size(); ++i)
             into.push_back(std::move(children[i]));
         m_children.release(nullptr);

@@ -138,7 +138,7 @@ void XmlReader::recycle(XmlNode& node) {
 void XmlReader::poolChildren(XmlNode& node) {
     XmlChildList& children = node.m_children;
     for (std::size_t i = 0; i < children.size(); ++i)
-        m_pool.push_back(std::move(children.slots()[i]));
+        m_pool.push_back(std::move(children.storage()[i]));
     children.release(m_store.get());
 }
 
@@ -493,7 +493,7 @@ XmlReader::PendingChildren::~PendingChildren() {
 // Children appended since `from` (an element, or comments the child's parse
 // attached) go to the handler; those it takes are released at once.
 void XmlReader::offerChildren(XmlNode& node, std::size_t from) {
-    XmlNodePtr* const children = node.m_children.slots();
+    XmlNodePtr* const children = node.m_children.storage();
     std::size_t kept = from;
     for (std::size_t i = from; i < node.m_children.size(); ++i) {
         if ((*m_handler)(node, *children[i]))
