@@ -91,8 +91,8 @@ void checkAgainstWholeTree(std::string_view bytes, const LoadResult& loaded,
     if (CollectionFile::saveText(fromTree) != saved)
         fault("streaming load and whole-tree parse read different records");
     std::vector<CollectionFile::Place> places;
-    for (const XmlSkippedPart& part : options.skippedParts)
-        places.push_back(CollectionFile::placeOf(text, part.position));
+    for (const std::size_t position : options.skippedPositions())
+        places.push_back(CollectionFile::placeOf(text, position));
     CollectionFile::reportSkippedParts(options, places, report);
     if (report.message() != loaded.notKept.message())
         fault("streaming load and whole-tree parse report different parts not kept");
@@ -115,15 +115,9 @@ void checkInPieces(std::string_view bytes) {
         CollectionReader(source, options, 1 + bytes.size() % 5).read(fromPieces.records, piecesReport);
     if (!source.readRest())
         return;
-    const auto positions = [](const XmlParseOptions& o) {
-        std::vector<std::size_t> found;
-        for (const XmlSkippedPart& part : o.skippedParts)
-            found.push_back(part.position);
-        return found;
-    };
     if (piecesOutcome != textOutcome || options.errorPosition != wholeOptions.errorPosition ||
         options.errorMessage != wholeOptions.errorMessage ||
-        positions(options) != positions(wholeOptions) ||
+        options.skippedPositions() != wholeOptions.skippedPositions() ||
         options.skippedPartCount != wholeOptions.skippedPartCount)
         fault("reading in pieces and reading the whole text disagree on the outcome");
     if (CollectionFile::saveText(fromPieces) != CollectionFile::saveText(fromText) ||
@@ -135,7 +129,7 @@ void checkInPieces(std::string_view bytes) {
          source.placeOf(options.errorPosition).column !=
              CollectionFile::placeOf(text, options.errorPosition).column))
         fault("reading in pieces places an error elsewhere");
-    const std::vector<std::size_t> skipped = positions(options);
+    const std::vector<std::size_t> skipped = options.skippedPositions();
     const std::vector<CollectionFile::Place> places = source.placesOf(skipped);
     for (std::size_t i = 0; i < places.size(); ++i) {
         const CollectionFile::Place whole = CollectionFile::placeOf(text, skipped[i]);

@@ -27,6 +27,10 @@ namespace {
 
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
+std::string lineAndColumn(CollectionFile::Place place) {
+    return std::to_string(place.line) + ", column " + std::to_string(place.column);
+}
+
 std::string where(const std::string& name, std::optional<CollectionFile::Place> place) {
     std::string text = "\n\n";
     if (!name.empty())
@@ -36,7 +40,7 @@ std::string where(const std::string& name, std::optional<CollectionFile::Place> 
     else
         return {};
     if (place)
-        text += std::to_string(place->line) + ", column " + std::to_string(place->column);
+        text += lineAndColumn(*place);
     return text;
 }
 
@@ -156,12 +160,8 @@ LoadResult CollectionFile::loadDocument(DecodedTextSource& source, StudyCollecti
     case CollectionReader::Outcome::Read:
         break;
     }
-    if (!options.skippedParts.empty()) {
-        std::vector<std::size_t> positions;
-        for (const XmlSkippedPart& part : options.skippedParts)
-            positions.push_back(part.position);
-        reportSkippedParts(options, source.placesOf(positions), result.notKept);
-    }
+    if (!options.skippedParts.empty())
+        reportSkippedParts(options, source.placesOf(options.skippedPositions()), result.notKept);
     collection.clear();
     collection.records = std::move(records);
     result.ok = true;
@@ -172,8 +172,7 @@ LoadResult CollectionFile::loadDocument(DecodedTextSource& source, StudyCollecti
 void CollectionFile::reportSkippedParts(const XmlParseOptions& options,
                                         const std::vector<Place>& places, NotKeptReport& report) {
     for (std::size_t i = 0; i < places.size(); ++i)
-        report.add("line " + std::to_string(places[i].line) + ", column " +
-                   std::to_string(places[i].column) + ": " + describe(options.skippedParts[i]));
+        report.add("line " + lineAndColumn(places[i]) + ": " + describe(options.skippedParts[i]));
     if (options.skippedPartCount > places.size())
         report.add("further end tags, text or markup read past",
                    options.skippedPartCount - places.size());

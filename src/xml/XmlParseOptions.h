@@ -62,6 +62,8 @@ struct XmlParseOptions {
     // Records an error unless one is recorded already.
     void recordError(std::size_t position, XmlParseError code, std::string message);
     void recordSkipped(XmlSkippedPart part);
+    // Where the listed skipped parts are, in reading order.
+    std::vector<std::size_t> skippedPositions() const;
     // Forgets what was recorded after the first `count`.
     void forgetSkippedAfter(std::size_t count);
 };

@@ -37,6 +37,14 @@ void XmlParseOptions::recordSkipped(XmlSkippedPart part) {
     ++skippedPartCount;
 }
 
+std::vector<std::size_t> XmlParseOptions::skippedPositions() const {
+    std::vector<std::size_t> positions;
+    positions.reserve(skippedParts.size());
+    for (const XmlSkippedPart& part : skippedParts)
+        positions.push_back(part.position);
+    return positions;
+}
+
 void XmlParseOptions::forgetSkippedAfter(std::size_t count) {
     skippedParts.resize(std::min(count, std::min(skippedParts.size(), kMaxListedSkippedParts)));
     skippedPartCount = std::min(skippedPartCount, count);
