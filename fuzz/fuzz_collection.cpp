@@ -10,6 +10,7 @@
 #include "model/StudyCollection.h"
 #include "xml/XmlNode.h"
 #include "xml/XmlParseOptions.h"
+#include "xml/XmlReader.h"
 #include "xml/XmlWriteOptions.h"
 
 #include <cstdint>
@@ -74,7 +75,11 @@ void checkAgainstWholeTree(std::string_view bytes, const LoadResult& loaded,
     const std::string text = CollectionFile::documentText(bytes);
     XmlParseOptions options = XmlParseOptions::program();
     XmlNode root;
-    const bool parsed = root.parseFromText(text, 0, options).has_value();
+    XmlReader reader(text, options);
+    const std::optional<std::size_t> end = reader.parse(root, 0);
+    if (end)
+        reader.recordAfterRoot(*end);
+    const bool parsed = end.has_value();
     StudyCollection fromTree;
     NotKeptReport report;
     const bool ok = parsed && CollectionReader::readTree(root, fromTree.records, report) ==

@@ -96,6 +96,8 @@ std::string describe(const XmlSkippedPart& part) {
         return "the processing instruction <?" + part.name + "?>" + where;
     case XmlSkippedPart::Kind::DocumentType:
         return "the document type declaration";
+    case XmlSkippedPart::Kind::AfterRoot:
+        return "everything after the root element, from " + part.name + " on";
     }
     return {};
 }

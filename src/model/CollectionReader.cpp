@@ -141,7 +141,10 @@ CollectionReader::Outcome CollectionReader::read(OwningList<StudyRecord>& record
     const XmlReader::ChildHandler take = [&content](const XmlNode& parent, XmlNode& child) {
         return content.take(parent, child);
     };
-    const bool parsed = reader.parse(root, 0, take).has_value();
+    const std::optional<std::size_t> end = reader.parse(root, 0, take);
+    const bool parsed = end.has_value();
+    if (parsed)
+        reader.recordAfterRoot(*end);
     m_rootName = root.name();
     m_rootPosition = reader.rootPosition();
     if (!parsed)

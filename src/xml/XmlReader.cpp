@@ -131,6 +131,34 @@ std::optional<std::size_t> XmlReader::parseTop(XmlNode& node, std::size_t positi
     }
 }
 
+void XmlReader::recordAfterRoot(std::size_t position) {
+    std::size_t p = position - m_base;
+    for (;;) {
+        keepWindowAhead(p);
+        p = m_scan.skipSpace(p);
+        if (p < m_text.size())
+            break;
+        if (m_complete)
+            return;
+    }
+    skipped(XmlSkippedPart::Kind::AfterRoot, p, partStartingAt(p), nullptr);
+}
+
+// What a part of the text starting at `position` is, in a few words.
+std::string XmlReader::partStartingAt(std::size_t position) const {
+    if (m_scan.startsWith(position, "<!--"))
+        return "a comment";
+    if (m_scan.startsWith(position, "<?") || m_scan.startsWith(position, "<!"))
+        return "markup";
+    if (m_scan.startsWith(position, "</"))
+        return "an end tag";
+    if (!m_scan.startsWith(position, "<"))
+        return "text";
+    const std::size_t nameEnd =
+        std::min(m_scan.findFirstOf(XmlTextScanner::kNameEnd, position + 1), m_text.size());
+    return "<" + std::string(m_text.substr(position + 1, nameEnd - position - 1)) + ">";
+}
+
 void XmlReader::recycle(XmlNode& node) {
     std::size_t next = m_pool.size();
     poolChildren(node);

@@ -43,6 +43,11 @@ public:
     std::optional<std::size_t> parse(XmlNode& node, std::size_t position,
                                      const ChildHandler& handler);
 
+    // A document ends with its root element: anything but white space from
+    // `position` (where parse() ended) on is recorded as one skipped part,
+    // named after what starts it. Reads a source to its end.
+    void recordAfterRoot(std::size_t position);
+
     // Where the start tag of the element parsed last by parse() begins.
     std::size_t rootPosition() const { return m_rootPosition; }
 
@@ -113,6 +118,7 @@ private:
 
     enum class Markup { None, Skipped, EndsElement, Unterminated };
     Markup skipMarkup(XmlNode& node, std::size_t& position);
+    std::string partStartingAt(std::size_t position) const;
 
     // Writes into `out`, reusing its capacity.
     void applyTextRule(std::size_t begin, std::size_t end, std::string& out) const;

@@ -12,10 +12,12 @@ struct XmlSkippedPart {
                                // that has text already
         ProcessingInstruction, // but the XML declaration
         DocumentType,
+        AfterRoot,             // all that follows the root element; `name` says what starts it
     };
 
     Kind kind = Kind::Text;
     std::size_t position = 0; // counted from the start of the whole text
-    std::string name;         // of an end tag, or a processing instruction's target
+    std::string name;         // of an end tag, a processing instruction's target, or what
+                              // starts the part after the root
     std::string openElement;  // empty before the root element
 };

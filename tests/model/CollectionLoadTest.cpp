@@ -387,6 +387,45 @@ TEST(CollectionLoadTest, SkippedPartsAreReportedWithTheirPlace) {
     EXPECT_EQ(found.back(), "further end tags, text or markup read past 5");
 }
 
+// A document ends with its root element; whatever another tool wrote after
+// it (a second protocol, a note) is not read, and the load says from where.
+TEST(CollectionLoadTest, WhatFollowsTheRootIsReported) {
+    const std::string study = "<clinical_study><brief_title>T</brief_title></clinical_study>";
+    const std::string collection = "<study_collection>\r\n" + study + "\r\n</study_collection>";
+    const auto entries = [](const LoadResult& result) {
+        std::vector<std::string> found;
+        for (const auto& entry : result.notKept.entries())
+            found.push_back(entry.path);
+        return found;
+    };
+    const std::string after = "everything after the root element, from ";
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+        {collection + "\r\n" + study + "\r\n",
+         {"line 4, column 1: " + after + "<clinical_study> on"}},
+        {collection + "\r\n<!-- signed off -->", {"line 4, column 1: " + after + "a comment on"}},
+        {collection + "\n\t <?app x?>", {"line 4, column 3: " + after + "markup on"}},
+        {study + "\n</clinical_study>", {"line 2, column 1: " + after + "an end tag on"}},
+        {study + "\n\n \r\n  ", {}},
+    };
+    for (const auto& [bytes, expected] : cases) {
+        const auto loaded = load(bytes);
+        EXPECT_EQ(entries(loaded->result), expected) << bytes;
+        EXPECT_EQ(loaded->collection.records.size(), 1u) << bytes;
+    }
+
+    // Read from a file, the part is found past read-aheads of blank lines.
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("protoscribe-after-" + std::to_string(getpid()));
+    std::ofstream(path, std::ios::binary)
+        << collection << std::string(3 << 20, '\n') << "  trailing words";
+    StudyCollection fromFile;
+    const LoadResult result = CollectionFile::load(path.string(), fromFile);
+    std::filesystem::remove(path);
+    EXPECT_EQ(entries(result), std::vector<std::string>{"line " + std::to_string((3 << 20) + 3) +
+                                                        ", column 3: everything after the root "
+                                                        "element, from text on"});
+}
+
 TEST(CollectionLoadTest, OnlyRegularFilesAreRead) {
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("protoscribe-load-" + std::to_string(getpid()));
