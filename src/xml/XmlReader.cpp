@@ -357,6 +357,8 @@ inline XmlReader::AfterChild XmlReader::afterChild(XmlNode& node, std::size_t& p
     }
     if (m_text[p] == '<')
         return AfterChild::Next;
+    if (followsCData(node) && indentEnd(p) == npos)
+        return textAfterCData(node, p, start);
     if (!blankValue)
         blankValue = isBlank(node.m_value);
     if (!*blankValue)
@@ -374,6 +376,41 @@ inline XmlReader::AfterChild XmlReader::afterChild(XmlNode& node, std::size_t& p
         applyTextRule(p, textEnd, node.m_value);
         blankValue = isBlank(node.m_value);
     }
+    p = textEnd;
+    return AfterChild::Next;
+}
+
+// The tree keeps one value before the children: text after a CDATA section
+// is kept after it as a section of its own, so that the two read in order.
+// Not in the handled root, whose children go to the handler as they come, nor
+// where a section could not hold the text.
+bool XmlReader::followsCData(const XmlNode& node) const {
+    if (&node == m_handledNode)
+        return false;
+    const XmlNode* last = nullptr;
+    if (&node == m_gathering && !m_pending.empty() && m_pending.back()->m_parent == &node)
+        last = m_pending.back().get();
+    else if (&node != m_gathering && !node.m_children.empty())
+        last = node.m_children.back().get();
+    return last && last->m_kind == XmlNodeKind::CData;
+}
+
+XmlReader::AfterChild XmlReader::textAfterCData(XmlNode& node, std::size_t& p,
+                                                std::size_t start) {
+    const std::size_t textEnd = m_scan.findUnescaped('<', p);
+    if (textEnd == npos) {
+        unclosed(node, start);
+        return AfterChild::Failed;
+    }
+    XmlNodePtr section = takeSpareNode(node);
+    applyTextRule(p, textEnd, section->m_value);
+    if (section->m_value.find("]]>") != std::string::npos) {
+        giveBack(std::move(section));
+        return AfterChild::Next;
+    }
+    section->m_name.assign(XmlNode::kCDataName);
+    section->m_kind = XmlNodeKind::CData;
+    addChild(node, std::move(section));
     p = textEnd;
     return AfterChild::Next;
 }

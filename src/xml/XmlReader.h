@@ -86,6 +86,8 @@ private:
     // An end tag or the text after a child, at `position`.
     AfterChild afterChild(XmlNode& node, std::size_t& position, std::size_t start,
                           std::optional<bool>& blankValue);
+    bool followsCData(const XmlNode& node) const;
+    AfterChild textAfterCData(XmlNode& node, std::size_t& p, std::size_t start);
     std::optional<std::size_t> parseChild(XmlNode& node, std::size_t childStart, int depth);
     enum class EndTag { Closes, Stray, Failed };
     EndTag readEndTag(const XmlNode& node, std::size_t& position);

@@ -252,7 +252,8 @@ TEST(XmlReaderEndTags, SkippedPartsAreRecorded) {
          {{Kind::ProcessingInstruction, "<?style", "style", ""},
           {Kind::DocumentType, "<!DOCTYPE", "", ""},
           {Kind::Text, "junk", "", ""}}},
-        {"<a>A<![CDATA[x]]> B</a>", {{Kind::Text, "B", "", "a"}}},
+        {"<a>A<![CDATA[x]]> B</a>", {}},
+        {"<a>A<![CDATA[x]]>]]&gt;</a>", {{Kind::Text, "]]&gt;", "", "a"}}},
         {"<a>A<?pi x?>B</a>", {{Kind::ProcessingInstruction, "<?pi", "pi", "a"},
                                {Kind::Text, "B", "", "a"}}},
         {"<a> <b/> <!-- c --> </a>", {}},
@@ -269,6 +270,26 @@ TEST(XmlReaderEndTags, SkippedPartsAreRecorded) {
             expected.emplace_back(kind, text.find(start), name, open);
         EXPECT_EQ(found, expected) << text;
         EXPECT_EQ(p.options.skippedPartCount, parts.size());
+    }
+}
+
+// Text after a CDATA section follows it as a section of its own: the value
+// comes before every child, and the text would read before the section.
+TEST(XmlReaderEndTags, TextAfterACDataSectionKeepsItsPlace) {
+    const std::vector<std::pair<std::string_view, std::string>> cases = {
+        {"<a><![CDATA[x]]>B</a>", "|[x][B]"},
+        {"<a>A<![CDATA[x]]> B&amp;C<![CDATA[y]]>D</a>", "A|[x][ B&C][y][D]"},
+        {"<a><![CDATA[x]]>\n  </a>", "\n  |[x]"},
+        {"<a><![CDATA[x]]>]]&gt;</a>", "|[x]"},
+    };
+    for (const auto& [text, expected] : cases) {
+        const Parsed p = parseProgram(text);
+        ASSERT_TRUE(p.end) << text;
+        std::string found = p.root->value() + "|";
+        for (const auto& child : p.root->children())
+            found += child->kind() == XmlNodeKind::CData ? "[" + child->value() + "]"
+                                                         : "<" + child->name() + ">";
+        EXPECT_EQ(found, expected) << text;
     }
 }
 
