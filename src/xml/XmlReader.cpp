@@ -156,7 +156,9 @@ std::string XmlReader::partStartingAt(std::size_t position) const {
         return "text";
     const std::size_t nameEnd =
         std::min(m_scan.findFirstOf(XmlTextScanner::kNameEnd, position + 1), m_text.size());
-    return "<" + std::string(m_text.substr(position + 1, nameEnd - position - 1)) + ">";
+    std::string element = "<";
+    element.append(m_text.substr(position + 1, nameEnd - position - 1)).append(">");
+    return element;
 }
 
 void XmlReader::recycle(XmlNode& node) {
