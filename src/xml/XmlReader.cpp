@@ -107,8 +107,10 @@ void XmlReader::adopt(XmlNode& node) {
 // children are reached, their loop does that itself (and drops text), so
 // only a failure before them comes back here.
 std::optional<std::size_t> XmlReader::parseTop(XmlNode& node, std::size_t position, int depth) {
-    if (!m_source)
-        return parseElement(node, position, depth);
+    if (!m_source) {
+        const std::size_t end = parseElement(node, position, depth);
+        return end == kFailed ? std::nullopt : std::optional<std::size_t>(end);
+    }
     readMore(position + m_readAhead);
     const std::string name = node.m_name;
     const std::string value = node.m_value;
@@ -116,9 +118,9 @@ std::optional<std::size_t> XmlReader::parseTop(XmlNode& node, std::size_t positi
     const bool hadError = m_options.errorFlag;
     const std::size_t skippedParts = m_options.skippedPartCount;
     for (;;) {
-        const std::optional<std::size_t> end = parseElement(node, position - m_base, depth);
-        if (end)
-            return m_base + *end;
+        const std::size_t end = parseElement(node, position - m_base, depth);
+        if (end != kFailed)
+            return m_base + end;
         if (m_complete || m_base > 0)
             return std::nullopt;
         node.m_name = name;
@@ -180,12 +182,12 @@ void XmlReader::poolChildren(XmlNode& node) {
     children.release(m_store.get());
 }
 
-std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t position,
+std::size_t XmlReader::parseElement(XmlNode& node, std::size_t position,
                                                    int depth) {
     node.clear();
     std::size_t p = m_text.find('<', position);
     if (p == npos)
-        return std::nullopt;
+        return kFailed;
     skippedText(position, p, node.m_parent);
     if (m_scan.startsWith(p, "</"))
         return p;
@@ -194,7 +196,7 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
     case Markup::EndsElement:
         return p;
     case Markup::Unterminated:
-        return std::nullopt;
+        return kFailed;
     default:
         break;
     }
@@ -202,7 +204,7 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
     const std::size_t afterMarkup = p;
     p = m_text.find('<', p);
     if (p == npos)
-        return std::nullopt;
+        return kFailed;
     skippedText(afterMarkup, p, node.m_parent);
     if (m_scan.startsWith(p, "</"))
         return p;
@@ -210,7 +212,7 @@ std::optional<std::size_t> XmlReader::parseElement(XmlNode& node, std::size_t po
 }
 
 // `startTag` is the "<" of a start tag; `node` holds no children or attributes.
-std::optional<std::size_t> XmlReader::parseStartTag(XmlNode& node, std::size_t startTag,
+std::size_t XmlReader::parseStartTag(XmlNode& node, std::size_t startTag,
                                                     int depth) {
     std::size_t p = startTag;
     if (&node == m_top)
@@ -219,18 +221,17 @@ std::optional<std::size_t> XmlReader::parseStartTag(XmlNode& node, std::size_t s
     node.m_name.assign(m_text.substr(p + 1, nameEnd == npos ? npos : nameEnd - p - 1));
     if (nameEnd == npos) {
         failStartTag(startTag, node);
-        return std::nullopt;
+        return kFailed;
     }
     if (depth > XmlParseOptions::kMaxDepth) {
         fail(p, XmlParseError::NestedTooDeeply, "<" + node.m_name + "> is nested too deeply.");
-        return std::nullopt;
+        return kFailed;
     }
 
     if (m_text[nameEnd] != '>') {
-        const std::optional<std::size_t> afterAttributes = parseAttributes(node, nameEnd, startTag);
-        if (!afterAttributes)
-            return std::nullopt;
-        p = *afterAttributes;
+        p = parseAttributes(node, nameEnd, startTag);
+        if (p == kFailed)
+            return kFailed;
     } else {
         p = nameEnd;
     }
@@ -238,14 +239,14 @@ std::optional<std::size_t> XmlReader::parseStartTag(XmlNode& node, std::size_t s
         if (m_scan.startsWith(p + 1, ">"))
             return p + 2;
         fail(p, XmlParseError::ElementNotClosed, "Element must be closed.");
-        return std::nullopt;
+        return kFailed;
     }
 
     const std::size_t textEnd = m_scan.findUnescaped('<', p + 1);
     if (textEnd == npos) {
         fail(startTag, XmlParseError::MissingEndTag,
              node.m_name + " must be closed with </" + node.m_name + ">");
-        return std::nullopt;
+        return kFailed;
     }
     applyTextRule(p + 1, textEnd, node.m_value);
     // Most elements hold text alone: their end tag follows it at once.
@@ -256,7 +257,7 @@ std::optional<std::size_t> XmlReader::parseStartTag(XmlNode& node, std::size_t s
 
 // Every element must be closed: running out of input inside one names the
 // innermost element still open, where it starts.
-std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p, int depth,
+std::size_t XmlReader::parseChildren(XmlNode& node, std::size_t p, int depth,
                                                     std::size_t startTag) {
     if (&node == m_handledNode)
         return parseHandledChildren(node, p, depth, m_base + startTag);
@@ -266,15 +267,14 @@ std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p
     // every child, so the answer is kept.
     std::optional<bool> blankValue;
     for (;;) {
-        const std::optional<std::size_t> next = nextChild(node, p, depth, start);
-        if (!next)
-            return std::nullopt;
-        p = *next;
+        p = nextChild(node, p, depth, start);
+        if (p == kFailed)
+            return kFailed;
         switch (afterChild(node, p, start, blankValue)) {
         case AfterChild::Closed:
             return p;
         case AfterChild::Failed:
-            return std::nullopt;
+            return kFailed;
         case AfterChild::Next:
             break;
         }
@@ -286,21 +286,21 @@ std::optional<std::size_t> XmlReader::parseChildren(XmlNode& node, std::size_t p
 // step that runs out of the text read so far is undone and done again on
 // more of it: on a shortened text a step either fails or ends as it would on
 // the whole text, since every search that reaches the end fails.
-std::optional<std::size_t> XmlReader::parseHandledChildren(XmlNode& node, std::size_t p,
+std::size_t XmlReader::parseHandledChildren(XmlNode& node, std::size_t p,
                                                            int depth, std::size_t start) {
     const PendingChildren direct(*this, nullptr);
     std::optional<bool> blankValue;
     for (;;) {
         keepWindowAhead(p);
-        std::optional<std::size_t> next;
+        std::size_t next = kFailed;
         for (Checkpoint undo = checkpoint(node);; undo = checkpoint(node)) {
             next = nextChild(node, p, depth, start);
-            if (next || !retryOnMoreText(node, undo))
+            if (next != kFailed || !retryOnMoreText(node, undo))
                 break;
         }
-        if (!next)
-            return std::nullopt;
-        p = *next;
+        if (next == kFailed)
+            return kFailed;
+        p = next;
         AfterChild after = AfterChild::Failed;
         for (Checkpoint undo = checkpoint(node);; undo = checkpoint(node)) {
             std::size_t q = p;
@@ -313,12 +313,12 @@ std::optional<std::size_t> XmlReader::parseHandledChildren(XmlNode& node, std::s
                 break;
         }
         if (after != AfterChild::Next)
-            return after == AfterChild::Closed ? std::optional<std::size_t>(p) : std::nullopt;
+            return after == AfterChild::Closed ? p : kFailed;
     }
 }
 
 // Both steps run for every element: inline, they cost no call each.
-inline std::optional<std::size_t> XmlReader::nextChild(XmlNode& node, std::size_t p, int depth,
+inline std::size_t XmlReader::nextChild(XmlNode& node, std::size_t p, int depth,
                                                        std::size_t start) {
     const std::size_t childStart = m_scan.find('<', p);
     if (childStart == npos)
@@ -330,9 +330,9 @@ inline std::optional<std::size_t> XmlReader::nextChild(XmlNode& node, std::size_
     if (m_scan.startsWith(childStart, "</"))
         return childStart;
     const std::size_t before = node.m_children.size();
-    const std::optional<std::size_t> next = parseChild(node, childStart, depth + 1);
-    if (!next)
-        return m_options.errorFlag ? std::nullopt : unclosed(node, start);
+    const std::size_t next = parseChild(node, childStart, depth + 1);
+    if (next == kFailed)
+        return m_options.errorFlag ? kFailed : unclosed(node, start);
     if (&node == m_handledNode)
         offerChildren(node, before);
     return next;
@@ -512,23 +512,22 @@ std::size_t XmlReader::indentEnd(std::size_t p) const {
     return end < m_text.size() && m_text[end] == '<' ? end : npos;
 }
 
-std::nullopt_t XmlReader::unclosed(const XmlNode& node, std::size_t start) {
+std::size_t XmlReader::unclosed(const XmlNode& node, std::size_t start) {
     m_options.recordError(start, XmlParseError::MissingEndTag,
                           "it must be closed with </" + node.m_name + ">");
-    return std::nullopt;
+    return kFailed;
 }
 
 // Parses what starts at `childStart` (not an end tag) into a new child of
 // `node`. Markup that ends no element (end tags, comments) leaves a nameless
 // node, which goes back to the pool instead of into the tree.
-std::optional<std::size_t> XmlReader::parseChild(XmlNode& node, std::size_t childStart,
+std::size_t XmlReader::parseChild(XmlNode& node, std::size_t childStart,
                                                  int depth) {
     XmlNodePtr child = takeSpareNode(node);
     const bool plainStartTag = childStart + 1 < m_text.size() &&
                                m_text[childStart + 1] != '?' && m_text[childStart + 1] != '!';
-    const std::optional<std::size_t> next = plainStartTag
-                                                ? parseStartTag(*child, childStart, depth)
-                                                : parseElement(*child, childStart, depth);
+    const std::size_t next = plainStartTag ? parseStartTag(*child, childStart, depth)
+                                           : parseElement(*child, childStart, depth);
     if (child->m_name.empty())
         giveBack(std::move(child));
     else
@@ -610,20 +609,20 @@ void XmlReader::giveBack(XmlNodePtr node) {
     m_pool.push_back(std::move(node));
 }
 
-std::optional<std::size_t> XmlReader::parseAttributes(XmlNode& node, std::size_t p,
+std::size_t XmlReader::parseAttributes(XmlNode& node, std::size_t p,
                                                       std::size_t startTag) {
     for (;;) {
         p = m_scan.skipSpace(p);
         if (p >= m_text.size()) {
             failStartTag(startTag, node);
-            return std::nullopt;
+            return kFailed;
         }
         if (m_text[p] == '>' || m_text[p] == '/')
             return p;
         const std::size_t nameEnd = m_scan.findFirstOf(XmlTextScanner::kAttributeNameEnd, p);
         if (nameEnd == npos) {
             fail(p, XmlParseError::AttributeError, "<" + node.m_name + "> attribute has error ");
-            return std::nullopt;
+            return kFailed;
         }
         XmlAttribute& attribute =
             node.addAttribute(std::string(m_text.substr(p, nameEnd - p)), std::string());
@@ -642,7 +641,7 @@ std::optional<std::size_t> XmlReader::parseAttributes(XmlNode& node, std::size_t
                          "> must be closed with " + quote);
             else
                 failStartTag(startTag, node);
-            return std::nullopt;
+            return kFailed;
         }
         std::string value;
         applyTextRule(quoted ? p + 1 : p, close, value);

@@ -53,6 +53,10 @@ public:
 
 private:
     static constexpr std::size_t npos = std::string_view::npos;
+    // The steps below return the position after what they read, or kFailed:
+    // a plain position comes back in a register, where an optional made every
+    // return of the recursion wait on memory.
+    static constexpr std::size_t kFailed = npos;
 
     // Collects the children of a node on m_pending while it is parsed: the
     // node's list is then allocated once, at its final size.
@@ -72,15 +76,15 @@ private:
 
     void adopt(XmlNode& node);
     std::optional<std::size_t> parseTop(XmlNode& node, std::size_t position, int depth);
-    std::optional<std::size_t> parseElement(XmlNode& node, std::size_t position, int depth);
-    std::optional<std::size_t> parseStartTag(XmlNode& node, std::size_t startTag, int depth);
-    std::optional<std::size_t> parseChildren(XmlNode& node, std::size_t position, int depth,
+    std::size_t parseElement(XmlNode& node, std::size_t position, int depth);
+    std::size_t parseStartTag(XmlNode& node, std::size_t startTag, int depth);
+    std::size_t parseChildren(XmlNode& node, std::size_t position, int depth,
                                              std::size_t startTag);
-    std::optional<std::size_t> parseHandledChildren(XmlNode& node, std::size_t position,
+    std::size_t parseHandledChildren(XmlNode& node, std::size_t position,
                                                     int depth, std::size_t start);
     // The next child from `position`, or where an end tag starts. `start`:
     // where the node's start tag is in the whole text.
-    std::optional<std::size_t> nextChild(XmlNode& node, std::size_t position, int depth,
+    std::size_t nextChild(XmlNode& node, std::size_t position, int depth,
                                          std::size_t start);
     enum class AfterChild { Closed, Next, Failed };
     // An end tag or the text after a child, at `position`.
@@ -88,11 +92,11 @@ private:
                           std::optional<bool>& blankValue);
     bool followsCData(const XmlNode& node) const;
     AfterChild textAfterCData(XmlNode& node, std::size_t& p, std::size_t start);
-    std::optional<std::size_t> parseChild(XmlNode& node, std::size_t childStart, int depth);
+    std::size_t parseChild(XmlNode& node, std::size_t childStart, int depth);
     enum class EndTag { Closes, Stray, Failed };
     EndTag readEndTag(const XmlNode& node, std::size_t& position);
     bool isOwnEndTag(const XmlNode& node, std::size_t position) const;
-    std::nullopt_t unclosed(const XmlNode& node, std::size_t start);
+    std::size_t unclosed(const XmlNode& node, std::size_t start);
 
     // Reading from a source: what a step that runs out of text has to undo.
     struct Checkpoint {
@@ -107,7 +111,7 @@ private:
     void refreshText();
     std::size_t indentEnd(std::size_t position) const;
     void addChild(XmlNode& parent, XmlNodePtr child);
-    std::optional<std::size_t> parseAttributes(XmlNode& node, std::size_t position,
+    std::size_t parseAttributes(XmlNode& node, std::size_t position,
                                                std::size_t startTag);
     XmlNodePtr takeSpareNode(XmlNode& parent);
     void giveBack(XmlNodePtr node);
