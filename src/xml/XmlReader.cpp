@@ -157,7 +157,7 @@ std::string XmlReader::partStartingAt(std::size_t position) const {
     if (!m_scan.startsWith(position, "<"))
         return "text";
     const std::size_t nameEnd =
-        std::min(m_scan.findFirstOf(XmlTextScanner::kNameEnd, position + 1), m_text.size());
+        std::min(m_scan.findNameEnd(position + 1), m_text.size());
     std::string element = "<";
     element.append(m_text.substr(position + 1, nameEnd - position - 1)).append(">");
     return element;
@@ -217,7 +217,7 @@ std::size_t XmlReader::parseStartTag(XmlNode& node, std::size_t startTag,
     std::size_t p = startTag;
     if (&node == m_top)
         m_rootPosition = m_base + startTag;
-    const std::size_t nameEnd = m_scan.findFirstOf(XmlTextScanner::kNameEnd, p + 1);
+    const std::size_t nameEnd = m_scan.findNameEnd(p + 1);
     node.m_name.assign(m_text.substr(p + 1, nameEnd == npos ? npos : nameEnd - p - 1));
     if (nameEnd == npos) {
         failStartTag(startTag, node);
@@ -242,13 +242,14 @@ std::size_t XmlReader::parseStartTag(XmlNode& node, std::size_t startTag,
         return kFailed;
     }
 
-    const std::size_t textEnd = m_scan.findUnescaped('<', p + 1);
+    const XmlTextScanner::TextRun text = m_scan.textRun(p + 1);
+    const std::size_t textEnd = text.end;
     if (textEnd == npos) {
         fail(startTag, XmlParseError::MissingEndTag,
              node.m_name + " must be closed with </" + node.m_name + ">");
         return kFailed;
     }
-    applyTextRule(p + 1, textEnd, node.m_value);
+    applyTextRule(p + 1, text, node.m_value);
     // Most elements hold text alone: their end tag follows it at once.
     if (&node != m_handledNode && isOwnEndTag(node, textEnd))
         return textEnd + node.m_name.size() + 3;
@@ -370,12 +371,13 @@ inline XmlReader::AfterChild XmlReader::afterChild(XmlNode& node, std::size_t& p
         node.m_value.assign(m_options.trimValues ? std::string_view()
                                                  : m_text.substr(p, textEnd - p));
     } else {
-        textEnd = m_scan.findUnescaped('<', p);
+        const XmlTextScanner::TextRun text = m_scan.textRun(p);
+        textEnd = text.end;
         if (textEnd == npos) {
             unclosed(node, start);
             return AfterChild::Failed;
         }
-        applyTextRule(p, textEnd, node.m_value);
+        applyTextRule(p, text, node.m_value);
         blankValue = isBlank(node.m_value);
     }
     p = textEnd;
@@ -711,23 +713,31 @@ XmlReader::Markup XmlReader::skipMarkup(XmlNode& node, std::size_t& position) {
 }
 
 void XmlReader::applyTextRule(std::size_t begin, std::size_t end, std::string& out) const {
-    std::string_view raw = m_text.substr(begin, end - begin);
-    if (m_options.trimValues)
+    const std::size_t ampersand = m_text.substr(begin, end - begin).find('&');
+    applyTextRule(begin, {end, ampersand == npos ? npos : begin + ampersand}, out);
+}
+
+void XmlReader::applyTextRule(std::size_t begin, XmlTextScanner::TextRun text,
+                              std::string& out) const {
+    std::string_view raw = m_text.substr(begin, text.end - begin);
+    if (m_options.trimValues) {
         raw = trimmed(raw);
+        begin = static_cast<std::size_t>(raw.data() - m_text.data());
+    }
     const bool escapes = m_options.escapeChar != 0 &&
                          raw.find(m_options.escapeChar) != std::string_view::npos;
-    const bool entities = m_options.decodeEntities && m_options.entities &&
-                          raw.find('&') != std::string_view::npos;
+    const bool entities =
+        m_options.decodeEntities && m_options.entities && text.firstAmpersand != npos;
     if (!escapes && !entities) {
         out.assign(raw);
     } else if (!escapes) {
-        decodeEntities(raw, out);
+        decodeEntities(raw, text.firstAmpersand - begin, out);
     } else if (!entities) {
         removeEscapes(raw, out);
     } else {
         std::string unescaped;
         removeEscapes(raw, unescaped);
-        decodeEntities(unescaped, out);
+        decodeEntities(unescaped, unescaped.find('&'), out);
     }
 }
 
@@ -743,14 +753,15 @@ void XmlReader::removeEscapes(std::string_view raw, std::string& out) const {
     }
 }
 
-// Decoded text is never longer: it is copied once and decoded in place, the
-// run up to each next '&' moved at once.
-void XmlReader::decodeEntities(std::string_view raw, std::string& out) const {
+// Decoded text is never longer: it is copied once and decoded in place, from
+// its first '&', the run up to each next '&' moved at once.
+void XmlReader::decodeEntities(std::string_view raw, std::size_t firstAmpersand,
+                               std::string& out) const {
     out.assign(raw);
     char* const data = out.data();
     const char* const end = data + out.size();
-    char* write = data;
-    const char* read = data;
+    char* write = data + std::min(firstAmpersand, out.size());
+    const char* read = write;
     while (const char* amp = static_cast<const char*>(
                std::memchr(read, '&', static_cast<std::size_t>(end - read)))) {
         const std::size_t run = static_cast<std::size_t>(amp - read);

@@ -128,8 +128,10 @@ private:
 
     // Writes into `out`, reusing its capacity.
     void applyTextRule(std::size_t begin, std::size_t end, std::string& out) const;
+    // The same for a run the scanner found, which knows its first '&'.
+    void applyTextRule(std::size_t begin, XmlTextScanner::TextRun text, std::string& out) const;
     void removeEscapes(std::string_view raw, std::string& out) const;
-    void decodeEntities(std::string_view raw, std::string& out) const;
+    void decodeEntities(std::string_view raw, std::size_t firstAmpersand, std::string& out) const;
     const XmlEntity* entityAt(const char* amp, std::size_t available) const;
     static bool matches(std::string_view reference, const char* amp, std::size_t available);
     void keyEntities();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "xml/XmlByteBlock.h"
 #include "xml/XmlParseOptions.h"
 
 #include <array>
@@ -26,9 +27,7 @@ public:
     static constexpr std::size_t npos = std::string_view::npos;
 
     using StopSet = XmlStopSet;
-    // What ends an element name in a start tag, in an end tag, and an
-    // attribute name.
-    static constexpr StopSet kNameEnd = xmlStopSet(" />\t\r\n");
+    // What ends an element name in an end tag, and an attribute name.
     static constexpr StopSet kEndTagNameEnd = xmlStopSet(" >");
     static constexpr StopSet kAttributeNameEnd = xmlStopSet(" =");
 
@@ -68,6 +67,20 @@ public:
         return at == m_text.size() ? npos : at;
     }
 
+    // Where an element name in a start tag ends: at white space, '/' or '>'.
+    std::size_t findNameEnd(std::size_t from) const {
+        for (std::size_t at = from; at < m_text.size(); at += XmlByteBlock::kSize) {
+            const XmlByteBlock::Bytes bytes = XmlByteBlock::at(m_text, at);
+            const std::size_t found = XmlByteBlock::first(
+                XmlByteBlock::equal(bytes, ' ') | XmlByteBlock::equal(bytes, '/') |
+                XmlByteBlock::equal(bytes, '>') | XmlByteBlock::equal(bytes, '\t') |
+                XmlByteBlock::equal(bytes, '\r') | XmlByteBlock::equal(bytes, '\n'));
+            if (found < XmlByteBlock::kSize)
+                return at + found;
+        }
+        return npos;
+    }
+
     // The next `c` from `from`; most searches start right at it.
     std::size_t find(char c, std::size_t from) const {
         return from < m_text.size() && m_text[from] == c ? from : m_text.find(c, from);
@@ -76,6 +89,14 @@ public:
         return m_options.escapeChar == 0 ? m_text.find(c, from) : findUnescapedLoop(c, from);
     }
     std::size_t findUnescaped(std::string_view marker, std::size_t from) const;
+
+    // Text up to the next unescaped '<' (`end`, npos when there is none), and
+    // where its first '&' is (npos when it has none).
+    struct TextRun {
+        std::size_t end;
+        std::size_t firstAmpersand;
+    };
+    TextRun textRun(std::size_t from) const;
     std::size_t findFirstUnescapedOf(std::string_view set, std::size_t from) const;
 
     // Whether the bytes of `a` and `b` agree over `count` bytes; names are
