@@ -27,6 +27,23 @@ public:
         }
         return bytes;
     }
+    // The first byte from `from` that `match` marks in the block mask it
+    // returns, or npos. Whole blocks are read as they are, the last one padded.
+    template <typename Match>
+    static std::size_t find(std::string_view text, std::size_t from, Match match) {
+        std::size_t at = from;
+        for (; at + kSize <= text.size(); at += kSize) {
+            Bytes bytes;
+            std::memcpy(&bytes, text.data() + at, kSize);
+            const std::size_t found = first(match(bytes));
+            if (found < kSize)
+                return at + found;
+        }
+        if (at >= text.size())
+            return std::string_view::npos;
+        const std::size_t found = first(match(XmlByteBlock::at(text, at)));
+        return found < kSize ? at + found : std::string_view::npos;
+    }
     // The bytes equal to `c`, as a mask for first().
     static Bytes equal(Bytes bytes, unsigned char c) { return reinterpret_cast<Bytes>(bytes == c); }
     // The index of the first byte of `mask` that is set, or kSize when none is.

@@ -1,10 +1,10 @@
 #include "xml/XmlStreamWriter.h"
 
+#include "xml/XmlByteBlock.h"
+
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <cstring>
-#include <optional>
 
 namespace {
 
@@ -21,57 +21,23 @@ constexpr std::array<std::uint8_t, 32> kEncodableIndex = [] {
 
 } // namespace
 
-// Finds the characters an entity may replace, sixteen bytes at a time. Most
-// texts hold few of them, yet searching is most of the writer's work: a search
-// per character, or a test per byte, costs more than all the copying. The
-// compiler turns the vector type into the target's vector instructions.
+// Finds the characters an entity may replace, a block at a time: most texts
+// hold few of them.
 class XmlStreamWriter::EncodableScan {
 public:
-    // The first one at or after `from`; the text's size when none is left.
+    // The first one at or after `from`; npos when none is left.
     static std::size_t next(std::string_view text, std::size_t from) {
-        std::size_t at = from;
-        for (; at + sizeof(Bytes) <= text.size(); at += sizeof(Bytes)) {
-            Bytes bytes;
-            std::memcpy(&bytes, text.data() + at, sizeof bytes);
-            if (const std::optional<std::size_t> found = firstMatch(bytes))
-                return at + *found;
-        }
-        if (at == text.size())
-            return at;
-        // The rest, followed by NULs, which are never encodable.
-        Bytes bytes{};
-        copyShort(text.substr(at), reinterpret_cast<char*>(&bytes));
-        return at + firstMatch(bytes).value_or(text.size() - at);
+        return XmlByteBlock::find(text, from, matches);
     }
 
 private:
-    // A text's last bytes are copied into one with copyShort().
-    using Bytes = unsigned char __attribute__((vector_size(kShortPiece)));
-    static_assert(sizeof(Bytes) == 2 * sizeof(std::uint64_t));
-
-    static std::optional<std::size_t> firstMatch(Bytes bytes) {
-        const std::array<std::uint64_t, 2> found = halves(matches(bytes));
-        if (found[0] != 0)
-            return firstByte(found[0]);
-        if (found[1] != 0)
-            return 8 + firstByte(found[1]);
-        return std::nullopt;
-    }
-    // '&' and '\'' differ in the lowest bit only, '<' and '>' in the next.
+    using Bytes = XmlByteBlock::Bytes;
+    // '&' and '\'' differ in the lowest bit only, '<' and '>' in the next. The
+    // NULs after a text's end are never encodable.
     static Bytes matches(Bytes bytes) {
         static_assert(('&' | 1) == '\'' && ('<' | 2) == '>');
-        return reinterpret_cast<Bytes>((bytes == '"') | ((bytes | 1) == '\'') | ((bytes | 2) == '>'));
-    }
-    static std::array<std::uint64_t, 2> halves(Bytes bytes) {
-        std::array<std::uint64_t, 2> words;
-        std::memcpy(words.data(), &bytes, sizeof bytes);
-        return words;
-    }
-    // The index of the first byte set in memory order.
-    static std::size_t firstByte(std::uint64_t word) {
-        const int bit = std::endian::native == std::endian::little ? std::countr_zero(word)
-                                                                   : std::countl_zero(word);
-        return static_cast<std::size_t>(bit) / 8;
+        return XmlByteBlock::equal(bytes, '"') | XmlByteBlock::equal(bytes | 1, '\'') |
+               XmlByteBlock::equal(bytes | 2, '>');
     }
 };
 

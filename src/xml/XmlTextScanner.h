@@ -69,16 +69,11 @@ public:
 
     // Where an element name in a start tag ends: at white space, '/' or '>'.
     std::size_t findNameEnd(std::size_t from) const {
-        for (std::size_t at = from; at < m_text.size(); at += XmlByteBlock::kSize) {
-            const XmlByteBlock::Bytes bytes = XmlByteBlock::at(m_text, at);
-            const std::size_t found = XmlByteBlock::first(
-                XmlByteBlock::equal(bytes, ' ') | XmlByteBlock::equal(bytes, '/') |
-                XmlByteBlock::equal(bytes, '>') | XmlByteBlock::equal(bytes, '\t') |
-                XmlByteBlock::equal(bytes, '\r') | XmlByteBlock::equal(bytes, '\n'));
-            if (found < XmlByteBlock::kSize)
-                return at + found;
-        }
-        return npos;
+        return XmlByteBlock::find(m_text, from, [](XmlByteBlock::Bytes bytes) {
+            return XmlByteBlock::equal(bytes, ' ') | XmlByteBlock::equal(bytes, '/') |
+                   XmlByteBlock::equal(bytes, '>') | XmlByteBlock::equal(bytes, '\t') |
+                   XmlByteBlock::equal(bytes, '\r') | XmlByteBlock::equal(bytes, '\n');
+        });
     }
 
     // The next `c` from `from`; most searches start right at it.
