@@ -23,7 +23,9 @@ class XmlStreamWriter {
 public:
     // Takes the quote character and the entity rules of `options`.
     XmlStreamWriter(std::string& out, const XmlWriteOptions& options);
-    ~XmlStreamWriter() { flush(); }
+    // Leaves what the buffer holds: a destructor that appended could throw
+    // while an exception unwinds, which ends the program.
+    ~XmlStreamWriter() = default;
     XmlStreamWriter(const XmlStreamWriter&) = delete;
     XmlStreamWriter& operator=(const XmlStreamWriter&) = delete;
 

@@ -1,8 +1,10 @@
 #include "xml/XmlNode.h"
 #include "xml/XmlParseOptions.h"
+#include "xml/XmlStreamWriter.h"
 #include "xml/XmlWriteOptions.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -127,6 +129,19 @@ TEST(XmlWriterEncoding, EveryPlaceInATextIsSearched) {
             }
         }
     }
+}
+
+// A writer left by an exception (running out of memory, say) appends nothing
+// while the stack unwinds: appending then could throw again and end the program.
+TEST(XmlWriterOptions, AWriterLeftByAnExceptionLeavesTheOutputAlone) {
+    std::string out = "kept";
+    try {
+        XmlStreamWriter writer(out, XmlWriteOptions());
+        writer.startTag("a");
+        throw std::runtime_error("stop");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(out, "kept");
 }
 
 TEST(XmlWriterOptions, DepthIsRestoredAndUsedAsStartingIndent) {
