@@ -386,10 +386,10 @@ inline XmlReader::AfterChild XmlReader::afterChild(XmlNode& node, std::size_t& p
 
 // The tree keeps one value before the children: text after a CDATA section
 // is kept after it as a section of its own, so that the two read in order.
-// Not in the handled root, whose children go to the handler as they come, nor
-// where a section could not hold the text.
+// Not in the root, whose children a handler takes as they come (a tree read
+// whole keeps to the same rule), nor where a section could not hold the text.
 bool XmlReader::followsCData(const XmlNode& node) const {
-    if (&node == m_handledNode)
+    if (&node == m_top)
         return false;
     const XmlNode* last = nullptr;
     if (&node == m_gathering && !m_pending.empty() && m_pending.back()->m_parent == &node)
