@@ -166,6 +166,24 @@ TEST(XmlReaderEntities, ReferencesAtEdgesAndCutShort) {
     EXPECT_EQ(p.root->value(), "x&&y<");
 }
 
+// Values and names are searched in blocks of bytes: a reference or the end of
+// a value or name at every place around the blocks' edges reads the same.
+TEST(XmlReaderEntities, EveryPlaceAroundTheSearchBlocksIsRead) {
+    for (std::size_t length = 0; length <= 80; ++length) {
+        for (std::size_t at = 0; at <= length; at += (length < 40 ? 1 : 7)) {
+            std::string value(length, 'v');
+            value.insert(at, "&amp;");
+            const std::string name = "n" + std::string(length % 37, 'm');
+            const std::string text = "<" + name + ">" + value + "</" + name + ">";
+            const Parsed p = parseProgram(text);
+            ASSERT_TRUE(p.end) << text;
+            EXPECT_EQ(*p.end, text.size()) << text;
+            EXPECT_EQ(p.root->name(), name);
+            EXPECT_EQ(p.root->value(), std::string(at, 'v') + "&" + std::string(length - at, 'v'));
+        }
+    }
+}
+
 TEST(XmlReaderEntities, DecodedTextIsNotScannedAgain) {
     Parsed p = parse("<a>&amp;lt;</a>");
     ASSERT_TRUE(p.end);
