@@ -156,8 +156,9 @@ std::string XmlReader::partStartingAt(std::size_t position) const {
         return "an end tag";
     if (!m_scan.startsWith(position, "<"))
         return "text";
-    const std::size_t nameEnd =
-        std::min(m_scan.findNameEnd(position + 1), m_text.size());
+    const std::size_t nameEnd = std::min(m_scan.findNameEnd(position + 1), m_text.size());
+    if (nameEnd == position + 1)
+        return "markup";
     std::string element = "<";
     element.append(m_text.substr(position + 1, nameEnd - position - 1)).append(">");
     return element;

@@ -405,6 +405,7 @@ TEST(CollectionLoadTest, WhatFollowsTheRootIsReported) {
         {collection + "\r\n<!-- signed off -->", {"line 4, column 1: " + after + "a comment on"}},
         {collection + "\n\t <?app x?>", {"line 4, column 3: " + after + "markup on"}},
         {study + "\n</clinical_study>", {"line 2, column 1: " + after + "an end tag on"}},
+        {study + "\n< b", {"line 2, column 1: " + after + "markup on"}},
         {study + "\n\n \r\n  ", {}},
     };
     for (const auto& [bytes, expected] : cases) {
