@@ -183,8 +183,7 @@ void XmlReader::poolChildren(XmlNode& node) {
     children.release(m_store.get());
 }
 
-std::size_t XmlReader::parseElement(XmlNode& node, std::size_t position,
-                                                   int depth) {
+std::size_t XmlReader::parseElement(XmlNode& node, std::size_t position, int depth) {
     node.clear();
     std::size_t p = m_text.find('<', position);
     if (p == npos)
@@ -213,8 +212,7 @@ std::size_t XmlReader::parseElement(XmlNode& node, std::size_t position,
 }
 
 // `startTag` is the "<" of a start tag; `node` holds no children or attributes.
-std::size_t XmlReader::parseStartTag(XmlNode& node, std::size_t startTag,
-                                                    int depth) {
+std::size_t XmlReader::parseStartTag(XmlNode& node, std::size_t startTag, int depth) {
     std::size_t p = startTag;
     if (&node == m_top)
         m_rootPosition = m_base + startTag;
@@ -260,7 +258,7 @@ std::size_t XmlReader::parseStartTag(XmlNode& node, std::size_t startTag,
 // Every element must be closed: running out of input inside one names the
 // innermost element still open, where it starts.
 std::size_t XmlReader::parseChildren(XmlNode& node, std::size_t p, int depth,
-                                                    std::size_t startTag) {
+                                     std::size_t startTag) {
     if (&node == m_handledNode)
         return parseHandledChildren(node, p, depth, m_base + startTag);
     const PendingChildren pending(*this, &node);
@@ -288,8 +286,8 @@ std::size_t XmlReader::parseChildren(XmlNode& node, std::size_t p, int depth,
 // step that runs out of the text read so far is undone and done again on
 // more of it: on a shortened text a step either fails or ends as it would on
 // the whole text, since every search that reaches the end fails.
-std::size_t XmlReader::parseHandledChildren(XmlNode& node, std::size_t p,
-                                                           int depth, std::size_t start) {
+std::size_t XmlReader::parseHandledChildren(XmlNode& node, std::size_t p, int depth,
+                                            std::size_t start) {
     const PendingChildren direct(*this, nullptr);
     std::optional<bool> blankValue;
     for (;;) {
@@ -321,7 +319,7 @@ std::size_t XmlReader::parseHandledChildren(XmlNode& node, std::size_t p,
 
 // Both steps run for every element: inline, they cost no call each.
 inline std::size_t XmlReader::nextChild(XmlNode& node, std::size_t p, int depth,
-                                                       std::size_t start) {
+                                        std::size_t start) {
     const std::size_t childStart = m_scan.find('<', p);
     if (childStart == npos)
         return unclosed(node, start);
@@ -400,8 +398,7 @@ bool XmlReader::followsCData(const XmlNode& node) const {
     return last && last->m_kind == XmlNodeKind::CData;
 }
 
-XmlReader::AfterChild XmlReader::textAfterCData(XmlNode& node, std::size_t& p,
-                                                std::size_t start) {
+XmlReader::AfterChild XmlReader::textAfterCData(XmlNode& node, std::size_t& p, std::size_t start) {
     const std::size_t textEnd = m_scan.findUnescaped('<', p);
     if (textEnd == npos) {
         unclosed(node, start);
@@ -524,8 +521,7 @@ std::size_t XmlReader::unclosed(const XmlNode& node, std::size_t start) {
 // Parses what starts at `childStart` (not an end tag) into a new child of
 // `node`. Markup that ends no element (end tags, comments) leaves a nameless
 // node, which goes back to the pool instead of into the tree.
-std::size_t XmlReader::parseChild(XmlNode& node, std::size_t childStart,
-                                                 int depth) {
+std::size_t XmlReader::parseChild(XmlNode& node, std::size_t childStart, int depth) {
     XmlNodePtr child = takeSpareNode(node);
     const bool plainStartTag = childStart + 1 < m_text.size() &&
                                m_text[childStart + 1] != '?' && m_text[childStart + 1] != '!';
@@ -612,8 +608,7 @@ void XmlReader::giveBack(XmlNodePtr node) {
     m_pool.push_back(std::move(node));
 }
 
-std::size_t XmlReader::parseAttributes(XmlNode& node, std::size_t p,
-                                                      std::size_t startTag) {
+std::size_t XmlReader::parseAttributes(XmlNode& node, std::size_t p, std::size_t startTag) {
     for (;;) {
         p = m_scan.skipSpace(p);
         if (p >= m_text.size()) {

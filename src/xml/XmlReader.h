@@ -78,14 +78,12 @@ private:
     std::optional<std::size_t> parseTop(XmlNode& node, std::size_t position, int depth);
     std::size_t parseElement(XmlNode& node, std::size_t position, int depth);
     std::size_t parseStartTag(XmlNode& node, std::size_t startTag, int depth);
-    std::size_t parseChildren(XmlNode& node, std::size_t position, int depth,
-                                             std::size_t startTag);
-    std::size_t parseHandledChildren(XmlNode& node, std::size_t position,
-                                                    int depth, std::size_t start);
+    std::size_t parseChildren(XmlNode& node, std::size_t position, int depth, std::size_t startTag);
+    std::size_t parseHandledChildren(XmlNode& node, std::size_t position, int depth,
+                                     std::size_t start);
     // The next child from `position`, or where an end tag starts. `start`:
     // where the node's start tag is in the whole text.
-    std::size_t nextChild(XmlNode& node, std::size_t position, int depth,
-                                         std::size_t start);
+    std::size_t nextChild(XmlNode& node, std::size_t position, int depth, std::size_t start);
     enum class AfterChild { Closed, Next, Failed };
     // An end tag or the text after a child, at `position`.
     AfterChild afterChild(XmlNode& node, std::size_t& position, std::size_t start,
@@ -111,8 +109,7 @@ private:
     void refreshText();
     std::size_t indentEnd(std::size_t position) const;
     void addChild(XmlNode& parent, XmlNodePtr child);
-    std::size_t parseAttributes(XmlNode& node, std::size_t position,
-                                               std::size_t startTag);
+    std::size_t parseAttributes(XmlNode& node, std::size_t position, std::size_t startTag);
     XmlNodePtr takeSpareNode(XmlNode& parent);
     void giveBack(XmlNodePtr node);
     void offerChildren(XmlNode& node, std::size_t from);

@@ -265,7 +265,8 @@ TEST(XmlReaderEndTags, SkippedPartsAreRecorded) {
     using Found = std::tuple<Kind, std::size_t, std::string, std::string>;
     const std::vector<std::pair<std::string_view, std::vector<Part>>> cases = {
         {"<a><b>1</b></x><c>2</c></a>", {{Kind::EndTag, "</x>", "x", "a"}}},
-        {"<a>v</x> tail<c/></a>", {{Kind::EndTag, "</x>", "x", "a"}, {Kind::Text, "tail", "", "a"}}},
+        {"<a>v</x> tail<c/></a>",
+         {{Kind::EndTag, "</x>", "x", "a"}, {Kind::Text, "tail", "", "a"}}},
         {"<?xml version=\"1.0\"?>\n<!-- c --><?style x?><!DOCTYPE a>junk<a>t</a>",
          {{Kind::ProcessingInstruction, "<?style", "style", ""},
           {Kind::DocumentType, "<!DOCTYPE", "", ""},
@@ -273,8 +274,8 @@ TEST(XmlReaderEndTags, SkippedPartsAreRecorded) {
         {"<a>A<![CDATA[x]]> B</a>", {{Kind::Text, "B", "", "a"}}},
         {"<r><a>A<![CDATA[x]]> B</a></r>", {}},
         {"<r><a>A<![CDATA[x]]>]]&gt;</a></r>", {{Kind::Text, "]]&gt;", "", "a"}}},
-        {"<a>A<?pi x?>B</a>", {{Kind::ProcessingInstruction, "<?pi", "pi", "a"},
-                               {Kind::Text, "B", "", "a"}}},
+        {"<a>A<?pi x?>B</a>",
+         {{Kind::ProcessingInstruction, "<?pi", "pi", "a"}, {Kind::Text, "B", "", "a"}}},
         {"<a> <b/> <!-- c --> </a>", {}},
         {"<a><b/>tail</a>", {}},
     };
