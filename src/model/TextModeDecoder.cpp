@@ -45,7 +45,7 @@ void TextModeDecoder::append(std::string_view bytes) {
         m_out.popBack();
         m_pendingLF = true;
     }
-    copyToString();
+    moveToString();
 }
 
 void TextModeDecoder::finish() {
@@ -57,12 +57,15 @@ void TextModeDecoder::finish() {
         m_pendingLF = false;
     else if (!m_out.empty() && m_out.back() == '\n')
         m_out.popBack();
-    copyToString();
+    moveToString();
 }
 
-void TextModeDecoder::copyToString() {
+// Each piece's text goes at once: the own buffer holds one piece, not the
+// whole text again. A piece never leaves a final LF in it (that waits), so
+// nothing moved is taken back.
+void TextModeDecoder::moveToString() {
     if (!m_string)
         return;
-    m_string->resize(m_stringStart);
     m_string->append(m_out.view());
+    m_out.clear();
 }

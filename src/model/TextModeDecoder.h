@@ -15,8 +15,7 @@ class TextModeDecoder {
 public:
     explicit TextModeDecoder(TextBuffer& out) : m_out(out) {}
     // Appends to a string instead; for callers that hold the text whole.
-    explicit TextModeDecoder(std::string& out)
-        : m_out(m_own), m_string(&out), m_stringStart(out.size()) {}
+    explicit TextModeDecoder(std::string& out) : m_out(m_own), m_string(&out) {}
     TextModeDecoder(const TextModeDecoder&) = delete;
     TextModeDecoder& operator=(const TextModeDecoder&) = delete;
 
@@ -25,12 +24,12 @@ public:
     void finish();
 
 private:
-    void copyToString();
+    // Moves what a piece decoded onto the string, when there is one.
+    void moveToString();
 
     TextBuffer m_own;
     TextBuffer& m_out;
     std::string* m_string = nullptr;
-    std::size_t m_stringStart = 0;
     bool m_pendingCR = false;
     bool m_pendingLF = false;
 };
