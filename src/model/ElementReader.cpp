@@ -6,9 +6,9 @@
 #include "model/ResultsElement.h"
 #include "model/TextBlock.h"
 #include "model/TextForms.h"
+#include "xml/XmlTextScanner.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -34,43 +34,14 @@ std::string_view nameInPath(const XmlNode& node) {
     }
 }
 
-std::uint64_t wordAt(const char* bytes) {
-    std::uint64_t word;
-    std::memcpy(&word, bytes, sizeof word);
-    return word;
-}
-
-std::uint32_t halfWordAt(const char* bytes) {
-    std::uint32_t word;
-    std::memcpy(&word, bytes, sizeof word);
-    return word;
-}
-
-// Every field compares its name with a child's, and names are a few words
-// long: they are compared a word at a time here (the last word overlapping
-// the one before), which costs less than a call to compare them.
-bool sameName(std::string_view a, std::string_view b) {
-    const std::size_t n = a.size();
-    if (n != b.size())
-        return false;
-    const char* const x = a.data();
-    const char* const y = b.data();
-    if (n >= 8) {
-        for (std::size_t i = 0; i + 8 < n; i += 8) {
-            if (wordAt(x + i) != wordAt(y + i))
-                return false;
-        }
-        return wordAt(x + n - 8) == wordAt(y + n - 8);
-    }
-    if (n >= 4)
-        return halfWordAt(x) == halfWordAt(y) && halfWordAt(x + n - 4) == halfWordAt(y + n - 4);
-    return a == b;
-}
-
 } // namespace
 
+// Every field compares its name with a child's: names are a few words long,
+// compared a word at a time.
 bool ElementReader::isNamed(std::size_t index, std::string_view name) const {
-    return sameName(child(index).name(), name);
+    const std::string& childName = child(index).name();
+    return childName.size() == name.size() &&
+           XmlTextScanner::sameBytes(childName.data(), name.data(), name.size());
 }
 
 ElementReader::ElementReader(const XmlNode& element, Context& context)
