@@ -241,14 +241,12 @@ std::size_t XmlReader::parseStartTag(XmlNode& node, std::size_t startTag, int de
         return kFailed;
     }
 
-    const XmlTextScanner::TextRun text = m_scan.textRun(p + 1);
-    const std::size_t textEnd = text.end;
+    const std::size_t textEnd = readText(p + 1, node.m_value);
     if (textEnd == npos) {
         fail(startTag, XmlParseError::MissingEndTag,
              node.m_name + " must be closed with </" + node.m_name + ">");
         return kFailed;
     }
-    applyTextRule(p + 1, text, node.m_value);
     // Most elements hold text alone: their end tag follows it at once.
     if (&node != m_handledNode && isOwnEndTag(node, textEnd))
         return textEnd + node.m_name.size() + 3;
@@ -370,13 +368,11 @@ inline XmlReader::AfterChild XmlReader::afterChild(XmlNode& node, std::size_t& p
         node.m_value.assign(m_options.trimValues ? std::string_view()
                                                  : m_text.substr(p, textEnd - p));
     } else {
-        const XmlTextScanner::TextRun text = m_scan.textRun(p);
-        textEnd = text.end;
+        textEnd = readText(p, node.m_value);
         if (textEnd == npos) {
             unclosed(node, start);
             return AfterChild::Failed;
         }
-        applyTextRule(p, text, node.m_value);
         blankValue = isBlank(node.m_value);
     }
     p = textEnd;
@@ -399,13 +395,13 @@ bool XmlReader::followsCData(const XmlNode& node) const {
 }
 
 XmlReader::AfterChild XmlReader::textAfterCData(XmlNode& node, std::size_t& p, std::size_t start) {
-    const std::size_t textEnd = m_scan.findUnescaped('<', p);
+    XmlNodePtr section = takeSpareNode(node);
+    const std::size_t textEnd = readText(p, section->m_value);
     if (textEnd == npos) {
+        giveBack(std::move(section));
         unclosed(node, start);
         return AfterChild::Failed;
     }
-    XmlNodePtr section = takeSpareNode(node);
-    applyTextRule(p, textEnd, section->m_value);
     if (section->m_value.find("]]>") != std::string::npos) {
         giveBack(std::move(section));
         return AfterChild::Next;
@@ -706,6 +702,15 @@ XmlReader::Markup XmlReader::skipMarkup(XmlNode& node, std::size_t& position) {
         }
     }
     return Markup::None;
+}
+
+// The text from `begin` to the next tag, by the text rule; where it ends, or
+// npos (with `out` untouched) when no tag follows.
+std::size_t XmlReader::readText(std::size_t begin, std::string& out) const {
+    const XmlTextScanner::TextRun text = m_scan.textRun(begin);
+    if (text.end != npos)
+        applyTextRule(begin, text, out);
+    return text.end;
 }
 
 void XmlReader::applyTextRule(std::size_t begin, std::size_t end, std::string& out) const {

@@ -124,6 +124,7 @@ private:
     std::string partStartingAt(std::size_t position) const;
 
     // Writes into `out`, reusing its capacity.
+    std::size_t readText(std::size_t begin, std::string& out) const;
     void applyTextRule(std::size_t begin, std::size_t end, std::string& out) const;
     // The same for a run the scanner found, which knows its first '&'.
     void applyTextRule(std::size_t begin, XmlTextScanner::TextRun text, std::string& out) const;
